@@ -1,0 +1,93 @@
+#include "engine/problem_tables.h"
+
+#include "engine/problem.h"
+
+namespace {
+std::vector<std::vector<int>> empty_group_lists(const int (&counts)[11]) {
+  std::vector<std::vector<int>> lists(11);
+  for (int g = 1; g <= 10; ++g) {
+    lists[g].reserve(static_cast<size_t>(counts[g]) + 1);
+    lists[g].push_back(0);
+  }
+  return lists;
+}
+
+void append(std::vector<int>& list, int id) {
+  list.push_back(id);
+  ++list[0];
+}
+}  // namespace
+
+void derive_problem_tables() {
+  int per_group[11] = {};
+  for (int m = 1; m <= n_of_Machines; ++m) {
+    MACHINE& mc = Machines[m];
+    mc.MG = machine_group_of_steps(mc.StartStep, mc.EndStep);
+    mc.ReadyT = 0;
+    ++per_group[mc.MG];
+  }
+  MG_M_ex = empty_group_lists(per_group);
+  for (int m = 1; m <= n_of_Machines; ++m)
+    if (Machines[m].MG != 0) append(MG_M_ex[Machines[m].MG], Machines[m].ID);
+
+  int per_type[11] = {};
+  long long total_jobs = 0;
+  for (int o = 1; o <= n_of_Orders; ++o) {
+    ORDER& od = Orders[o];
+    od.Exe = machine_group_of_steps(od.StartStep, od.EndStep);
+    ++per_type[od.Exe];
+    int steps_per_group[11] = {};
+    for (int s = 1; s <= od.N_Step; ++s) {
+      ORDER_STEP& st = od.Steps[s];
+      st.MG = machine_group_of_steps(st.SS, st.ES);
+      if (st.M_ID >= 1 && st.M_ID <= n_of_Machines) ++steps_per_group[st.MG];
+    }
+    od.MG_M = empty_group_lists(steps_per_group);
+    for (int s = 1; s <= od.N_Step; ++s) {
+      const ORDER_STEP& st = od.Steps[s];
+      if (st.MG != 0 && st.M_ID >= 1 && st.M_ID <= n_of_Machines) append(od.MG_M[st.MG], st.M_ID);
+    }
+    od.N_Routes = 0;
+    for (int& r : od.R_feasible) r = 0;
+    if (od.Exe != 0) {
+      for (int i = 1; i <= Exe_R[od.Exe][0]; ++i) {
+        const int r = Exe_R[od.Exe][i];
+        bool feasible = true;
+        for (int k = 1; k <= R_MG_ex[r][0]; ++k)
+          if (od.MG_M[R_MG_ex[r][k]][0] == 0) feasible = false;
+        if (feasible) od.R_feasible[++od.N_Routes] = r;
+      }
+    }
+    if (od.NJob > 0) total_jobs += od.NJob;
+  }
+  Exe_O = empty_group_lists(per_type);
+  for (int o = 1; o <= n_of_Orders; ++o)
+    if (Orders[o].Exe != 0) append(Exe_O[Orders[o].Exe], Orders[o].ID);
+
+  n_of_Jobs = static_cast<int>(total_jobs);
+  Jobs.clear();
+  Jobs.resize(static_cast<size_t>(n_of_Jobs) + 1);
+  int j = 1;
+  for (int o = 1; o <= n_of_Orders; ++o) {
+    for (int n = 1; n <= Orders[o].NJob; ++n, ++j) {
+      Jobs[j].ID = j;
+      Jobs[j].Order_ID = Orders[o].ID;
+      Jobs[j].Number = n;
+      if (n == 1) Orders[o].First_Job = j;
+    }
+  }
+  M_wload.assign(static_cast<size_t>(n_of_Machines) + 1,
+                 std::vector<int>(static_cast<size_t>(n_of_Jobs) + 1, 0));
+  J_A.assign(static_cast<size_t>(n_of_Jobs) + 1, std::array<int, 5>{0, 0, 0, 0, 0});
+}
+
+void clear_problem_data() {
+  M_wload.clear();
+  J_A.clear();
+  Jobs.clear();
+  Exe_O.clear();
+  MG_M_ex.clear();
+  Machines.clear();
+  Orders.clear();
+  n_of_Machines = n_of_Orders = n_of_Jobs = n_of_SetupTypes = 0;
+}

@@ -1,0 +1,22 @@
+#include "engine/random_source.h"
+
+#include <ctime>
+#include <random>
+
+namespace {
+std::mt19937& generator() {
+  static std::mt19937 gen(1u);
+  return gen;
+}
+}  // namespace
+
+long rand_long() { return static_cast<long>(generator()() >> 1); }
+
+int rand_n(int n) {
+  if (n <= 0) return 0;
+  return static_cast<int>(rand_long() % n);
+}
+
+void seed_random(std::uint32_t seed) { generator().seed(seed); }
+
+void seed_random_from_time() { seed_random(static_cast<std::uint32_t>(std::time(nullptr))); }

@@ -1,0 +1,13 @@
+#pragma once
+// The one random source of the program. Every draw of a run, a heuristic or
+// the generator goes through rand_n, so that seeding it once makes a whole run
+// repeatable (tests and benchmarks seed it; the drivers seed it with the time).
+#include <cstdint>
+
+// One draw modulo n: a value in 0..n-1; n <= 0 gives 0 without a draw.
+int rand_n(int n);
+// One raw non-negative draw (0..2^31-1).
+long rand_long();
+void seed_random(std::uint32_t seed);
+// Seeds with the calendar clock, as the drivers do at the start of a run.
+void seed_random_from_time();

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds everything (benchmarks included) and runs
+# every test: the whole suite, then the Qt-free suites again under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+jobs=$(nproc)
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+
+cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build/test -j "$jobs"
+ctest --test-dir build/test --output-on-failure -j "$jobs"
+
+cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVO_CORE_ONLY=ON -DTAVO_SANITIZE=ON
+cmake --build build/sanitize -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build/sanitize --output-on-failure -j "$jobs"

@@ -1,0 +1,41 @@
+#include "ui/application.h"
+
+#include <exception>
+
+#include "engine/run_host.h"
+#include "ui/gui_run_host.h"
+#include "ui/main_window.h"
+#include "ui/message_boxes.h"
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool TApplication::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception& e) {
+    show_message(QString::fromLocal8Bit(e.what()));
+  } catch (...) {
+    show_message(QStringLiteral("Unknown exception."));
+  }
+  return false;
+}
+
+int WinMain(int argc, char** argv) {
+  TApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("TAVO_Scheduler"));
+  QApplication::setApplicationDisplayName(QStringLiteral("TAVO_Scheduler"));
+  GuiRunHost host;
+  set_run_host(&host);
+  TForm1 form1;
+  Form1 = &form1;
+  form1.show();
+  int result = 0;
+  try {
+    app.exec();
+  } catch (const std::exception& e) {
+    show_message(QString::fromLocal8Bit(e.what()));
+  }
+  Form1 = nullptr;
+  set_run_host(nullptr);
+  return result;
+}

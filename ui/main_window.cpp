@@ -1,0 +1,49 @@
+#include "ui/main_window.h"
+
+#include <QMenuBar>
+
+TForm1* Form1 = nullptr;
+
+namespace {
+QAction* add_item(QMenu* menu, const char* object_name, const QString& caption) {
+  QAction* action = menu->addAction(caption);
+  action->setObjectName(QString::fromLatin1(object_name));
+  return action;
+}
+}  // namespace
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QStringLiteral("TAVO Scheduler"));
+  resize(1270, 858);
+
+  QMenuBar* bar = menuBar();
+  bar->setObjectName(QStringLiteral("MainMenu1"));
+  QMenu* file = bar->addMenu(QStringLiteral("&File"));
+  file->setObjectName(QStringLiteral("File1"));
+  connect(add_item(file, "Exit1", QStringLiteral("E&xit")), &QAction::triggered, this, &TForm1::Exit1Click);
+
+  QMenu* schedule = bar->addMenu(QStringLiteral("&Schedule"));
+  schedule->setObjectName(QStringLiteral("Schedule1"));
+  connect(add_item(schedule, "Advanced1", QStringLiteral("S&cheduler")), &QAction::triggered, this,
+          &TForm1::Advanced1Click);
+  connect(add_item(schedule, "Rescheduler", QStringLiteral("&Rescheduler")), &QAction::triggered, this,
+          &TForm1::ReschedulerClick);
+  connect(add_item(schedule, "ProblemGenerator1", QStringLiteral("Problem &Generator")), &QAction::triggered,
+          this, &TForm1::ProblemGenerator1Click);
+
+  QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+  help->setObjectName(QStringLiteral("Help1"));
+  connect(add_item(help, "About1", QStringLiteral("&About ...")), &QAction::triggered, this, &TForm1::About1Click);
+
+  setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TForm1::Exit1Click() { close(); }
+
+// The scheduler, rescheduler, generator and About windows join the menu as
+// they are built.
+void TForm1::Advanced1Click() {}
+void TForm1::ReschedulerClick() {}
+void TForm1::ProblemGenerator1Click() {}
+void TForm1::About1Click() {}
