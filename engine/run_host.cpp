@@ -5,8 +5,6 @@ RunHost silent_host;
 RunHost* current_host = nullptr;
 }  // namespace
 
-bool stop_flag = false;
-
 RunHost& run_host() { return current_host != nullptr ? *current_host : silent_host; }
 
 void set_run_host(RunHost* host) { current_host = host; }

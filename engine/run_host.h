@@ -7,6 +7,8 @@
 // are answered No, nothing is shown.
 #include <string>
 
+#include "engine/run_state.h"
+
 class RunHost {
  public:
   virtual ~RunHost() = default;
@@ -23,7 +25,3 @@ class RunHost {
 RunHost& run_host();
 // Installs host (not owned); nullptr goes back to the silent host.
 void set_run_host(RunHost* host);
-
-// The planner's stop request, set by the progress window and polled by the
-// search loops once per step.
-extern bool stop_flag;

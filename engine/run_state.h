@@ -1,0 +1,10 @@
+#pragma once
+// Flags shared by the windows and every solver run.
+
+// 1 after a problem or released schedule is loaded, 0 after any solver run;
+// 1 makes the next run start from a random schedule without asking.
+extern int first_run;
+
+// The planner's stop request: set by the progress window, cleared by "Run" and
+// by the solvers, polled by the search loops once per step.
+extern bool stop_flag;
