@@ -5,6 +5,18 @@ RunHost silent_host;
 RunHost* current_host = nullptr;
 }  // namespace
 
+int RunHost::scheduler_field(SchedulerField f) {
+  switch (f) {
+    case SchedulerField::Steps: return 2000;
+    case SchedulerField::Loops: return 100;
+    case SchedulerField::TabuSize: return 150;
+    case SchedulerField::Iterations: return 10;
+    case SchedulerField::ImprovementLess: return 20;
+    case SchedulerField::MinLoop: return 10;
+  }
+  return 0;
+}
+
 RunHost& run_host() { return current_host != nullptr ? *current_host : silent_host; }
 
 void set_run_host(RunHost* host) { current_host = host; }

@@ -1,0 +1,71 @@
+#include "engine/run_report.h"
+
+#include <sstream>
+
+namespace {
+std::string report_folder;
+}  // namespace
+
+void set_run_report_folder(const std::string& folder) { report_folder = folder; }
+
+const std::string& run_report_folder() { return report_folder; }
+
+std::string run_report_path() {
+  if (report_folder.empty()) return "__last_run__.txt";
+  const char last = report_folder.back();
+  if (last == '/' || last == '\\') return report_folder + "__last_run__.txt";
+  return report_folder + "/__last_run__.txt";
+}
+
+bool RunReport::open() {
+  out_.open(run_report_path(), std::ios::out | std::ios::trunc);
+  return out_.is_open();
+}
+
+RunReport& RunReport::end_line() {
+  out_ << '\n';
+  out_.flush();
+  return *this;
+}
+
+RunReport& RunReport::line(const std::string& text) {
+  out_ << text;
+  return end_line();
+}
+
+void RunReport::finish() {
+  out_ << "End of file.";
+  out_.close();
+}
+
+std::string elapsed_time_line(double e) {
+  std::ostringstream s;
+  if (e < 60) {
+    s << " Elapsed time: " << e << " (sec)";
+  } else {
+    const long m = static_cast<long>(e / 60);
+    const long sec = static_cast<long>(e - 60.0 * m);
+    s << " Elapsed time: " << m << " (min) and " << sec << " (sec)";
+  }
+  return s.str();
+}
+
+std::string run_time_column(double e) {
+  std::ostringstream s;
+  if (e < 60) {
+    s << '\t' << e << 's';
+  } else {
+    const long m = static_cast<long>(e / 60);
+    const long sec = static_cast<long>(e - 60.0 * m);
+    s << '\t' << m << "min " << sec << 's';
+  }
+  return s.str();
+}
+
+std::string clock_text(std::time_t t) {
+  std::tm parts{};
+  localtime_r(&t, &parts);
+  char text[16];
+  std::strftime(text, sizeof text, "%H:%M:%S", &parts);
+  return text;
+}
