@@ -1,8 +1,114 @@
 #include "engine/starting_schedules.h"
 
-// Bodies follow with the array schedule.
-void random_init_S(_S&, const std::vector<ORDER>&, const std::vector<JOB>&) {}
-void order_assign_EDD_seq(_S&, const std::vector<ORDER>&) {}
-void order_assign_random_seq(_S&, const std::vector<ORDER>&) {}
-void order_exe_type_assign(_S&, const std::vector<ORDER>&, const std::vector<std::vector<int>>&) {}
-void order_exe_type_assign_jobs(_S&, const std::vector<ORDER>&, const std::vector<std::vector<int>>&) {}
+#include <utility>
+
+#include "engine/random_source.h"
+#include "engine/schedule_array.h"
+
+namespace {
+
+// Puts route step k of job j at the end of machine m.
+void append(_S& S, int m, int j, int k) {
+  const int p = S.M_wload[m][0] + 1;
+  S.M_wload[m][p] = j;
+  S.M_step[m][p] = k;
+  S.M_wload[m][0] = p;
+  S.J_A[j][k] = m;
+  S.J_pos[j][k] = p;
+}
+
+void empty_machines(_S& S) {
+  for (int m = 0; m <= S.n_of_Machines; ++m) S.M_wload[m][0] = 0;
+}
+
+// Machine of route step k from the order's list of the step's machine group:
+// the first one, or a random one.
+int first_machine(const ORDER& o, int route, int k) { return o.MG_M[R_MG_ex[route][k]][1]; }
+int random_machine(const ORDER& o, int route, int k) {
+  const std::vector<int>& list = o.MG_M[R_MG_ex[route][k]];
+  return list[rand_n(list[0]) + 1];
+}
+
+// Job j on route with machine(k) for each route step, appended at the end.
+// Route 0 (an order without a feasible route) places nothing.
+template <class MachineOf>
+void append_job(_S& S, int j, int route, MachineOf machine) {
+  S.J_A[j][0] = route;
+  const int n = S.n_steps(j);
+  for (int k = 1; k <= n; ++k) append(S, machine(k), j, k);
+}
+
+void orders_in_sequence(_S& S, const std::vector<ORDER>& Orders, const std::vector<int>& sequence) {
+  empty_machines(S);
+  for (size_t i = 1; i < sequence.size(); ++i) {
+    const ORDER& o = Orders[sequence[i]];
+    const int route = o.R_feasible[1];
+    for (int j = o.First_Job; j < o.First_Job + o.NJob; ++j)
+      append_job(S, j, route, [&](int k) { return first_machine(o, route, k); });
+  }
+}
+
+void orders_by_exe_type(_S& S, const std::vector<ORDER>& Orders, const std::vector<std::vector<int>>& Exe_O,
+                        bool every_job_draws) {
+  empty_machines(S);
+  for (int t = 1; t <= 10; ++t) {
+    const std::vector<int>& list = Exe_O[t];
+    for (int i = 1; i <= list[0]; ++i) {
+      const ORDER& o = Orders[list[i]];
+      const int route = o.R_feasible[o.N_Routes];  // the last feasible route; 0 when there is none
+      const int f = o.First_Job;
+      for (int j = f; j < f + o.NJob; ++j) {
+        if (j == f || every_job_draws)
+          append_job(S, j, route, [&](int k) { return random_machine(o, route, k); });
+        else
+          append_job(S, j, route, [&](int k) { return S.J_A[f][k]; });
+      }
+    }
+  }
+}
+
+}  // namespace
+
+int random_init_S(_S& S, const std::vector<ORDER>& Orders, const std::vector<JOB>& Jobs) {
+  seed_random_from_time();
+  // A reused buffer starts empty too, so its rows never overflow.
+  empty_machines(S);
+  for (int j = 1; j <= S.n_of_Jobs; ++j) {
+    const ORDER& o = Orders[Jobs[j].Order_ID];
+    const int route = o.N_Routes > 0 ? o.R_feasible[rand_n(o.N_Routes) + 1] : 0;
+    append_job(S, j, route, [&](int k) { return random_machine(o, route, k); });
+  }
+  return 1;
+}
+
+int order_assign_EDD_seq(_S& S, const std::vector<ORDER>& Orders) {
+  const int n = S.n_of_Orders;
+  std::vector<int> sequence(n + 1);
+  for (int i = 0; i <= n; ++i) sequence[i] = i;
+  for (int i = 1; i <= n; ++i) {
+    int best = i;
+    for (int q = i + 1; q <= n; ++q)
+      if (Orders[sequence[q]].CET < Orders[sequence[best]].CET) best = q;
+    std::swap(sequence[i], sequence[best]);
+  }
+  orders_in_sequence(S, Orders, sequence);
+  return 1;
+}
+
+int order_assign_random_seq(_S& S, const std::vector<ORDER>& Orders) {
+  std::vector<int> sequence(S.n_of_Orders + 1);
+  for (int i = 0; i <= S.n_of_Orders; ++i) sequence[i] = i;
+  orders_in_sequence(S, Orders, sequence);
+  return 1;
+}
+
+int order_exe_type_assign(_S& S, const std::vector<ORDER>& Orders, const std::vector<std::vector<int>>& Exe_O) {
+  orders_by_exe_type(S, Orders, Exe_O, false);
+  return 1;
+}
+
+int order_exe_type_assign_jobs(_S& S, const std::vector<ORDER>& Orders,
+                                const std::vector<std::vector<int>>& Exe_O) {
+  orders_by_exe_type(S, Orders, Exe_O, true);
+  return 1;
+}

@@ -1,12 +1,65 @@
 #include "engine/tabu_list.h"
 
-// Bodies of the sequence copies follow with the array schedule.
-std::uint64_t tabu_hash(const _S&) { return 0; }
+#include <cstring>
+
+#include "engine/schedule_array.h"
+
+std::uint64_t tabu_hash(const _S& S) {
+  // Four independent multiply chains over the sequences, so the pass is not
+  // held up by one chain's latency; equal sequences always give equal hashes.
+  constexpr std::uint64_t K = 0x9E3779B97F4A7C15ull;
+  std::uint64_t h[4] = {0x243F6A8885A308D3ull, 0x13198A2E03707344ull, 0xA4093822299F31D0ull,
+                        0x082EFA98EC4E6C89ull};
+  for (int m = 1; m <= S.n_of_Machines; ++m) {
+    const int* seq = S.M_wload[m];
+    const int cnt = seq[0];
+    h[0] = (h[0] ^ static_cast<std::uint32_t>(cnt) ^ (static_cast<std::uint64_t>(m) << 32)) * K;
+    int p = 1;
+    for (; p + 3 <= cnt; p += 4) {
+      h[0] = (h[0] ^ static_cast<std::uint32_t>(seq[p])) * K;
+      h[1] = (h[1] ^ static_cast<std::uint32_t>(seq[p + 1])) * K;
+      h[2] = (h[2] ^ static_cast<std::uint32_t>(seq[p + 2])) * K;
+      h[3] = (h[3] ^ static_cast<std::uint32_t>(seq[p + 3])) * K;
+    }
+    for (; p <= cnt; ++p) h[1] = (h[1] ^ static_cast<std::uint32_t>(seq[p])) * K;
+  }
+  std::uint64_t r = h[0];
+  for (int i = 1; i < 4; ++i) r = (r ^ (h[i] >> 29) ^ h[i]) * K;
+  return r ^ (r >> 32);
+}
+
 TABU::TABU(const _S& S) : TABU(S, tabu_hash(S)) {}
+
 TABU::TABU(const _S& S, std::uint64_t hash) { take(S, hash); }
-void TABU::take(const _S&, std::uint64_t hash) { hash_ = hash; }
+
+void TABU::take(const _S& S, std::uint64_t hash) {
+  n_of_Machines_ = S.n_of_Machines;
+  hash_ = hash;
+  size_t total = 0;
+  for (int m = 1; m <= S.n_of_Machines; ++m) total += 1 + static_cast<size_t>(S.M_wload[m][0]);
+  rows_.resize(total);  // keeps its capacity: a reused entry reallocates only to grow
+  int* out = rows_.data();
+  for (int m = 1; m <= S.n_of_Machines; ++m) {
+    const int n = 1 + S.M_wload[m][0];
+    std::memcpy(out, S.M_wload[m], sizeof(int) * static_cast<size_t>(n));
+    out += n;
+  }
+}
+
 int TABU::equal(const _S& S) const { return equal(S, tabu_hash(S)); }
-int TABU::equal(const _S&, std::uint64_t) const { return 0; }
+
+int TABU::equal(const _S& S, std::uint64_t hash) const {
+  if (n_of_Machines_ != S.n_of_Machines || hash_ != hash) return 0;
+  const int* row = rows_.data();
+  const int* end = row + rows_.size();
+  for (int m = 1; m <= S.n_of_Machines; ++m) {
+    const int n = 1 + S.M_wload[m][0];
+    if (end - row < n || row[0] != n - 1) return 0;
+    if (std::memcmp(row, S.M_wload[m], sizeof(int) * static_cast<size_t>(n)) != 0) return 0;
+    row += n;
+  }
+  return 1;
+}
 
 TABU& TABULIST::push_slot() {
   const int cap = static_cast<int>(ring_.size());
@@ -23,7 +76,9 @@ TABU& TABULIST::push_slot() {
 }
 
 void TABULIST::add(TABU entry) { push_slot() = std::move(entry); }
+
 void TABULIST::add(const _S& S) { add(S, tabu_hash(S)); }
+
 void TABULIST::add(const _S& S, std::uint64_t hash) { push_slot().take(S, hash); }
 
 void TABULIST::drop_oldest() {
@@ -35,7 +90,9 @@ void TABULIST::drop_oldest() {
 }
 
 int TABULIST::is_in_tabu_list(const _S& S) const { return is_in_tabu_list(S, tabu_hash(S)); }
+
 int TABULIST::is_in_tabu_list(const _S& S, std::uint64_t hash) const {
+  // Newest first, as the visited schedules most likely to come back are the latest.
   for (int i = 0; i < count_; ++i)
     if (from_newest(i).equal(S, hash)) return 1;
   return 0;
