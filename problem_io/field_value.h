@@ -1,0 +1,13 @@
+#pragma once
+// The value of one "|"-separated field of an input line, read the way atol
+// reads text (leading blanks and one sign are part of the number, reading
+// stops at the first other character, no digit gives 0), but never overflowed:
+// a number beyond the 32-bit range is flagged and clamped to the nearest limit.
+#include <string_view>
+
+struct FieldValue {
+  int value = 0;
+  bool fits = true;  // false when the written number lies outside the int range
+};
+
+FieldValue field_value(std::string_view text);

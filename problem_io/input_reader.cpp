@@ -1,0 +1,244 @@
+#include "problem_io/input_reader.h"
+
+#include <map>
+#include <utility>
+#include <vector>
+
+#include "engine/problem.h"
+#include "engine/problem_tables.h"
+#include "engine/run_state.h"
+#include "problem_io/field_value.h"
+#include "problem_io/input_limits.h"
+#include "problem_io/line_reader.h"
+
+std::string input_file_name;
+
+namespace {
+
+// The problem as it is being read. It becomes the loaded problem only when the
+// whole file has been read, so a refused file leaves the previous one intact.
+class ProblemBuilder {
+ public:
+  // item_lines: per tag (120, 220) and per id of field 2, the number of item
+  // lines the file holds.
+  explicit ProblemBuilder(std::map<std::pair<int, int>, int> item_lines)
+      : item_lines_(std::move(item_lines)) {}
+
+  // Runs the record's actions for fields 1..values.size()-1; false refuses the file.
+  bool take_line(const std::vector<int>& v) {
+    const int n = static_cast<int>(v.size()) - 1;
+    if (n < 1) return true;
+    switch (v[1]) {
+      case 1: return header(v, n);
+      case 100: return machine_line(v, n);
+      case 110: return calendar_declaration(v, n);
+      case 120: return calendar_item(v, n);
+      case 130: return setup_declaration(v, n);
+      case 140: return setup_item(v, n);
+      case 200: return order_line(v, n);
+      case 210: return step_declaration(v, n);
+      case 220: return step_item(v, n);
+      default: return true;  // unknown tags and empty lines change nothing
+    }
+  }
+
+  // Total jobs within the limits; moves the problem into the globals.
+  bool commit() {
+    long long jobs = 0;
+    for (int o = 1; o <= n_orders_; ++o)
+      if (orders_[o].NJob > 0) jobs += orders_[o].NJob;
+    if (!job_tables_fit(n_machines_, jobs)) return false;
+    free_input_data();
+    n_of_Machines = n_machines_;
+    n_of_Orders = n_orders_;
+    n_of_SetupTypes = n_setup_types_;
+    Machines = std::move(machines_);
+    Orders = std::move(orders_);
+    derive_problem_tables();
+    return true;
+  }
+
+ private:
+  bool header(const std::vector<int>& v, int n) {
+    if (n >= 2) {
+      if (v[2] < 0 || v[2] > kMaxMachines) return false;
+      n_machines_ = v[2];
+      machines_.assign(static_cast<size_t>(n_machines_) + 1, MACHINE());
+      cal_next_.assign(static_cast<size_t>(n_machines_) + 1, 1);
+    }
+    if (n >= 3) {
+      if (v[3] < 0 || v[3] > kMaxOrders) return false;
+      n_orders_ = v[3];
+      orders_.assign(static_cast<size_t>(n_orders_) + 1, ORDER());
+      step_next_.assign(static_cast<size_t>(n_orders_) + 1, 1);
+    }
+    if (n >= 4) {
+      if (v[4] < 0 || v[4] > kMaxSetupTypes || !setup_tables_fit(n_machines_, v[4])) return false;
+      n_setup_types_ = v[4];
+    }
+    return true;
+  }
+
+  // Field 2 of every machine record names the machine the line is about; an
+  // id outside the header's range makes the line change nothing.
+  MACHINE* machine_of(const std::vector<int>& v, int n) {
+    if (n < 2) return nullptr;
+    m_ = v[2] >= 0 && v[2] < n_machines_ ? v[2] + 1 : 0;
+    if (m_ == 0) return nullptr;
+    machines_[m_].ID = m_;
+    return &machines_[m_];
+  }
+
+  ORDER* order_of(const std::vector<int>& v, int n) {
+    if (n < 2) return nullptr;
+    o_ = v[2] >= 0 && v[2] < n_orders_ ? v[2] + 1 : 0;
+    if (o_ == 0) return nullptr;
+    orders_[o_].ID = o_;
+    return &orders_[o_];
+  }
+
+  // A declared item count, cut to the item lines the file holds for that
+  // machine or order: an accepted file declares exactly those, and a count no
+  // line backs never reserves memory.
+  int items_to_hold(int tag, int id, int declared) {
+    const auto it = item_lines_.find({tag, id});
+    const int present = it == item_lines_.end() ? 0 : it->second;
+    if (declared < 0) return 0;
+    return declared < present ? declared : present;
+  }
+
+  bool machine_line(const std::vector<int>& v, int n) {
+    MACHINE* mc = machine_of(v, n);
+    if (!mc) return true;
+    if (n >= 3) mc->Speed = v[3];
+    if (n >= 4) mc->StartStep = v[4] + 1;
+    if (n >= 5) mc->EndStep = v[5] + 1;
+    return true;
+  }
+
+  bool calendar_declaration(const std::vector<int>& v, int n) {
+    MACHINE* mc = machine_of(v, n);
+    if (!mc || n < 3) return true;
+    mc->N_Cal = items_to_hold(120, v[2], v[3]);
+    mc->Cal.assign(static_cast<size_t>(mc->N_Cal) + 1, CAL_INTERVAL());
+    cal_next_[m_] = 1;
+    return true;
+  }
+
+  bool calendar_item(const std::vector<int>& v, int n) {
+    MACHINE* mc = machine_of(v, n);
+    if (!mc) return true;
+    const int k = cal_next_[m_];
+    if (k > mc->N_Cal) return true;  // more items than declared: never stored
+    if (n >= 3) mc->Cal[k].ST = v[3];
+    if (n >= 4) {
+      mc->Cal[k].ET = v[4];
+      cal_next_[m_] = k + 1;
+    }
+    return true;
+  }
+
+  bool setup_declaration(const std::vector<int>& v, int n) {
+    MACHINE* mc = machine_of(v, n);
+    if (!mc || n < 3) return true;
+    mc->N_Set = v[3];
+    mc->alloc_setup_matrix(n_setup_types_);
+    return true;
+  }
+
+  bool setup_item(const std::vector<int>& v, int n) {
+    MACHINE* mc = machine_of(v, n);
+    if (!mc || n < 5) return true;
+    const int from = v[3] + 1;
+    const int to = v[4] + 1;
+    const int types = mc->setup_types();  // 0 until the machine's 130 line
+    if (from >= 1 && from <= types && to >= 1 && to <= types) mc->SetupM(from, to) = v[5];
+    return true;
+  }
+
+  bool order_line(const std::vector<int>& v, int n) {
+    ORDER* od = order_of(v, n);
+    if (!od) return true;
+    int* const fields[] = {&od->CET, &od->CST, &od->NJob, &od->SJob};
+    for (int f = 3; f <= 6 && f <= n; ++f) *fields[f - 3] = v[f];
+    if (n >= 7) od->StartStep = v[7] + 1;
+    if (n >= 8) od->EndStep = v[8] + 1;
+    if (n >= 9) od->SetupType = v[9] + 1;
+    return true;
+  }
+
+  bool step_declaration(const std::vector<int>& v, int n) {
+    ORDER* od = order_of(v, n);
+    if (!od || n < 3) return true;
+    od->N_Step = items_to_hold(220, v[2], v[3]);
+    od->Steps.assign(static_cast<size_t>(od->N_Step) + 1, ORDER_STEP());
+    step_next_[o_] = 1;
+    return true;
+  }
+
+  bool step_item(const std::vector<int>& v, int n) {
+    ORDER* od = order_of(v, n);
+    if (!od) return true;
+    const int s = step_next_[o_];
+    if (s > od->N_Step) return true;
+    if (n >= 3) od->Steps[s].SS = v[3] + 1;
+    if (n >= 4) od->Steps[s].ES = v[4] + 1;
+    if (n >= 5) {
+      od->Steps[s].M_ID = v[5] + 1;
+      step_next_[o_] = s + 1;
+    }
+    return true;
+  }
+
+  int n_machines_ = 0;
+  int n_orders_ = 0;
+  int n_setup_types_ = 0;
+  std::vector<MACHINE> machines_ = std::vector<MACHINE>(1);
+  std::vector<ORDER> orders_ = std::vector<ORDER>(1);
+  std::vector<int> cal_next_ = std::vector<int>(1, 1);   // next calendar item per machine
+  std::vector<int> step_next_ = std::vector<int>(1, 1);  // next permitted machine per order
+  int m_ = 0;
+  int o_ = 0;
+  std::map<std::pair<int, int>, int> item_lines_;
+};
+
+// Fields 1..n of a line as atol reads them, into v[1..n].
+void split_fields(const std::string& line, std::vector<int>& v) {
+  v.assign(1, 0);
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t bar = line.find('|', start);
+    const std::size_t end = bar == std::string::npos ? line.size() : bar;
+    v.push_back(field_value(std::string_view(line).substr(start, end - start)).value);
+    if (bar == std::string::npos) break;
+    start = bar + 1;
+  }
+}
+
+}  // namespace
+
+int read_input_path(const std::string& path) {
+  input_file_name = path;
+  LineReader reader(path);
+  if (!reader.is_open()) return -1;
+  std::vector<std::string> lines;
+  std::string line;
+  while (reader.next(line) && !(!line.empty() && line[0] == 's')) lines.push_back(line);
+
+  std::vector<int> fields;
+  std::map<std::pair<int, int>, int> item_lines;
+  for (const std::string& l : lines) {
+    split_fields(l, fields);
+    if (fields.size() > 2 && (fields[1] == 120 || fields[1] == 220)) ++item_lines[{fields[1], fields[2]}];
+  }
+  ProblemBuilder builder(std::move(item_lines));
+  for (const std::string& l : lines) {
+    split_fields(l, fields);
+    if (!builder.take_line(fields)) return -1;
+  }
+  if (!builder.commit()) return -1;
+  first_run = 1;
+  return 1;
+}
+
+void free_input_data() { clear_problem_data(); }
