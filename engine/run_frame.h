@@ -1,0 +1,64 @@
+#pragma once
+// The pieces every solver run shares, from the opening of the progress window
+// to the rebuild of the live schedule. The drivers (tabu searches, batch
+// search, enumeration, rescheduling search) call them in their own order; none
+// of them holds state of its own.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/objective_value.h"
+#include "engine/run_host.h"
+#include "engine/run_report.h"
+#include "engine/schedule_array.h"
+
+// Start of an interactive run: step_no and chart_no back to 1, the Results
+// window's report memo hidden, the progress window shown, the calling window
+// (scheduler or rescheduler) hidden, the title "TAVO Solver" and "The best
+// step:" with an empty value.
+void begin_run_windows(RunWindow caller);
+
+// The report folder cannot be written. The run stops before anything is
+// built: a message naming the file, the progress window hidden and the calling
+// window shown again (a run must not leave the planner facing a progress
+// window with nothing running). Returns -1.
+int refuse_run_without_report(RunWindow caller);
+
+// Report header of the interactive runs: the title line, "Input file :" with
+// the input file's name and "Machine: M Orders: O Jobs:J".
+void write_run_header(RunReport& report, const std::string& title);
+
+// Progress labels at the start of a search of maxSTEP steps: "Start time:"
+// with the clock, "STEP:" with an empty step, "/" and maxSTEP; the six value
+// labels and the clock label emptied.
+void show_search_start(int maxSTEP);
+
+// The starting schedule of a run on the loaded problem, with its report lines:
+// a random one on the first run after a load ("First running: Initialize with
+// random values"); otherwise the planner is asked whether to reload the live
+// schedule (an empty line and "Initialize with last schedule!") or not
+// ("Initialize with random values!"). Without a live schedule of this problem
+// a Yes falls back to a random start.
+std::unique_ptr<_S> starting_schedule(RunReport& report);
+
+// Times and evaluates an _S of the loaded problem.
+void time_and_evaluate(_S& S, OBJ_VALUE& values);
+
+// Operator statistics window at the start of a run: per operator its
+// improvements, total and priority; both sums "0".
+void show_operator_statistics_start();
+
+// Closes the objective-priority, Results and search-operator windows when
+// they are visible, in this order.
+void close_side_windows();
+
+// Results charts of a search: the n_of_Late_Jobs of every new overall best,
+// labelled 1, 2, ...; the five step series from OBJ_history[1..step_no - 1].
+void fill_search_charts(const std::vector<int>& improvements);
+
+// The chosen _S becomes the live schedule: written into J_A and M_wload, a new
+// last_SCH built from them, timed, evaluated, its values in last_obj_value.
+void rebuild_live_schedule(const _S& S);
+
+// Seconds between two moments of the calendar clock.
+double elapsed_seconds(std::time_t from, std::time_t to);
