@@ -1,22 +1,217 @@
 #include "engine/objective_value.h"
 
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
 int ObjPri[9] = {7, 8, 10, 10, 7, 5, 0, 0, 0};
 int ReschPri[10] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 
 std::int64_t OBJ_VALUE::* const OBJ_VALUE::Criteria[9] = {
-    &OBJ_VALUE::n_of_Late_Orders, &OBJ_VALUE::n_of_Late_Jobs,  &OBJ_VALUE::sumTardiness,
-    &OBJ_VALUE::max_Tardiness,    &OBJ_VALUE::n_of_Setup,      &OBJ_VALUE::Completion_Time,
-    &OBJ_VALUE::sumAbsLateness,   &OBJ_VALUE::n_of_Early_Starting_Jobs, &OBJ_VALUE::sumEarly_Startness};
+    &OBJ_VALUE::n_of_Late_Orders, &OBJ_VALUE::n_of_Late_Jobs,
+    &OBJ_VALUE::sumTardiness,     &OBJ_VALUE::max_Tardiness,
+    &OBJ_VALUE::n_of_Setup,       &OBJ_VALUE::Completion_Time,
+    &OBJ_VALUE::sumAbsLateness,   &OBJ_VALUE::n_of_Early_Starting_Jobs,
+    &OBJ_VALUE::sumEarly_Startness};
 
-OBJ_VALUE& OBJ_VALUE::operator=(const OBJ_VALUE&) { return *this; }
-void OBJ_VALUE::set(const std::int64_t[9], int, int, int) {}
-void OBJ_VALUE::set(const OBJ_VALUE&, int, int, int) {}
-double OBJ_VALUE::F(const OBJ_VALUE&) const { return 0.0; }
-void calc_S_obj_values(const _S&, OBJ_VALUE&, std::vector<ORDER>&, std::vector<JOB>&) {}
-void calc_sch_obj_values(const SCH&, OBJ_VALUE&, std::vector<ORDER>&, std::vector<JOB>&) {}
+OBJ_VALUE& OBJ_VALUE::operator=(const OBJ_VALUE& other) {
+  for (int i = 0; i < 9; ++i) criterion(i) = other.criterion(i);
+  for (int i = 0; i < 10; ++i) Dev[i] = other.Dev[i];
+  return *this;
+}
+
+void OBJ_VALUE::set(const std::int64_t source[9], int nO, int nJ, int nM) {
+  for (int i = 0; i < 9; ++i) criterion(i) = source[i];
+  n_of_Orders = nO;
+  n_of_Jobs = nJ;
+  n_of_Machines = nM;
+}
+
+void OBJ_VALUE::set(const OBJ_VALUE& source, int nO, int nJ, int nM) {
+  for (int i = 0; i < 9; ++i) criterion(i) = source.criterion(i);
+  n_of_Orders = nO;
+  n_of_Jobs = nJ;
+  n_of_Machines = nM;
+}
+
+namespace {
+// 100 * (b - a) / max(a, b); nothing when the two are equal or when they differ
+// with a maximum of 0 or below (a never-positive sum), which would divide by 0
+// or flip the sign of the comparison.
+double relative_term(double a, double b) {
+  if (a == b) return 0.0;
+  const double hi = std::max(a, b);
+  if (hi <= 0.0) return 0.0;
+  return 100.0 * (b - a) / hi;
+}
+}  // namespace
+
+double OBJ_VALUE::F(const OBJ_VALUE& other) const {
+  double f = 0.0;
+  for (int i = 0; i < 9; ++i)
+    if (ObjPri[i] != 0)
+      f += ObjPri[i] * relative_term(static_cast<double>(criterion(i)), static_cast<double>(other.criterion(i)));
+  for (int i = 0; i < 10; ++i)
+    if (ReschPri[i] != 0) f += ReschPri[i] * relative_term(Dev[i], other.Dev[i]);
+  return f;
+}
+
+namespace {
+
+// Accumulates the values job by job; shared by both representations.
+struct Evaluation {
+  std::int64_t v[10] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0};  // in OBJ_VALUE order
+  int last_late_order = 0;
+  bool any_scheduled = false;
+
+  void add_job(int j, int Cj, int Sj, std::vector<ORDER>& Orders, std::vector<JOB>& Jobs) {
+    JOB& job = Jobs[static_cast<std::size_t>(j)];
+    ORDER& od = Orders[static_cast<std::size_t>(job.Order_ID)];
+    const std::int64_t Lj = static_cast<std::int64_t>(Cj) - od.CET;
+    const std::int64_t Tj = std::max<std::int64_t>(Lj, 0);
+    if (Tj > 0 || Cj == -1) {
+      ++v[1];
+      // Jobs are numbered order by order, so each late order is met in one run.
+      if (od.ID != last_late_order) {
+        ++v[0];
+        last_late_order = od.ID;
+      }
+    }
+    v[2] += Tj;
+    v[3] = std::max(v[3], Tj);
+    v[6] += Lj < 0 ? -Lj : Lj;
+    if (!any_scheduled || Cj > v[5]) v[5] = Cj;
+    any_scheduled = true;
+    ++v[9];
+    const std::int64_t lead = static_cast<std::int64_t>(Sj) - od.CST;
+    const std::int64_t Ej = lead <= 0 ? lead : 0;
+    if (Ej < 0 || Sj == -1) ++v[7];
+    v[8] += Ej;
+    job.StartT = Sj;
+    job.EndT = Cj;
+    if (j == od.First_Job) {
+      od.StartT = Sj;
+      od.EndT = Cj;
+    } else {
+      od.EndT = std::max(od.EndT, Cj);
+      od.StartT = std::min(od.StartT, Sj);
+    }
+  }
+};
+
+bool job_in_tables(int j, const std::vector<ORDER>& Orders, const std::vector<JOB>& Jobs) {
+  if (j < 1 || static_cast<std::size_t>(j) >= Jobs.size()) return false;
+  const int o = Jobs[static_cast<std::size_t>(j)].Order_ID;
+  return o >= 1 && static_cast<std::size_t>(o) < Orders.size();
+}
+
+}  // namespace
+
+void calc_S_obj_values(const _S& S, OBJ_VALUE& values, std::vector<ORDER>& Orders, std::vector<JOB>& Jobs) {
+  Evaluation e;
+  for (int j = 1; j <= S.n_of_Jobs; ++j) {
+    const int n = S.n_steps(j);
+    if (n == 0 || !job_in_tables(j, Orders, Jobs)) continue;  // route 0: not scheduled
+    int Sj = 0;
+    int Cj = -1;
+    for (int k = 1; k <= n; ++k) {
+      const int m = S.J_A[j][k];
+      const int p = S.J_pos[j][k];
+      const OP_TIME& r = (m >= 0 && m <= S.n_of_Machines) ? S.Times[m][p] : S.Times[0][0];
+      if (k == 1 || r.StartT < Sj) Sj = r.StartT;
+      if (k == n) Cj = r.EndT;
+    }
+    e.add_job(j, Cj, Sj, Orders, Jobs);
+  }
+  std::int64_t setups = 0;
+  for (int m = 1; m <= S.n_of_Machines; ++m) {
+    const OP_TIME* row = S.Times[m];
+    for (int p = 1, n = S.M_wload[m][0]; p <= n; ++p) setups += row[p].Setup == 1;
+  }
+  e.v[4] = setups;
+  for (int i = 0; i < 9; ++i) values.criterion(i) = e.v[i];
+  values.n_of_Scheduled_Jobs = e.v[9];
+}
+
+void calc_sch_obj_values(const SCH& sch, OBJ_VALUE& values, std::vector<ORDER>& Orders, std::vector<JOB>& Jobs) {
+  Evaluation e;
+  if (sch.has_tables()) {
+    for (int j = 1; j <= sch.n_of_Jobs; ++j) {
+      const int head = sch.Job_Head[j];
+      if (head == NO_TASK || !job_in_tables(j, Orders, Jobs)) continue;
+      int Sj = sch.task(head).StartT;
+      int Cj = sch.task(head).EndT;
+      for (int t = head; t != NO_TASK; t = sch.task(t).next_in_job) {
+        Sj = std::min(Sj, sch.task(t).StartT);
+        Cj = sch.task(t).EndT;
+      }
+      e.add_job(j, Cj, Sj, Orders, Jobs);
+    }
+    std::int64_t setups = 0;
+    for (int m = 1; m <= sch.n_of_Machines; ++m)
+      for (int t = sch.Mach_Head[m]; t != NO_TASK; t = sch.task(t).next_on_machine) setups += sch.task(t).Setup == 1;
+    e.v[4] = setups;
+  }
+  for (int i = 0; i < 9; ++i) values.criterion(i) = e.v[i];
+}
+
 void calc_S_obj_values(const _S& S, OBJ_VALUE& values) { calc_S_obj_values(S, values, Orders, Jobs); }
 void calc_sch_obj_values(const SCH& sch, OBJ_VALUE& values) { calc_sch_obj_values(sch, values, Orders, Jobs); }
-void calc_EF_without_setup(const SCH&, const std::vector<JOB>&, const OBJ_VALUE&, EF_VALUE& ef) { ef.reset(); }
-void calc_EF_with_setup(const SCH&, const std::vector<JOB>&, const OBJ_VALUE&, EF_VALUE& ef) { ef.reset(); }
-void show_EF(const EF_VALUE&, std::vector<std::string>&) {}
-std::string float_to_str(double) { return "0"; }
+
+namespace {
+double quotient(double a, double b) { return b != 0.0 ? a / b : 0.0; }
+
+template <class Load>
+void calc_EF(const SCH& sch, const std::vector<JOB>& Jobs, const OBJ_VALUE& values, EF_VALUE& ef, Load load) {
+  ef.reset();
+  const double nJ = sch.n_of_Jobs;
+  const double nM = sch.n_of_Machines;
+  const double Cmax = static_cast<double>(values.Completion_Time);
+  double sum_completion = 0.0;
+  for (int j = 1; j <= sch.n_of_Jobs && static_cast<std::size_t>(j) < Jobs.size(); ++j)
+    sum_completion += Jobs[static_cast<std::size_t>(j)].EndT;
+  double P = 0.0;
+  double machine_shares = 0.0;
+  if (sch.has_tables()) {
+    for (int m = 1; m <= sch.n_of_Machines; ++m) {
+      double Pm = 0.0;
+      for (int t = sch.Mach_Head[m]; t != NO_TASK; t = sch.task(t).next_on_machine) Pm += load(sch.task(t));
+      P += Pm;
+      machine_shares += quotient(Pm, Cmax);
+    }
+  }
+  ef.Na = quotient(sum_completion, Cmax);
+  ef.Ta = quotient(sum_completion, nJ);
+  ef.qa = quotient(nJ * nM, P);
+  ef.Ua = quotient(machine_shares, nM);
+}
+}  // namespace
+
+void calc_EF_without_setup(const SCH& sch, const std::vector<JOB>& Jobs, const OBJ_VALUE& values, EF_VALUE& ef) {
+  calc_EF(sch, Jobs, values, ef, [](const TASK& t) { return static_cast<double>(t.ProcT); });
+}
+
+void calc_EF_with_setup(const SCH& sch, const std::vector<JOB>& Jobs, const OBJ_VALUE& values, EF_VALUE& ef) {
+  calc_EF(sch, Jobs, values, ef,
+          [](const TASK& t) { return static_cast<double>(t.EndT) - static_cast<double>(t.StartT); });
+}
+
+std::string float_to_str(double x) {
+  if (!std::isfinite(x) || x == 0.0) return "0";
+  char buf[64];
+  const auto res = std::to_chars(buf, buf + sizeof buf, x);
+  return std::string(buf, res.ptr);
+}
+
+void show_EF(const EF_VALUE& ef, std::vector<std::string>& lines) {
+  const double product = ef.Ua * ef.qa * ef.Ta;
+  lines.push_back("________EF_________");
+  lines.push_back("Na = " + float_to_str(ef.Na));
+  lines.push_back("Ua = " + float_to_str(ef.Ua));
+  lines.push_back("qa = " + float_to_str(ef.qa));
+  lines.push_back("Ta = " + float_to_str(ef.Ta));
+  lines.push_back("Ua*qa*Ta = " + float_to_str(product));
+  lines.push_back("Na/(Ua*qa*Ta) = " + float_to_str(quotient(ef.Na, product)));
+  lines.push_back("___________________");
+}

@@ -1,22 +1,274 @@
 #include "engine/schedule_linked.h"
 
-SCH::SCH(int nO, int nJ, int nM, const std::vector<std::array<int, 5>>&, const std::vector<std::vector<int>>&,
-         const int (&)[27][5])
-    : n_of_Orders(nO), n_of_Jobs(nJ), n_of_Machines(nM) {}
-void SCH::copy_from(const SCH&) {}
-int SCH::operator=(const SCH&) { return 2; }
-int SCH::equal(const SCH&) const { return 0; }
-int SCH::task_of_step(int, int) const { return NO_TASK; }
-int SCH::job_task_count(int) const { return 0; }
-void SCH::push_job_task(int, int) {}
-void SCH::push_machine_task(int, int) {}
-void SCH::unlink_from_machine(int) {}
-int SCH::append_on_machine(int, int) { return 0; }
-int SCH::get_job_assignment(int[5], int) const { return 0; }
-int SCH::move_op_to_machine(int, int, int) { return 0; }
-void SCH::change_job_route(int, const int[5], int) {}
-void SCH::set_job_assignment(int, const int[5], int) {}
-void SCH::follow_job(int, int) {}
-int SCH::new_task() { return NO_TASK; }
-void SCH::delete_task(int) {}
-void SCH::release() {}
+#include <algorithm>
+
+namespace {
+int route_steps(const int (&routes)[27][5], int r) { return (r >= 1 && r <= 26) ? routes[r][0] : 0; }
+}  // namespace
+
+SCH::SCH(int nO, int nJ, int nM, const std::vector<std::array<int, 5>>& J_A_table,
+         const std::vector<std::vector<int>>& M_wload_table, const int (&routes)[27][5])
+    : n_of_Orders(nO), n_of_Jobs(nJ < 0 ? 0 : nJ), n_of_Machines(nM < 0 ? 0 : nM) {
+  Job_Head.assign(static_cast<std::size_t>(n_of_Jobs) + 1, NO_TASK);
+  Route.assign(static_cast<std::size_t>(n_of_Jobs) + 1, 0);
+  Job_Tail.assign(static_cast<std::size_t>(n_of_Jobs) + 1, NO_TASK);
+  Mach_Head.assign(static_cast<std::size_t>(n_of_Machines) + 1, NO_TASK);
+  Mach_Count.assign(static_cast<std::size_t>(n_of_Machines) + 1, 0);
+
+  const int job_rows = std::min(n_of_Jobs, static_cast<int>(J_A_table.size()) - 1);
+  Pool.reserve(static_cast<std::size_t>(job_rows > 0 ? job_rows : 0) * 4);
+  for (int j = 1; j <= job_rows; ++j) {
+    Route[j] = J_A_table[j][0];
+    const int n = route_steps(routes, Route[j]);
+    for (int k = n; k >= 1; --k) {
+      const int t = new_task();
+      TASK& node = task(t);
+      node.Job = j;
+      node.Step = k;
+      node.Machine = J_A_table[j][k];
+      push_job_task(j, t);
+      if (k == n) Job_Tail[j] = t;
+    }
+  }
+  const int machine_rows = std::min(n_of_Machines, static_cast<int>(M_wload_table.size()) - 1);
+  for (int m = 1; m <= machine_rows; ++m) {
+    const std::vector<int>& row = M_wload_table[m];
+    if (row.empty()) continue;
+    const int count = std::min(row[0], static_cast<int>(row.size()) - 1);
+    for (int p = count; p >= 1; --p) {
+      const int j = row[p];
+      if (j < 1 || j > n_of_Jobs) continue;
+      // The first step of j on m that is not yet in m's list: a job listed twice
+      // on a machine that carries two of its steps gets both nodes, never one
+      // node twice.
+      for (int t = Job_Head[j]; t != NO_TASK; t = task(t).next_in_job) {
+        const TASK& node = task(t);
+        if (node.Machine == m && Mach_Head[m] != t && node.prev_on_machine == NO_TASK) {
+          push_machine_task(m, t);
+          ++Mach_Count[m];
+          break;
+        }
+      }
+    }
+  }
+}
+
+void SCH::release() {
+  Pool.clear();
+  Free_Head = NO_TASK;
+  Job_Head.clear();
+  Route.clear();
+  Job_Tail.clear();
+  Mach_Head.clear();
+  Mach_Count.clear();
+}
+
+void SCH::copy_from(const SCH& src) {
+  if (this == &src) return;
+  release();
+  n_of_Orders = src.n_of_Orders;
+  n_of_Jobs = src.n_of_Jobs;
+  n_of_Machines = src.n_of_Machines;
+  if (!src.has_tables()) return;
+  Pool = src.Pool;
+  Free_Head = src.Free_Head;
+  Job_Head = src.Job_Head;
+  Route = src.Route;
+  Job_Tail = src.Job_Tail;
+  Mach_Head = src.Mach_Head;
+  Mach_Count = src.Mach_Count;
+}
+
+int SCH::operator=(const SCH& src) {
+  if (!has_tables() || !src.has_tables()) {
+    copy_from(src);
+    return 2;
+  }
+  if (this == &src) return 1;
+  // Nodes are addressed by pool index, so taking the source's pool into our
+  // own storage gives every job and machine list the source's shape; vector
+  // assignment keeps our capacity and allocates only when the source holds
+  // more nodes than we ever had.
+  n_of_Orders = src.n_of_Orders;
+  n_of_Jobs = src.n_of_Jobs;
+  n_of_Machines = src.n_of_Machines;
+  Pool = src.Pool;
+  Free_Head = src.Free_Head;
+  Job_Head = src.Job_Head;
+  Route = src.Route;
+  Job_Tail = src.Job_Tail;
+  Mach_Head = src.Mach_Head;
+  Mach_Count = src.Mach_Count;
+  return 1;
+}
+
+int SCH::equal(const SCH& other) const {
+  if (n_of_Machines != other.n_of_Machines) return 0;
+  if (has_tables() != other.has_tables()) return 0;
+  if (!has_tables()) return 1;
+  for (int m = 1; m <= n_of_Machines; ++m) {
+    if (Mach_Count[m] != other.Mach_Count[m]) return 0;
+    int a = Mach_Head[m];
+    int b = other.Mach_Head[m];
+    while (a != NO_TASK && b != NO_TASK) {
+      if (task(a).Job != other.task(b).Job) return 0;
+      a = task(a).next_on_machine;
+      b = other.task(b).next_on_machine;
+    }
+    if (a != b) return 0;  // one list is longer than its count says
+  }
+  return 1;
+}
+
+int SCH::task_of_step(int j, int k) const {
+  if (Job_Head.empty() || j < 1 || j > n_of_Jobs || k < 1) return NO_TASK;
+  int t = Job_Head[j];
+  for (int i = 1; i < k && t != NO_TASK; ++i) t = task(t).next_in_job;
+  return t;
+}
+
+int SCH::job_task_count(int j) const {
+  if (Job_Head.empty() || j < 1 || j > n_of_Jobs) return 0;
+  int n = 0;
+  for (int t = Job_Head[j]; t != NO_TASK; t = task(t).next_in_job) ++n;
+  return n;
+}
+
+void SCH::push_job_task(int j, int t) {
+  TASK& node = task(t);
+  node.prev_in_job = NO_TASK;
+  node.next_in_job = Job_Head[j];
+  if (Job_Head[j] != NO_TASK) task(Job_Head[j]).prev_in_job = t;
+  Job_Head[j] = t;
+}
+
+void SCH::push_machine_task(int m, int t) {
+  TASK& node = task(t);
+  node.prev_on_machine = NO_TASK;
+  node.next_on_machine = Mach_Head[m];
+  if (Mach_Head[m] != NO_TASK) task(Mach_Head[m]).prev_on_machine = t;
+  Mach_Head[m] = t;
+}
+
+void SCH::unlink_from_machine(int t) {
+  const TASK& node = task(t);
+  const int m = node.Machine;
+  if (m < 1 || m > n_of_Machines || Mach_Head.empty()) return;
+  // A node that is in no list (not the head and without predecessor) changes nothing.
+  if (node.prev_on_machine == NO_TASK && Mach_Head[m] != t) return;
+  if (node.prev_on_machine != NO_TASK)
+    task(node.prev_on_machine).next_on_machine = node.next_on_machine;
+  else
+    Mach_Head[m] = node.next_on_machine;
+  if (node.next_on_machine != NO_TASK) task(node.next_on_machine).prev_on_machine = node.prev_on_machine;
+  --Mach_Count[m];
+}
+
+int SCH::append_on_machine(int m, int t) {
+  TASK& node = task(t);
+  node.Machine = m;
+  node.next_on_machine = NO_TASK;
+  if (Mach_Head[m] == NO_TASK) {
+    node.prev_on_machine = NO_TASK;
+    Mach_Head[m] = t;
+  } else {
+    int last = Mach_Head[m];
+    while (task(last).next_on_machine != NO_TASK) last = task(last).next_on_machine;
+    task(last).next_on_machine = t;
+    node.prev_on_machine = last;
+  }
+  ++Mach_Count[m];
+  return 0;
+}
+
+int SCH::get_job_assignment(int out[5], int j) const {
+  if (Job_Head.empty() || j < 1 || j > n_of_Jobs) return 0;
+  out[0] = Route[j];
+  int n = 0;
+  for (int t = Job_Head[j]; t != NO_TASK; t = task(t).next_in_job) {
+    ++n;
+    if (n <= 4) out[n] = task(t).Machine;
+  }
+  return n;
+}
+
+int SCH::move_op_to_machine(int m, int k, int j) {
+  if (!has_tables() || j < 1 || j > n_of_Jobs) return 0;
+  int t = Job_Head[j];
+  int n = 0;
+  for (; t != NO_TASK; t = task(t).next_in_job)
+    if (++n == k) break;
+  if (t == NO_TASK || k < 1) return n;
+  if (task(t).Machine == m) return k;
+  if (m < 1 || m > n_of_Machines) return k;  // no such machine: nothing moves
+  unlink_from_machine(t);
+  append_on_machine(m, t);
+  return 0;
+}
+
+void SCH::change_job_route(int n, const int assignment[5], int j) {
+  if (!has_tables() || j < 1 || j > n_of_Jobs || Route[j] == assignment[0]) return;
+  if (n < 0 || n > 4) return;
+  for (int k = 1; k <= n; ++k)
+    if (assignment[k] < 1 || assignment[k] > n_of_Machines) return;
+  for (int t = Job_Head[j]; t != NO_TASK;) {
+    const int next = task(t).next_in_job;
+    unlink_from_machine(t);
+    delete_task(t);
+    t = next;
+  }
+  Job_Head[j] = NO_TASK;
+  Job_Tail[j] = NO_TASK;
+  Route[j] = assignment[0];
+  for (int k = n; k >= 1; --k) {
+    const int t = new_task();
+    task(t).Job = j;
+    task(t).Step = k;
+    push_job_task(j, t);
+    if (k == n) Job_Tail[j] = t;
+    append_on_machine(assignment[k], t);
+  }
+}
+
+void SCH::set_job_assignment(int n, const int assignment[5], int j) {
+  if (!has_tables() || j < 1 || j > n_of_Jobs) return;
+  if (Route[j] != assignment[0]) {
+    change_job_route(n, assignment, j);
+    return;
+  }
+  if (n < 1 || n > 4) return;
+  for (int k = n; k >= 1; --k) move_op_to_machine(assignment[k], k, j);
+}
+
+void SCH::follow_job(int a, int b) {
+  if (!has_tables() || a == b || a < 1 || a > n_of_Jobs || b < 1 || b > n_of_Jobs) return;
+  for (int ta = Job_Head[a], tb = Job_Head[b]; ta != NO_TASK && tb != NO_TASK;
+       ta = task(ta).next_in_job, tb = task(tb).next_in_job) {
+    const int m = task(tb).Machine;
+    if (task(ta).Machine != m) continue;  // precondition broken for this step: leave it
+    unlink_from_machine(ta);
+    TASK& node = task(ta);
+    node.prev_on_machine = tb;
+    node.next_on_machine = task(tb).next_on_machine;
+    if (node.next_on_machine != NO_TASK) task(node.next_on_machine).prev_on_machine = ta;
+    task(tb).next_on_machine = ta;
+    ++Mach_Count[m];
+  }
+}
+
+int SCH::new_task() {
+  if (Free_Head != NO_TASK) {
+    const int t = Free_Head;
+    Free_Head = task(t).next_in_job;
+    task(t) = TASK{};
+    return t;
+  }
+  Pool.emplace_back();
+  return static_cast<int>(Pool.size()) - 1;
+}
+
+void SCH::delete_task(int t) {
+  task(t) = TASK{};
+  task(t).next_in_job = Free_Head;
+  Free_Head = t;
+}

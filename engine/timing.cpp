@@ -1,13 +1,240 @@
 #include "engine/timing.h"
 
-void calc_S_times(_S&, const std::vector<std::vector<int>>&, const std::vector<ORDER>&, const std::vector<JOB>&,
-                  const std::vector<MACHINE>&) {}
-void calc_sch_times(SCH&, const std::vector<std::vector<int>>&, const std::vector<ORDER>&, const std::vector<JOB>&,
-                    const std::vector<MACHINE>&) {}
-void calc_S_times_resch(_S&, const std::vector<std::vector<int>>&, const std::vector<ORDER>&,
-                        const std::vector<JOB>&, const std::vector<MACHINE>&, const _S&, int) {}
-void calc_sch_times_resch(SCH&, const std::vector<std::vector<int>>&, const std::vector<ORDER>&,
-                          const std::vector<JOB>&, const std::vector<MACHINE>&, const _S&, int) {}
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstdint>
+
+namespace {
+
+// Times are ints; intermediate sums are taken in 64 bits and kept inside the
+// int range, so no input makes a pass overflow.
+int to_time(std::int64_t t) { return static_cast<int>(std::clamp<std::int64_t>(t, INT_MIN, INT_MAX)); }
+
+int fit_to_calendar(int& StartT, int& EndT, int lower_bound, const MACHINE& mc) {
+  const std::int64_t d = static_cast<std::int64_t>(EndT) - StartT;
+  std::int64_t t = std::max(StartT, lower_bound);
+  int result = 0;
+  const int n = std::min(mc.N_Cal, static_cast<int>(mc.Cal.size()) - 1);
+  int i = 1;
+  while (i <= n) {
+    while (i <= n && mc.Cal[i].ET <= t) ++i;  // intervals over before t
+    if (i > n) break;
+    t = std::max<std::int64_t>(t, mc.Cal[i].ST);
+    if (t + d <= mc.Cal[i].ET) {
+      result = 1;
+      break;
+    }
+    ++i;
+    if (i > n) break;
+    t = mc.Cal[i].ST;
+  }
+  StartT = to_time(t);
+  EndT = to_time(t + d);
+  return result;
+}
+
+int setup_time(const MACHINE& mc, int from, int to) {
+  const int n = mc.setup_types();
+  if (from < 1 || from > n || to < 1 || to > n) return 0;
+  return mc.SetupM(from, to);
+}
+
+// The six timing fields of one position, shared by OP_TIME and TASK.
+template <class Rec>
+void set_not_computed(Rec& r) {
+  r.Setup = r.StartT = r.SetT = r.ProcT = r.EndT = r.M_Calendar_OK = -1;
+}
+
+template <class Rec>
+void copy_times(Rec& r, const OP_TIME& from) {
+  r.Setup = from.Setup;
+  r.StartT = from.StartT;
+  r.SetT = from.SetT;
+  r.ProcT = from.ProcT;
+  r.EndT = from.EndT;
+  r.M_Calendar_OK = from.M_Calendar_OK;
+}
+
+// What the start rule needs about one position.
+struct PositionContext {
+  int p;              // position on the machine, 1-based
+  int prev_end;       // EndT of position p - 1 (p > 1)
+  int prev_type;      // setup type of the job at p - 1 (p > 1)
+  bool first_step;    // the machine holds the job's first route step
+  int prev_step_end;  // EndT of the job's previous route step (later steps)
+};
+
+template <class Rec, bool Resch>
+void time_position(Rec& r, const MACHINE& mc, const ORDER& od, const PositionContext& c, int bound) {
+  const int type = od.SetupType;
+  const std::int64_t cst = od.CST;
+  std::int64_t start;
+  int set_t;
+  int setup;
+  if (c.p == 1) {
+    // Every machine starts from setup type 1, and its first position always
+    // counts as a setup, even one of time 0.
+    set_t = setup_time(mc, 1, type);
+    setup = 1;
+    if (c.first_step)
+      start = std::max<std::int64_t>(cst, mc.ReadyT);
+    else
+      start = std::max({cst, static_cast<std::int64_t>(c.prev_step_end) - set_t,
+                        static_cast<std::int64_t>(mc.ReadyT)});
+  } else {
+    set_t = setup_time(mc, c.prev_type, type);
+    setup = set_t != 0 ? 1 : 0;
+    if (c.first_step)
+      start = std::max<std::int64_t>(c.prev_end, cst);
+    else if (c.prev_step_end <= c.prev_end)
+      start = c.prev_end;  // the machine is the later of the two: no CST check
+    else
+      // The setup may run while the job is still on its previous machine;
+      // only the processing waits for the previous step's end.
+      start = std::max({cst, static_cast<std::int64_t>(c.prev_end),
+                        std::max<std::int64_t>(cst, c.prev_step_end) - set_t});
+  }
+  if (Resch) start = std::max<std::int64_t>(start, bound);
+  if (mc.Speed <= 0) {
+    // A machine that does not process neither sets up nor meets its calendar.
+    r.Setup = 0;
+    r.StartT = to_time(start);
+    r.SetT = 0;
+    r.ProcT = 0;
+    r.EndT = r.StartT;
+    r.M_Calendar_OK = -1;
+    return;
+  }
+  const int proc = to_time(static_cast<std::int64_t>(std::ceil(static_cast<double>(od.SJob) / mc.Speed)));
+  int start_t = to_time(start);
+  int end_t = to_time(static_cast<std::int64_t>(start_t) + set_t + proc);
+  r.Setup = setup;
+  r.SetT = set_t;
+  r.ProcT = proc;
+  r.M_Calendar_OK = fit_to_calendar(start_t, end_t, c.p == 1 ? 0 : c.prev_end, mc);
+  r.StartT = start_t;
+  r.EndT = end_t;
+}
+
+bool in_range(int id, std::size_t table_size) { return id >= 1 && static_cast<std::size_t>(id) < table_size; }
+
+template <bool Resch>
+void time_S(_S& S, const std::vector<std::vector<int>>& MG_M_ex, const std::vector<ORDER>& Orders,
+            const std::vector<JOB>& Jobs, const std::vector<MACHINE>& Machines, const _S* reference, int bound) {
+  if (S.n_of_Machines <= 0 || S.M_wload.empty()) return;
+  for (int gi = 10; gi >= 1; --gi) {
+    const std::size_t g = static_cast<std::size_t>(MG_seq[1][gi]);
+    if (g >= MG_M_ex.size() || MG_M_ex[g].empty()) continue;
+    const std::vector<int>& group = MG_M_ex[g];
+    for (int i = 1; i <= group[0]; ++i) {
+      const int m = group[i];
+      if (m > S.n_of_Machines || !in_range(m, Machines.size())) continue;
+      const MACHINE& mc = Machines[m];
+      const int* seq = S.M_wload[m];
+      const int* steps = S.M_step[m];
+      OP_TIME* row = S.Times[m];
+      const int n = seq[0];
+      int frozen = 0;
+      if (Resch && m <= reference->n_of_Machines) frozen = std::min({mc.N_Frozen, n, reference->M_wload[m][0]});
+      PositionContext c{0, 0, 1, false, 0};
+      for (int p = 1; p <= n; ++p) {
+        OP_TIME& r = row[p];
+        const int j = seq[p];
+        if (j < 1 || j > S.n_of_Jobs || !in_range(j, Jobs.size())) {
+          set_not_computed(r);
+          continue;
+        }
+        const ORDER& od = Orders[static_cast<std::size_t>(Jobs[j].Order_ID)];
+        if (Resch && p <= frozen) {
+          copy_times(r, reference->Times[m][p]);
+        } else {
+          set_not_computed(r);
+          c.p = p;
+          c.first_step = S.J_A[j][1] == m;
+          const int k = steps[p];
+          c.prev_step_end = 0;
+          if (!c.first_step && k > 1) {
+            const int pm = S.J_A[j][k - 1];
+            if (pm >= 0 && pm <= S.n_of_Machines) c.prev_step_end = S.Times[pm][S.J_pos[j][k - 1]].EndT;
+          }
+          time_position<OP_TIME, Resch>(r, mc, od, c, bound);
+        }
+        c.prev_end = r.EndT;
+        c.prev_type = od.SetupType;
+      }
+    }
+  }
+}
+
+template <bool Resch>
+void time_sch(SCH& sch, const std::vector<std::vector<int>>& MG_M_ex, const std::vector<ORDER>& Orders,
+              const std::vector<JOB>& Jobs, const std::vector<MACHINE>& Machines, const _S* reference, int bound) {
+  if (!sch.has_tables()) return;
+  for (int gi = 10; gi >= 1; --gi) {
+    const std::size_t g = static_cast<std::size_t>(MG_seq[1][gi]);
+    if (g >= MG_M_ex.size() || MG_M_ex[g].empty()) continue;
+    const std::vector<int>& group = MG_M_ex[g];
+    for (int i = 1; i <= group[0]; ++i) {
+      const int m = group[i];
+      if (m > sch.n_of_Machines || !in_range(m, Machines.size())) continue;
+      const MACHINE& mc = Machines[m];
+      int frozen = 0;
+      if (Resch && m <= reference->n_of_Machines)
+        frozen = std::min({mc.N_Frozen, sch.Mach_Count[m], reference->M_wload[m][0]});
+      PositionContext c{0, 0, 1, false, 0};
+      int p = 0;
+      for (int t = sch.Mach_Head[m]; t != NO_TASK; t = sch.task(t).next_on_machine) {
+        TASK& r = sch.task(t);
+        ++p;
+        const int j = r.Job;
+        if (j < 1 || j > sch.n_of_Jobs || !in_range(j, Jobs.size())) {
+          set_not_computed(r);
+          continue;
+        }
+        const ORDER& od = Orders[static_cast<std::size_t>(Jobs[j].Order_ID)];
+        if (Resch && p <= frozen) {
+          copy_times(r, reference->Times[m][p]);
+        } else {
+          set_not_computed(r);
+          c.p = p;
+          const int head = sch.Job_Head[j];
+          c.first_step = head != NO_TASK && sch.task(head).Machine == m;
+          c.prev_step_end = 0;
+          if (!c.first_step && r.prev_in_job != NO_TASK) c.prev_step_end = sch.task(r.prev_in_job).EndT;
+          time_position<TASK, Resch>(r, mc, od, c, bound);
+        }
+        c.prev_end = r.EndT;
+        c.prev_type = od.SetupType;
+      }
+    }
+  }
+}
+
+}  // namespace
+
+void calc_S_times(_S& S, const std::vector<std::vector<int>>& MG_M_ex, const std::vector<ORDER>& Orders,
+                  const std::vector<JOB>& Jobs, const std::vector<MACHINE>& Machines) {
+  time_S<false>(S, MG_M_ex, Orders, Jobs, Machines, nullptr, 0);
+}
+
+void calc_sch_times(SCH& sch, const std::vector<std::vector<int>>& MG_M_ex, const std::vector<ORDER>& Orders,
+                    const std::vector<JOB>& Jobs, const std::vector<MACHINE>& Machines) {
+  time_sch<false>(sch, MG_M_ex, Orders, Jobs, Machines, nullptr, 0);
+}
+
+void calc_S_times_resch(_S& S, const std::vector<std::vector<int>>& MG_M_ex, const std::vector<ORDER>& Orders,
+                        const std::vector<JOB>& Jobs, const std::vector<MACHINE>& Machines, const _S& reference,
+                        int bound) {
+  time_S<true>(S, MG_M_ex, Orders, Jobs, Machines, &reference, bound);
+}
+
+void calc_sch_times_resch(SCH& sch, const std::vector<std::vector<int>>& MG_M_ex, const std::vector<ORDER>& Orders,
+                          const std::vector<JOB>& Jobs, const std::vector<MACHINE>& Machines, const _S& reference,
+                          int bound) {
+  time_sch<true>(sch, MG_M_ex, Orders, Jobs, Machines, &reference, bound);
+}
+
 void calc_S_times(_S& S) { calc_S_times(S, MG_M_ex, Orders, Jobs, Machines); }
 void calc_sch_times(SCH& sch) { calc_sch_times(sch, MG_M_ex, Orders, Jobs, Machines); }
 void calc_S_times_resch(_S& S, const _S& reference, int bound) {
@@ -16,5 +243,12 @@ void calc_S_times_resch(_S& S, const _S& reference, int bound) {
 void calc_sch_times_resch(SCH& sch, const _S& reference, int bound) {
   calc_sch_times_resch(sch, MG_M_ex, Orders, Jobs, Machines, reference, bound);
 }
-int fit_op_to_Calendar(int&, int&, int, int, const std::vector<MACHINE>&) { return 0; }
-int fit_task_to_Calendar(int&, int&, int, int, const std::vector<MACHINE>&) { return 0; }
+
+int fit_op_to_Calendar(int& StartT, int& EndT, int lower_bound, int m, const std::vector<MACHINE>& Machines) {
+  if (!in_range(m, Machines.size())) return 0;
+  return fit_to_calendar(StartT, EndT, lower_bound, Machines[static_cast<std::size_t>(m)]);
+}
+
+int fit_task_to_Calendar(int& StartT, int& EndT, int lower_bound, int m, const std::vector<MACHINE>& Machines) {
+  return fit_op_to_Calendar(StartT, EndT, lower_bound, m, Machines);
+}
