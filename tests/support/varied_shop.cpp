@@ -1,0 +1,89 @@
+#include "tests/support/varied_shop.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "engine/problem.h"
+#include "engine/problem_tables.h"
+#include "engine/schedule_array.h"
+
+void build_varied_shop(std::uint32_t seed, int n_orders, bool with_unroutable) {
+  std::mt19937 rng(seed);
+  auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+  clear_problem_data();
+  n_of_Machines = 20;
+  n_of_Orders = n_orders;
+  n_of_SetupTypes = 3;
+  Machines.assign(n_of_Machines + 1, MACHINE());
+  for (int m = 1; m <= n_of_Machines; ++m) {
+    MACHINE& mc = Machines[m];
+    const int g = (m + 1) / 2;
+    mc.ID = m;
+    mc.Speed = pick(1, 4);
+    mc.StartStep = exe_type_first_step(g);
+    mc.EndStep = exe_type_last_step(g);
+    mc.Cal.assign(2, CAL_INTERVAL{});
+    mc.Cal[1] = CAL_INTERVAL{0, 1000000};
+    mc.N_Cal = 1;
+    mc.alloc_setup_matrix(n_of_SetupTypes);
+    for (int a = 1; a <= 3; ++a)
+      for (int b = 1; b <= 3; ++b) mc.SetupM(a, b) = a == b ? 0 : pick(1, 5);
+  }
+  Orders.assign(n_of_Orders + 1, ORDER());
+  for (int o = 1; o <= n_of_Orders; ++o) {
+    ORDER& od = Orders[o];
+    const bool unroutable = with_unroutable && o == n_of_Orders;
+    const int t = unroutable ? 8 : pick(1, 10);
+    od.ID = o;
+    od.NJob = pick(1, 4);
+    od.SJob = pick(1, 20);
+    od.StartStep = exe_type_first_step(t);
+    od.EndStep = exe_type_last_step(t);
+    od.SetupType = pick(1, 3);
+    od.CST = pick(0, 20);
+    od.CET = od.CST + pick(5, 120);
+    od.Steps.assign(1, ORDER_STEP{});
+    for (int m = 1; m <= n_of_Machines; ++m) {
+      const MACHINE& mc = Machines[m];
+      if (mc.StartStep < od.StartStep || mc.EndStep > od.EndStep) continue;
+      if (unroutable && mc.StartStep <= 3 && mc.EndStep >= 3) continue;
+      if (pick(0, 9) < 7) od.Steps.push_back(ORDER_STEP{mc.StartStep, mc.EndStep, m, 0});
+    }
+    od.N_Step = static_cast<int>(od.Steps.size()) - 1;
+  }
+  derive_problem_tables();
+}
+
+void expect_S_consistent(const _S& S, const char* where, bool any_machine) {
+  std::vector<int> placed(S.n_of_Machines + 1, 0);
+  for (int j = 1; j <= S.n_of_Jobs; ++j) {
+    const int route = S.J_A[j][0];
+    const ORDER& o = Orders[Jobs[j].Order_ID];
+    if (route == 0) {
+      EXPECT_EQ(o.N_Routes, 0) << where << ": job " << j << " left without a route";
+      continue;
+    }
+    bool feasible = false;
+    for (int i = 1; i <= o.N_Routes; ++i) feasible = feasible || o.R_feasible[i] == route;
+    EXPECT_TRUE(any_machine || feasible) << where << ": job " << j << " on route " << route;
+    for (int k = 1; k <= S.n_steps(j); ++k) {
+      const int m = S.J_A[j][k];
+      const int p = S.J_pos[j][k];
+      ASSERT_TRUE(m >= 1 && m <= S.n_of_Machines) << where << ": job " << j << " step " << k;
+      ASSERT_TRUE(p >= 1 && p <= S.M_wload[m][0]) << where << ": job " << j << " step " << k;
+      EXPECT_EQ(S.M_wload[m][p], j) << where << ": machine " << m << " position " << p;
+      EXPECT_EQ(S.M_step[m][p], k) << where << ": machine " << m << " position " << p;
+      EXPECT_EQ(Machines[m].MG, R_MG_ex[route][k]) << where << ": job " << j << " step " << k;
+      if (!any_machine) {
+        const std::vector<int>& list = o.MG_M[R_MG_ex[route][k]];
+        bool permitted = false;
+        for (int i = 1; i <= list[0]; ++i) permitted = permitted || list[i] == m;
+        EXPECT_TRUE(permitted) << where << ": job " << j << " on machine " << m;
+      }
+      ++placed[m];
+    }
+  }
+  for (int m = 1; m <= S.n_of_Machines; ++m)
+    EXPECT_EQ(S.M_wload[m][0], placed[m]) << where << ": count of machine " << m;
+}

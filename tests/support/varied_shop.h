@@ -1,0 +1,20 @@
+#pragma once
+// A small in-memory shop with every machine group present and orders of every
+// execution type, so that schedules on it use routes of one to four route
+// steps; and a check of the array schedule's index invariants.
+#include <cstdint>
+
+class _S;
+
+// Two machines per machine group (20 machines, machine m in group (m + 1) / 2),
+// n_orders orders of 1..4 jobs with random execution types, random permitted
+// machines and due dates; the last order permits no machine of group 3 and is
+// of type 8 (steps 1-3) when with_unroutable is set, so it has no route that
+// avoids that group only by chance. Calendars are one long interval.
+void build_varied_shop(std::uint32_t seed, int n_orders, bool with_unroutable = false);
+
+// Adds a failure (with where) for every broken invariant: positions and steps
+// pointing both ways, counts equal to the placed route steps, each job's route
+// one of its order's feasible routes and each machine one the order permits
+// for the step's group (unless any_machine), every machine count within the row.
+void expect_S_consistent(const _S& S, const char* where, bool any_machine = false);
