@@ -1,0 +1,167 @@
+#include "engine/timing.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/small_problem.h"
+
+namespace {
+
+struct Times6 {
+  int Setup, StartT, SetT, ProcT, EndT, Cal;
+};
+
+// A two-step line: machine 1 does step 1, machine 2 does step 2. Orders of
+// steps 1-2 run on route 17 (groups 1, 2); orders of step 2 on route 24.
+class TwoStepLine : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    begin_small_problem(2);
+    add_small_machine(1, 1, 1);
+    add_small_machine(1, 2, 2);
+  }
+  // Loads the problem and the schedule: jobs[j] = {route, machine..}; seq[m] = job ids.
+  void schedule(std::vector<std::array<int, 5>> rows, std::vector<std::vector<int>> seqs) {
+    const int ready2 = Machines[2].ReadyT;
+    finish_small_problem();
+    Machines[2].ReadyT = ready2;
+    reset_J_A_M_wload();
+    for (std::size_t j = 1; j < rows.size(); ++j) J_A[j] = rows[j];
+    for (std::size_t m = 1; m < seqs.size(); ++m) {
+      M_wload[m][0] = static_cast<int>(seqs[m].size());
+      for (std::size_t p = 0; p < seqs[m].size(); ++p) M_wload[m][p + 1] = seqs[m][p];
+    }
+    S = _S(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
+    sch = SCH(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
+    calc_S_times(S);
+    calc_sch_times(sch);
+  }
+  // Checks one position in both representations.
+  void expect_position(int m, int p, Times6 want) {
+    const OP_TIME& r = S.Times[m][p];
+    EXPECT_EQ(r.Setup, want.Setup) << "machine " << m << " position " << p;
+    EXPECT_EQ(r.StartT, want.StartT) << "machine " << m << " position " << p;
+    EXPECT_EQ(r.SetT, want.SetT) << "machine " << m << " position " << p;
+    EXPECT_EQ(r.ProcT, want.ProcT) << "machine " << m << " position " << p;
+    EXPECT_EQ(r.EndT, want.EndT) << "machine " << m << " position " << p;
+    EXPECT_EQ(r.M_Calendar_OK, want.Cal) << "machine " << m << " position " << p;
+    int t = sch.Mach_Head[m];
+    for (int i = 1; i < p && t != NO_TASK; ++i) t = sch.task(t).next_on_machine;
+    ASSERT_NE(t, NO_TASK);
+    const TASK& n = sch.task(t);
+    EXPECT_EQ((std::array<int, 6>{n.Setup, n.StartT, n.SetT, n.ProcT, n.EndT, n.M_Calendar_OK}),
+              (std::array<int, 6>{r.Setup, r.StartT, r.SetT, r.ProcT, r.EndT, r.M_Calendar_OK}))
+        << "linked schedule differs at machine " << m << " position " << p;
+  }
+  _S S;
+  SCH sch;
+};
+
+TEST_F(TwoStepLine, FirstPositionAlwaysCountsASetupFromTypeOne) {
+  add_small_order(1, 7, 1, 1, 2, 5, 100, {1});  // CST 5, setup 1 -> 2 is 0
+  schedule({{}, {23, 1}}, {{}, {1}, {}});
+  expect_position(1, 1, {1, 5, 0, 7, 12, 1});
+}
+
+TEST_F(TwoStepLine, SameSetupTypeFollowsWithoutSetup) {
+  add_small_order(2, 10, 1, 1, 2, 0, 100, {1});
+  add_small_order(1, 10, 1, 1, 1, 200, 300, {1});
+  Machines[1].SetupM(1, 2) = 3;
+  Machines[1].SetupM(2, 1) = 4;
+  schedule({{}, {23, 1}, {23, 1}, {23, 1}}, {{}, {1, 2, 3}, {}});
+  expect_position(1, 1, {1, 0, 3, 10, 13, 1});
+  expect_position(1, 2, {0, 13, 0, 10, 23, 1});
+  // A first step waits for its order's earliest start.
+  expect_position(1, 3, {1, 200, 4, 10, 214, 1});
+}
+
+TEST_F(TwoStepLine, SetupRunsWhileTheJobIsStillOnItsPreviousMachine) {
+  add_small_order(1, 40, 2, 2, 1, 0, 500, {2});     // job 1: machine 2 busy until 40
+  add_small_order(1, 50, 1, 2, 2, 0, 500, {1, 2});  // job 2: step 1 ends at 50
+  Machines[2].SetupM(1, 2) = 15;
+  schedule({{}, {24, 2}, {17, 1, 2}}, {{}, {2}, {1, 2}});
+  expect_position(1, 1, {1, 0, 0, 50, 50, 1});
+  expect_position(2, 1, {1, 0, 0, 40, 40, 1});
+  // max(CST, 40, 50 - 15) = 40: processing starts at 55, after the step before.
+  expect_position(2, 2, {1, 40, 15, 50, 105, 1});
+}
+
+TEST_F(TwoStepLine, LaterStepOnABusyMachineStartsAtItsEnd) {
+  add_small_order(1, 100, 2, 2, 1, 0, 500, {2});
+  add_small_order(1, 20, 1, 2, 1, 0, 500, {1, 2});
+  schedule({{}, {24, 2}, {17, 1, 2}}, {{}, {2}, {1, 2}});
+  expect_position(2, 2, {0, 100, 0, 20, 120, 1});
+}
+
+TEST_F(TwoStepLine, LaterStepFirstOnItsMachineOverlapsSetupAndWaitsForReadyTime) {
+  add_small_order(1, 50, 1, 2, 2, 0, 500, {1, 2});
+  Machines[2].SetupM(1, 2) = 15;
+  schedule({{}, {17, 1, 2}}, {{}, {1}, {1}});
+  expect_position(2, 1, {1, 35, 15, 50, 100, 1});
+  Machines[2].ReadyT = 45;
+  schedule({{}, {17, 1, 2}}, {{}, {1}, {1}});
+  expect_position(2, 1, {1, 45, 15, 50, 110, 1});
+}
+
+TEST_F(TwoStepLine, ProcessingTimeRoundsUpAndSpeedZeroMachineNeitherProcessesNorSetsUp) {
+  Machines[1].Speed = 2;
+  Machines[2].Speed = 0;
+  add_small_order(2, 7, 1, 2, 2, 3, 500, {1, 2});
+  Machines[2].SetupM(1, 2) = 9;
+  Machines[2].Cal.resize(1);  // no calendar either: nothing is fitted
+  Machines[2].N_Cal = 0;
+  schedule({{}, {17, 1, 2}, {17, 1, 2}}, {{}, {1, 2}, {1, 2}});
+  expect_position(1, 1, {1, 3, 0, 4, 7, 1});  // ceil(7 / 2) = 4
+  expect_position(1, 2, {0, 7, 0, 4, 11, 1});
+  // The start rule still subtracts the setup it would have made: 7 - 9 < CST 3.
+  expect_position(2, 1, {0, 3, 0, 0, 3, -1});
+  expect_position(2, 2, {0, 11, 0, 0, 11, -1});
+}
+
+TEST_F(TwoStepLine, OperationsAreMovedIntoOneAvailabilityInterval) {
+  Machines[1].Cal = {{}, {0, 10}, {20, 100}};
+  Machines[1].N_Cal = 2;
+  add_small_order(2, 6, 1, 1, 1, 0, 500, {1});
+  schedule({{}, {23, 1}, {23, 1}}, {{}, {1, 2}, {}});
+  expect_position(1, 1, {1, 0, 0, 6, 6, 1});
+  expect_position(1, 2, {0, 20, 0, 6, 26, 1});  // 6..12 would cross the break at 10
+}
+
+TEST(CalendarFit, NonPreemptiveFitKeepsLengthAndTriesEveryInterval) {
+  begin_small_problem(1);
+  add_small_machine(1, 1, 1, {{0, 10}, {20, 100}});
+  add_small_machine(1, 1, 1, {});
+  finish_small_problem();
+  int s = 7, e = 13;
+  EXPECT_EQ(fit_op_to_Calendar(s, e, 0, 1, Machines), 1);
+  EXPECT_EQ(s, 20);
+  EXPECT_EQ(e, 26);
+  s = 7, e = 97;
+  EXPECT_EQ(fit_task_to_Calendar(s, e, 0, 1, Machines), 0);
+  EXPECT_EQ(s, 20);
+  EXPECT_EQ(e, 110);
+  s = 2, e = 5;  // the lower bound moves it inside the first interval
+  EXPECT_EQ(fit_op_to_Calendar(s, e, 4, 1, Machines), 1);
+  EXPECT_EQ(s, 4);
+  EXPECT_EQ(e, 7);
+  s = 2, e = 5;  // a machine without intervals fits nothing
+  EXPECT_EQ(fit_op_to_Calendar(s, e, 4, 2, Machines), 0);
+  EXPECT_EQ(s, 4);
+  EXPECT_EQ(e, 7);
+}
+
+TEST_F(TwoStepLine, ReschedulingKeepsTheFrozenHeadAndStartsTheRestAtTheBound) {
+  add_small_order(3, 10, 1, 1, 1, 0, 500, {1});
+  schedule({{}, {23, 1}, {23, 1}, {23, 1}}, {{}, {1, 2, 3}, {}});
+  _S reference(S);
+  calc_S_times(reference);
+  reference.Times[1][1].StartT = 1;  // a released time the shop would no longer give
+  reference.Times[1][1].EndT = 11;
+  Machines[1].N_Frozen = 1;
+  calc_S_times_resch(S, reference, 50);
+  calc_sch_times_resch(sch, reference, 50);
+  expect_position(1, 1, {1, 1, 0, 10, 11, 1});
+  expect_position(1, 2, {0, 50, 0, 10, 60, 1});
+  expect_position(1, 3, {0, 60, 0, 10, 70, 1});
+}
+
+}  // namespace
