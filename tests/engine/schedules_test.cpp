@@ -1,0 +1,227 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "engine/objective_value.h"
+#include "engine/schedule_array.h"
+#include "engine/schedule_linked.h"
+#include "engine/timing.h"
+#include "tests/support/generated_problem.h"
+#include "tests/support/random_schedule.h"
+#include "tests/support/small_problem.h"
+#include "tests/support/varied_shop.h"
+
+namespace {
+
+std::vector<int> machine_jobs(const SCH& sch, int m) {
+  std::vector<int> jobs;
+  for (int t = sch.Mach_Head[m]; t != NO_TASK; t = sch.task(t).next_on_machine) jobs.push_back(sch.task(t).Job);
+  return jobs;
+}
+
+std::vector<int> machine_jobs(const _S& S, int m) {
+  return std::vector<int>(S.M_wload[m] + 1, S.M_wload[m] + 1 + S.M_wload[m][0]);
+}
+
+// {step, machine} of each node of job j, from head to tail.
+std::vector<std::array<int, 2>> job_steps(const SCH& sch, int j) {
+  std::vector<std::array<int, 2>> steps;
+  int last = NO_TASK;
+  for (int t = sch.Job_Head[j]; t != NO_TASK; last = t, t = sch.task(t).next_in_job) {
+    if (last != NO_TASK) EXPECT_EQ(sch.task(t).prev_in_job, last) << "job " << j;
+    steps.push_back({sch.task(t).Step, sch.task(t).Machine});
+  }
+  EXPECT_EQ(sch.Job_Tail[j], last) << "job " << j;
+  return steps;
+}
+
+// Every list's links both ways and every count, as the editor relies on them.
+void expect_lists_sound(const SCH& sch) {
+  for (int m = 1; m <= sch.n_of_Machines; ++m) {
+    int n = 0;
+    for (int t = sch.Mach_Head[m], prev = NO_TASK; t != NO_TASK; prev = t, t = sch.task(t).next_on_machine, ++n) {
+      EXPECT_EQ(sch.task(t).prev_on_machine, prev) << "machine " << m;
+      EXPECT_EQ(sch.task(t).Machine, m);
+    }
+    EXPECT_EQ(n, sch.Mach_Count[m]) << "machine " << m;
+  }
+}
+
+// One machine per group 1, 2, 3, 4, 7, 9, 10, so an order of steps 1-4 can take
+// routes of four (1), three (2), two (4) and one (8) route steps.
+void load_route_lengths_shop() {
+  begin_small_problem(2);
+  for (auto g : {1, 2, 3, 4, 7, 9, 10}) add_small_machine(1, exe_type_first_step(g), exe_type_last_step(g));
+  add_small_order(3, 10, 1, 4, 1, 0, 100, {1, 2, 3, 4, 5, 6, 7});
+  finish_small_problem();
+}
+
+// Machines: 1 g1, 2 g2, 3 g3, 4 g4, 5 g7, 6 g9, 7 g10.
+const std::array<int, 5> kRoute1 = {1, 1, 2, 3, 4};
+const std::array<int, 5> kRoute2 = {2, 1, 2, 5, 0};
+const std::array<int, 5> kRoute4 = {4, 1, 6, 0, 0};
+
+void put(const std::vector<std::array<int, 5>>& jobs) {
+  reset_J_A_M_wload();
+  for (std::size_t j = 1; j <= jobs.size(); ++j) {
+    J_A[j] = jobs[j - 1];
+    for (int k = 1; k <= R_MG_ex[J_A[j][0]][0]; ++k) {
+      std::vector<int>& row = M_wload[J_A[j][k]];
+      row[++row[0]] = static_cast<int>(j);
+    }
+  }
+}
+
+}  // namespace
+
+TEST(ArraySchedule, IndexesPointBothWaysAndCopiesKeepEmptyMachines) {
+  load_route_lengths_shop();
+  put({kRoute1, kRoute2, kRoute4});
+  const _S S(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
+  expect_S_consistent(S, "from tables");
+  EXPECT_EQ(S.M_wload[7][0], 0);  // group 10 unused
+  EXPECT_EQ(machine_jobs(S, 1), (std::vector<int>{1, 2, 3}));
+  _S copy(S);
+  expect_S_consistent(copy, "copy");
+  _S target(n_of_Orders, n_of_Jobs, n_of_Machines);
+  put({{8, 7, 0, 0, 0}, {8, 7, 0, 0, 0}, {8, 7, 0, 0, 0}});  // everything on machine 7
+  target = _S(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
+  target.assign(S);
+  expect_S_consistent(target, "assigned");
+  for (int m = 1; m <= n_of_Machines; ++m) EXPECT_EQ(machine_jobs(target, m), machine_jobs(S, m)) << m;
+  EXPECT_EQ(target.M_wload[7][0], 0);
+}
+
+TEST(LinkedSchedule, AssignmentReusesOrCopiesAndMatchesRoutesOfOtherLengths) {
+  load_route_lengths_shop();
+  put({kRoute1, kRoute2, kRoute4});
+  SCH a(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
+  put({kRoute2, kRoute4, kRoute1});
+  SCH b(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
+  calc_sch_times(b);
+
+  SCH empty;
+  EXPECT_EQ(empty = b, 2);
+  EXPECT_EQ(empty.equal(b), 1);
+  EXPECT_EQ((a = b), 1);
+  EXPECT_EQ(a.equal(b), 1);
+  expect_lists_sound(a);
+  // Four steps down to three, three down to two, two up to four, in step order.
+  EXPECT_EQ(job_steps(a, 1), (std::vector<std::array<int, 2>>{{1, 1}, {2, 2}, {3, 5}}));
+  EXPECT_EQ(job_steps(a, 2), (std::vector<std::array<int, 2>>{{1, 1}, {2, 6}}));
+  EXPECT_EQ(job_steps(a, 3), (std::vector<std::array<int, 2>>{{1, 1}, {2, 2}, {3, 3}, {4, 4}}));
+  for (int j = 1; j <= 3; ++j) {
+    EXPECT_EQ(a.Route[j], b.Route[j]);
+    EXPECT_EQ(a.task(a.Job_Tail[j]).EndT, b.task(b.Job_Tail[j]).EndT) << "times copied, job " << j;
+  }
+  // The two are independent afterwards.
+  a.move_op_to_machine(7, 1, 1);
+  EXPECT_EQ(b.Mach_Count[7], 0);
+}
+
+TEST(LinkedSchedule, EditsKeepBothListsConsistent) {
+  load_route_lengths_shop();
+  put({kRoute1, kRoute1, kRoute4});
+  SCH sch(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
+  const SCH before(sch);
+  EXPECT_EQ(sch.Mach_Head[7], NO_TASK);
+  EXPECT_EQ(sch.Mach_Count[7], 0);
+
+  EXPECT_EQ(sch.move_op_to_machine(2, 2, 1), 2);  // already there: nothing
+  EXPECT_EQ(sch.equal(before), 1);
+  EXPECT_EQ(sch.move_op_to_machine(1, 5, 1), 4);  // job 1 has four steps
+  // Reordering one machine is a change although the counts stay.
+  const int first_on_2 = sch.Mach_Head[2];
+  sch.unlink_from_machine(first_on_2);
+  sch.append_on_machine(2, first_on_2);
+  EXPECT_EQ(machine_jobs(sch, 2), (std::vector<int>{2, 1}));
+  EXPECT_EQ(sch.equal(before), 0);
+  expect_lists_sound(sch);
+
+  // A step moved to another machine goes last there and leaves its old machine empty.
+  EXPECT_EQ(sch.move_op_to_machine(3, 2, 3), 0);
+  EXPECT_EQ(machine_jobs(sch, 3), (std::vector<int>{1, 2, 3}));
+  EXPECT_EQ(sch.Mach_Count[6], 0);
+  EXPECT_EQ(sch.Mach_Head[6], NO_TASK);
+  expect_lists_sound(sch);
+
+  // A new route replaces the job's nodes; the same route only moves steps.
+  int assignment[5];
+  ASSERT_EQ(sch.get_job_assignment(assignment, 1), 4);
+  const int one_step[5] = {8, 7, 0, 0, 0};
+  sch.set_job_assignment(1, one_step, 3);
+  EXPECT_EQ(job_steps(sch, 3), (std::vector<std::array<int, 2>>{{1, 7}}));
+  EXPECT_EQ(machine_jobs(sch, 3), (std::vector<int>{1, 2}));
+  sch.set_job_assignment(4, assignment, 3);  // job 3 onto job 1's route and machines
+  sch.follow_job(3, 1);
+  EXPECT_EQ(machine_jobs(sch, 1), (std::vector<int>{1, 3, 2}));
+  EXPECT_EQ(machine_jobs(sch, 4), (std::vector<int>{1, 3, 2}));
+  EXPECT_EQ(machine_jobs(sch, 2), (std::vector<int>{2, 1, 3}));  // job 1 was last on 2
+  EXPECT_EQ(sch.Mach_Count[7], 0);
+  expect_lists_sound(sch);
+  // The edited schedule converts to the array form and back unchanged.
+  const _S S(sch);
+  expect_S_consistent(S, "from edited SCH");
+  S.to_J_A_M_wload(J_A, M_wload);
+  const SCH rebuilt(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
+  EXPECT_EQ(rebuilt.equal(sch), 1);
+  for (int j = 1; j <= 3; ++j) EXPECT_EQ(job_steps(rebuilt, j), job_steps(sch, j));
+}
+
+namespace {
+
+// Times every random schedule both ways and compares position by position,
+// then the values; also the array form of the linked schedule and an assigned
+// copy of the array schedule.
+void expect_representations_agree(std::uint32_t seed) {
+  fill_random_schedule(seed);
+  _S S(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
+  SCH sch(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
+  calc_S_times(S);
+  calc_sch_times(sch);
+  for (int m = 1; m <= n_of_Machines; ++m) {
+    ASSERT_EQ(sch.Mach_Count[m], S.M_wload[m][0]);
+    int p = 1;
+    for (int t = sch.Mach_Head[m]; t != NO_TASK; t = sch.task(t).next_on_machine, ++p) {
+      const TASK& n = sch.task(t);
+      const OP_TIME& r = S.Times[m][p];
+      ASSERT_EQ((std::array<int, 7>{n.Job, n.Setup, n.StartT, n.SetT, n.ProcT, n.EndT, n.M_Calendar_OK}),
+                (std::array<int, 7>{S.M_wload[m][p], r.Setup, r.StartT, r.SetT, r.ProcT, r.EndT, r.M_Calendar_OK}))
+          << "seed " << seed << " machine " << m << " position " << p;
+      ASSERT_GE(r.StartT, 0);
+      ASSERT_EQ(r.EndT, r.StartT + r.SetT + r.ProcT);
+    }
+  }
+  OBJ_VALUE from_S;
+  OBJ_VALUE from_sch;
+  calc_S_obj_values(S, from_S);
+  calc_sch_obj_values(sch, from_sch);
+  for (int i = 0; i < 9; ++i) EXPECT_EQ(from_S.criterion(i), from_sch.criterion(i)) << "seed " << seed << " " << i;
+  EXPECT_TRUE(from_S.equal(from_sch));
+
+  _S back(sch);
+  _S other(n_of_Orders, n_of_Jobs, n_of_Machines);
+  other.assign(back);
+  calc_S_times(other);
+  OBJ_VALUE from_assigned;
+  calc_S_obj_values(other, from_assigned);
+  EXPECT_EQ(from_assigned.n_of_Scheduled_Jobs, from_S.n_of_Scheduled_Jobs);
+  for (int i = 0; i < 9; ++i) EXPECT_EQ(from_assigned.criterion(i), from_S.criterion(i)) << "seed " << seed;
+}
+
+}  // namespace
+
+TEST(ScheduleProperty, BothRepresentationsGiveIdenticalTimesAndValues) {
+  for (std::uint32_t seed = 1; seed <= 12; ++seed) {
+    ASSERT_TRUE(load_generated_problem(seed, GeneratedSize::Small));
+    expect_representations_agree(seed);
+  }
+  ASSERT_TRUE(load_generated_problem(7, GeneratedSize::Default));
+  ASSERT_GT(n_of_Jobs, 1000);
+  for (std::uint32_t seed = 100; seed < 104; ++seed) expect_representations_agree(seed);
+  // Orders without a route: their jobs stay unscheduled in both forms.
+  for (std::uint32_t seed = 200; seed < 206; ++seed) {
+    build_varied_shop(seed, 30, true);
+    expect_representations_agree(seed);
+  }
+}
