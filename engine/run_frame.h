@@ -28,6 +28,12 @@ int refuse_run_without_report(RunWindow caller);
 // the input file's name and "Machine: M Orders: O Jobs:J".
 void write_run_header(RunReport& report, const std::string& title);
 
+// Table reports (batch search, performance test): "Nx_op_pri:" with "\tN" k ": "
+// and the priority of every operator; "ObjPri:" with "\t" and each of the
+// first six objective priorities. Each ends its line.
+void write_operator_priorities(RunReport& report);
+void write_objective_priorities(RunReport& report);
+
 // Progress labels at the start of a search of maxSTEP steps: "Start time:"
 // with the clock, "STEP:" with an empty step, "/" and maxSTEP; the six value
 // labels and the clock label emptied.

@@ -1,0 +1,93 @@
+#include "engine/tabu_search.h"
+
+#include "engine/random_source.h"
+#include "engine/run_frame.h"
+#include "engine/search_operators.h"
+#include "engine/search_parameters.h"
+#include "engine/tabu_search_loop.h"
+#include "problem_io/report_lines.h"
+
+namespace {
+
+int run_tabu_search(bool autostop) {
+  RunHost& host = run_host();
+  begin_run_windows(RunWindow::Scheduler);
+  RunReport report;
+  if (!report.open()) return refuse_run_without_report(RunWindow::Scheduler);
+  write_run_header(report, autostop ? "Tabu Search with AUTOSTOP." : "Tabu Search with _S class and do_pi.");
+
+  const int maxSTEP = host.scheduler_field(SchedulerField::Steps);
+  maxLOOP = host.scheduler_field(SchedulerField::Loops);
+  maxTABU = host.scheduler_field(SchedulerField::TabuSize);
+  int AutoStop = -1;
+  if (autostop) {
+    AutoStop = host.scheduler_field(SchedulerField::ImprovementLess);
+    minLOOP = host.scheduler_field(SchedulerField::MinLoop);
+  }
+  host.set_progress_fields(maxLOOP, maxTABU);
+  show_search_start(maxSTEP);
+  seed_random_from_time();
+
+  std::unique_ptr<_S> sample = starting_schedule(report);
+  report.line();
+  report.line(" Objective values of the initialized schedule:");
+  OBJ_VALUE start_values;
+  time_and_evaluate(*sample, start_values);
+  print_obj_values(report.out(), start_values);
+  report.line();
+
+  TabuRules rules;
+  rules.maxSTEP = maxSTEP;
+  rules.loops = &maxLOOP;
+  rules.tabu_size = &maxTABU;
+  rules.early_end_from = autostop ? minLOOP : 2;
+  rules.replace_on_equal = !autostop;
+  rules.idle_steps = AutoStop;
+  rules.interactive = true;
+  TabuSearchLoop search(rules, *sample);
+  search.start();
+
+  OBJ_history.assign(static_cast<size_t>(maxSTEP) + 1, OBJ_VALUE());
+  show_operator_statistics_start();
+  stop_flag = false;
+  const std::time_t started = host.current_time();
+  host.run_progress_clock(true);
+
+  search.run();
+
+  close_side_windows();
+  OBJ_VALUE& final_values = search.sample_values();
+  time_and_evaluate(search.best(), final_values);
+
+  report.line();
+  report.line(elapsed_time_line(elapsed_seconds(started, host.current_time())));
+  report.line();
+  report.line("Number of evaluated schedule: " + std::to_string(search.evaluated()));
+  report.line("best step: " + std::to_string(search.best_step()) + "best loop: " + std::to_string(search.best_loop()));
+  report.line();
+  print_obj_values(report.out(), final_values);
+  report.line();
+  report.line();
+  report.line(" size of TabuList: " + std::to_string(search.tabu_count()));
+  report.finish();
+
+  host.run_progress_clock(false);
+  host.show_window(RunWindow::Progress, false);
+  host.show_window(RunWindow::Scheduler, true);
+  fill_search_charts(search.improvements());
+  OBJ_history.clear();
+  Op_Total.clear();
+  Op_Improve.clear();
+  host.load_results_memo(ResultsMemo::Index, run_report_path());
+  host.show_results_memo(ResultsMemo::Index, true);
+
+  rebuild_live_schedule(search.best());
+  first_run = 0;
+  return 1;
+}
+
+}  // namespace
+
+int TS_S_do_pi() { return run_tabu_search(false); }
+
+int TS_AUTOSTOP() { return run_tabu_search(true); }

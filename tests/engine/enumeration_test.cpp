@@ -1,0 +1,264 @@
+#include "engine/enumeration.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <sstream>
+
+#include "engine/live_schedule.h"
+#include "engine/objective_value.h"
+#include "engine/run_report.h"
+#include "engine/timing.h"
+#include "problem_io/report_lines.h"
+#include "tests/support/recording_host.h"
+#include "tests/support/small_shop.h"
+#include "tests/support/temp_dir.h"
+#include "tests/support/varied_shop.h"
+
+namespace {
+
+// Each test gets a report folder and the default priorities back.
+class EnumerationRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    set_run_report_folder(dir.path());
+    std::copy(ObjPri, ObjPri + 9, saved_pri);
+  }
+  void TearDown() override {
+    std::copy(saved_pri, saved_pri + 9, ObjPri);
+    set_run_report_folder("");
+    last_SCH.reset();
+    stop_flag = false;
+  }
+  std::string report() const { return read_file(dir.file("__last_run__.txt")); }
+  // The value after a report label such as "Number of evaluated schedule: ".
+  long long report_number(const std::string& label) const {
+    const std::string r = report();
+    const size_t at = r.find("\n" + label);
+    if (at == std::string::npos) return -1;
+    return std::stoll(r.substr(at + 1 + label.size()));
+  }
+  void only_tardiness_counts() {
+    std::fill(ObjPri, ObjPri + 9, 0);
+    ObjPri[2] = 1;  // one criterion: the comparison is then a total order
+  }
+
+  TempDir dir;
+  RecordingHost host;
+  int saved_pri[9];
+};
+
+// Two machines of step 1: order 1 (3 jobs) only on machine 1, order 2 (2 jobs)
+// only on machine 2, so there is one assignment and 3! * 2! orders of it.
+void load_three_and_two() {
+  load_small_shop({{1, 1, 1}, {1, 1, 1}},
+                  {{3, 10, 1, 1, 1, 0, 25, {1}}, {2, 10, 1, 1, 2, 0, 15, {2}}});
+}
+
+}  // namespace
+
+TEST(EnumerationCounters, NextPermWalksLexicographicOrderAndStopsAtTheLast) {
+  std::vector<int> last = {3, 3, 2, 1};
+  EXPECT_EQ(next_perm(last), 0);
+  EXPECT_EQ(last, (std::vector<int>{3, 3, 2, 1}));
+  std::vector<int> p = {3, 1, 3, 2};
+  EXPECT_EQ(next_perm(p), 1);
+  EXPECT_EQ(p, (std::vector<int>{3, 2, 1, 3}));
+  std::vector<int> q = {4, 1, 2, 3, 4};
+  int n = 1;
+  while (next_perm(q)) ++n;
+  EXPECT_EQ(n, 24);
+  std::vector<int> empty = {0};
+  EXPECT_EQ(next_perm(empty), 0);
+}
+
+TEST(EnumerationCounters, IndexVectorCarriesAndWrapsLikeAMixedRadixCounter) {
+  std::vector<std::int64_t> v = {2, 1, 2};
+  const std::vector<std::int64_t> limits = {2, 2, 2};
+  EXPECT_EQ(next_index_vector(v, limits), 1);
+  EXPECT_EQ(v, (std::vector<std::int64_t>{2, 2, 1}));
+  v = {2, 2, 2};
+  EXPECT_EQ(next_index_vector(v, limits), 0);
+  EXPECT_EQ(v, (std::vector<std::int64_t>{2, 1, 1}));
+  // 13 jobs on one machine: 13! orders do not fit an int.
+  std::vector<std::int64_t> big = {1, 6227020799LL};
+  EXPECT_EQ(next_index_vector(big, {1, 6227020800LL}), 1);
+  EXPECT_EQ(big[1], 6227020800LL);
+}
+
+TEST(EnumerationCounters, CombinationsAreNumberedRouteByRouteInnermostStepFastest) {
+  // One job of steps 1-2 whose only feasible route passes group 1 (machines 1,
+  // 2) then group 2 (machines 3, 4, 5).
+  load_small_shop({{1, 1, 1}, {1, 1, 1}, {2, 2, 1}, {2, 2, 1}, {2, 2, 1}},
+                  {{1, 10, 1, 2, 1, 0, 100, {1, 2, 3, 4, 5}}});
+  ASSERT_EQ(Orders[1].N_Routes, 1);
+  EXPECT_EQ(n_of_job_combinations(Orders[1]), 6);
+  _S S(n_of_Orders, n_of_Jobs, n_of_Machines);
+  const int expected[7][2] = {{0, 0}, {1, 3}, {1, 4}, {1, 5}, {2, 3}, {2, 4}, {2, 5}};
+  for (int k = 1; k <= 6; ++k) {
+    assign_job_by_index(S, 1, k, Orders, Jobs);
+    EXPECT_EQ(S.J_A[1][1], expected[k][0]) << k;
+    EXPECT_EQ(S.J_A[1][2], expected[k][1]) << k;
+    expect_S_consistent(S, "assign_job_by_index");
+  }
+  int placed = 0;
+  for (int m = 1; m <= 5; ++m) placed += S.M_wload[m][0];
+  EXPECT_EQ(placed, 2);  // the earlier combinations were taken out again
+}
+
+TEST_F(EnumerationRun, ThreeAndTwoJobsGiveTwelveSchedulesAndTheExactReport) {
+  load_three_and_two();
+  ASSERT_EQ(Enumeration_small_size(), 1);
+
+  // The best schedule is the live one: its values, timed and evaluated on the
+  // linked schedule, must be the row of the report.
+  ASSERT_TRUE(last_SCH);
+  _S live(*last_SCH);
+  OBJ_VALUE values;
+  calc_S_times(live);
+  calc_S_obj_values(live, values);
+  std::ostringstream row;
+  print_obj_row(row, values);
+  const std::string report_text = report();
+  const long long best_no = report_number("best solution: ");
+  const long long n_opt = report_number("number of optimal solution: ");
+  std::ostringstream expected;
+  expected << " Enumeration for small size problems\nInput file :small.sif\nMachine: 2 Orders: 2 Jobs:5\n"
+           << "First running: Initialize with random values\n"
+           << "Assignment permutation for jobs:\n 1. job-->1\n 2. job-->1\n 3. job-->1\n 4. job-->1\n"
+           << " 5. job-->1\n\n\n\n";
+  for (int i = 0; i < 6; ++i) expected << "Priority of objective funciton  " << i << " : " << ObjPri[i] << "\n";
+  expected << "\n\n Elapsed time: 0 (sec)\n\nNumber of evaluated schedule: 12\n"
+           << "best solution: " << best_no << "\nnumber of optimal solution: " << n_opt << "\n\n"
+           << "ObjFunc:\tLOrder\tLJob\tsumT\tmaxT\tSet\tmaxC\n"
+           << row.str() << "\n\n\n\nEnd of file.";
+  EXPECT_EQ(report_text, expected.str());
+  EXPECT_GE(n_opt, 1);
+  EXPECT_LE(best_no, 12);
+  EXPECT_EQ(host.events, 12);  // events run once per evaluated schedule
+  EXPECT_EQ(host.memo_text[ResultsMemo::Index], report_text);
+  EXPECT_FALSE(host.is_visible(RunWindow::Progress));
+  EXPECT_TRUE(host.is_visible(RunWindow::Scheduler));
+  EXPECT_EQ(first_run, 0);
+}
+
+TEST_F(EnumerationRun, CountsSchedulesOfRoutesWithTwoSteps) {
+  // Order 1: two jobs over steps 1-2 (machine 1 or 2, then machine 3); order 2:
+  // one job on machine 1. Sum over the four assignments of the product of c_m!:
+  // 3!*2! + 2!*1!*2! + 2!*1!*2! + 1!*2!*2! = 24.
+  load_small_shop({{1, 1, 1}, {1, 1, 1}, {2, 2, 1}}, {{2, 10, 1, 2, 1, 0, 40, {1, 2, 3}}, {1, 10, 1, 1, 2, 0, 5, {1}}});
+  ASSERT_EQ(Enumeration_small_size(), 1);
+  EXPECT_EQ(report_number("Number of evaluated schedule: "), 24);
+  EXPECT_NE(report().find(" 1. job-->2\n 2. job-->2\n 3. job-->1\n"), std::string::npos);
+}
+
+// Every assignment of single-step jobs to permitted machines and every order
+// on every machine, evaluated independently of the enumeration's counters.
+void brute_force(const std::function<void(const OBJ_VALUE&)>& visit) {
+  std::vector<int> choice(n_of_Jobs + 1, 1);
+  std::function<void(int)> assign = [&](int j) {
+    if (j <= n_of_Jobs) {
+      const std::vector<int>& list = Orders[Jobs[j].Order_ID].MG_M[1];
+      for (int i = 1; i <= list[0]; ++i) {
+        choice[j] = list[i];
+        assign(j + 1);
+      }
+      return;
+    }
+    std::vector<std::vector<int>> seq(n_of_Machines + 1);
+    for (int k = 1; k <= n_of_Jobs; ++k) seq[choice[k]].push_back(k);
+    std::function<void(int)> order = [&](int m) {
+      if (m > n_of_Machines) {
+        std::vector<std::array<int, 5>> ja(n_of_Jobs + 1, {0, 0, 0, 0, 0});
+        std::vector<std::vector<int>> mw(n_of_Machines + 1, std::vector<int>(n_of_Jobs + 1, 0));
+        for (int k = 1; k <= n_of_Jobs; ++k) ja[k] = {Orders[Jobs[k].Order_ID].R_feasible[1], choice[k], 0, 0, 0};
+        for (int mm = 1; mm <= n_of_Machines; ++mm) {
+          mw[mm][0] = static_cast<int>(seq[mm].size());
+          std::copy(seq[mm].begin(), seq[mm].end(), mw[mm].begin() + 1);
+        }
+        _S S(n_of_Orders, n_of_Jobs, n_of_Machines, ja, mw);
+        OBJ_VALUE v;
+        calc_S_times(S);
+        calc_S_obj_values(S, v);
+        visit(v);
+        return;
+      }
+      std::sort(seq[m].begin(), seq[m].end());
+      do order(m + 1);
+      while (std::next_permutation(seq[m].begin(), seq[m].end()));
+    };
+    order(1);
+  };
+  assign(1);
+}
+
+TEST_F(EnumerationRun, BestFoundEqualsTheBestOfABruteForceSearch) {
+  only_tardiness_counts();
+  for (std::uint32_t seed = 1; seed <= 6; ++seed) {
+    SCOPED_TRACE(seed);
+    std::srand(seed);
+    const auto pick = [](int lo, int hi) { return lo + std::rand() % (hi - lo + 1); };
+    std::vector<SmallOrder> orders;
+    for (int o = 0; o < 3; ++o)
+      orders.push_back({pick(1, 2), pick(5, 20), 1, 1, pick(1, 2), pick(0, 10), pick(10, 60),
+                        pick(0, 1) ? std::vector<int>{1, 2} : std::vector<int>{pick(1, 2)}});
+    load_small_shop({{1, 1, pick(1, 2)}, {1, 1, pick(1, 3)}}, orders);
+    long long count = 0;
+    long long best = -1;
+    long long n_best = 0;
+    brute_force([&](const OBJ_VALUE& v) {
+      ++count;
+      if (best < 0 || v.sumTardiness < best) {
+        best = v.sumTardiness;
+        n_best = 0;
+      }
+      if (v.sumTardiness == best) ++n_best;
+    });
+    ASSERT_EQ(Enumeration_small_size(), 1);
+    EXPECT_EQ(report_number("Number of evaluated schedule: "), count);
+    EXPECT_EQ(last_obj_value.sumTardiness, best);
+    EXPECT_EQ(report_number("number of optimal solution: "), n_best);
+  }
+}
+
+TEST_F(EnumerationRun, StopAnsweredNoGoesOnAndYesEndsWithTheFullReport) {
+  load_three_and_two();
+  host.answers = {false, true};
+  host.on_process_events = [](RecordingHost& h) {
+    if (h.events == 3 || h.events == 6) stop_flag = true;
+  };
+  ASSERT_EQ(Enumeration_small_size(), 1);
+  EXPECT_EQ(host.questions, (std::vector<std::string>{"Do You really want to stop the process?",
+                                                      "Do You really want to stop the process?"}));
+  EXPECT_EQ(host.messages, std::vector<std::string>{"Process stopped!"});
+  EXPECT_EQ(report_number("Number of evaluated schedule: "), 6);
+  EXPECT_EQ(report().substr(report().size() - 12), "End of file.");
+  EXPECT_TRUE(last_SCH);
+  EXPECT_EQ(first_run, 0);
+}
+
+TEST_F(EnumerationRun, UnwritableReportStopsBeforeAnythingIsBuilt) {
+  load_three_and_two();
+  set_run_report_folder(dir.file("missing"));
+  ASSERT_EQ(Enumeration_small_size(), -1);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_NE(host.messages[0].find("__last_run__.txt"), std::string::npos);
+  EXPECT_FALSE(host.is_visible(RunWindow::Progress));
+  EXPECT_TRUE(host.is_visible(RunWindow::Scheduler));
+  EXPECT_FALSE(last_SCH);
+  EXPECT_EQ(first_run, 1);
+}
+
+TEST_F(EnumerationRun, SizeLimitIsTwentyMachinesAndTwentyJobs) {
+  load_small_shop(std::vector<SmallMachine>(20), {{20, 10, 1, 1, 1, 0, 100, {1}}});
+  EXPECT_TRUE(enumeration_size_allowed());
+  load_small_shop(std::vector<SmallMachine>(21), {{1, 10, 1, 1, 1, 0, 100, {1}}});
+  EXPECT_FALSE(enumeration_size_allowed());
+  load_small_shop(std::vector<SmallMachine>(2), {{21, 10, 1, 1, 1, 0, 100, {1}}});
+  EXPECT_FALSE(enumeration_size_allowed());
+  EXPECT_EQ(host.messages.size(), 2u);
+  EXPECT_EQ(host.messages[0],
+            "Too large problem for enumerating all cases!\n It may causes floating point overflow exception!\n "
+            "Enumeration stopped!");
+}
