@@ -9,6 +9,7 @@
 
 #include "engine/problem.h"
 #include "engine/random_source.h"
+#include "problem_io/input_checker.h"
 #include "problem_io/input_reader.h"
 #include "tests/support/generated_problem.h"
 #include "tests/support/temp_dir.h"
@@ -58,6 +59,15 @@ std::string generated_text(std::uint32_t seed, const GENERATOR_VALUES& values,
   const std::string path = dir.file("p.txt");
   EXPECT_EQ(generate_problem_file(method, values, seed, path), 1);
   return read_file(path);
+}
+
+// The input check's result for a generated file; messages into check.
+int check_generated(std::uint32_t seed, const GENERATOR_VALUES& values, InputCheck& check,
+                    GENERATION_METHOD method = GENERATION_METHOD::Basic) {
+  TempDir dir;
+  input_file_name = dir.file("checked.sif");
+  EXPECT_EQ(generate_problem_file(method, values, seed, input_file_name), 1);
+  return check_input_data(check);
 }
 
 }  // namespace
@@ -143,6 +153,43 @@ TEST(ProblemGenerator, DefaultBasicProblemsLoadWithTheExpectedShape) {
     EXPECT_GE(n_of_Jobs, 3000);
     EXPECT_LE(n_of_Jobs, 5000);
   }
+}
+
+TEST(ProblemGenerator, GeneratedFilesPassTheInputCheckWithoutMessages) {
+  GENERATOR_VALUES one_machine = default_generator_values();
+  one_machine.Mv = 5;
+  one_machine.Ov = 7;
+  struct Case {
+    std::uint32_t seed;
+    GENERATOR_VALUES values;
+    GENERATION_METHOD method;
+  };
+  const auto basic = GENERATION_METHOD::Basic;
+  for (const Case& c : {Case{1, default_generator_values(), basic}, Case{2, default_generator_values(), basic},
+                        Case{99, default_generator_values(), basic},
+                        Case{3, generator_values_for(GeneratedSize::Small), basic},
+                        Case{4, generator_values_for(GeneratedSize::Large), basic},
+                        Case{5, one_machine, GENERATION_METHOD::OneMachine}}) {
+    SCOPED_TRACE(c.seed);
+    InputCheck check;
+    EXPECT_EQ(check_generated(c.seed, c.values, check, c.method), 1);
+    EXPECT_TRUE(check.error_list.empty()) << check.error_list.front();
+    EXPECT_TRUE(check.warning_list.empty()) << check.warning_list.front();
+  }
+}
+
+TEST(ProblemGenerator, ExtremeValuesGiveFilesTheCheckReports) {
+  GENERATOR_VALUES v = default_generator_values();
+  v.Wv = 0;  // every time window empty: CET = CST
+  InputCheck check;
+  EXPECT_EQ(check_generated(1, v, check), 2);
+  EXPECT_TRUE(check.error_list.empty());
+  EXPECT_FALSE(check.warning_list.empty());
+
+  v = default_generator_values();
+  v.Mv = 0;  // no machines at all
+  InputCheck none;
+  EXPECT_EQ(check_generated(1, v, none), -1);
 }
 
 TEST(ProblemGenerator, SameSeedGivesTheSameFileAndAnotherSeedAnotherOne) {
@@ -345,8 +392,8 @@ TEST(GeneratedProblem, SizesForTestsAndBenchmarks) {
   for (int o = 1; o <= n_of_Orders; ++o) EXPECT_GE(Orders[o].N_Routes, 1);
 
   ASSERT_TRUE(load_generated_problem(1, GeneratedSize::Large));
-  EXPECT_GE(n_of_Machines, 400);
-  EXPECT_LE(n_of_Machines, 560);
+  EXPECT_GE(n_of_Machines, 390);  // ten groups of deviate(48, 20)
+  EXPECT_LE(n_of_Machines, 570);
   EXPECT_GE(n_of_Jobs, 12000);
   EXPECT_LE(n_of_Jobs, 20000);
 }
