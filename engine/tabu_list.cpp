@@ -1,5 +1,6 @@
 #include "engine/tabu_list.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "engine/schedule_array.h"
@@ -37,7 +38,8 @@ void TABU::take(const _S& S, std::uint64_t hash) {
   hash_ = hash;
   size_t total = 0;
   for (int m = 1; m <= S.n_of_Machines; ++m) total += 1 + static_cast<size_t>(S.M_wload[m][0]);
-  rows_.resize(total);  // keeps its capacity: a reused entry reallocates only to grow
+  if (rows_.capacity() < total) rows_.reserve(total + total / 8 + 64);
+  rows_.resize(total);
   int* out = rows_.data();
   for (int m = 1; m <= S.n_of_Machines; ++m) {
     const int n = 1 + S.M_wload[m][0];
@@ -65,21 +67,34 @@ TABU& TABULIST::push_slot() {
   const int cap = static_cast<int>(ring_.size());
   if (count_ == cap) {
     // Full ring: grow it, keeping the entries in age order from slot 0.
-    std::vector<TABU> grown(cap == 0 ? 16 : 2 * cap);
-    for (int i = 0; i < count_; ++i) grown[i] = std::move(ring_[(oldest_ + i) % cap]);
+    const int grown_cap = cap == 0 ? 16 : 2 * cap;
+    std::vector<TABU> grown(grown_cap);
+    std::vector<std::uint64_t> grown_hashes(grown_cap, 0);
+    for (int i = 0; i < count_; ++i) {
+      grown[i] = std::move(ring_[(oldest_ + i) % cap]);
+      grown_hashes[i] = hashes_[(oldest_ + i) % cap];
+    }
     ring_ = std::move(grown);
+    hashes_ = std::move(grown_hashes);
     oldest_ = 0;
   }
-  TABU& slot = ring_[(oldest_ + count_) % ring_.size()];
+  last_slot_ = (oldest_ + count_) % static_cast<int>(ring_.size());
   ++count_;
-  return slot;
+  return ring_[last_slot_];
 }
 
-void TABULIST::add(TABU entry) { push_slot() = std::move(entry); }
+void TABULIST::add(TABU entry) {
+  TABU& slot = push_slot();
+  slot = std::move(entry);
+  hashes_[last_slot_] = slot.hash();
+}
 
 void TABULIST::add(const _S& S) { add(S, tabu_hash(S)); }
 
-void TABULIST::add(const _S& S, std::uint64_t hash) { push_slot().take(S, hash); }
+void TABULIST::add(const _S& S, std::uint64_t hash) {
+  push_slot().take(S, hash);
+  hashes_[last_slot_] = hash;
+}
 
 void TABULIST::drop_oldest() {
   if (count_ == 0) return;
@@ -92,9 +107,16 @@ void TABULIST::drop_oldest() {
 int TABULIST::is_in_tabu_list(const _S& S) const { return is_in_tabu_list(S, tabu_hash(S)); }
 
 int TABULIST::is_in_tabu_list(const _S& S, std::uint64_t hash) const {
-  // Newest first, as the visited schedules most likely to come back are the latest.
-  for (int i = 0; i < count_; ++i)
-    if (from_newest(i).equal(S, hash)) return 1;
+  // The hashes of the used slots lie in at most two runs of the ring; only a
+  // slot whose hash agrees has its sequences compared.
+  const int cap = static_cast<int>(ring_.size());
+  const std::uint64_t* h = hashes_.data();
+  const int first_end = std::min(cap, oldest_ + count_);
+  for (int i = oldest_; i < first_end; ++i)
+    if (h[i] == hash && ring_[i].equal(S, hash)) return 1;
+  const int wrapped = oldest_ + count_ - first_end;
+  for (int i = 0; i < wrapped; ++i)
+    if (h[i] == hash && ring_[i].equal(S, hash)) return 1;
   return 0;
 }
 

@@ -26,7 +26,9 @@ class TABU {
   explicit TABU(const _S& S);
   TABU(const _S& S, std::uint64_t hash);
 
-  // Overwrites the entry with S's sequences, reusing its memory.
+  // Overwrites the entry with S's sequences, reusing its memory (which grows
+  // with some headroom, so that entries of slightly longer schedules landing in
+  // a reused slot do not reallocate).
   void take(const _S& S, std::uint64_t hash);
 
   // 1 when the entry holds exactly S's machine sequences, else 0: 0 on another
@@ -73,7 +75,10 @@ class TABULIST {
   TABU& push_slot();
 
   // Ring of entries: the oldest at oldest_, the newest count_ - 1 slots later.
+  // hashes_ mirrors each slot's hash in one contiguous row for the scan.
   std::vector<TABU> ring_;
+  std::vector<std::uint64_t> hashes_;
   int oldest_ = 0;
   int count_ = 0;
+  int last_slot_ = 0;  // slot of the latest push_slot()
 };
