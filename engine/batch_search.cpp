@@ -1,0 +1,115 @@
+#include "engine/batch_search.h"
+
+#include <memory>
+
+#include "engine/random_source.h"
+#include "engine/run_frame.h"
+#include "engine/search_operators.h"
+#include "engine/search_parameters.h"
+#include "engine/tabu_search_loop.h"
+#include "problem_io/input_reader.h"
+#include "problem_io/report_lines.h"
+
+int TS_batch_core(int maxSTEP, int maxLOOP, int minLOOP, int maxImpless, int maxTABU, _S& S, double& elapsed,
+                  int& best_step, int& best_loop) {
+  RunHost& host = run_host();
+  seed_random_from_time();
+  TabuRules rules;
+  rules.maxSTEP = maxSTEP;
+  rules.loops = &maxLOOP;
+  rules.tabu_size = &maxTABU;
+  rules.early_end_from = minLOOP < 2 ? minLOOP : 2;  // step > 1 or step >= minLOOP
+  rules.replace_on_equal = false;
+  rules.idle_steps = maxImpless;
+  rules.interactive = false;
+  TabuSearchLoop search(rules, S);
+  search.start();
+  stop_flag = false;
+  const std::time_t started = host.current_time();  // the elapsed time covers the search only
+
+  search.run();
+
+  elapsed = elapsed_seconds(started, host.current_time());
+  best_step = search.best_step();
+  best_loop = search.best_loop();
+  OBJ_VALUE values;
+  time_and_evaluate(search.best(), values);
+  S.assign(search.best());
+  time_and_evaluate(S, values);
+  Op_Total.clear();
+  Op_Improve.clear();
+  return 1;
+}
+
+int TS_batch_mode() {
+  RunHost& host = run_host();
+  RunReport report;
+  if (!report.open()) {
+    host.show_message("File opening error! Process stopped.");
+    return -1;
+  }
+  host.clear_results();
+  host.show_window(RunWindow::Scheduler, false);
+  host.show_progress_group(ProgressGroup::Objectives, false);
+  host.show_progress_group(ProgressGroup::Control, false);
+  host.show_window(RunWindow::Progress, true);
+  host.set_progress_label(ProgressLabel::Title, "TAVO Solver");
+  host.set_progress_label(ProgressLabel::Subtitle, "Batch scheduling mode");
+  for (ProgressLabel l : {ProgressLabel::StepCaption, ProgressLabel::Step, ProgressLabel::StepSlash,
+                          ProgressLabel::StepTotal, ProgressLabel::BestCaption, ProgressLabel::BestStep,
+                          ProgressLabel::Clock})
+    host.set_progress_label(l, "");
+  host.show_results_memo(ResultsMemo::Average, false);
+
+  report.line("Tabu Search in bacth mode.");
+  report.line(" Input file :" + input_file_name);
+  report.out() << "Prob_Sizes: \tMachine:" << n_of_Machines << "\tOrders:" << n_of_Orders << "\tJobs:" << n_of_Jobs
+               << "\tSetup_Types:" << n_of_SetupTypes;
+  report.end_line();
+  // The generator is not seeded before the starting schedule is drawn.
+  std::unique_ptr<_S> S = starting_schedule(report);
+
+  seed_random_from_time();
+  const int maxSTEP = host.scheduler_field(SchedulerField::Steps);
+  const int loops = host.scheduler_field(SchedulerField::Loops);
+  const int tabu_size = host.scheduler_field(SchedulerField::TabuSize);
+  const int maxImpless = host.scheduler_field(SchedulerField::ImprovementLess);
+  const int min_loop = host.scheduler_field(SchedulerField::MinLoop);
+  stop_flag = false;
+  report.out() << "Search_Pars:  \tmaxSTEP:" << maxSTEP << "\tmaxLOOP:" << loops << "\tminLOOP:" << min_loop
+               << "\tmaxImpless:" << maxImpless << "\tmaxTABU:" << tabu_size;
+  report.end_line();
+  write_operator_priorities(report);
+  report.line("ObjF:\tLOrder\tLJob\tsumT\tmaxT\tSet\tmaxC\tRunT\tBStep");
+  write_objective_priorities(report);
+  report.line("\t------\t------\t------\t------\t------\t------");
+
+  OBJ_VALUE values;
+  time_and_evaluate(*S, values);
+  report.out() << "init";
+  print_obj_row(report.out(), values);
+  report.end_line();
+
+  double elapsed = 0;
+  int best_step = 0;
+  int best_loop = 0;
+  TS_batch_core(maxSTEP, loops, min_loop, maxImpless, tabu_size, *S, elapsed, best_step, best_loop);
+
+  time_and_evaluate(*S, values);
+  report.out() << "search";
+  print_obj_row(report.out(), values);
+  report.out() << run_time_column(elapsed) << "\t[" << best_step << "]";
+  report.end_line();
+
+  rebuild_live_schedule(*S);
+  report.finish();
+
+  host.show_window(RunWindow::Scheduler, true);
+  host.show_progress_group(ProgressGroup::Objectives, true);
+  host.show_progress_group(ProgressGroup::Control, true);
+  host.show_window(RunWindow::Progress, false);
+  host.load_results_memo(ResultsMemo::Average, run_report_path());
+  host.show_results_memo(ResultsMemo::Average, true);
+  first_run = 0;
+  return 1;
+}

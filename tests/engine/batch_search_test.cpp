@@ -1,0 +1,173 @@
+#include "engine/batch_search.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+#include "engine/live_schedule.h"
+#include "engine/random_source.h"
+#include "engine/run_report.h"
+#include "engine/search_parameters.h"
+#include "engine/timing.h"
+#include "problem_io/input_reader.h"
+#include "problem_io/report_lines.h"
+#include "tests/support/recording_host.h"
+#include "tests/support/temp_dir.h"
+#include "tests/support/varied_shop.h"
+
+namespace {
+
+class BatchRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    set_run_report_folder(dir.path());
+    std::copy(ObjPri, ObjPri + 9, saved_pri);
+    build_varied_shop(11, 8);
+    input_file_name = "varied.sif";
+    first_run = 1;
+    stop_flag = false;
+    host.fields[SchedulerField::Steps] = 30;
+    host.fields[SchedulerField::Loops] = 8;
+    host.fields[SchedulerField::TabuSize] = 25;
+    host.fields[SchedulerField::ImprovementLess] = 4;
+    host.fields[SchedulerField::MinLoop] = 3;
+  }
+  void TearDown() override {
+    std::copy(saved_pri, saved_pri + 9, ObjPri);
+    set_run_report_folder("");
+    last_SCH.reset();
+    stop_flag = false;
+  }
+  std::string report() const { return read_file(dir.file("__last_run__.txt")); }
+  static std::string row_of(_S& S) {
+    OBJ_VALUE v;
+    calc_S_times(S);
+    calc_S_obj_values(S, v);
+    std::ostringstream s;
+    print_obj_row(s, v);
+    return s.str();
+  }
+  // The random starting schedule of a first run: drawn before the run seeds.
+  std::string first_start_row() {
+    reset_J_A_M_wload();
+    random_J_A_M_wload();
+    _S S(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
+    return row_of(S);
+  }
+
+  TempDir dir;
+  RecordingHost host;
+  int saved_pri[9];
+};
+
+}  // namespace
+
+TEST_F(BatchRun, WritesTheTableReportAndInstallsTheResult) {
+  seed_random(99);
+  const std::string init_row = first_start_row();
+  seed_random(99);
+  maxLOOP = 77;
+  maxTABU = 66;
+  minLOOP = 55;
+  ASSERT_EQ(TS_batch_mode(), 1);
+
+  _S live(*last_SCH);
+  const std::string search_row = row_of(live);
+  const std::string r = report();
+  const size_t bstep = r.rfind("\t[");
+  ASSERT_NE(bstep, std::string::npos);
+  const int best_step = std::stoi(r.substr(bstep + 2));
+  std::ostringstream expected;
+  expected << "Tabu Search in bacth mode.\n Input file :varied.sif\n"
+           << "Prob_Sizes: \tMachine:20\tOrders:8\tJobs:" << n_of_Jobs << "\tSetup_Types:3\n"
+           << "First running: Initialize with random values\n"
+           << "Search_Pars:  \tmaxSTEP:30\tmaxLOOP:8\tminLOOP:3\tmaxImpless:4\tmaxTABU:25\n"
+           << "Nx_op_pri:\tN1: 1\tN2: 1\tN3: 1\tN4: 1\tN5: 1\n"
+           << "ObjF:\tLOrder\tLJob\tsumT\tmaxT\tSet\tmaxC\tRunT\tBStep\n"
+           << "ObjPri:\t7\t8\t10\t10\t7\t5\n"
+           << "\t------\t------\t------\t------\t------\t------\n"
+           << "init" << init_row << "\n"
+           << "search" << search_row << "\t0s\t[" << best_step << "]\n"
+           << "End of file.";
+  EXPECT_EQ(r, expected.str());
+  // The search stops maxImpless steps after its last improvement.
+  EXPECT_LE(host.events, std::min(30, best_step + 5));
+  EXPECT_EQ(host.events == 30 || host.events == best_step + 5, true);
+
+  EXPECT_EQ(maxLOOP, 77);  // the window's globals are not the batch run's
+  EXPECT_EQ(maxTABU, 66);
+  EXPECT_EQ(minLOOP, 55);
+  EXPECT_EQ(host.memo_text[ResultsMemo::Average], r);
+  EXPECT_TRUE(host.memo_visible[ResultsMemo::Average]);
+  EXPECT_EQ(host.labels[ProgressLabel::Subtitle], "Batch scheduling mode");
+  EXPECT_TRUE(host.group_visible[ProgressGroup::Objectives]);
+  EXPECT_FALSE(host.is_visible(RunWindow::Progress));
+  EXPECT_TRUE(host.is_visible(RunWindow::Scheduler));
+  EXPECT_EQ(host.results_cleared, 1);
+  EXPECT_TRUE(host.operator_stats.empty());  // no window shows the core's statistics
+  EXPECT_EQ(first_run, 0);
+}
+
+TEST_F(BatchRun, CoreStopsAfterMaxImplessIdleStepsCountedFromTheStart) {
+  std::fill(ObjPri, ObjPri + 9, 0);  // nothing is ever strictly better
+  reset_J_A_M_wload();
+  random_J_A_M_wload();
+  _S S(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
+  double elapsed = -1;
+  int best_step = -1;
+  int best_loop = -1;
+  host.on_process_events = [](RecordingHost& h) { h.clock += 20; };
+  ASSERT_EQ(TS_batch_core(100, 5, 10, 1, 50, S, elapsed, best_step, best_loop), 1);
+  EXPECT_EQ(host.events, 2);
+  EXPECT_EQ(best_step, 0);
+  EXPECT_EQ(elapsed, 40);
+  expect_S_consistent(S, "batch core result");
+}
+
+TEST_F(BatchRun, CoreResultIsNeverWorseThanItsStart) {
+  for (std::uint32_t seed = 1; seed <= 5; ++seed) {
+    seed_random(seed);
+    reset_J_A_M_wload();
+    random_J_A_M_wload();
+    _S S(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
+    OBJ_VALUE start;
+    calc_S_times(S);
+    calc_S_obj_values(S, start);
+    double elapsed = 0;
+    int best_step = 0;
+    int best_loop = 0;
+    host.clock += 1;
+    TS_batch_core(20, 10, 2, 5, 30, S, elapsed, best_step, best_loop);
+    OBJ_VALUE result;
+    calc_S_times(S);
+    calc_S_obj_values(S, result);
+    EXPECT_TRUE(result.not_worse(start)) << seed;
+    // Jobs hold the result's completions, as the performance test reads them.
+    int latest = 0;
+    for (int j = 1; j <= n_of_Jobs; ++j) latest = std::max(latest, Jobs[j].EndT);
+    EXPECT_EQ(latest, result.Completion_Time);
+    EXPECT_EQ(best_step > 0, result.better(start)) << seed;
+  }
+}
+
+TEST_F(BatchRun, StopEndsAtOnceWithoutAQuestionAndStillReports) {
+  host.on_process_events = [](RecordingHost& h) {
+    if (h.events == 2) stop_flag = true;
+  };
+  ASSERT_EQ(TS_batch_mode(), 1);
+  EXPECT_TRUE(host.questions.empty());
+  EXPECT_EQ(host.messages, std::vector<std::string>{"Batch Scheduling Process stopped!"});
+  EXPECT_EQ(host.events, 2);
+  EXPECT_NE(report().find("\nsearch\t"), std::string::npos);
+  EXPECT_TRUE(last_SCH);
+}
+
+TEST_F(BatchRun, UnwritableReportChangesNoWindow) {
+  set_run_report_folder(dir.file("missing"));
+  ASSERT_EQ(TS_batch_mode(), -1);
+  EXPECT_EQ(host.messages, std::vector<std::string>{"File opening error! Process stopped."});
+  EXPECT_TRUE(host.visible.empty());
+  EXPECT_EQ(host.results_cleared, 0);
+  EXPECT_EQ(first_run, 1);
+}
