@@ -1,5 +1,6 @@
 #include "problem_io/input_reader.h"
 
+#include <climits>
 #include <map>
 #include <utility>
 #include <vector>
@@ -16,6 +17,10 @@
 std::string input_file_name;
 
 namespace {
+
+// A 0-based id, step or setup type of the file as stored; the largest int
+// stays itself rather than overflowing (no checked file holds one there).
+int plus_one(int v) { return v == INT_MAX ? v : v + 1; }
 
 // The problem as it is being read. It becomes the loaded problem only when the
 // whole file has been read, so a refused file leaves the previous one intact.
@@ -50,6 +55,12 @@ class ProblemBuilder {
     for (int o = 1; o <= n_orders_; ++o)
       if (orders_[o].NJob > 0) jobs += orders_[o].NJob;
     if (!job_tables_fit(n_machines_, jobs)) return false;
+    // A machine or order that no declaration reached still gets its unused
+    // entry 0, as every list of the problem has one.
+    for (MACHINE& mc : machines_)
+      if (mc.Cal.empty()) mc.Cal.resize(1);
+    for (ORDER& od : orders_)
+      if (od.Steps.empty()) od.Steps.resize(1);
     free_input_data();
     n_of_Machines = n_machines_;
     n_of_Orders = n_orders_;
@@ -113,8 +124,8 @@ class ProblemBuilder {
     MACHINE* mc = machine_of(v, n);
     if (!mc) return true;
     if (n >= 3) mc->Speed = v[3];
-    if (n >= 4) mc->StartStep = v[4] + 1;
-    if (n >= 5) mc->EndStep = v[5] + 1;
+    if (n >= 4) mc->StartStep = plus_one(v[4]);
+    if (n >= 5) mc->EndStep = plus_one(v[5]);
     return true;
   }
 
@@ -151,8 +162,8 @@ class ProblemBuilder {
   bool setup_item(const std::vector<int>& v, int n) {
     MACHINE* mc = machine_of(v, n);
     if (!mc || n < 5) return true;
-    const int from = v[3] + 1;
-    const int to = v[4] + 1;
+    const int from = plus_one(v[3]);
+    const int to = plus_one(v[4]);
     const int types = mc->setup_types();  // 0 until the machine's 130 line
     if (from >= 1 && from <= types && to >= 1 && to <= types) mc->SetupM(from, to) = v[5];
     return true;
@@ -163,9 +174,9 @@ class ProblemBuilder {
     if (!od) return true;
     int* const fields[] = {&od->CET, &od->CST, &od->NJob, &od->SJob};
     for (int f = 3; f <= 6 && f <= n; ++f) *fields[f - 3] = v[f];
-    if (n >= 7) od->StartStep = v[7] + 1;
-    if (n >= 8) od->EndStep = v[8] + 1;
-    if (n >= 9) od->SetupType = v[9] + 1;
+    if (n >= 7) od->StartStep = plus_one(v[7]);
+    if (n >= 8) od->EndStep = plus_one(v[8]);
+    if (n >= 9) od->SetupType = plus_one(v[9]);
     return true;
   }
 
@@ -183,10 +194,10 @@ class ProblemBuilder {
     if (!od) return true;
     const int s = step_next_[o_];
     if (s > od->N_Step) return true;
-    if (n >= 3) od->Steps[s].SS = v[3] + 1;
-    if (n >= 4) od->Steps[s].ES = v[4] + 1;
+    if (n >= 3) od->Steps[s].SS = plus_one(v[3]);
+    if (n >= 4) od->Steps[s].ES = plus_one(v[4]);
     if (n >= 5) {
-      od->Steps[s].M_ID = v[5] + 1;
+      od->Steps[s].M_ID = plus_one(v[5]);
       step_next_[o_] = s + 1;
     }
     return true;

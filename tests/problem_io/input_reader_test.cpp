@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/problem.h"
+#include "engine/random_source.h"
 #include "engine/run_state.h"
 #include "tests/support/temp_dir.h"
 
@@ -117,6 +118,16 @@ TEST_F(InputReader, OrderWithoutMachinesOfAnyRouteGetsNoRoute) {
   ASSERT_EQ(load(text), 1);
   EXPECT_EQ(Orders[1].N_Routes, 0);
   EXPECT_EQ(Orders[1].MG_M[10], (std::vector<int>{1, 1}));
+  // Its jobs stay unscheduled in every random assignment; the others get one.
+  for (std::uint32_t seed = 1; seed <= 20; ++seed) {
+    seed_random(seed);
+    random_J_A_M_wload();
+    EXPECT_EQ(J_A[1][0], 0);
+    EXPECT_EQ(J_A[2][0], 0);
+    EXPECT_EQ(J_A[3][0], 1);
+    EXPECT_EQ(M_wload[1][0], 0);  // the group 10 machine is on no route taken
+    reset_J_A_M_wload();
+  }
 }
 
 TEST_F(InputReader, ReadingEndsAtSLineAndAtOverlongLine) {
