@@ -155,6 +155,7 @@ int follow_job(_S& S, int a, int b) {
 }
 
 int move_reinsert_order(_S& S, int o, const std::vector<ORDER>& Orders, const std::vector<JOB>& Jobs) {
+  if (Orders[o].NJob < 1) return 1;  // an order without jobs has nothing to move
   const int f = Orders[o].First_Job;
   remove_job(S, f);
   insert_job_random(S, f, Orders, Jobs);

@@ -42,7 +42,7 @@ void orders_in_sequence(_S& S, const std::vector<ORDER>& Orders, const std::vect
   empty_machines(S);
   for (size_t i = 1; i < sequence.size(); ++i) {
     const ORDER& o = Orders[sequence[i]];
-    const int route = o.R_feasible[1];
+    const int route = o.N_Routes > 0 ? o.R_feasible[1] : 0;
     for (int j = o.First_Job; j < o.First_Job + o.NJob; ++j)
       append_job(S, j, route, [&](int k) { return first_machine(o, route, k); });
   }

@@ -9,6 +9,7 @@
 #include "engine/starting_schedules.h"
 #include "engine/tabu_list.h"
 #include "engine/timing.h"
+#include "tests/support/generated_problem.h"
 #include "tests/support/varied_shop.h"
 
 namespace {
@@ -99,12 +100,14 @@ TEST(ApplyNxOp, LateJobOperatorsMoveTheDrawnLateJob) {
   }
 }
 
-TEST(ApplyNxOp, RandomOperatorsKeepTheIndexes) {
-  build_varied_shop(9, 40, true);
-  set_due_dates(60);
-  _S S = random_schedule(9);
+TEST(ApplyNxOp, SampledOperatorsKeepTheIndexesOnAGeneratedProblem) {
+  ASSERT_TRUE(load_generated_problem(3, GeneratedSize::Small));
+  seed_random(3);
+  reset_J_A_M_wload();
+  random_J_A_M_wload();
+  _S S(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
   OBJ_VALUE values;
-  for (int i = 0; i < 2000; ++i) {
+  for (int i = 0; i < 3000; ++i) {
     apply_Nx_op(S, select_Nx_op(n_of_operators, Nx_op_pri), values);
     if (i % 100 == 0) expect_S_consistent(S, "sampled");
   }

@@ -93,18 +93,3 @@ TEST(StartingSchedules, HeuristicsOnAVariedShop) {
     expect_S_consistent(S, "random, grouped");
   }
 }
-
-TEST(StartingSchedules, ExeTypeWithJobsDrawsMachinesPerJob) {
-  // With two usable machines per group and many jobs, some order's jobs split.
-  build_varied_shop(41, 60);
-  _S S(n_of_Orders, n_of_Jobs, n_of_Machines);
-  seed_random(41);
-  order_exe_type_assign_jobs(S, Orders, Exe_O);
-  bool split = false;
-  for (int o = 1; o <= n_of_Orders; ++o) {
-    const int f = Orders[o].First_Job;
-    for (int j = f + 1; j < f + Orders[o].NJob; ++j)
-      for (int k = 1; k <= S.n_steps(f); ++k) split = split || S.J_A[j][k] != S.J_A[f][k];
-  }
-  EXPECT_TRUE(split);
-}
