@@ -11,12 +11,21 @@ namespace {
 // int range, so no input makes a pass overflow.
 int to_time(std::int64_t t) { return static_cast<int>(std::clamp<std::int64_t>(t, INT_MIN, INT_MAX)); }
 
-int fit_to_calendar(int& StartT, int& EndT, int lower_bound, const MACHINE& mc) {
+// Where the previous fit on the same machine stopped: every interval before
+// index `i` ends at or before `t`. A later position of the machine asks for a
+// start no earlier than that (its lower bound is the previous end), so the
+// scan may begin there instead of at interval 1 and gives the same result.
+struct CalendarCursor {
+  int i = 1;
+  std::int64_t t = INT64_MIN;
+};
+
+int fit_to_calendar(int& StartT, int& EndT, int lower_bound, const MACHINE& mc, CalendarCursor& cursor) {
   const std::int64_t d = static_cast<std::int64_t>(EndT) - StartT;
   std::int64_t t = std::max(StartT, lower_bound);
   int result = 0;
   const int n = std::min(mc.N_Cal, static_cast<int>(mc.Cal.size()) - 1);
-  int i = 1;
+  int i = t >= cursor.t ? cursor.i : 1;
   while (i <= n) {
     while (i <= n && mc.Cal[i].ET <= t) ++i;  // intervals over before t
     if (i > n) break;
@@ -25,13 +34,20 @@ int fit_to_calendar(int& StartT, int& EndT, int lower_bound, const MACHINE& mc) 
       result = 1;
       break;
     }
+    if (i + 1 > n) break;  // the last interval was tried: keep its start
     ++i;
-    if (i > n) break;
     t = mc.Cal[i].ST;
   }
+  cursor.i = i;
+  cursor.t = t;
   StartT = to_time(t);
   EndT = to_time(t + d);
   return result;
+}
+
+int fit_to_calendar(int& StartT, int& EndT, int lower_bound, const MACHINE& mc) {
+  CalendarCursor fresh;
+  return fit_to_calendar(StartT, EndT, lower_bound, mc, fresh);
 }
 
 int setup_time(const MACHINE& mc, int from, int to) {
@@ -66,7 +82,8 @@ struct PositionContext {
 };
 
 template <class Rec, bool Resch>
-void time_position(Rec& r, const MACHINE& mc, const ORDER& od, const PositionContext& c, int bound) {
+void time_position(Rec& r, const MACHINE& mc, const ORDER& od, const PositionContext& c, int bound,
+                   CalendarCursor& cursor) {
   const int type = od.SetupType;
   const std::int64_t cst = od.CST;
   std::int64_t start;
@@ -112,7 +129,7 @@ void time_position(Rec& r, const MACHINE& mc, const ORDER& od, const PositionCon
   r.Setup = setup;
   r.SetT = set_t;
   r.ProcT = proc;
-  r.M_Calendar_OK = fit_to_calendar(start_t, end_t, c.p == 1 ? 0 : c.prev_end, mc);
+  r.M_Calendar_OK = fit_to_calendar(start_t, end_t, c.p == 1 ? 0 : c.prev_end, mc, cursor);
   r.StartT = start_t;
   r.EndT = end_t;
 }
@@ -138,6 +155,7 @@ void time_S(_S& S, const std::vector<std::vector<int>>& MG_M_ex, const std::vect
       int frozen = 0;
       if (Resch && m <= reference->n_of_Machines) frozen = std::min({mc.N_Frozen, n, reference->M_wload[m][0]});
       PositionContext c{0, 0, 1, false, 0};
+      CalendarCursor cursor;
       for (int p = 1; p <= n; ++p) {
         OP_TIME& r = row[p];
         const int j = seq[p];
@@ -158,7 +176,7 @@ void time_S(_S& S, const std::vector<std::vector<int>>& MG_M_ex, const std::vect
             const int pm = S.J_A[j][k - 1];
             if (pm >= 0 && pm <= S.n_of_Machines) c.prev_step_end = S.Times[pm][S.J_pos[j][k - 1]].EndT;
           }
-          time_position<OP_TIME, Resch>(r, mc, od, c, bound);
+          time_position<OP_TIME, Resch>(r, mc, od, c, bound, cursor);
         }
         c.prev_end = r.EndT;
         c.prev_type = od.SetupType;
@@ -183,6 +201,7 @@ void time_sch(SCH& sch, const std::vector<std::vector<int>>& MG_M_ex, const std:
       if (Resch && m <= reference->n_of_Machines)
         frozen = std::min({mc.N_Frozen, sch.Mach_Count[m], reference->M_wload[m][0]});
       PositionContext c{0, 0, 1, false, 0};
+      CalendarCursor cursor;
       int p = 0;
       for (int t = sch.Mach_Head[m]; t != NO_TASK; t = sch.task(t).next_on_machine) {
         TASK& r = sch.task(t);
@@ -202,7 +221,7 @@ void time_sch(SCH& sch, const std::vector<std::vector<int>>& MG_M_ex, const std:
           c.first_step = head != NO_TASK && sch.task(head).Machine == m;
           c.prev_step_end = 0;
           if (!c.first_step && r.prev_in_job != NO_TASK) c.prev_step_end = sch.task(r.prev_in_job).EndT;
-          time_position<TASK, Resch>(r, mc, od, c, bound);
+          time_position<TASK, Resch>(r, mc, od, c, bound, cursor);
         }
         c.prev_end = r.EndT;
         c.prev_type = od.SetupType;

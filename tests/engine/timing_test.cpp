@@ -126,6 +126,21 @@ TEST_F(TwoStepLine, OperationsAreMovedIntoOneAvailabilityInterval) {
   expect_position(1, 2, {0, 20, 0, 6, 26, 1});  // 6..12 would cross the break at 10
 }
 
+TEST_F(TwoStepLine, LaterPositionsKeepFillingTheCalendarAndRunPastItsEnd) {
+  Machines[1].Cal = {{}, {0, 10}, {20, 30}, {40, 100}};
+  Machines[1].N_Cal = 3;
+  add_small_order(4, 6, 1, 1, 1, 0, 500, {1});   // jobs 1-4
+  add_small_order(1, 70, 1, 1, 1, 0, 500, {1});  // job 5 fits no interval
+  add_small_order(1, 6, 1, 1, 1, 0, 500, {1});   // job 6 comes after the calendar
+  schedule({{}, {23, 1}, {23, 1}, {23, 1}, {23, 1}, {23, 1}, {23, 1}}, {{}, {1, 2, 3, 4, 5, 6}, {}});
+  expect_position(1, 1, {1, 0, 0, 6, 6, 1});
+  expect_position(1, 2, {0, 20, 0, 6, 26, 1});
+  expect_position(1, 3, {0, 40, 0, 6, 46, 1});
+  expect_position(1, 4, {0, 46, 0, 6, 52, 1});
+  expect_position(1, 5, {0, 52, 0, 70, 122, 0});
+  expect_position(1, 6, {0, 122, 0, 6, 128, 0});
+}
+
 TEST(CalendarFit, NonPreemptiveFitKeepsLengthAndTriesEveryInterval) {
   begin_small_problem(1);
   add_small_machine(1, 1, 1, {{0, 10}, {20, 100}});
