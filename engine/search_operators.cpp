@@ -44,19 +44,21 @@ template <class Place>
 void insert_with(_S& S, int j, int n_routes, const int* routes, const std::vector<std::vector<int>>& lists,
                  Place place) {
   // An order (or frozen job) without a usable route keeps the job off every
-  // machine: route 0 has no steps, so nothing reads its machine entries.
-  const int route = n_routes > 0 ? routes[rand_n(n_routes) + 1] : 0;
-  S.J_A[j][0] = route;
-  if (route < 1 || route > 26) return;
+  // machine: route 0 has no steps, so nothing reads its machine entries. A
+  // route with a group that offers no machine (never a feasible one) is
+  // treated the same, rather than leaving a route step without a machine.
+  int route = n_routes > 0 ? routes[rand_n(n_routes) + 1] : 0;
+  if (route < 1 || route > 26) route = 0;
   const int n = R_MG_ex[route][0];
   for (int k = 1; k <= n; ++k) {
     const std::vector<int>& list = lists[R_MG_ex[route][k]];
-    const int cnt = list.empty() ? 0 : list[0];
-    if (cnt < 1) {  // never on a feasible route: it has a machine for every group
-      S.J_A[j][k] = 0;
-      continue;
-    }
-    const int m = list[rand_n(cnt) + 1];
+    if (list.empty() || list[0] < 1) route = 0;
+  }
+  S.J_A[j][0] = route;
+  if (route == 0) return;
+  for (int k = 1; k <= n; ++k) {
+    const std::vector<int>& list = lists[R_MG_ex[route][k]];
+    const int m = list[rand_n(list[0]) + 1];
     const int n_m = S.M_wload[m][0] + 1;
     insert_at(S, m, place(k, m, n_m), j, k);
   }
