@@ -17,6 +17,17 @@ int RunHost::scheduler_field(SchedulerField f) {
   return 0;
 }
 
+int RunHost::rescheduler_field(ReschedulerField f) {
+  switch (f) {
+    case ReschedulerField::Steps: return 2000;
+    case ReschedulerField::Loops: return 100;
+    case ReschedulerField::TabuSize: return 150;
+    case ReschedulerField::FreezeTime: return 0;
+    case ReschedulerField::Type: return 1;
+  }
+  return 0;
+}
+
 RunHost& run_host() { return current_host != nullptr ? *current_host : silent_host; }
 
 void set_run_host(RunHost* host) { current_host = host; }

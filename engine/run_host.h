@@ -86,6 +86,18 @@ enum class SchedulerField {
   MinLoop,          // Edit6 "Min. loop:", 10
 };
 
+// The rescheduler window's parameter fields, read at the start of a
+// rescheduling run.
+enum class ReschedulerField {
+  Steps,       // Edit1 "Num. of  steps:", 2000
+  Loops,       // Edit2 "Num. of loops:", 100
+  TabuSize,    // Edit3 "TabuList size:", 150
+  FreezeTime,  // Edit4 "Freeze time:", 0
+  Type,        // ComboBox2: 0 "Fist freeze then modify env.", 1 "Firts modify env. then freeze" (default)
+};
+
+class SHOP;
+
 class RunHost {
  public:
   virtual ~RunHost() = default;
@@ -103,6 +115,11 @@ class RunHost {
 
   // The integer in a field of the scheduler window.
   virtual int scheduler_field(SchedulerField f);
+  // The integer in a field of the rescheduler window (the type: the combo's index).
+  virtual int rescheduler_field(ReschedulerField f);
+  // The results window's initial-data snapshot: the rescheduling run's
+  // reference state (not owned; the rescheduler window keeps it).
+  virtual void set_initial_data_snapshot(SHOP* /*snapshot*/) {}
 
   // Shows or hides a window (not modal).
   virtual void show_window(RunWindow /*w*/, bool /*visible*/) {}

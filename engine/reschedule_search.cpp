@@ -1,0 +1,236 @@
+#include "engine/reschedule_search.h"
+
+#include <memory>
+#include <string>
+
+#include "engine/freezing.h"
+#include "engine/live_schedule.h"
+#include "engine/random_source.h"
+#include "engine/resch_moves.h"
+#include "engine/run_frame.h"
+#include "engine/sample_move.h"
+#include "engine/search_parameters.h"
+#include "engine/tabu_search_loop.h"
+#include "engine/timing.h"
+#include "problem_io/report_lines.h"
+
+namespace {
+
+// What every sample of a rescheduling run is measured against.
+struct Reference {
+  const _S& S;                       // the released schedule, timed and frozen
+  const std::vector<ORDER>& orders;  // the reference snapshot's records, holding
+  const std::vector<JOB>& jobs;      // the completions of S's evaluation
+  const std::vector<int>& setups;    // setups per machine of S
+  int freeze_time;
+};
+
+void evaluate_resch(_S& s, OBJ_VALUE& v, const Reference& ref) {
+  calc_S_times_resch(s, MG_M_ex, Orders, Jobs, Machines, ref.S, ref.freeze_time);
+  calc_S_obj_values(s, v, Orders, Jobs);
+  compare_S(s, v, Orders, Jobs, ref.S, ref.orders, ref.jobs, ref.setups);
+}
+
+// The tabu search's step loop with the moves that keep the frozen part and
+// the timing that keeps the frozen heads' times.
+class RescheduleLoop : public TabuSearchLoop {
+ public:
+  RescheduleLoop(const TabuRules& rules, _S& sample, const Reference& ref) : TabuSearchLoop(rules, sample), ref_(ref) {}
+
+ protected:
+  bool move(int op, _S& s) override {
+    switch (op) {
+      case 1:
+        if (n_of_Orders > 0) move_reinsert_order_resch(s, rand_n(n_of_Orders) + 1, Orders, Jobs, Machines, ref_.S);
+        return true;
+      case 2: {
+        const int j = random_late_job(s);
+        if (j > 0) move_reinsert_order_resch(s, Jobs[j].Order_ID, Orders, Jobs, Machines, ref_.S);
+        return true;
+      }
+      case 3: {
+        const int j = random_late_job(s);
+        if (j > 0) move_reinsert_job_resch(s, j, Orders, Jobs, Machines, ref_.S);
+        if (n_of_Machines < 1) return false;
+        return move_shuffle_machine_resch(s, rand_n(n_of_Machines) + 1, Machines) != 0;
+      }
+      case 4: {
+        const int j = random_late_job(s);
+        if (j > 0) move_reinsert_job_resch(s, j, Orders, Jobs, Machines, ref_.S);
+        return true;
+      }
+      case 5:
+        if (n_of_Jobs > 0) move_reinsert_job_resch(s, rand_n(n_of_Jobs) + 1, Orders, Jobs, Machines, ref_.S);
+        return true;
+      default:
+        return true;
+    }
+  }
+
+  void evaluate(_S& s, OBJ_VALUE& v) override { evaluate_resch(s, v, ref_); }
+
+  void show_best(int best_step, const OBJ_VALUE& v) override {
+    TabuSearchLoop::show_best(best_step, v);
+    RunHost& host = run_host();
+    host.set_progress_label(ProgressLabel::LateOrdersDev, std::to_string(v.Dev[6]));
+    host.set_progress_label(ProgressLabel::LateOrdersNew, std::to_string(v.Dev[7]));
+    host.set_progress_label(ProgressLabel::LateJobsDev, std::to_string(v.Dev[2]));
+    host.set_progress_label(ProgressLabel::LateJobsNew, std::to_string(v.Dev[3]));
+    host.set_progress_label(ProgressLabel::SetupsDev, std::to_string(v.Dev[8]));
+    host.set_progress_label(ProgressLabel::SetupsNew, std::to_string(v.Dev[9]));
+  }
+
+ private:
+  // A random late job of the sample as the rescheduling timing sees it; 0
+  // when there is none.
+  int random_late_job(_S& s) {
+    calc_S_times_resch(s, MG_M_ex, Orders, Jobs, Machines, ref_.S, ref_.freeze_time);
+    calc_S_obj_values(s, scratch_, Orders, Jobs);
+    const long long L = scratch_.n_of_Late_Jobs;
+    if (L <= 0) return 0;
+    return nth_late_job(rand_n(static_cast<int>(L)) + 1, Orders, Jobs);
+  }
+
+  const Reference& ref_;
+  OBJ_VALUE scratch_;
+};
+
+bool holds_loaded_problem(const SHOP& shop) {
+  return shop.schedule && shop.schedule->has_tables() && shop.values &&
+         shop.schedule->n_of_Orders == n_of_Orders && shop.schedule->n_of_Jobs == n_of_Jobs &&
+         shop.schedule->n_of_Machines == n_of_Machines && static_cast<int>(shop.orders.size()) > n_of_Orders &&
+         static_cast<int>(shop.jobs.size()) > n_of_Jobs && static_cast<int>(shop.machines.size()) > n_of_Machines;
+}
+
+// The released schedule timed and evaluated in the records of shop (its
+// values and job completions are rewritten), as the reference of the run.
+std::unique_ptr<_S> timed_reference(const SHOP& released, SHOP& shop, std::vector<int>& setups) {
+  auto ref = std::make_unique<_S>(*released.schedule);
+  calc_S_times(*ref, MG_M_ex, shop.orders, shop.jobs, shop.machines);
+  calc_S_obj_values(*ref, *shop.values, shop.orders, shop.jobs);
+  count_setups_per_machine(*ref, setups);
+  return ref;
+}
+
+// The best schedule becomes the live schedule, timed as the search timed it.
+void rebuild_live_schedule_resch(const _S& best, const _S& ref, int t) {
+  best.to_J_A_M_wload(J_A, M_wload);
+  last_SCH = std::make_unique<SCH>(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
+  calc_sch_times_resch(*last_SCH, MG_M_ex, Orders, Jobs, Machines, ref, t);
+  OBJ_VALUE values;
+  calc_sch_obj_values(*last_SCH, values, Orders, Jobs);
+  last_obj_value.set(values, n_of_Orders, n_of_Jobs, n_of_Machines);
+}
+
+}  // namespace
+
+int TS_S_do_pi_Reschedule(SHOP& released, SHOP& working) {
+  if (!holds_loaded_problem(released) || !holds_loaded_problem(working)) return -1;
+  RunHost& host = run_host();
+  begin_run_windows(RunWindow::Rescheduler);
+  host.show_progress_group(ProgressGroup::Rescheduling, true);
+  RunReport report;
+  if (!report.open()) {
+    host.show_progress_group(ProgressGroup::Rescheduling, false);
+    return refuse_run_without_report(RunWindow::Rescheduler);
+  }
+  write_run_header(report, " Tabu Search with _S class and do_pi");
+
+  const int maxSTEP = host.rescheduler_field(ReschedulerField::Steps);
+  maxLOOP = host.rescheduler_field(ReschedulerField::Loops);
+  maxTABU = host.rescheduler_field(ReschedulerField::TabuSize);
+  const int t = host.rescheduler_field(ReschedulerField::FreezeTime);
+  const int type = host.rescheduler_field(ReschedulerField::Type) == 0 ? 0 : 1;
+  host.set_progress_fields(maxLOOP, maxTABU);
+  show_search_start(maxSTEP);
+  seed_random_from_time();
+
+  // Always from the released schedule: no random start, no question.
+  if (!last_SCH) last_SCH = std::make_unique<SCH>();
+  SHOP& reference = type == 0 ? released : working;
+  std::vector<int> ref_setups;
+  std::unique_ptr<_S> ref_S;
+  if (type == 0) {
+    ref_S = timed_reference(released, released, ref_setups);
+    working.restore(Orders, Jobs, Machines, last_SCH.get());
+  } else {
+    working.restore(Orders, Jobs, Machines, last_SCH.get());
+    ref_S = timed_reference(released, working, ref_setups);
+  }
+  freeze_S_at(*ref_S, Orders, Jobs, Machines, t);
+  const Reference ref{*ref_S, reference.orders, reference.jobs, ref_setups, t};
+
+  auto sample = std::make_unique<_S>(*released.schedule);
+  OBJ_VALUE initial_values;
+  calc_S_times_resch(*sample, MG_M_ex, Orders, Jobs, Machines, *ref_S, t);
+  calc_S_obj_values(*sample, initial_values, Orders, Jobs);
+  if (type == 0) compare_S(*sample, initial_values, Orders, Jobs, *ref_S, ref.orders, ref.jobs, ref_setups);
+
+  report.line("Initialize with the actual schedule for rescheduling!");
+  report.line(type == 0 ? "Type: First freeze released schedule then modify environment."
+                        : "Type: First modify environment then freeze released schedule.");
+  report.line();
+  report.line(" Objective values of the stopped schedule:");
+  print_obj_values(report.out(), *reference.values);
+  report.line();
+  report.line();
+  report.line(" Objective values of the initial schedule:");
+  print_obj_values(report.out(), initial_values);
+  report.line();
+
+  TabuRules rules;
+  rules.maxSTEP = maxSTEP;
+  rules.loops = &maxLOOP;
+  rules.tabu_size = &maxTABU;
+  rules.early_end_from = 2;
+  rules.replace_on_equal = true;
+  rules.idle_steps = -1;  // no automatic stop
+  rules.interactive = true;
+  RescheduleLoop search(rules, *sample, ref);
+  OBJ_history.assign(static_cast<size_t>(maxSTEP) + 1, OBJ_VALUE());
+  search.start();
+
+  show_operator_statistics_start();
+  stop_flag = false;
+  const std::time_t started = host.current_time();
+  host.run_progress_clock(true);
+
+  search.run();
+
+  close_side_windows();
+  OBJ_VALUE& final_values = search.sample_values();
+  evaluate_resch(search.best(), final_values, ref);
+
+  report.line();
+  report.line(elapsed_time_line(elapsed_seconds(started, host.current_time())));
+  report.line();
+  report.line("Number of evaluated schedule: " + std::to_string(search.evaluated()));
+  report.line("best step: " + std::to_string(search.best_step()) + "best loop: " + std::to_string(search.best_loop()));
+  report.line();
+  print_obj_values(report.out(), final_values);
+  report.line();
+  print_resch_dev(report.out(), final_values);
+  report.line();
+  report.line();
+  report.line(" size of TabuList: " + std::to_string(search.tabu_count()));
+  report.line();
+  report.line(compare_S_sequences(search.best(), *ref_S, Jobs, Machines) == 1 ? "Freeze interval OK!"
+                                                                               : "Freeze interval Modified!");
+  report.finish();
+
+  host.run_progress_clock(false);
+  host.show_progress_group(ProgressGroup::Rescheduling, false);
+  host.show_window(RunWindow::Progress, false);
+  host.show_window(RunWindow::Rescheduler, true);
+  fill_search_charts(search.improvements());
+  OBJ_history.clear();
+  Op_Total.clear();
+  Op_Improve.clear();
+  host.load_results_memo(ResultsMemo::Index, run_report_path());
+  host.show_results_memo(ResultsMemo::Index, true);
+
+  rebuild_live_schedule_resch(search.best(), *ref_S, t);
+  host.set_initial_data_snapshot(&reference);
+  first_run = 0;
+  return 1;
+}
