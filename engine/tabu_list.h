@@ -16,6 +16,8 @@
 class _S;
 
 // Hash of a schedule's machine sequences (counts and job ids of machines 1..M).
+// Every overload below that takes a hash expects exactly tabu_hash(S) of the S
+// it is given; the driver computes it once per sample for the test and the add.
 std::uint64_t tabu_hash(const _S& S);
 
 // One remembered schedule.
@@ -50,14 +52,17 @@ class TABULIST {
  public:
   TABULIST() = default;
 
-  // Links an entry in as the newest.
+  // Links an entry in as the newest. There are no older/newer links to set:
+  // the ring's order is the list's order, and a dropped slot is reused.
   void add(TABU entry);
   // Remembers S as the newest entry, reusing a dropped entry's memory. Pass the
   // hash already computed for the membership test to avoid a second pass.
   void add(const _S& S);
   void add(const _S& S, std::uint64_t hash);
 
-  // Deletes the oldest entry; nothing on an empty list.
+  // Deletes the oldest entry; nothing on an empty list. The list never drops
+  // by itself: the driver drops once after an addition that passes its size,
+  // so a size lowered during a run does not shrink the list.
   void drop_oldest();
 
   // 1 when some entry equals S, else 0.
