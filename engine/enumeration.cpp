@@ -179,6 +179,7 @@ int Enumeration_small_size() {
       perm[m][0] = c;
       reset_perm(perm[m]);
     }
+    int first_changed = 1;
     for (;;) {
       if (stop_flag) {
         if (host.ask_yes_no("Do You really want to stop the process?")) {
@@ -190,21 +191,26 @@ int Enumeration_small_size() {
         stop_flag = false;
       }
       host.process_events();
-      for (int m = 1; m <= n_of_Machines; ++m) apply_machine_perm(*S, perm, m, base.M_wload, base.M_step);
+      // Only the machines whose order changed since the last schedule.
+      for (int m = first_changed; m <= n_of_Machines; ++m)
+        apply_machine_perm(*S, perm, m, base.M_wload, base.M_step);
       time_and_evaluate(*S, A);
       ++evaluated;
-      if (A.better(B)) {
+      const double F = A.F(B);
+      if (F > 0) {
         n_opt = 1;
         best_no = evaluated;
         B = A;
         best.assign(*S);
-      } else if (A.equal(B)) {
+      } else if (F == 0) {
         ++n_opt;
       }
       // The last machine's orders change fastest.
+      first_changed = 1;
       for (int m = n_of_Machines; m >= 1; --m) {
         if (pidx[m] < fact[m]) {
           next_perm(perm[m]);
+          first_changed = m;
           break;
         }
         reset_perm(perm[m]);
