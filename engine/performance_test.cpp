@@ -109,6 +109,10 @@ void performance_test() {
     ++it;
     host.set_progress_label(ProgressLabel::Step, std::to_string(it));
     host.process_events();
+    // The search below clears the stop request before its first step; a
+    // "Stop" pressed during these events is kept for the next iteration's
+    // question instead of being lost.
+    const bool stop_pending = stop_flag;
 
     _S S(n_of_Orders, n_of_Jobs, n_of_Machines);
     random_init_S(S, Orders, Jobs);
@@ -130,6 +134,7 @@ void performance_test() {
     int best_step = 0;
     int best_loop = 0;
     TS_batch_core(maxSTEP, loops, min_loop, maxImpless, tabu_size, S, t, best_step, best_loop);
+    stop_flag = stop_flag || stop_pending;
     time_and_evaluate(S, search_v[it]);
     const double f_rs = rand_v[it].F(search_v[it]);
     const double f_hs = heur_v[it].F(search_v[it]);

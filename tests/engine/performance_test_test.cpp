@@ -150,6 +150,28 @@ TEST_F(PerformanceTestRun, StopConfirmedSummarisesTheIterationsStarted) {
   EXPECT_EQ(host.series[ResultSeries::MeasuringHeuristic].size(), 1u);
 }
 
+TEST_F(PerformanceTestRun, StopPressedBetweenSearchesIsNotLost) {
+  host.fields[SchedulerField::Iterations] = 3;
+  host.answers = {true};
+  host.on_process_events = [](RecordingHost& h) {
+    if (h.events == 1) stop_flag = true;  // the test's own events, before the search
+  };
+  performance_test();
+  EXPECT_EQ(host.messages, std::vector<std::string>{"Test stopped!"});
+  const std::vector<std::string> ls = lines();
+  EXPECT_NE(find_line(ls, " Avp(1it):"), -1);
+}
+
+TEST_F(PerformanceTestRun, NoIterationAveragesToZero) {
+  host.fields[SchedulerField::Iterations] = 0;
+  performance_test();
+  const std::vector<std::string> ls = lines();
+  const int avg = find_line(ls, " Avp(0it):");
+  ASSERT_GT(avg, 0);
+  EXPECT_EQ(ls[avg + 1], "rand:\t0\t0\t0\t0\t0\t0");
+  EXPECT_EQ(find_line(ls, "best solution:"), -1);
+}
+
 TEST_F(PerformanceTestRun, UnwritableReportRunsNothing) {
   set_run_report_folder(dir.file("missing"));
   performance_test();

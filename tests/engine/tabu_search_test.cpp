@@ -146,6 +146,15 @@ TEST_F(TabuSearchRun, LaterRunAsksAndYesStartsFromTheLiveSchedule) {
   EXPECT_NE(report().find("\nInitialize with random values!\n"), std::string::npos);
 }
 
+TEST_F(TabuSearchRun, ReloadWithoutALiveScheduleOfThisProblemStartsAtRandom) {
+  first_run = 0;  // e.g. a problem loaded after a released schedule of another shop
+  last_SCH = std::make_unique<SCH>();
+  host.answers = {true};
+  ASSERT_EQ(TS_S_do_pi(), 1);
+  EXPECT_NE(report().find("\nInitialize with random values!\n"), std::string::npos);
+  EXPECT_TRUE(last_SCH->has_tables());
+}
+
 TEST_F(TabuSearchRun, StopAnsweredNoGoesOnAndYesEndsWithTheFullReport) {
   host.answers = {false, true};
   host.on_process_events = [](RecordingHost& h) {
