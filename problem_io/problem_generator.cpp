@@ -19,7 +19,7 @@ int deviate(int v, int p) {
   const long long low = v - static_cast<long long>(d);
   const long long span = static_cast<long long>(2 * d) + 1;
   const long long r = low + rand_long() % span;
-  return r > INT_MAX ? INT_MAX : static_cast<int>(r);
+  return r > INT_MAX ? INT_MAX : r < INT_MIN ? INT_MIN : static_cast<int>(r);
 }
 
 namespace {
