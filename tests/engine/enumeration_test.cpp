@@ -238,18 +238,6 @@ TEST_F(EnumerationRun, StopAnsweredNoGoesOnAndYesEndsWithTheFullReport) {
   EXPECT_EQ(first_run, 0);
 }
 
-TEST_F(EnumerationRun, UnwritableReportStopsBeforeAnythingIsBuilt) {
-  load_three_and_two();
-  set_run_report_folder(dir.file("missing"));
-  ASSERT_EQ(Enumeration_small_size(), -1);
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_NE(host.messages[0].find("__last_run__.txt"), std::string::npos);
-  EXPECT_FALSE(host.is_visible(RunWindow::Progress));
-  EXPECT_TRUE(host.is_visible(RunWindow::Scheduler));
-  EXPECT_FALSE(last_SCH);
-  EXPECT_EQ(first_run, 1);
-}
-
 TEST_F(EnumerationRun, SizeLimitIsTwentyMachinesAndTwentyJobs) {
   load_small_shop(std::vector<SmallMachine>(20), {{20, 10, 1, 1, 1, 0, 100, {1}}});
   EXPECT_TRUE(enumeration_size_allowed());
