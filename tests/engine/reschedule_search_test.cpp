@@ -136,8 +136,15 @@ class RescheduleRun : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(RescheduleRun, BothTypesKeepTheFrozenPartAndReportTheDeviations) {
+TEST_F(RescheduleRun, BothTypesKeepTheFrozenPartWithTheirReferenceTimes) {
   change_a_calendar();
+  // The released schedule timed in the released data (type 0's reference)
+  // and in the changed shop (type 1's); the calendar change reaches into the
+  // frozen heads, so the two differ there.
+  _S in_released(*released.schedule), in_changed(*released.schedule);
+  calc_S_times(in_released, MG_M_ex, released.orders, released.jobs, released.machines);
+  calc_S_times(in_changed, MG_M_ex, working->orders, working->jobs, working->machines);
+  EXPECT_NE(in_released.Times[changed_machine][1].StartT, in_changed.Times[changed_machine][1].StartT);
   for (int type = 0; type <= 1; ++type) {
     SCOPED_TRACE(type);
     host.resch_fields[ReschedulerField::Type] = type;
@@ -148,61 +155,31 @@ TEST_F(RescheduleRun, BothTypesKeepTheFrozenPartAndReportTheDeviations) {
     EXPECT_TRUE(has_line(r, "Initialize with the actual schedule for rescheduling!"));
     EXPECT_TRUE(has_line(r, type == 0 ? "Type: First freeze released schedule then modify environment."
                                       : "Type: First modify environment then freeze released schedule."));
-    EXPECT_TRUE(has_line(r, " Objective values of the stopped schedule:"));
-    EXPECT_TRUE(has_line(r, " Objective values of the initial schedule:"));
-    EXPECT_NE(r.find("\n num. of jobs with differrent route: "), std::string::npos);
     EXPECT_NE(r.find("\n num. of machines with new setups: "), std::string::npos);
     EXPECT_TRUE(has_line(r, "Freeze interval OK!"));
     EXPECT_EQ(r.substr(r.size() - 13), "\nEnd of file.");
     expect_frozen_part_kept();
 
-    // The reference state goes to the results window; the windows are back.
+    // Frozen heads carry the reference's times; nothing after them starts
+    // before the freeze time.
+    const _S& ref = type == 0 ? in_released : in_changed;
+    for (int m = 1; m <= n_of_Machines; ++m) {
+      int t = last_SCH->Mach_Head[m];
+      for (int p = 1; p <= Machines[m].N_Frozen; ++p, t = last_SCH->task(t).next_on_machine)
+        EXPECT_EQ(last_SCH->task(t).EndT, ref.Times[m][p].EndT) << "machine " << m << " position " << p;
+      for (; t != NO_TASK; t = last_SCH->task(t).next_on_machine) EXPECT_GE(last_SCH->task(t).StartT, freeze_time);
+    }
+
+    // The reference state goes to the results window; the windows are back;
+    // the live arrays hold the changed shop.
     EXPECT_EQ(host.initial_snapshot, type == 0 ? &released : working.get());
     EXPECT_TRUE(host.is_visible(RunWindow::Rescheduler));
     EXPECT_FALSE(host.is_visible(RunWindow::Progress));
     EXPECT_FALSE(host.group_visible[ProgressGroup::Rescheduling]);
-    EXPECT_FALSE(host.label_history(ProgressLabel::LateJobsDev).empty());
     EXPECT_FALSE(host.label_history(ProgressLabel::SetupsNew).empty());
     EXPECT_EQ(first_run, 0);
-    // The live arrays hold the changed shop, not the released one.
     EXPECT_EQ(Machines[changed_machine].Cal[1].ST, changed_start);
   }
-}
-
-TEST_F(RescheduleRun, FrozenHeadsKeepTheReferenceTimesOfTheirType) {
-  change_a_calendar();
-  // Released times (type 0) and times in the changed shop (type 1) of the
-  // released schedule; the frozen heads of the result carry one of them.
-  _S in_released(*released.schedule);
-  calc_S_times(in_released, MG_M_ex, released.orders, released.jobs, released.machines);
-  _S in_changed(*released.schedule);
-  calc_S_times(in_changed, MG_M_ex, working->orders, working->jobs, working->machines);
-  for (int type = 0; type <= 1; ++type) {
-    SCOPED_TRACE(type);
-    host.resch_fields[ReschedulerField::Type] = type;
-    ASSERT_EQ(TS_S_do_pi_Reschedule(released, *working), 1);
-    const _S& ref = type == 0 ? in_released : in_changed;
-    int checked = 0;
-    for (int m = 1; m <= n_of_Machines; ++m) {
-      int t = last_SCH->Mach_Head[m];
-      for (int p = 1; p <= Machines[m].N_Frozen; ++p, t = last_SCH->task(t).next_on_machine) {
-        EXPECT_EQ(last_SCH->task(t).StartT, ref.Times[m][p].StartT) << "machine " << m << " position " << p;
-        EXPECT_EQ(last_SCH->task(t).EndT, ref.Times[m][p].EndT);
-        ++checked;
-      }
-      // Nothing after the head starts before the freeze time.
-      for (; t != NO_TASK; t = last_SCH->task(t).next_on_machine)
-        EXPECT_GE(last_SCH->task(t).StartT, freeze_time);
-    }
-    EXPECT_GT(checked, 0);
-  }
-  // The change of the calendar reaches into the frozen heads, so the two types
-  // really differ here.
-  int differ = 0;
-  for (int m = 1; m <= n_of_Machines; ++m)
-    for (int p = 1; p <= Machines[m].N_Frozen; ++p)
-      differ += in_released.Times[m][p].EndT != in_changed.Times[m][p].EndT;
-  EXPECT_GT(differ, 0);
 }
 
 TEST_F(RescheduleRun, FreezeTimeAfterEveryStartKeepsTheReleasedSchedule) {
@@ -215,14 +192,11 @@ TEST_F(RescheduleRun, FreezeTimeAfterEveryStartKeepsTheReleasedSchedule) {
 
 TEST_F(RescheduleRun, ConfirmedStopStillEndsWithTheFullReport) {
   host.resch_fields[ReschedulerField::Steps] = 1000;
-  host.answers = {false, true};  // the first request is taken back, the second confirmed
-  host.on_process_events = [](RecordingHost& h) {
-    if (h.events == 2 || h.events == 4) stop_flag = true;
-  };
+  host.answers = {true};
+  host.on_process_events = [](RecordingHost&) { stop_flag = true; };
   ASSERT_EQ(TS_S_do_pi_Reschedule(released, *working), 1);
-  EXPECT_EQ(host.questions.size(), 2u);
-  EXPECT_EQ(host.events, 4);
-  EXPECT_EQ(std::count(host.messages.begin(), host.messages.end(), "Process stopped!"), 1);
+  EXPECT_EQ(host.events, 1);
+  EXPECT_EQ(host.messages, std::vector<std::string>{"Process stopped!"});
   const std::string r = report();
   EXPECT_TRUE(has_line(r, "Freeze interval OK!"));
   EXPECT_EQ(r.substr(r.size() - 13), "\nEnd of file.");
@@ -237,9 +211,4 @@ TEST_F(RescheduleRun, UnwritableReportRefusesTheRun) {
   EXPECT_FALSE(host.is_visible(RunWindow::Progress));
   EXPECT_EQ(first_run, 1);
   EXPECT_EQ(Machines[1].Speed, speed);
-  // Snapshots of another problem are refused before anything is shown.
-  SHOP empty;
-  host.visible.clear();
-  EXPECT_EQ(TS_S_do_pi_Reschedule(empty, *working), -1);
-  EXPECT_TRUE(host.visible.empty());
 }
