@@ -86,10 +86,11 @@ class ProblemBuilder {
       step_next_.assign(static_cast<size_t>(n_orders_) + 1, 1);
     }
     if (n >= 4) {
-      if (v[4] < 0 || v[4] > kMaxSetupTypes || !setup_tables_fit(n_machines_, v[4])) return false;
+      if (v[4] < 0 || v[4] > kMaxSetupTypes) return false;
       n_setup_types_ = v[4];
     }
-    return true;
+    // Also after a second header that changes only the machines.
+    return setup_tables_fit(n_machines_, n_setup_types_);
   }
 
   // Field 2 of every machine record names the machine the line is about; an

@@ -7,6 +7,7 @@
 #include "engine/problem.h"
 #include "engine/random_source.h"
 #include "engine/run_state.h"
+#include "problem_io/input_checker.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -167,6 +168,9 @@ TEST_F(InputReader, CountsItemsPerMachineAndPerOrder) {
       "130|0|1\n140|0|0|0|0\n130|1|1\n140|1|0|0|0\n"
       "200|0|9|0|1|1|0|3|0\n210|0|1\n"
       "200|1|9|0|1|1|0|3|0\n210|1|1\n220|0|0|3|1\n220|1|0|3|0\n";
+  input_file_name = dir.write("p.txt", text);
+  InputCheck check;
+  ASSERT_EQ(check_input_data(check), 1);
   ASSERT_EQ(load(text), 1);
   EXPECT_EQ(Machines[1].Cal[1].ET, 10);
   EXPECT_EQ(Machines[2].Cal[1].ST, 5);
@@ -210,6 +214,7 @@ TEST_F(InputReader, RefusedFileLeavesPreviousProblemLoaded) {
   EXPECT_EQ(input_file_name, dir.file("missing.txt"));
   EXPECT_EQ(load("1|2000000|1|1\n"), -1);
   EXPECT_EQ(load("1|2|1|100000\n"), -1);
+  EXPECT_EQ(load("1|1|1|8000\n1|10000\n"), -1);  // 10000 matrices of 8001 x 8001
   EXPECT_EQ(load("1|1|1|1\n200|0|9|0|2000000|1|0|0|0\n"), -1);
   EXPECT_EQ(n_of_Machines, 5);
   EXPECT_EQ(n_of_Jobs, 5);
