@@ -25,6 +25,15 @@ std::string schedule_file_path(const std::string& chosen, const std::string& ext
   return (in_name ? chosen.substr(0, dot) : chosen) + extension;
 }
 
+std::string choose_schedule_file(ScheduleFileKind kind, SaveDialog& dialog, const std::string& program_dir) {
+  const bool released = kind == ScheduleFileKind::Released;
+  dialog.InitialDir = program_dir;
+  dialog.FileName = program_dir + (released ? "release_sch.rsf" : "exp_sch.sch");
+  dialog.Filter = released ? "Released schedule file (*.rsf)|*.rsf" : "Schedule file (*.sch)|*.sch";
+  if (!dialog.Execute()) return "";
+  return schedule_file_path(dialog.FileName, released ? ".rsf" : ".sch");
+}
+
 namespace {
 
 // Writes through a temporary file in the target's folder and renames it over

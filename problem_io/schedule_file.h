@@ -19,14 +19,27 @@
 #include <vector>
 
 #include "engine/problem.h"
+#include "problem_io/save_dialog.h"
 
 class SCH;
+
+// The two formats as the save dialog offers them.
+enum class ScheduleFileKind {
+  Schedule,  // "exp_sch.sch", "Schedule file (*.sch)|*.sch"
+  Released,  // "release_sch.rsf", "Released schedule file (*.rsf)|*.rsf"
+};
 
 // The name a writer uses for the name the planner chose: the extension of the
 // file name (the text from its last ".", folders not included) is replaced by
 // extension (".sch" or ".rsf"); a name without one gets it appended.
 // plan.txt -> plan.sch, plan -> plan.sch, plan.old.rsf -> plan.old.rsf.
 std::string schedule_file_path(const std::string& chosen, const std::string& extension);
+
+// Sets the dialog up for the format (InitialDir = program_dir, FileName =
+// program_dir + the default name, the format's filter), runs it and returns
+// the path to write (schedule_file_path of the choice), or "" when cancelled.
+// program_dir is the program's folder with its trailing separator.
+std::string choose_schedule_file(ScheduleFileKind kind, SaveDialog& dialog, const std::string& program_dir);
 
 // Writes the schedule section of sch to path. 1 written; -1 the file cannot be
 // written or sch lacks its tables while claiming machines or jobs (the

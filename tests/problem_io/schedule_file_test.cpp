@@ -49,6 +49,30 @@ TEST(ScheduleFileName, ReplacesOnlyTheFileNamesExtension) {
   EXPECT_EQ(schedule_file_path("C:\\v1.2\\plan", ".rsf"), "C:\\v1.2\\plan.rsf");
 }
 
+TEST(ScheduleFileName, TheSaveDialogProposesTheDefaultNameAndFilter) {
+  struct Dialog : SaveDialog {
+    std::string answer;  // "" cancels
+    std::string proposed, filter, folder;
+    bool Execute() override {
+      proposed = FileName;
+      filter = Filter;
+      folder = InitialDir;
+      FileName = answer;
+      return !answer.empty();
+    }
+  } d;
+  d.answer = "/out/plan.txt";
+  EXPECT_EQ(choose_schedule_file(ScheduleFileKind::Released, d, "/prog/"), "/out/plan.rsf");
+  EXPECT_EQ(d.proposed, "/prog/release_sch.rsf");
+  EXPECT_EQ(d.filter, "Released schedule file (*.rsf)|*.rsf");
+  EXPECT_EQ(d.folder, "/prog/");
+  EXPECT_EQ(choose_schedule_file(ScheduleFileKind::Schedule, d, "/prog/"), "/out/plan.sch");
+  EXPECT_EQ(d.proposed, "/prog/exp_sch.sch");
+  EXPECT_EQ(d.filter, "Schedule file (*.sch)|*.sch");
+  d.answer = "";
+  EXPECT_EQ(choose_schedule_file(ScheduleFileKind::Schedule, d, "/prog/"), "");
+}
+
 TEST_F(ScheduleFile, ExportThenLoadGivesTheSameScheduleEmptyMachinesIncluded) {
   random_schedule(5);
   // Every job with a step on job 1's first machine leaves the schedule
