@@ -44,7 +44,9 @@ struct TabuRules {
   // Stop when best step + idle_steps < step; negative: never.
   int idle_steps = -1;
   // Progress window, operator statistics window, OBJ_history and the stop
-  // question (true); or no window at all and an immediate stop (false).
+  // question (true); or no window at all and an immediate stop (false). An
+  // interactive driver sizes OBJ_history (maxSTEP + 1) and sets step_no to 1
+  // before run(); each step's best values go to OBJ_history[step_no++].
   bool interactive = true;
 };
 
