@@ -13,7 +13,7 @@ void copy_list(std::vector<int>& to, const std::vector<int>& from) {
 }  // namespace
 
 void set_freeze_job(const _S& S, int j, const std::vector<ORDER>& Orders, std::vector<JOB>& Jobs,
-                    const std::vector<MACHINE>& Machines, int t) {
+                    const std::vector<MACHINE>& /*Machines*/, int t) {
   JOB& job = Jobs[j];
   const ORDER& o = Orders[job.Order_ID];
   if (!job.Freeze) {
@@ -38,11 +38,13 @@ void set_freeze_job(const _S& S, int j, const std::vector<ORDER>& Orders, std::v
     const int m = S.J_A[j][k];
     if (S.Times[m][S.J_pos[j][k]].StartT <= t) last = k;
   }
+  // The group of a frozen step is the one its route step names; it is the
+  // machine's own group whenever the order's permitted machines agree with
+  // their groups, and it is the slot the job's re-insert reads for that step.
   int g = 0;
   for (int k = 1; k <= last; ++k) {
     const int m = S.J_A[j][k];
-    g = Machines[m].MG;
-    if (g < 1 || g > 10) continue;
+    g = R_MG_ex[S.J_A[j][0]][k];
     F.machines[g].assign(2, 0);
     F.machines[g][0] = 1;
     F.machines[g][1] = m;
