@@ -137,20 +137,23 @@ void calc_S_obj_values(const _S& S, OBJ_VALUE& values, std::vector<ORDER>& Order
 void calc_sch_obj_values(const SCH& sch, OBJ_VALUE& values, std::vector<ORDER>& Orders, std::vector<JOB>& Jobs) {
   Evaluation e;
   if (sch.has_tables()) {
+    std::int64_t setups = 0;
     for (int j = 1; j <= sch.n_of_Jobs; ++j) {
       const int head = sch.Job_Head[j];
       if (head == NO_TASK || !job_in_tables(j, Orders, Jobs)) continue;
       int Sj = sch.task(head).StartT;
       int Cj = sch.task(head).EndT;
       for (int t = head; t != NO_TASK; t = sch.task(t).next_in_job) {
-        Sj = std::min(Sj, sch.task(t).StartT);
-        Cj = sch.task(t).EndT;
+        const TASK& node = sch.task(t);
+        Sj = std::min(Sj, node.StartT);
+        Cj = node.EndT;
+        // Every node of a job list sits in one machine list, so counting the
+        // setups here counts every machine position once without walking the
+        // machine lists a second time.
+        setups += node.Setup == 1;
       }
       e.add_job(j, Cj, Sj, Orders, Jobs);
     }
-    std::int64_t setups = 0;
-    for (int m = 1; m <= sch.n_of_Machines; ++m)
-      for (int t = sch.Mach_Head[m]; t != NO_TASK; t = sch.task(t).next_on_machine) setups += sch.task(t).Setup == 1;
     e.v[4] = setups;
   }
   for (int i = 0; i < 9; ++i) values.criterion(i) = e.v[i];

@@ -16,39 +16,71 @@ SCH::SCH(int nO, int nJ, int nM, const std::vector<std::array<int, 5>>& J_A_tabl
   Mach_Count.assign(static_cast<std::size_t>(n_of_Machines) + 1, 0);
 
   const int job_rows = std::min(n_of_Jobs, static_cast<int>(J_A_table.size()) - 1);
-  Pool.reserve(static_cast<std::size_t>(job_rows > 0 ? job_rows : 0) * 4);
+  int n_nodes = 0;
   for (int j = 1; j <= job_rows; ++j) {
     Route[j] = J_A_table[j][0];
-    const int n = route_steps(routes, Route[j]);
-    for (int k = n; k >= 1; --k) {
-      const int t = new_task();
-      TASK& node = task(t);
-      node.Job = j;
-      node.Step = k;
-      node.Machine = J_A_table[j][k];
-      push_job_task(j, t);
-      if (k == n) Job_Tail[j] = t;
-    }
+    n_nodes += route_steps(routes, Route[j]);
   }
+  Pool.reserve(static_cast<std::size_t>(n_nodes));
+
+  // The node of each route step; nodes are created machine by machine in
+  // sequence order, so that a timing pass walks the pool forward.
+  std::vector<std::array<int, 5>> node_of(static_cast<std::size_t>(n_of_Jobs) + 1,
+                                          {NO_TASK, NO_TASK, NO_TASK, NO_TASK, NO_TASK});
+  std::vector<int> step_at;
   const int machine_rows = std::min(n_of_Machines, static_cast<int>(M_wload_table.size()) - 1);
   for (int m = 1; m <= machine_rows; ++m) {
     const std::vector<int>& row = M_wload_table[m];
     if (row.empty()) continue;
     const int count = std::min(row[0], static_cast<int>(row.size()) - 1);
+    if (count <= 0) continue;
+    // From the last position back, each listed job takes its first route step
+    // on m that no later position has taken: a job listed twice on a machine
+    // that carries two of its steps gets both, never one step twice; a job
+    // listed on a machine that carries none of its steps is left out.
+    step_at.assign(static_cast<std::size_t>(count) + 1, 0);
     for (int p = count; p >= 1; --p) {
       const int j = row[p];
-      if (j < 1 || j > n_of_Jobs) continue;
-      // The first step of j on m that is not yet in m's list: a job listed twice
-      // on a machine that carries two of its steps gets both nodes, never one
-      // node twice.
-      for (int t = Job_Head[j]; t != NO_TASK; t = task(t).next_in_job) {
-        const TASK& node = task(t);
-        if (node.Machine == m && Mach_Head[m] != t && node.prev_on_machine == NO_TASK) {
-          push_machine_task(m, t);
-          ++Mach_Count[m];
+      if (j < 1 || j > job_rows) continue;
+      for (int k = 1, n = route_steps(routes, Route[j]); k <= n; ++k) {
+        if (J_A_table[j][k] == m && node_of[j][k] == NO_TASK) {
+          node_of[j][k] = 0;  // taken; the node follows below
+          step_at[p] = k;
           break;
         }
       }
+    }
+    int last = NO_TASK;
+    for (int p = 1; p <= count; ++p) {
+      if (step_at[p] == 0) continue;
+      const int j = row[p];
+      const int t = new_task();
+      TASK& node = task(t);
+      node.Job = j;
+      node.Step = step_at[p];
+      node.Machine = m;
+      node.prev_on_machine = last;
+      node_of[j][step_at[p]] = t;
+      if (last == NO_TASK)
+        Mach_Head[m] = t;
+      else
+        task(last).next_on_machine = t;
+      last = t;
+      ++Mach_Count[m];
+    }
+  }
+  for (int j = 1; j <= job_rows; ++j) {
+    const int n = route_steps(routes, Route[j]);
+    for (int k = n; k >= 1; --k) {
+      int t = node_of[j][k];
+      if (t == NO_TASK) {  // a route step no machine lists: in its job only
+        t = new_task();
+        task(t).Job = j;
+        task(t).Step = k;
+        task(t).Machine = J_A_table[j][k];
+      }
+      push_job_task(j, t);
+      if (k == n) Job_Tail[j] = t;
     }
   }
 }

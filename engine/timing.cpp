@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <cmath>
 #include <cstdint>
 
 namespace {
@@ -54,6 +53,15 @@ int setup_time(const MACHINE& mc, int from, int to) {
   const int n = mc.setup_types();
   if (from < 1 || from > n || to < 1 || to > n) return 0;
   return mc.SetupM(from, to);
+}
+
+// ceil(SJob / Speed) as the shop defines it, in double precision. For int
+// operands the integer form below gives the same value: a quotient that is not
+// whole lies at least 1 / Speed from the next whole number, far more than the
+// rounding error of a double division of numbers below 2^53.
+int processing_time(int size, int speed) {
+  const int q = size / speed;
+  return size % speed > 0 ? q + 1 : q;
 }
 
 // The six timing fields of one position, shared by OP_TIME and TASK.
@@ -123,7 +131,7 @@ void time_position(Rec& r, const MACHINE& mc, const ORDER& od, const PositionCon
     r.M_Calendar_OK = -1;
     return;
   }
-  const int proc = to_time(static_cast<std::int64_t>(std::ceil(static_cast<double>(od.SJob) / mc.Speed)));
+  const int proc = processing_time(od.SJob, mc.Speed);
   int start_t = to_time(start);
   int end_t = to_time(static_cast<std::int64_t>(start_t) + set_t + proc);
   r.Setup = setup;
@@ -133,6 +141,11 @@ void time_position(Rec& r, const MACHINE& mc, const ORDER& od, const PositionCon
   r.StartT = start_t;
   r.EndT = end_t;
 }
+
+// Positions ahead of the one being timed whose records are asked for early:
+// the job's rows at kAhead, its order and its previous step's timing at kNear.
+constexpr int kAhead = 6;
+constexpr int kNear = 3;
 
 bool in_range(int id, std::size_t table_size) { return id >= 1 && static_cast<std::size_t>(id) < table_size; }
 
@@ -159,6 +172,29 @@ void time_S(_S& S, const std::vector<std::vector<int>>& MG_M_ex, const std::vect
       for (int p = 1; p <= n; ++p) {
         OP_TIME& r = row[p];
         const int j = seq[p];
+        // The records of a job a few positions ahead lie anywhere in the
+        // tables; asking for them early keeps the pass linear in the schedule
+        // on problems that do not fit in the cache.
+        if (p + kAhead <= n) {
+          const int ahead = seq[p + kAhead];
+          if (ahead >= 1 && ahead <= S.n_of_Jobs) {
+            __builtin_prefetch(&Jobs[static_cast<std::size_t>(ahead)]);
+            __builtin_prefetch(&S.J_A[static_cast<std::size_t>(ahead)]);
+            __builtin_prefetch(&S.J_pos[static_cast<std::size_t>(ahead)]);
+          }
+        }
+        if (p + kNear <= n) {
+          const int near = seq[p + kNear];
+          if (near >= 1 && near <= S.n_of_Jobs && in_range(near, Jobs.size())) {
+            const int o = Jobs[static_cast<std::size_t>(near)].Order_ID;
+            if (in_range(o, Orders.size())) __builtin_prefetch(&Orders[static_cast<std::size_t>(o)]);
+            const int k = steps[p + kNear];
+            if (k > 1) {
+              const int pm = S.J_A[near][k - 1];
+              if (pm >= 0 && pm <= S.n_of_Machines) __builtin_prefetch(&S.Times[pm][S.J_pos[near][k - 1]]);
+            }
+          }
+        }
         if (j < 1 || j > S.n_of_Jobs || !in_range(j, Jobs.size())) {
           set_not_computed(r);
           continue;
@@ -217,7 +253,8 @@ void time_sch(SCH& sch, const std::vector<std::vector<int>>& MG_M_ex, const std:
         } else {
           set_not_computed(r);
           c.p = p;
-          const int head = sch.Job_Head[j];
+          // A node without a previous route step heads its job's list.
+          const int head = r.prev_in_job == NO_TASK ? t : sch.Job_Head[j];
           c.first_step = head != NO_TASK && sch.task(head).Machine == m;
           c.prev_step_end = 0;
           if (!c.first_step && r.prev_in_job != NO_TASK) c.prev_step_end = sch.task(r.prev_in_job).EndT;
