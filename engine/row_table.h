@@ -30,6 +30,21 @@ struct DefaultInitAllocator : std::allocator<T> {
 template <class T>
 class RowTable {
  public:
+  RowTable() = default;
+  RowTable(const RowTable&) = delete;  // schedules copy only the used part of each row
+  RowTable& operator=(const RowTable&) = delete;
+  // A table moved from is left empty, never with a shape but no cells.
+  RowTable(RowTable&& o) noexcept : data_(std::move(o.data_)), rows_(o.rows_), width_(o.width_) {
+    o.rows_ = o.width_ = 0;
+  }
+  RowTable& operator=(RowTable&& o) noexcept {
+    if (this == &o) return *this;
+    data_ = std::move(o.data_);
+    rows_ = o.rows_;
+    width_ = o.width_;
+    o.rows_ = o.width_ = 0;
+    return *this;
+  }
   // rows x width cells, values undefined. Reallocates only when the shape changes.
   void alloc(int rows, int width) {
     if (rows == rows_ && width == width_) return;

@@ -86,9 +86,26 @@ _S& _S::operator=(const _S& other) {
   return *this;
 }
 
+_S& _S::operator=(_S&& other) noexcept {
+  if (this == &other) return *this;
+  n_of_Orders = other.n_of_Orders;
+  n_of_Jobs = other.n_of_Jobs;
+  n_of_Machines = other.n_of_Machines;
+  J_A = std::move(other.J_A);
+  J_pos = std::move(other.J_pos);
+  M_wload = std::move(other.M_wload);
+  M_step = std::move(other.M_step);
+  Times = std::move(other.Times);
+  other.n_of_Orders = other.n_of_Jobs = other.n_of_Machines = 0;
+  other.J_A.clear();
+  other.J_pos.clear();
+  return *this;
+}
+
 void _S::assign(const _S& other) {
   if (this == &other) return;
-  if (other.n_of_Jobs != n_of_Jobs || other.n_of_Machines != n_of_Machines)
+  if (other.n_of_Jobs != n_of_Jobs || other.n_of_Machines != n_of_Machines || J_A.size() != other.J_A.size() ||
+      M_wload.rows() != other.M_wload.rows())
     alloc_tables(other.n_of_Orders, other.n_of_Jobs, other.n_of_Machines);
   n_of_Orders = other.n_of_Orders;
   for (int m = 1; m <= n_of_Machines; ++m) {

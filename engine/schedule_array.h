@@ -56,10 +56,11 @@ class _S {
   explicit _S(const SCH& sch);
   // Deep copy of assignments, sequences and indexes; timing rows not copied.
   _S(const _S& other);
-  _S(_S&&) noexcept = default;
+  // A schedule moved from is left empty (no jobs, no machines).
+  _S(_S&& other) noexcept { *this = std::move(other); }
   // Same as assign().
   _S& operator=(const _S& other);
-  _S& operator=(_S&&) noexcept = default;
+  _S& operator=(_S&& other) noexcept;
 
   // Copies counts, J_A, J_pos, M_wload and M_step (used parts only) into the
   // existing tables. Between schedules of one problem nothing is allocated; a

@@ -90,6 +90,14 @@ TEST(ArraySchedule, IndexesPointBothWaysAndCopiesKeepEmptyMachines) {
   expect_S_consistent(target, "assigned");
   for (int m = 1; m <= n_of_Machines; ++m) EXPECT_EQ(machine_jobs(target, m), machine_jobs(S, m)) << m;
   EXPECT_EQ(target.M_wload[7][0], 0);
+  // A schedule without tables is shaped by the assignment; one moved from is empty.
+  _S blank;
+  blank.assign(S);
+  expect_S_consistent(blank, "assigned into a blank schedule");
+  const _S moved(std::move(blank));
+  expect_S_consistent(moved, "moved");
+  EXPECT_EQ(blank.n_of_Jobs, 0);
+  EXPECT_EQ(blank.n_of_Machines, 0);
 }
 
 TEST(LinkedSchedule, AssignmentReusesOrCopiesAndMatchesRoutesOfOtherLengths) {
