@@ -1,16 +1,15 @@
 #include "problem_io/problem_generator.h"
 
 #include <array>
-#include <charconv>
 #include <climits>
-#include <cstdio>
 #include <functional>
-#include <random>
 #include <vector>
 
 #include "engine/problem.h"
 #include "engine/random_source.h"
 #include "engine/shop_structure.h"
+#include "problem_io/input_records.h"
+#include "problem_io/replacing_file.h"
 
 int deviate(int v, int p) {
   const double d = static_cast<double>(p) * v * 0.01;
@@ -123,88 +122,6 @@ void draw_order(ORDER& order, int id, int t, const GENERATOR_VALUES& p, const WO
   order.N_Step = static_cast<int>(order.Steps.size()) - 1;
 }
 
-// Writes records to a temporary file beside the target and renames it over
-// the target only when every byte went out, so that a failed or interrupted
-// write never replaces an earlier file.
-class RecordFile {
- public:
-  explicit RecordFile(const std::string& target) : target_(target) {
-    std::random_device rd;
-    for (int attempt = 0; attempt < 16 && !file_; ++attempt) {
-      temp_ = target + ".~" + std::to_string(rd()) + ".tmp";
-      file_ = std::fopen(temp_.c_str(), "wbx");  // never over an existing file
-    }
-    buffer_.reserve(kFlushAt + 256);
-  }
-  ~RecordFile() {
-    if (file_) std::fclose(file_);
-    if (!committed_ && !temp_.empty()) std::remove(temp_.c_str());
-  }
-  RecordFile(const RecordFile&) = delete;
-  RecordFile& operator=(const RecordFile&) = delete;
-
-  bool is_open() const { return file_ != nullptr; }
-
-  void record(const char* tag, std::initializer_list<int> fields) {
-    buffer_ += tag;
-    for (int f : fields) {
-      char digits[16];
-      buffer_ += '|';
-      buffer_.append(digits, std::to_chars(digits, digits + sizeof digits, f).ptr);
-    }
-    buffer_ += '\n';
-    if (buffer_.size() >= kFlushAt) flush();
-  }
-
-  // True when the target now holds every record.
-  bool commit() {
-    flush();
-    const bool closed = std::fclose(file_) == 0;
-    file_ = nullptr;
-    if (!ok_ || !closed || std::rename(temp_.c_str(), target_.c_str()) != 0) return false;
-    committed_ = true;
-    return true;
-  }
-
- private:
-  static constexpr std::size_t kFlushAt = 1 << 20;
-
-  void flush() {
-    if (ok_ && !buffer_.empty() && std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size())
-      ok_ = false;
-    buffer_.clear();
-  }
-
-  std::string target_;
-  std::string temp_;
-  std::FILE* file_ = nullptr;
-  std::string buffer_;
-  bool ok_ = true;
-  bool committed_ = false;
-};
-
-void write_machine(RecordFile& out, const MACHINE& mc, int S) {
-  const int id = mc.ID - 1;
-  out.record("100", {id, mc.Speed, mc.StartStep - 1, mc.EndStep - 1});
-  out.record("110", {id, mc.N_Cal});
-  for (int i = 1; i <= mc.N_Cal; ++i) out.record("120", {id, mc.Cal[i].ST, mc.Cal[i].ET});
-  out.record("130", {id, mc.N_Set});
-  for (int a = 1; a <= S; ++a)
-    for (int b = 1; b <= S; ++b)
-      if (mc.SetupM(a, b) != -1) out.record("140", {id, a - 1, b - 1, mc.SetupM(a, b)});
-}
-
-void write_order(RecordFile& out, const ORDER& order) {
-  const int id = order.ID - 1;
-  out.record("200", {id, order.CET, order.CST, order.NJob, order.SJob, order.StartStep - 1, order.EndStep - 1,
-                     order.SetupType - 1});
-  out.record("210", {id, order.N_Step});
-  for (int s = 1; s <= order.N_Step; ++s) {
-    const ORDER_STEP& st = order.Steps[s];
-    out.record("220", {id, st.SS - 1, st.ES - 1, st.M_ID - 1});
-  }
-}
-
 // One generation: draws, asks choose_file for the target ("" = cancelled)
 // and writes. The target is asked for once the machines are drawn; the orders
 // are then drawn and written one at a time, in the same order of draws as if
@@ -218,19 +135,19 @@ int generate(GENERATION_METHOD method, const GENERATOR_VALUES& p, const std::fun
 
   const std::string path = choose_file();
   if (path.empty()) return 0;
-  RecordFile out(path);
-  if (!out.is_open()) return -1;
-
-  out.record("001", {w.M, w.O, p.S});
-  for (int m = 1; m <= w.M; ++m) write_machine(out, gm.machines[m], p.S);
+  ReplacingFile file(path);
+  if (!file.is_open()) return -1;
+  std::ostream& out = file.out();
+  write_header_record(out, w.M, w.O, p.S);
+  for (int m = 1; m <= w.M; ++m) write_machine_records(out, gm.machines[m], p.S);
   ORDER order;
   int id = 1;
   for (int t = 1; t <= 10; ++t)
     for (int k = 1; k <= w.o[t]; ++k, ++id) {
       draw_order(order, id, t, p, w, gm);
-      write_order(out, order);
+      write_order_records(out, order);
     }
-  return out.commit() ? 1 : -1;
+  return file.commit() ? 1 : -1;
 }
 
 void seed_generation(std::optional<std::uint32_t> seed) {

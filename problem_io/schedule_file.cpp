@@ -2,19 +2,17 @@
 
 #include <algorithm>
 #include <array>
-#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <ostream>
-#include <random>
 #include <string_view>
-#include <system_error>
 
 #include "engine/schedule_linked.h"
 #include "problem_io/field_value.h"
+#include "problem_io/input_records.h"
 #include "problem_io/line_reader.h"
+#include "problem_io/replacing_file.h"
 
-namespace fs = std::filesystem;
 
 std::string schedule_file_path(const std::string& chosen, const std::string& extension) {
   // Only the file name's own extension is cut: a dot in a folder name must
@@ -36,31 +34,13 @@ std::string choose_schedule_file(ScheduleFileKind kind, SaveDialog& dialog, cons
 
 namespace {
 
-// Writes through a temporary file in the target's folder and renames it over
-// the target only when the writer and the stream both succeeded.
+// Writes through a temporary file in the target's folder, put in the target's
+// place only when the writer and the stream both succeeded.
 int write_replacing(const std::string& path, const std::function<bool(std::ostream&)>& write) {
-  std::random_device rd;
-  const std::string temp = path + ".tmp" + std::to_string(rd() % 1000000u);
-  bool ok = false;
-  {
-    std::ofstream out(temp, std::ios::out | std::ios::trunc);
-    if (!out.is_open()) return -1;
-    ok = write(out);
-    out.flush();
-    ok = ok && out.good();
-    out.close();
-    ok = ok && !out.fail();
-  }
-  std::error_code ec;
-  if (ok) {
-    fs::rename(temp, path, ec);
-    ok = !ec;
-  }
-  if (!ok) {
-    fs::remove(temp, ec);
-    return -1;
-  }
-  return 1;
+  ReplacingFile file(path);
+  if (!file.is_open()) return -1;
+  if (!write(file.out())) return -1;
+  return file.commit() ? 1 : -1;
 }
 
 // Walks both lists of every node; false when a list is shorter than its
@@ -98,38 +78,12 @@ bool write_schedule_section(std::ostream& out, const SCH& sch) {
   return true;
 }
 
-// The problem as a scheduling input file, ids and steps 0-based.
+// The problem as a scheduling input file.
 bool write_input_part(std::ostream& out, const std::vector<MACHINE>& Machines,
                       const std::vector<ORDER>& Orders, int nM, int nO, int S) {
-  out << "001|" << nM << '|' << nO << '|' << S << '\n';
-  for (int m = 1; m <= nM; ++m) {
-    const MACHINE& mc = Machines[m];
-    const int id = mc.ID - 1;
-    out << "100|" << id << '|' << mc.Speed << '|' << mc.StartStep - 1 << '|' << mc.EndStep - 1 << '\n';
-    const int n_cal = std::min(mc.N_Cal, static_cast<int>(mc.Cal.size()) - 1);
-    out << "110|" << id << '|' << (n_cal > 0 ? n_cal : 0) << '\n';
-    for (int k = 1; k <= n_cal; ++k) out << "120|" << id << '|' << mc.Cal[k].ST << '|' << mc.Cal[k].ET << '\n';
-    // Every machine gets the full S x S matrix, whatever its input declared,
-    // so the file always passes the input check without setup findings.
-    out << "130|" << id << '|' << S * S << '\n';
-    const int known = mc.setup_types();
-    for (int a = 1; a <= S; ++a)
-      for (int b = 1; b <= S; ++b)
-        out << "140|" << id << '|' << a - 1 << '|' << b - 1 << '|' << (a <= known && b <= known ? mc.SetupM(a, b) : 0)
-            << '\n';
-  }
-  for (int o = 1; o <= nO; ++o) {
-    const ORDER& od = Orders[o];
-    const int id = od.ID - 1;
-    out << "200|" << id << '|' << od.CET << '|' << od.CST << '|' << od.NJob << '|' << od.SJob << '|'
-        << od.StartStep - 1 << '|' << od.EndStep - 1 << '|' << od.SetupType - 1 << '\n';
-    const int n_step = std::min(od.N_Step, static_cast<int>(od.Steps.size()) - 1);
-    out << "210|" << id << '|' << (n_step > 0 ? n_step : 0) << '\n';
-    for (int k = 1; k <= n_step; ++k) {
-      const ORDER_STEP& st = od.Steps[k];
-      out << "220|" << id << '|' << st.SS - 1 << '|' << st.ES - 1 << '|' << st.M_ID - 1 << '\n';
-    }
-  }
+  write_header_record(out, nM, nO, S);
+  for (int m = 1; m <= nM; ++m) write_machine_records(out, Machines[m], S);
+  for (int o = 1; o <= nO; ++o) write_order_records(out, Orders[o]);
   return true;
 }
 

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "engine/run_host.h"
+#include "engine/run_report.h"
 #include "ui/gui_run_host.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
@@ -24,6 +25,8 @@ int WinMain(int argc, char** argv) {
   TApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("TAVO_Scheduler"));
   QApplication::setApplicationDisplayName(QStringLiteral("TAVO_Scheduler"));
+  // Run reports go to the program's own folder, whatever the working directory.
+  set_run_report_folder(QCoreApplication::applicationDirPath().toStdString());
   GuiRunHost host;
   set_run_host(&host);
   TForm1 form1;

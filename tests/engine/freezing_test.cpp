@@ -96,10 +96,11 @@ TEST(FreezeAt, PartlyStartedJobsContinueOnlyAfterTheirFrozenSteps) {
       EXPECT_TRUE(own) << "job " << j;
       const int g = R_MG_ex[route][z];
       for (int h = 1; h <= 10; ++h)
-        if (exe_type_first_step(h) > exe_type_last_step(g))
+        if (exe_type_first_step(h) > exe_type_last_step(g)) {
           EXPECT_EQ(F.machines[h], Orders[Jobs[j].Order_ID].MG_M[h]);
-        else if (std::find(R_MG_ex[route] + 1, R_MG_ex[route] + z + 1, h) == R_MG_ex[route] + z + 1)
+        } else if (std::find(R_MG_ex[route] + 1, R_MG_ex[route] + z + 1, h) == R_MG_ex[route] + z + 1) {
           EXPECT_EQ(F.machines[h][0], 0) << "job " << j << " group " << h;
+        }
     }
   }
   EXPECT_GT(partly, 0);

@@ -62,7 +62,9 @@ TEST(StartingSchedules, HeuristicsOnAVariedShop) {
     for (int j = 1; j <= n_of_Jobs; ++j) {
       const ORDER& o = Orders[Jobs[j].Order_ID];
       EXPECT_EQ(S.J_A[j][0], o.R_feasible[1]);
-      if (S.n_steps(j) > 0) EXPECT_EQ(S.J_A[j][1], o.MG_M[R_MG_ex[S.J_A[j][0]][1]][1]);
+      if (S.n_steps(j) > 0) {
+        EXPECT_EQ(S.J_A[j][1], o.MG_M[R_MG_ex[S.J_A[j][0]][1]][1]);
+      }
     }
 
     ASSERT_EQ(order_exe_type_assign(S, Orders, Exe_O), 1);
