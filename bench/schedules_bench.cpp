@@ -11,6 +11,7 @@
 // Targets: ns per position within 1.5x from the smallest to the largest size;
 // no allocation in the cycle nor in the linked assignment. A program to run by
 // hand; after Google Benchmark's table it prints a summary with the ratios.
+// By default every measure runs nine times, interleaved across sizes.
 #include <benchmark/benchmark.h>
 
 #include <atomic>
@@ -19,6 +20,8 @@
 #include <map>
 #include <new>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "engine/objective_value.h"
 #include "engine/problem.h"
@@ -53,25 +56,62 @@ constexpr std::uint32_t kProblemSeed = 11;
 constexpr std::uint32_t kScheduleSeed = 5;
 const char* const kSizeNames[3] = {"Small", "Default", "Large"};
 
-// The loaded problem and two random schedules of it, built once per size.
+// The problem arrays of one size, kept aside while another size is loaded.
+struct ProblemData {
+  int machines = 0, orders = 0, setup_types = 0, jobs = 0;
+  std::vector<MACHINE> machine_records;
+  std::vector<ORDER> order_records;
+  std::vector<JOB> job_records;
+  std::vector<std::vector<int>> groups, types;
+  std::vector<std::array<int, 5>> assignments;
+  std::vector<std::vector<int>> workloads;
+};
+
+// Exchanges the loaded problem with the one kept in d (pointer swaps only).
+void swap_problem(ProblemData& d) {
+  std::swap(n_of_Machines, d.machines);
+  std::swap(n_of_Orders, d.orders);
+  std::swap(n_of_SetupTypes, d.setup_types);
+  std::swap(n_of_Jobs, d.jobs);
+  Machines.swap(d.machine_records);
+  Orders.swap(d.order_records);
+  Jobs.swap(d.job_records);
+  MG_M_ex.swap(d.groups);
+  Exe_O.swap(d.types);
+  J_A.swap(d.assignments);
+  M_wload.swap(d.workloads);
+}
+
+// A problem and two random schedules of it, built once per size. The three
+// problems stay in memory and are swapped in, so that repetitions of the
+// sizes can be interleaved (the default) and the ratios between sizes do not
+// depend on when each size happened to run.
 struct Fixture {
-  int size = -1;
+  bool built = false;
   long positions = 0;
+  ProblemData aside;
   _S S;
   _S other;
   SCH sch;
   SCH other_sch;
 };
-Fixture g_fixture;
+Fixture g_fixtures[3];
+int g_active = -1;
 
 Fixture& fixture_for(int size) {
-  Fixture& f = g_fixture;
-  if (f.size == size) return f;
+  Fixture& f = g_fixtures[size];
+  if (g_active == size) return f;
+  if (g_active >= 0) swap_problem(g_fixtures[g_active].aside);  // the globals are now empty
+  g_active = size;
+  if (f.built) {
+    swap_problem(f.aside);
+    return f;
+  }
   if (!load_generated_problem(kProblemSeed, static_cast<GeneratedSize>(size))) {
     std::fprintf(stderr, "could not generate the %s problem\n", kSizeNames[size]);
     std::exit(1);
   }
-  f.size = size;
+  f.built = true;
   fill_random_schedule(kScheduleSeed);
   f.S = _S(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
   f.sch = SCH(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
@@ -206,8 +246,22 @@ void count_allocations(int size, long& in_cycle, long& in_sch_assign) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  // Unless told otherwise: nine repetitions of every measure, interleaved at
+  // random across measures and sizes; the summary takes the fastest of each.
+  std::vector<char*> args(argv, argv + argc);
+  std::string repetitions = "--benchmark_repetitions=9";
+  std::string interleaving = "--benchmark_enable_random_interleaving=true";
+  bool has_repetitions = false;
+  for (int i = 1; i < argc; ++i)
+    if (std::string(argv[i]).rfind("--benchmark_repetitions", 0) == 0) has_repetitions = true;
+  if (!has_repetitions) {
+    args.push_back(repetitions.data());
+    args.push_back(interleaving.data());
+  }
+  int n_args = static_cast<int>(args.size());
+  args.push_back(nullptr);
+  benchmark::Initialize(&n_args, args.data());
+  if (benchmark::ReportUnrecognizedArguments(n_args, args.data())) return 1;
   CollectingReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
