@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <QMenuBar>
+#include <QScreen>
 
 TForm1* Form1 = nullptr;
 
@@ -16,6 +17,13 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("TAVO Scheduler"));
   resize(1270, 858);
+  // At the screen centre; the maximised state below is what the
+  // planner sees once a window manager honours it.
+  if (const QScreen* screen = this->screen()) {
+    QRect frame = geometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+  }
 
   QMenuBar* bar = menuBar();
   bar->setObjectName(QStringLiteral("MainMenu1"));
