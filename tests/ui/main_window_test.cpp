@@ -4,7 +4,11 @@
 
 #include <QAction>
 #include <QMenuBar>
-#include <QSignalSpy>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <stdexcept>
 
 TEST(MainWindow, StartsMaximisedWithItsMenu) {
   TForm1 form;
@@ -26,4 +30,33 @@ TEST(MainWindow, ExitClosesTheWindow) {
   ASSERT_TRUE(form.isVisible());
   form.findChild<QAction*>("Exit1")->trigger();
   EXPECT_FALSE(form.isVisible());
+}
+
+namespace {
+// A widget whose click handler fails the way a broken engine call would.
+class FailingWidget : public QWidget {
+ protected:
+  void mousePressEvent(QMouseEvent*) override { throw std::runtime_error("Calculation failed."); }
+};
+}  // namespace
+
+TEST(Application, ExceptionFromAHandlerIsShownInAMessageBox) {
+  FailingWidget w;
+  w.show();
+  QString caption, text;
+  QTimer answer;
+  answer.setInterval(10);
+  QObject::connect(&answer, &QTimer::timeout, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      caption = box->windowTitle();
+      text = box->text();
+      box->button(QMessageBox::Ok)->click();
+    }
+  });
+  answer.start();
+  QTest::mouseClick(&w, Qt::LeftButton);
+  answer.stop();
+  EXPECT_EQ(text, "Calculation failed.");
+  EXPECT_EQ(caption, "TAVO_Scheduler");
+  EXPECT_TRUE(w.isVisible());  // the program goes on
 }

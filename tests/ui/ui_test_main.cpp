@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include "ui/application.h"
 #include <cstdlib>
 
 // Window tests run offscreen unless a display is chosen explicitly.
 int main(int argc, char** argv) {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication app(argc, argv);
+  TApplication app(argc, argv);
   QApplication::setApplicationDisplayName(QStringLiteral("TAVO_Scheduler"));
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
