@@ -112,16 +112,6 @@ std::unique_ptr<_S> timed_reference(const SHOP& released, SHOP& shop, std::vecto
   return ref;
 }
 
-// The best schedule becomes the live schedule, timed as the search timed it.
-void rebuild_live_schedule_resch(const _S& best, const _S& ref, int t) {
-  best.to_J_A_M_wload(J_A, M_wload);
-  last_SCH = std::make_unique<SCH>(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
-  calc_sch_times_resch(*last_SCH, MG_M_ex, Orders, Jobs, Machines, ref, t);
-  OBJ_VALUE values;
-  calc_sch_obj_values(*last_SCH, values, Orders, Jobs);
-  last_obj_value.set(values, n_of_Orders, n_of_Jobs, n_of_Machines);
-}
-
 }  // namespace
 
 int TS_S_do_pi_Reschedule(SHOP& released, SHOP& working) {
@@ -229,7 +219,7 @@ int TS_S_do_pi_Reschedule(SHOP& released, SHOP& working) {
   host.load_results_memo(ResultsMemo::Index, run_report_path());
   host.show_results_memo(ResultsMemo::Index, true);
 
-  rebuild_live_schedule_resch(search.best(), *ref_S, t);
+  rebuild_live_schedule(search.best(), ref_S.get(), t);
   host.set_initial_data_snapshot(&reference);
   first_run = 0;
   return 1;

@@ -140,10 +140,13 @@ void fill_search_charts(const std::vector<int>& improvements) {
                             std::to_string(i), s.colour);
 }
 
-void rebuild_live_schedule(const _S& S) {
+void rebuild_live_schedule(const _S& S, const _S* resch_reference, int freeze_time) {
   S.to_J_A_M_wload(J_A, M_wload);
   last_SCH = std::make_unique<SCH>(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
-  calc_sch_times(*last_SCH);
+  if (resch_reference)
+    calc_sch_times_resch(*last_SCH, *resch_reference, freeze_time);
+  else
+    calc_sch_times(*last_SCH);
   OBJ_VALUE values;
   calc_sch_obj_values(*last_SCH, values);
   last_obj_value.set(values, n_of_Orders, n_of_Jobs, n_of_Machines);

@@ -64,7 +64,11 @@ void fill_search_charts(const std::vector<int>& improvements);
 
 // The chosen _S becomes the live schedule: written into J_A and M_wload, a new
 // last_SCH built from them, timed, evaluated, its values in last_obj_value.
-void rebuild_live_schedule(const _S& S);
+// A rescheduling run passes its reference (the released schedule, timed and
+// frozen) and freeze time, so that the live schedule is timed as its search
+// timed S: frozen machine heads keep the reference's times and nothing else
+// starts before the freeze time. Without a reference, the plain timing.
+void rebuild_live_schedule(const _S& S, const _S* resch_reference = nullptr, int freeze_time = 0);
 
 // Seconds between two moments of the calendar clock.
 double elapsed_seconds(std::time_t from, std::time_t to);
