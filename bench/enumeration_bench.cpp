@@ -8,15 +8,19 @@
 //     per operator against one timing + evaluation, on the generated problems
 //     of three sizes, with the heap allocations per sample once the tabu list
 //     is full. Targets: N1 and N5 <= 1.5x, N2 to N4 <= 2.5x, no allocation.
-// A program to run by hand.
-#include <atomic>
-#include <chrono>
+// A program to run by hand; after Google Benchmark's table it prints the
+// rates and ratios of this run (fastest repetition of each measure).
+#include <benchmark/benchmark.h>
+
 #include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <new>
+#include <string>
 
+#include "bench/support/allocation_counter.h"
+#include "bench/support/problem_shelf.h"
+#include "bench/support/ratio_reporter.h"
 #include "engine/enumeration.h"
 #include "engine/live_schedule.h"
 #include "engine/objective_value.h"
@@ -26,146 +30,193 @@
 #include "engine/search_operators.h"
 #include "engine/tabu_search_loop.h"
 #include "engine/timing.h"
-#include "problem_io/input_reader.h"
 #include "tests/support/generated_problem.h"
 #include "tests/support/small_shop.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
-std::atomic<long> g_allocations{0};
+
+// Samples per step of the step loop, as a planner's default run draws them.
+constexpr int kLoops = 50;
+// Untimed steps before the step loop is measured: the tabu list is full
+// after 150 samples, its ring of 256 slots has every slot's rows after 256.
+constexpr int kWarmUpSteps = 6;
+
+void use_enumeration_shop() {
+  const std::vector<int> all = {1, 2, 3, 4};
+  const bool loaded = use_problem("enumeration shop", [&] {
+    load_small_shop({{1, 1, 1}, {1, 1, 2}, {1, 1, 3}, {1, 1, 1}},
+                    {{3, 10, 1, 1, 1, 0, 30, all}, {2, 20, 1, 1, 2, 5, 40, all}, {2, 15, 1, 1, 1, 0, 25, all}});
+    return n_of_Machines == 4 && n_of_Jobs == 7;
+  });
+  if (!loaded) {
+    std::fprintf(stderr, "could not load the enumeration shop\n");
+    std::exit(1);
+  }
 }
 
-void* operator new(std::size_t n) {
-  g_allocations.fetch_add(1, std::memory_order_relaxed);
-  if (void* p = std::malloc(n ? n : 1)) return p;
-  throw std::bad_alloc();
+void use_size(benchmark::State& state) {
+  const auto size = static_cast<GeneratedSize>(state.range(0));
+  if (!use_generated_problem(1, size)) {
+    std::fprintf(stderr, "could not generate the %s problem\n", size_name(size));
+    std::exit(1);
+  }
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
-namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double seconds_since(Clock::time_point t) { return std::chrono::duration<double>(Clock::now() - t).count(); }
-
-template <class F>
-double seconds_per_call(F&& f, double min_seconds = 0.3) {
-  f();
-  long calls = 0;
-  const Clock::time_point start = Clock::now();
-  double elapsed = 0;
-  do {
-    f();
-    ++calls;
-    elapsed = seconds_since(start);
-  } while (elapsed < min_seconds);
-  return elapsed / static_cast<double>(calls);
+void describe_problem(benchmark::State& state) {
+  state.counters["machines"] = n_of_Machines;
+  state.counters["orders"] = n_of_Orders;
+  state.counters["jobs"] = n_of_Jobs;
 }
 
 // One timing + evaluation of a random schedule of the loaded problem.
-double base_cost() {
+void time_and_evaluate(benchmark::State& state) {
   seed_random(1);
   reset_J_A_M_wload();
   random_J_A_M_wload();
   _S S(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
   OBJ_VALUE v;
-  return seconds_per_call([&] {
+  for (auto _ : state) {
     calc_S_times(S);
     calc_S_obj_values(S, v);
-  });
+    benchmark::DoNotOptimize(v.sumTardiness);
+  }
+  describe_problem(state);
 }
 
-// Counts the steps of a running loop and notes the allocation count once the
-// tabu list has filled.
-class StepCounter : public RunHost {
+void BM_enumeration_shop_time_and_evaluate(benchmark::State& state) {
+  use_enumeration_shop();
+  time_and_evaluate(state);
+}
+
+void BM_enumeration(benchmark::State& state) {
+  use_enumeration_shop();
+  for (auto _ : state) Enumeration_small_size();
+  const std::string report = read_file(run_report_path());
+  const std::size_t at = report.find("Number of evaluated schedule: ");
+  const double evaluated = at == std::string::npos ? 0 : std::atof(report.c_str() + at + 30);
+  state.counters["evaluated"] = evaluated;
+  state.counters["schedules/s"] =
+      benchmark::Counter(evaluated * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+  last_SCH.reset();
+}
+
+void BM_time_and_evaluate(benchmark::State& state) {
+  use_size(state);
+  time_and_evaluate(state);
+}
+
+// Runs the benchmark's iterations inside the loop: one iteration is one step
+// (kLoops samples), counted from the first step after the warm-up, when the
+// loop lets pending events run. The steps of the warm-up are not timed.
+class StepTimer : public RunHost {
  public:
-  int steps = 0;
-  int full_from_step = 0;
-  long allocations_at_full = 0;
+  StepTimer(benchmark::State& state, const TabuSearchLoop& loop) : state_(state), loop_(loop) {}
   void process_events() override {
-    if (++steps == full_from_step) allocations_at_full = g_allocations.load();
+    if (++step_ <= kWarmUpSteps) return;
+    state_.KeepRunning();
+    // Read after the benchmark's own start, which allocates.
+    if (step_ == kWarmUpSteps + 1) {
+      allocations_at_start_ = heap_allocations();
+      evaluated_at_start_ = loop_.evaluated();
+    }
   }
+  long allocations_at_start() const { return allocations_at_start_; }
+  int evaluated_at_start() const { return evaluated_at_start_; }
+
+ private:
+  benchmark::State& state_;
+  const TabuSearchLoop& loop_;
+  int step_ = 0;
+  long allocations_at_start_ = 0;
+  int evaluated_at_start_ = 0;
 };
 
-void bench_enumeration() {
-  TempDir dir;
-  set_run_report_folder(dir.path());
-  const std::vector<int> all = {1, 2, 3, 4};
-  load_small_shop({{1, 1, 1}, {1, 1, 2}, {1, 1, 3}, {1, 1, 1}},
-                  {{3, 10, 1, 1, 1, 0, 30, all}, {2, 20, 1, 1, 2, 5, 40, all}, {2, 15, 1, 1, 1, 0, 25, all}});
-  const double base = base_cost();
-  const Clock::time_point start = Clock::now();
-  Enumeration_small_size();
-  const double seconds = seconds_since(start);
-  const double schedules = 604800.0;
-  std::printf("Enumeration, 4 machines, 7 jobs: %.0f schedules in %.2f s = %.0f schedules/s\n", schedules, seconds,
-              schedules / seconds);
-  std::printf("  one enumerated schedule %.3f us = %.2fx one time + evaluate (%.3f us)\n",
-              seconds / schedules * 1e6, seconds / schedules / base, base * 1e6);
-  const std::string r = read_file(run_report_path());
-  const size_t at = r.find("Number of evaluated schedule: ");
-  if (at != std::string::npos) std::printf("  report: %s\n", r.substr(at, r.find('\n', at) - at).c_str());
-  last_SCH.reset();
-  set_run_report_folder("");
-}
-
-void bench_loop(const char* name, GeneratedSize size) {
-  if (!load_generated_problem(1, size)) {
-    std::printf("%s: the problem could not be generated\n", name);
-    return;
-  }
-  const double base = base_cost();
-  std::printf("\nTabu step loop, %s: %d machines, %d orders, %d jobs; time + evaluate %.2f us\n", name,
-              n_of_Machines, n_of_Orders, n_of_Jobs, base * 1e6);
+void BM_tabu_step_loop(benchmark::State& state) {
+  use_size(state);
+  const int op = static_cast<int>(state.range(1));
   int saved[n_of_operators + 1];
   std::copy(Nx_op_pri, Nx_op_pri + n_of_operators + 1, saved);
-  for (int op = 1; op <= n_of_operators; ++op) {
-    std::fill(Nx_op_pri + 1, Nx_op_pri + n_of_operators + 1, 0);
-    Nx_op_pri[op] = 1;
-    seed_random(5);
-    reset_J_A_M_wload();
-    random_J_A_M_wload();
-    _S S(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
-    // Enough samples for a steady figure. The tabu list is full after 150
-    // samples; its ring keeps up to 256 slots, each allocated once on its first
-    // use, so allocations are counted from step 12 (600 samples) on.
-    const int loops = 50;
-    const int steps = std::max(20, static_cast<int>(0.5 / (base * 2 * loops)));
-    int tabu_size = 150;
-    TabuRules rules;
-    rules.maxSTEP = steps;
-    rules.loops = &loops;
-    rules.tabu_size = &tabu_size;
-    rules.early_end_from = INT_MAX;  // every step draws all its samples
-    rules.interactive = false;
-    StepCounter counter;
-    counter.full_from_step = 12;
-    set_run_host(&counter);
-    TabuSearchLoop loop(rules, S);
-    loop.start();
-    const Clock::time_point start = Clock::now();
-    loop.run();
-    const double seconds = seconds_since(start);
-    set_run_host(nullptr);
-    const long samples = static_cast<long>(steps) * loops;
-    const long late_samples = static_cast<long>(steps - counter.full_from_step + 1) * loops;
-    const double target = (op == 1 || op == 5) ? 1.5 : 2.5;
-    std::printf("  N%d: %ld samples (%d evaluated), %.2f us/sample = %.2fx (target <= %.1fx), "
-                "%.3f allocations/sample from sample 600 on\n",
-                op, samples, loop.evaluated() - 1, seconds / samples * 1e6, seconds / samples / base, target,
-                static_cast<double>(g_allocations.load() - counter.allocations_at_full) /
-                    static_cast<double>(late_samples));
-  }
+  std::fill(Nx_op_pri + 1, Nx_op_pri + n_of_operators + 1, 0);
+  Nx_op_pri[op] = 1;
+  seed_random(5);
+  reset_J_A_M_wload();
+  random_J_A_M_wload();
+  _S S(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
+  const int loops = kLoops;
+  int tabu_size = 150;
+  TabuRules rules;
+  rules.maxSTEP = kWarmUpSteps + static_cast<int>(std::min<benchmark::IterationCount>(state.max_iterations, 1000000));
+  rules.loops = &loops;
+  rules.tabu_size = &tabu_size;
+  rules.early_end_from = INT_MAX;  // every step draws all its samples
+  rules.interactive = false;
+  TabuSearchLoop loop(rules, S);
+  StepTimer timer(state, loop);
+  set_run_host(&timer);
+  loop.start();
+  loop.run();
+  const long allocations = heap_allocations() - timer.allocations_at_start();
+  // The last step has run: this ends the timing.
+  if (state.KeepRunning()) state.SkipWithError("the step loop ended before its steps were timed");
+  set_run_host(nullptr);
   std::copy(saved, saved + n_of_operators + 1, Nx_op_pri);
+
+  const double samples = static_cast<double>(state.iterations()) * loops;
+  if (samples > 0) {
+    state.counters["evaluated/sample"] = (loop.evaluated() - timer.evaluated_at_start()) / samples;
+    state.counters["allocs/sample"] = static_cast<double>(allocations) / samples;
+  }
+  describe_problem(state);
+}
+
+BENCHMARK(BM_enumeration_shop_time_and_evaluate);
+BENCHMARK(BM_enumeration)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_time_and_evaluate)->DenseRange(0, 2);
+BENCHMARK(BM_tabu_step_loop)->ArgsProduct({{0, 1, 2}, {1, 2, 3, 4, 5}})->Unit(benchmark::kMicrosecond);
+
+void print_enumeration(const RatioReporter& r) {
+  const std::string run = "BM_enumeration";
+  const std::string base = "BM_enumeration_shop_time_and_evaluate";
+  if (!r.has(run)) return;
+  const double evaluated = r.counter(run, "evaluated");
+  const double seconds = r.ns(run) / 1e9;
+  std::printf("Enumeration, 4 machines, 7 jobs: %.0f schedules in %.2f s = %.0f schedules/s\n", evaluated, seconds,
+              evaluated / seconds);
+  if (r.has(base) && evaluated > 0)
+    std::printf("  one enumerated schedule %.3f us = %.2fx one time + evaluate (%.3f us)\n",
+                seconds / evaluated * 1e6, r.ns(run) / evaluated / r.ns(base), r.ns(base) / 1e3);
+}
+
+void print_loop(const RatioReporter& r, int size) {
+  const std::string s = "/" + std::to_string(size);
+  const std::string base = "BM_time_and_evaluate" + s;
+  if (!r.has(base)) return;
+  std::printf("\nTabu step loop, %s: %.0f machines, %.0f orders, %.0f jobs; time + evaluate %.2f us\n",
+              size_name(static_cast<GeneratedSize>(size)), r.counter(base, "machines"), r.counter(base, "orders"),
+              r.counter(base, "jobs"), r.ns(base) / 1e3);
+  for (int op = 1; op <= n_of_operators; ++op) {
+    const std::string run = "BM_tabu_step_loop" + s + "/" + std::to_string(op);
+    if (!r.has(run)) continue;
+    const double per_sample = r.ns(run) / kLoops;
+    std::printf("  N%d: %.2f us/sample = %.2fx (target <= %.1fx), %.0f%% of samples evaluated, "
+                "%.3f allocations/sample once the tabu list is full\n",
+                op, per_sample / 1e3, per_sample / r.ns(base), (op == 1 || op == 5) ? 1.5 : 2.5,
+                100 * r.counter(run, "evaluated/sample"), r.counter(run, "allocs/sample"));
+  }
 }
 
 }  // namespace
 
-int main() {
-  bench_enumeration();
-  bench_loop("Small", GeneratedSize::Small);
-  bench_loop("Default", GeneratedSize::Default);
-  bench_loop("Large", GeneratedSize::Large);
+int main(int argc, char** argv) {
+  TempDir report_folder;
+  set_run_report_folder(report_folder.path());
+  RatioReporter reporter;
+  const int code = run_benchmarks(argc, argv, reporter, 3, 0.2);
+  set_run_report_folder("");
+  if (code) return code;
+  std::printf("\n");
+  print_enumeration(reporter);
+  for (int size = 0; size < 3; ++size) print_loop(reporter, size);
   return 0;
 }

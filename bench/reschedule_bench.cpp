@@ -1,14 +1,23 @@
-// Cost of one rescheduling sample against one plain timing + evaluation, on
-// the generated problems: the sample is what the rescheduling search does per
-// loop (assign, a rescheduling move, rescheduling timing, evaluation, the ten
-// deviation counters), with heap allocations counted; then the time of a whole
-// TS_S_do_pi_Reschedule run of 10 steps x 100 loops. A program to run by hand.
-#include <atomic>
-#include <chrono>
+// Cost of rescheduling on the generated problems of three sizes, measured in
+// one run:
+//   - one rescheduling sample (what the rescheduling search does per loop:
+//     assign, a rescheduling move, rescheduling timing, evaluation, the ten
+//     deviation counters) against one plain timing + evaluation, with the heap
+//     allocations per sample;
+//   - a whole TS_S_do_pi_Reschedule run of 10 steps x 100 loops, frozen at a
+//     tenth of the released schedule's completion time.
+// A program to run by hand; after Google Benchmark's table it prints the
+// ratios of this run (fastest repetition of each measure).
+#include <benchmark/benchmark.h>
+
 #include <cstdio>
 #include <cstdlib>
-#include <new>
+#include <string>
+#include <vector>
 
+#include "bench/support/allocation_counter.h"
+#include "bench/support/problem_shelf.h"
+#include "bench/support/ratio_reporter.h"
 #include "engine/deviation_measures.h"
 #include "engine/freezing.h"
 #include "engine/random_source.h"
@@ -17,39 +26,10 @@
 #include "engine/run_host.h"
 #include "engine/run_report.h"
 #include "engine/timing.h"
-#include "problem_io/input_reader.h"
 #include "tests/support/generated_problem.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
-std::atomic<long> g_allocations{0};
-}
-
-void* operator new(std::size_t n) {
-  g_allocations.fetch_add(1, std::memory_order_relaxed);
-  if (void* p = std::malloc(n ? n : 1)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-
-namespace {
-
-using Clock = std::chrono::steady_clock;
-
-template <class F>
-double seconds_per_call(F&& f, double min_seconds = 0.5) {
-  f();
-  long calls = 0;
-  const Clock::time_point start = Clock::now();
-  double elapsed = 0;
-  do {
-    f();
-    ++calls;
-    elapsed = std::chrono::duration<double>(Clock::now() - start).count();
-  } while (elapsed < min_seconds);
-  return elapsed / calls;
-}
 
 class Fields : public RunHost {
  public:
@@ -64,11 +44,34 @@ class Fields : public RunHost {
   int freeze_time = 0;
 };
 
-void measure(const char* name, GeneratedSize size) {
-  if (!load_generated_problem(3, size)) {
-    std::printf("%s: problem not loaded\n", name);
-    return;
+// The released schedule of one size and the reference the search compares
+// against, built on the size's first use.
+struct Fixture {
+  bool built = false;
+  SHOP released;
+  int freeze_time = 0;
+  _S ref;  // released schedule, timed, evaluated and frozen
+  std::vector<ORDER> ref_orders;
+  std::vector<JOB> ref_jobs;
+  std::vector<int> ref_setups;
+  _S current;  // every sample starts from it
+  _S sample;
+  _S timed;  // the plain timing's own copy, never moved
+  OBJ_VALUE values;
+};
+Fixture g_fixtures[3];
+
+Fixture& fixture_for(benchmark::State& state) {
+  const auto size = static_cast<GeneratedSize>(state.range(0));
+  Fixture& f = g_fixtures[state.range(0)];
+  if (!use_generated_problem(3, size)) {
+    std::fprintf(stderr, "could not generate the %s problem\n", size_name(size));
+    std::exit(1);
   }
+  state.counters["machines"] = n_of_Machines;
+  state.counters["jobs"] = n_of_Jobs;
+  if (f.built) return f;
+  f.built = true;
   seed_random(3);
   reset_J_A_M_wload();
   random_J_A_M_wload();
@@ -76,66 +79,103 @@ void measure(const char* name, GeneratedSize size) {
   calc_sch_times(plan);
   OBJ_VALUE values;
   calc_sch_obj_values(plan, values);
-  SHOP released;
-  released.save(n_of_SetupTypes, Orders, Jobs, Machines, &plan, &values);
-  SHOP working(released);
+  f.released.save(n_of_SetupTypes, Orders, Jobs, Machines, &plan, &values);
 
-  // The reference: released schedule timed, evaluated and frozen at its
-  // tenth of its completion time.
-  _S ref(plan);
-  calc_S_times(ref);
+  // The reference: the released schedule timed, evaluated and frozen at a
+  // tenth of its completion time, as the search's first type builds it.
+  f.ref = _S(plan);
+  calc_S_times(f.ref);
   OBJ_VALUE ref_values;
-  calc_S_obj_values(ref, ref_values);
-  const std::vector<ORDER> ref_orders = Orders;
-  const std::vector<JOB> ref_jobs = Jobs;
-  std::vector<int> ref_setups;
-  count_setups_per_machine(ref, ref_setups);
-  const int t = static_cast<int>(ref_values.Completion_Time / 10);
-  freeze_S_at(ref, Orders, Jobs, Machines, t);
+  calc_S_obj_values(f.ref, ref_values);
+  f.ref_orders = Orders;
+  f.ref_jobs = Jobs;
+  count_setups_per_machine(f.ref, f.ref_setups);
+  f.freeze_time = static_cast<int>(ref_values.Completion_Time / 10);
+  freeze_S_at(f.ref, Orders, Jobs, Machines, f.freeze_time);
+  f.current = f.ref;
+  f.sample = f.ref;
+  f.timed = f.ref;
+  return f;
+}
 
-  _S current(ref), sample(ref);
-  OBJ_VALUE v;
-  const double plain = seconds_per_call([&] {
-    calc_S_times(sample);
-    calc_S_obj_values(sample, v);
-  });
-  const long before = g_allocations.load();
-  long samples = 0;
-  const double resch = seconds_per_call([&] {
-    sample.assign(current);
-    move_reinsert_job_resch(sample, rand_n(n_of_Jobs) + 1, Orders, Jobs, Machines, ref);
-    calc_S_times_resch(sample, MG_M_ex, Orders, Jobs, Machines, ref, t);
-    calc_S_obj_values(sample, v);
-    compare_S(sample, v, Orders, Jobs, ref, ref_orders, ref_jobs, ref_setups);
-    ++samples;
-  });
-  const double per_alloc = static_cast<double>(g_allocations.load() - before) / static_cast<double>(samples);
+// Runs body once per iteration and counts the heap allocations it makes.
+template <class Body>
+void measure(benchmark::State& state, Body&& body) {
+  const long before = heap_allocations();
+  for (auto _ : state) body();
+  state.counters["allocs"] = benchmark::Counter(static_cast<double>(heap_allocations() - before),
+                                                benchmark::Counter::kAvgIterations);
+}
 
-  TempDir dir;
-  set_run_report_folder(dir.path());
+void BM_time_and_evaluate(benchmark::State& state) {
+  Fixture& f = fixture_for(state);
+  measure(state, [&] {
+    calc_S_times(f.timed);
+    calc_S_obj_values(f.timed, f.values);
+  });
+}
+
+void BM_reschedule_sample(benchmark::State& state) {
+  Fixture& f = fixture_for(state);
+  measure(state, [&] {
+    f.sample.assign(f.current);
+    move_reinsert_job_resch(f.sample, rand_n(n_of_Jobs) + 1, Orders, Jobs, Machines, f.ref);
+    calc_S_times_resch(f.sample, MG_M_ex, Orders, Jobs, Machines, f.ref, f.freeze_time);
+    calc_S_obj_values(f.sample, f.values);
+    compare_S(f.sample, f.values, Orders, Jobs, f.ref, f.ref_orders, f.ref_jobs, f.ref_setups);
+  });
+}
+
+// The run restores the working snapshot into the live arrays and freezes them
+// as the fixture did, so the measures of this size stay comparable after it.
+void BM_reschedule_run(benchmark::State& state) {
+  Fixture& f = fixture_for(state);
   Fields host;
-  host.freeze_time = t;
+  host.freeze_time = f.freeze_time;
   set_run_host(&host);
-  const Clock::time_point start = Clock::now();
-  const int r = TS_S_do_pi_Reschedule(released, working);
-  const double run = std::chrono::duration<double>(Clock::now() - start).count();
+  int result = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    SHOP working(f.released);
+    state.ResumeTiming();
+    result = TS_S_do_pi_Reschedule(f.released, working);
+  }
   set_run_host(nullptr);
   const std::string report = read_file(run_report_path());
   const std::size_t at = report.find("Number of evaluated schedule: ");
-  const long evaluated = at == std::string::npos ? -1 : std::atol(report.c_str() + at + 30);
-  set_run_report_folder("");
-
-  std::printf("%-8s %5d machines %6d jobs: timing+evaluation %8.1f us; rescheduling sample %8.1f us (%.2fx), "
-              "%.2f allocations per sample; run of 10x100 loops %.2f s, %ld evaluated (result %d)\n",
-              name, n_of_Machines, n_of_Jobs, plain * 1e6, resch * 1e6, resch / plain, per_alloc, run, evaluated, r);
-  free_input_data();
+  state.counters["evaluated"] = at == std::string::npos ? -1 : std::atof(report.c_str() + at + 30);
+  state.counters["result"] = result;
 }
+
+BENCHMARK(BM_time_and_evaluate)->DenseRange(0, 2);
+BENCHMARK(BM_reschedule_sample)->DenseRange(0, 2);
+BENCHMARK(BM_reschedule_run)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main() {
-  measure("Small", GeneratedSize::Small);
-  measure("Default", GeneratedSize::Default);
-  measure("Large", GeneratedSize::Large);
+int main(int argc, char** argv) {
+  TempDir report_folder;
+  set_run_report_folder(report_folder.path());
+  RatioReporter r;
+  const int code = run_benchmarks(argc, argv, r, 3, 0.2);
+  set_run_report_folder("");
+  if (code) return code;
+  std::printf("\n");
+  for (int size = 0; size < 3; ++size) {
+    const std::string s = "/" + std::to_string(size);
+    const std::string plain = "BM_time_and_evaluate" + s;
+    const std::string sample = "BM_reschedule_sample" + s;
+    const std::string run = "BM_reschedule_run" + s;
+    if (!r.has(plain)) continue;
+    std::printf("%-8s %5.0f machines %6.0f jobs: timing+evaluation %8.1f us", size_name(static_cast<GeneratedSize>(size)),
+                r.counter(plain, "machines"), r.counter(plain, "jobs"), r.ns(plain) / 1e3);
+    if (r.has(sample))
+      std::printf("; rescheduling sample %8.1f us (%.2fx), %.2f allocations per sample", r.ns(sample) / 1e3,
+                  r.ratio(sample, plain), r.counter(sample, "allocs"));
+    if (r.has(run))
+      std::printf("; run of 10x100 loops %.3f s, %.0f evaluated (result %.0f)", r.ns(run) / 1e9,
+                  r.counter(run, "evaluated"), r.counter(run, "result"));
+    std::printf("\n");
+  }
   return 0;
 }

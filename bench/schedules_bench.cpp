@@ -14,15 +14,13 @@
 // By default every measure runs nine times, interleaved across sizes.
 #include <benchmark/benchmark.h>
 
-#include <atomic>
 #include <cstdio>
 #include <cstdlib>
-#include <map>
-#include <new>
 #include <string>
-#include <utility>
-#include <vector>
 
+#include "bench/support/allocation_counter.h"
+#include "bench/support/problem_shelf.h"
+#include "bench/support/ratio_reporter.h"
 #include "engine/objective_value.h"
 #include "engine/problem.h"
 #include "engine/schedule_array.h"
@@ -32,55 +30,9 @@
 #include "tests/support/random_schedule.h"
 
 namespace {
-std::atomic<long> g_allocations{0};
-}
-
-void* operator new(std::size_t n) {
-  g_allocations.fetch_add(1, std::memory_order_relaxed);
-  if (void* p = std::malloc(n ? n : 1)) return p;
-  throw std::bad_alloc();
-}
-void* operator new[](std::size_t n) {
-  g_allocations.fetch_add(1, std::memory_order_relaxed);
-  if (void* p = std::malloc(n ? n : 1)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
-
-namespace {
 
 constexpr std::uint32_t kProblemSeed = 11;
 constexpr std::uint32_t kScheduleSeed = 5;
-const char* const kSizeNames[3] = {"Small", "Default", "Large"};
-
-// The problem arrays of one size, kept aside while another size is loaded.
-struct ProblemData {
-  int machines = 0, orders = 0, setup_types = 0, jobs = 0;
-  std::vector<MACHINE> machine_records;
-  std::vector<ORDER> order_records;
-  std::vector<JOB> job_records;
-  std::vector<std::vector<int>> groups, types;
-  std::vector<std::array<int, 5>> assignments;
-  std::vector<std::vector<int>> workloads;
-};
-
-// Exchanges the loaded problem with the one kept in d (pointer swaps only).
-void swap_problem(ProblemData& d) {
-  std::swap(n_of_Machines, d.machines);
-  std::swap(n_of_Orders, d.orders);
-  std::swap(n_of_SetupTypes, d.setup_types);
-  std::swap(n_of_Jobs, d.jobs);
-  Machines.swap(d.machine_records);
-  Orders.swap(d.order_records);
-  Jobs.swap(d.job_records);
-  MG_M_ex.swap(d.groups);
-  Exe_O.swap(d.types);
-  J_A.swap(d.assignments);
-  M_wload.swap(d.workloads);
-}
 
 // A problem and two random schedules of it, built once per size. The three
 // problems stay in memory and are swapped in, so that repetitions of the
@@ -89,28 +41,20 @@ void swap_problem(ProblemData& d) {
 struct Fixture {
   bool built = false;
   long positions = 0;
-  ProblemData aside;
   _S S;
   _S other;
   SCH sch;
   SCH other_sch;
 };
 Fixture g_fixtures[3];
-int g_active = -1;
 
 Fixture& fixture_for(int size) {
   Fixture& f = g_fixtures[size];
-  if (g_active == size) return f;
-  if (g_active >= 0) swap_problem(g_fixtures[g_active].aside);  // the globals are now empty
-  g_active = size;
-  if (f.built) {
-    swap_problem(f.aside);
-    return f;
-  }
-  if (!load_generated_problem(kProblemSeed, static_cast<GeneratedSize>(size))) {
-    std::fprintf(stderr, "could not generate the %s problem\n", kSizeNames[size]);
+  if (!use_generated_problem(kProblemSeed, static_cast<GeneratedSize>(size))) {
+    std::fprintf(stderr, "could not generate the %s problem\n", size_name(static_cast<GeneratedSize>(size)));
     std::exit(1);
   }
+  if (f.built) return f;
   f.built = true;
   fill_random_schedule(kScheduleSeed);
   f.S = _S(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
@@ -199,28 +143,6 @@ BENCHMARK(BM_read_baseline)->DenseRange(0, 2);
 BENCHMARK(BM_S_assign)->DenseRange(0, 2);
 BENCHMARK(BM_SCH_assign)->DenseRange(0, 2);
 
-// Keeps ns per iteration of every run for the summary: with
-// --benchmark_repetitions the fastest repetition or the median, whichever the
-// reporter is given and is lower.
-class CollectingReporter : public benchmark::ConsoleReporter {
- public:
-  std::map<std::string, double> ns;
-  std::map<std::string, double> positions;
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& r : runs) {
-      if (r.error_occurred) continue;
-      if (r.run_type == Run::RT_Aggregate && r.aggregate_name != "median") continue;
-      // Repetitions report the same name: keep the fastest, the least disturbed.
-      const std::string name = r.run_name.str();
-      const double t = r.GetAdjustedRealTime();
-      if (ns.count(name) == 0 || t < ns[name]) ns[name] = t;
-      const auto it = r.counters.find("positions");
-      if (it != r.counters.end()) positions[name] = it->second.value;
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-};
-
 // Allocations in one assign + time + evaluate cycle and in one SCH assignment,
 // after one warm-up round that may size the targets.
 void count_allocations(int size, long& in_cycle, long& in_sch_assign) {
@@ -230,48 +152,32 @@ void count_allocations(int size, long& in_cycle, long& in_sch_assign) {
   OBJ_VALUE v;
   sch_target = f.sch;
   sch_target = f.other_sch;
-  const long before = g_allocations.load();
+  const long before = heap_allocations();
   work.assign(f.S);
   calc_S_times(work);
   calc_S_obj_values(work, v);
   calc_sch_times(sch_target);
   calc_sch_obj_values(sch_target, v);
-  const long middle = g_allocations.load();
+  const long middle = heap_allocations();
   sch_target = f.sch;
   sch_target = f.other_sch;
   in_cycle = middle - before;
-  in_sch_assign = g_allocations.load() - middle;
+  in_sch_assign = heap_allocations() - middle;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Unless told otherwise: nine repetitions of every measure, interleaved at
-  // random across measures and sizes; the summary takes the fastest of each.
-  std::vector<char*> args(argv, argv + argc);
-  std::string repetitions = "--benchmark_repetitions=9";
-  std::string interleaving = "--benchmark_enable_random_interleaving=true";
-  bool has_repetitions = false;
-  for (int i = 1; i < argc; ++i)
-    if (std::string(argv[i]).rfind("--benchmark_repetitions", 0) == 0) has_repetitions = true;
-  if (!has_repetitions) {
-    args.push_back(repetitions.data());
-    args.push_back(interleaving.data());
-  }
-  int n_args = static_cast<int>(args.size());
-  args.push_back(nullptr);
-  benchmark::Initialize(&n_args, args.data());
-  if (benchmark::ReportUnrecognizedArguments(n_args, args.data())) return 1;
-  CollectingReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
+  // Nine repetitions of every measure unless told otherwise; the summary takes
+  // the fastest of each.
+  RatioReporter reporter;
+  if (const int code = run_benchmarks(argc, argv, reporter, 9, 0.1)) return code;
 
   auto per_position = [&](const std::string& name, int size) {
     const std::string key = name + "/" + std::to_string(size);
-    const auto t = reporter.ns.find(key);
-    const auto n = reporter.positions.find(key);
-    if (t == reporter.ns.end() || n == reporter.positions.end() || n->second <= 0) return -1.0;
-    return t->second / n->second;
+    const double t = reporter.ns(key);
+    const double n = reporter.counter(key, "positions");
+    return t < 0 || n <= 0 ? -1.0 : t / n;
   };
   std::printf("\nSummary (ns per timed position; ratios from this run)\n");
   std::printf("%-8s %10s %12s %12s %10s %10s %12s %12s %8s %8s\n", "size", "positions", "S time+eval",
@@ -288,8 +194,8 @@ int main(int argc, char** argv) {
     long in_sch_assign = 0;
     count_allocations(size, in_cycle, in_sch_assign);
     const std::string key = "BM_S_time_and_evaluate/" + std::to_string(size);
-    std::printf("%-8s %10.0f %12.2f %12.2f %10.2f %10.2f %12.2f %12.2f %8ld %8ld\n", kSizeNames[size],
-                reporter.positions[key], s, l, b, b > 0 ? s / b : 0.0, a, c, in_cycle, in_sch_assign);
+    std::printf("%-8s %10.0f %12.2f %12.2f %10.2f %10.2f %12.2f %12.2f %8ld %8ld\n",
+                size_name(static_cast<GeneratedSize>(size)), reporter.counter(key, "positions"), s, l, b, b > 0 ? s / b : 0.0, a, c, in_cycle, in_sch_assign);
     if (first_S < 0) {
       first_S = s;
       first_sch = l;

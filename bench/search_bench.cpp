@@ -4,19 +4,20 @@
 //     a hit compares the matching entry's sequences in full),
 //   - one sample per operator: assign, move, tabu test, add (dropping the
 //     oldest beyond 150), time, evaluate,
-//   - heap allocations per sample once the list is full.
+//   - heap allocations per call of each, the samples' list being full.
 // Targets: tabu test <= 0.2x; samples of N1 and N5 <= 1.5x, of N2..N4 <= 2.5x
 // (they evaluate once more to find the late jobs); no allocation per sample.
-// A program to run by hand; it prints one table per size.
-#include <atomic>
-#include <chrono>
+// A program to run by hand; after Google Benchmark's table it prints one table
+// per size with the ratios of this run (fastest repetition of each measure).
+#include <benchmark/benchmark.h>
+
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
-#include <new>
-#include <vector>
-#include <algorithm>
+#include <string>
 
+#include "bench/support/allocation_counter.h"
+#include "bench/support/problem_shelf.h"
+#include "bench/support/ratio_reporter.h"
 #include "engine/objective_value.h"
 #include "engine/random_source.h"
 #include "engine/sample_move.h"
@@ -27,130 +28,150 @@
 #include "tests/support/generated_problem.h"
 
 namespace {
-std::atomic<long> g_allocations{0};
-}
 
-void* operator new(std::size_t n) {
-  g_allocations.fetch_add(1, std::memory_order_relaxed);
-  if (void* p = std::malloc(n ? n : 1)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+constexpr int kTabuSize = 150;
 
-namespace {
-
-using Clock = std::chrono::steady_clock;
-
-// Seconds per call of f over a slice of about slice_seconds.
-template <class F>
-double seconds_per_call(F&& f, double slice_seconds) {
-  long calls = 0;
-  const Clock::time_point start = Clock::now();
-  double elapsed = 0;
-  do {
-    f();
-    ++calls;
-    elapsed = std::chrono::duration<double>(Clock::now() - start).count();
-  } while (elapsed < slice_seconds);
-  return elapsed / static_cast<double>(calls);
-}
-
-struct Measure {
-  const char* name;
-  std::function<void()> run;
-  double target;  // ratio to time + evaluate; 0: none
-  double best = 1e300;
-  long calls = 0;
-  long allocations = 0;
-};
-
-void bench_size(const char* name, GeneratedSize size) {
-  if (!load_generated_problem(1, size)) {
-    std::printf("%s: the problem could not be generated\n", name);
-    return;
-  }
-  // A random schedule drawn from a fixed seed (random_init_S would seed from the clock).
-  seed_random(1);
-  reset_J_A_M_wload();
-  random_J_A_M_wload();
-  _S current(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
-  long steps = 0;
-  for (int j = 1; j <= n_of_Jobs; ++j) steps += current.n_steps(j);
-  std::printf("\n%s: %d machines, %d orders, %d jobs, %ld timed positions\n", name, n_of_Machines, n_of_Orders,
-              n_of_Jobs, steps);
-
+// The schedules and lists of one size, built on its first use.
+struct Fixture {
+  bool built = false;
+  long positions = 0;
+  _S current;  // every sample starts from it
+  _S sample;
+  _S timed;
   OBJ_VALUE values;
-  _S sample = current;
-  _S timed = current;
+  TABULIST fixed;  // 150 neighbours of current, never changed
+  _S miss;         // not in fixed
+  _S hit;          // fixed's oldest entry, found last
+  TABULIST list;   // the samples' own list, kept at 150 as the drivers keep it
 
-  // A full list of 150 neighbours of the current schedule, drawn from a known
-  // seed so that the first of them (the oldest entry, found last) can be drawn
-  // again for a hit; a neighbour by another operator is the miss.
-  TABULIST fixed;
-  seed_random(77);
-  for (int i = 0; i < 150; ++i) {
-    sample.assign(current);
-    apply_Nx_op(sample, 5, values);
-    fixed.add(sample);
-  }
-  _S miss = current;
-  apply_Nx_op(miss, 1, values);
-  _S hit = current;
-  seed_random(77);
-  apply_Nx_op(hit, 5, values);
-  if (fixed.is_in_tabu_list(miss) != 0 || fixed.oldest()->equal(hit) != 1) std::printf("  (miss/hit set-up failed)\n");
-
-  // The samples' own list, kept at 150 as the drivers keep it.
-  TABULIST list;
-  auto one_sample = [&](int op) {
+  // One sample by operator op, as the drivers draw it.
+  void one_sample(int op) {
     sample.assign(current);
     if (apply_Nx_op(sample, op, values) == 0) return;  // N3 on a short machine: dropped
     const std::uint64_t h = tabu_hash(sample);
     if (list.is_in_tabu_list(sample, h)) return;
     list.add(sample, h);
-    if (list.count() > 150) list.drop_oldest();
+    if (list.count() > kTabuSize) list.drop_oldest();
     calc_S_times(sample, MG_M_ex, Orders, Jobs, Machines);
     calc_S_obj_values(sample, values, Orders, Jobs);
+  }
+};
+Fixture g_fixtures[3];
+
+Fixture& fixture_for(benchmark::State& state) {
+  const int size = static_cast<int>(state.range(0));
+  Fixture& f = g_fixtures[size];
+  if (!use_generated_problem(1, static_cast<GeneratedSize>(size))) {
+    std::fprintf(stderr, "could not generate the %s problem\n", size_name(static_cast<GeneratedSize>(size)));
+    std::exit(1);
+  }
+  state.counters["machines"] = n_of_Machines;
+  state.counters["orders"] = n_of_Orders;
+  state.counters["jobs"] = n_of_Jobs;
+  if (f.built) {
+    state.counters["positions"] = static_cast<double>(f.positions);
+    return f;
+  }
+  f.built = true;
+  // A random schedule drawn from a fixed seed (random_init_S would seed from the clock).
+  seed_random(1);
+  reset_J_A_M_wload();
+  random_J_A_M_wload();
+  f.current = _S(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
+  for (int j = 1; j <= n_of_Jobs; ++j) f.positions += f.current.n_steps(j);
+  state.counters["positions"] = static_cast<double>(f.positions);
+  f.sample = f.current;
+  f.timed = f.current;
+
+  // The fixed list holds neighbours drawn from a known seed, so that the first
+  // of them (the oldest entry) can be drawn again for the hit; a neighbour by
+  // another operator is the miss.
+  seed_random(77);
+  for (int i = 0; i < kTabuSize; ++i) {
+    f.sample.assign(f.current);
+    apply_Nx_op(f.sample, 5, f.values);
+    f.fixed.add(f.sample);
+  }
+  f.miss = f.current;
+  apply_Nx_op(f.miss, 1, f.values);
+  f.hit = f.current;
+  seed_random(77);
+  apply_Nx_op(f.hit, 5, f.values);
+  if (f.fixed.is_in_tabu_list(f.miss) != 0 || f.fixed.oldest()->equal(f.hit) != 1) {
+    std::fprintf(stderr, "the tabu test's miss and hit could not be set up\n");
+    std::exit(1);
+  }
+  // The samples' ring and rows reach their working size.
+  for (int i = 0; i < 400; ++i) f.one_sample(1 + i % n_of_operators);
+  return f;
+}
+
+// Runs body once per iteration and counts the heap allocations it makes.
+template <class Body>
+void measure(benchmark::State& state, Body&& body) {
+  const long before = heap_allocations();
+  for (auto _ : state) body();
+  state.counters["allocs"] = benchmark::Counter(static_cast<double>(heap_allocations() - before),
+                                                benchmark::Counter::kAvgIterations);
+}
+
+void BM_time_and_evaluate(benchmark::State& state) {
+  Fixture& f = fixture_for(state);
+  measure(state, [&] {
+    calc_S_times(f.timed, MG_M_ex, Orders, Jobs, Machines);
+    calc_S_obj_values(f.timed, f.values, Orders, Jobs);
+  });
+}
+
+void BM_tabu_test_miss(benchmark::State& state) {
+  Fixture& f = fixture_for(state);
+  measure(state, [&] { benchmark::DoNotOptimize(f.fixed.is_in_tabu_list(f.miss, tabu_hash(f.miss))); });
+}
+
+void BM_tabu_test_hit(benchmark::State& state) {
+  Fixture& f = fixture_for(state);
+  measure(state, [&] { benchmark::DoNotOptimize(f.fixed.is_in_tabu_list(f.hit, tabu_hash(f.hit))); });
+}
+
+void BM_sample(benchmark::State& state) {
+  Fixture& f = fixture_for(state);
+  const int op = static_cast<int>(state.range(1));
+  measure(state, [&] { f.one_sample(op); });
+}
+
+BENCHMARK(BM_time_and_evaluate)->DenseRange(0, 2);
+BENCHMARK(BM_tabu_test_miss)->DenseRange(0, 2);
+BENCHMARK(BM_tabu_test_hit)->DenseRange(0, 2);
+BENCHMARK(BM_sample)->ArgsProduct({{0, 1, 2}, {1, 2, 3, 4, 5}});
+
+void print_size(const RatioReporter& r, int size) {
+  const std::string s = "/" + std::to_string(size);
+  const std::string base = "BM_time_and_evaluate" + s;
+  if (!r.has(base)) return;
+  std::printf("\n%s: %.0f machines, %.0f orders, %.0f jobs, %.0f timed positions\n",
+              size_name(static_cast<GeneratedSize>(size)), r.counter(base, "machines"), r.counter(base, "orders"),
+              r.counter(base, "jobs"), r.counter(base, "positions"));
+  auto line = [&](const char* label, const std::string& name, double target) {
+    if (!r.has(name)) return;
+    std::printf("  %-30s %10.2f us  %5.3fx", label, r.ns(name) / 1e3, r.ratio(name, base));
+    if (target > 0) std::printf("  (target <= %.1fx)", target);
+    std::printf("  %.3f allocations/call\n", r.counter(name, "allocs"));
   };
-  for (int i = 0; i < 400; ++i) one_sample(1 + i % n_of_operators);  // the ring reaches its working size
-
-  std::vector<Measure> measures;
-  measures.push_back({"time + evaluate", [&] {
-                        calc_S_times(timed, MG_M_ex, Orders, Jobs, Machines);
-                        calc_S_obj_values(timed, values, Orders, Jobs);
-                      }, 0});
-  measures.push_back({"tabu test, 150 entries, miss", [&] { (void)fixed.is_in_tabu_list(miss, tabu_hash(miss)); }, 0.2});
-  measures.push_back({"tabu test, 150 entries, hit ", [&] { (void)fixed.is_in_tabu_list(hit, tabu_hash(hit)); }, 0.2});
-  static const char* sample_names[] = {"", "sample N1", "sample N2", "sample N3", "sample N4", "sample N5"};
-  for (int op = 1; op <= n_of_operators; ++op)
-    measures.push_back({sample_names[op], [&one_sample, op] { one_sample(op); }, (op == 1 || op == 5) ? 1.5 : 2.5});
-
-  // Rounds that interleave every measure; the fastest slice of each counts,
-  // so that load from other programs does not skew one measure against another.
-  const double slice = size == GeneratedSize::Large ? 0.12 : 0.06;
-  for (int round = 0; round < 7; ++round)
-    for (Measure& m : measures) {
-      const long before = g_allocations.load();
-      long calls = 0;
-      const double t = seconds_per_call([&] { m.run(); ++calls; }, slice);
-      m.allocations += g_allocations.load() - before;
-      m.calls += calls;
-      m.best = std::min(m.best, t);
-    }
-  const double base = measures[0].best;
-  for (const Measure& m : measures) {
-    std::printf("  %-30s %10.2f us  %5.3fx", m.name, m.best * 1e6, m.best / base);
-    if (m.target > 0) std::printf("  (target <= %.1fx)", m.target);
-    std::printf("  %.3f allocations/call\n", static_cast<double>(m.allocations) / static_cast<double>(m.calls));
+  line("time + evaluate", base, 0);
+  line("tabu test, 150 entries, miss", "BM_tabu_test_miss" + s, 0.2);
+  line("tabu test, 150 entries, hit", "BM_tabu_test_hit" + s, 0.2);
+  for (int op = 1; op <= n_of_operators; ++op) {
+    const std::string label = "sample N" + std::to_string(op);
+    line(label.c_str(), "BM_sample" + s + "/" + std::to_string(op), (op == 1 || op == 5) ? 1.5 : 2.5);
   }
 }
 
 }  // namespace
 
-int main() {
-  bench_size("Small", GeneratedSize::Small);
-  bench_size("Default", GeneratedSize::Default);
-  bench_size("Large", GeneratedSize::Large);
+int main(int argc, char** argv) {
+  RatioReporter reporter;
+  if (const int code = run_benchmarks(argc, argv, reporter, 5, 0.1)) return code;
+  std::printf("\nRatios to one time + evaluate of the same schedule, measured in this run\n");
+  for (int size = 0; size < 3; ++size) print_size(reporter, size);
   return 0;
 }
