@@ -203,8 +203,17 @@ void calc_EF_with_setup(const SCH& sch, const std::vector<JOB>& Jobs, const OBJ_
 std::string float_to_str(double x) {
   if (!std::isfinite(x) || x == 0.0) return "0";
   char buf[64];
-  const auto res = std::to_chars(buf, buf + sizeof buf, x);
-  return std::string(buf, res.ptr);
+  // The digits are the shortest that read back as x; the notation follows the
+  // value's size, never the shorter text: 100000 stays "100000", not "1e+05".
+  auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific);
+  const std::string sci(buf, res.ptr);
+  const std::size_t e = sci.find('e');
+  const int exponent = std::atoi(sci.c_str() + e + 1);
+  if (exponent >= -5 && exponent < 15) {
+    res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed);
+    return std::string(buf, res.ptr);
+  }
+  return sci.substr(0, e) + "E" + std::to_string(exponent);
 }
 
 void show_EF(const EF_VALUE& ef, std::vector<std::string>& lines) {

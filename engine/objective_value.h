@@ -97,5 +97,6 @@ void calc_EF_with_setup(const SCH& sch, const std::vector<JOB>& Jobs, const OBJ_
 // Appends the eight EF lines; numbers as shortest round-trip text, a
 // quotient by 0 as 0.
 void show_EF(const EF_VALUE& ef, std::vector<std::string>& lines);
-// Shortest text that reads back as the same double ("0.5", "12", "1e+20").
+// Shortest digits that read back as the same double, in fixed notation from
+// 1E-5 up to below 1E15 ("0.5", "12", "100000"), else "1.5E20", "2E-7".
 std::string float_to_str(double x);

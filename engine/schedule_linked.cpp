@@ -54,12 +54,8 @@ SCH::SCH(int nO, int nJ, int nM, const std::vector<std::array<int, 5>>& J_A_tabl
     for (int p = 1; p <= count; ++p) {
       if (step_at[p] == 0) continue;
       const int j = row[p];
-      const int t = new_task();
-      TASK& node = task(t);
-      node.Job = j;
-      node.Step = step_at[p];
-      node.Machine = m;
-      node.prev_on_machine = last;
+      const int t = new_step_task(j, step_at[p], m);
+      task(t).prev_on_machine = last;
       node_of[j][step_at[p]] = t;
       if (last == NO_TASK)
         Mach_Head[m] = t;
@@ -72,13 +68,8 @@ SCH::SCH(int nO, int nJ, int nM, const std::vector<std::array<int, 5>>& J_A_tabl
   for (int j = 1; j <= job_rows; ++j) {
     const int n = route_steps(routes, Route[j]);
     for (int k = n; k >= 1; --k) {
-      int t = node_of[j][k];
-      if (t == NO_TASK) {  // a route step no machine lists: in its job only
-        t = new_task();
-        task(t).Job = j;
-        task(t).Step = k;
-        task(t).Machine = J_A_table[j][k];
-      }
+      // A route step no machine lists stays in its job only.
+      const int t = node_of[j][k] != NO_TASK ? node_of[j][k] : new_step_task(j, k, J_A_table[j][k]);
       push_job_task(j, t);
       if (k == n) Job_Tail[j] = t;
     }
@@ -95,13 +86,10 @@ void SCH::release() {
   Mach_Count.clear();
 }
 
-void SCH::copy_from(const SCH& src) {
-  if (this == &src) return;
-  release();
+void SCH::take_lists(const SCH& src) {
   n_of_Orders = src.n_of_Orders;
   n_of_Jobs = src.n_of_Jobs;
   n_of_Machines = src.n_of_Machines;
-  if (!src.has_tables()) return;
   Pool = src.Pool;
   Free_Head = src.Free_Head;
   Job_Head = src.Job_Head;
@@ -111,26 +99,28 @@ void SCH::copy_from(const SCH& src) {
   Mach_Count = src.Mach_Count;
 }
 
+void SCH::copy_from(const SCH& src) {
+  if (this == &src) return;
+  release();
+  if (src.has_tables()) {
+    take_lists(src);
+    return;
+  }
+  n_of_Orders = src.n_of_Orders;
+  n_of_Jobs = src.n_of_Jobs;
+  n_of_Machines = src.n_of_Machines;
+}
+
 int SCH::operator=(const SCH& src) {
   if (!has_tables() || !src.has_tables()) {
     copy_from(src);
     return 2;
   }
-  if (this == &src) return 1;
   // Nodes are addressed by pool index, so taking the source's pool into our
   // own storage gives every job and machine list the source's shape; vector
   // assignment keeps our capacity and allocates only when the source holds
   // more nodes than we ever had.
-  n_of_Orders = src.n_of_Orders;
-  n_of_Jobs = src.n_of_Jobs;
-  n_of_Machines = src.n_of_Machines;
-  Pool = src.Pool;
-  Free_Head = src.Free_Head;
-  Job_Head = src.Job_Head;
-  Route = src.Route;
-  Job_Tail = src.Job_Tail;
-  Mach_Head = src.Mach_Head;
-  Mach_Count = src.Mach_Count;
+  if (this != &src) take_lists(src);
   return 1;
 }
 
@@ -166,23 +156,25 @@ int SCH::job_task_count(int j) const {
   return n;
 }
 
-void SCH::push_job_task(int j, int t) {
+bool SCH::is_task(int t) const { return t >= 0 && static_cast<std::size_t>(t) < Pool.size(); }
+
+void SCH::push_front(std::vector<int>& heads, int key, int t, int TASK::*next, int TASK::*prev) {
+  if (key < 1 || static_cast<std::size_t>(key) >= heads.size() || !is_task(t)) return;
   TASK& node = task(t);
-  node.prev_in_job = NO_TASK;
-  node.next_in_job = Job_Head[j];
-  if (Job_Head[j] != NO_TASK) task(Job_Head[j]).prev_in_job = t;
-  Job_Head[j] = t;
+  node.*prev = NO_TASK;
+  node.*next = heads[key];
+  if (heads[key] != NO_TASK) task(heads[key]).*prev = t;
+  heads[key] = t;
 }
 
+void SCH::push_job_task(int j, int t) { push_front(Job_Head, j, t, &TASK::next_in_job, &TASK::prev_in_job); }
+
 void SCH::push_machine_task(int m, int t) {
-  TASK& node = task(t);
-  node.prev_on_machine = NO_TASK;
-  node.next_on_machine = Mach_Head[m];
-  if (Mach_Head[m] != NO_TASK) task(Mach_Head[m]).prev_on_machine = t;
-  Mach_Head[m] = t;
+  push_front(Mach_Head, m, t, &TASK::next_on_machine, &TASK::prev_on_machine);
 }
 
 void SCH::unlink_from_machine(int t) {
+  if (!is_task(t)) return;
   const TASK& node = task(t);
   const int m = node.Machine;
   if (m < 1 || m > n_of_Machines || Mach_Head.empty()) return;
@@ -197,6 +189,7 @@ void SCH::unlink_from_machine(int t) {
 }
 
 int SCH::append_on_machine(int m, int t) {
+  if (m < 1 || static_cast<std::size_t>(m) >= Mach_Head.size() || !is_task(t)) return 0;
   TASK& node = task(t);
   node.Machine = m;
   node.next_on_machine = NO_TASK;
@@ -253,9 +246,7 @@ void SCH::change_job_route(int n, const int assignment[5], int j) {
   Job_Tail[j] = NO_TASK;
   Route[j] = assignment[0];
   for (int k = n; k >= 1; --k) {
-    const int t = new_task();
-    task(t).Job = j;
-    task(t).Step = k;
+    const int t = new_step_task(j, k, assignment[k]);
     push_job_task(j, t);
     if (k == n) Job_Tail[j] = t;
     append_on_machine(assignment[k], t);
@@ -297,6 +288,15 @@ int SCH::new_task() {
   }
   Pool.emplace_back();
   return static_cast<int>(Pool.size()) - 1;
+}
+
+int SCH::new_step_task(int j, int k, int m) {
+  const int t = new_task();
+  TASK& node = task(t);
+  node.Job = j;
+  node.Step = k;
+  node.Machine = m;
+  return t;
 }
 
 void SCH::delete_task(int t) {

@@ -86,7 +86,7 @@ class SCH {
   // The node's own machine links are left as they were.
   void unlink_from_machine(int t);
   // Sets node t's machine to m, appends it at the tail of m's list, increments
-  // the count; returns 0.
+  // the count; returns 0. A machine or node that does not exist changes nothing.
   int append_on_machine(int m, int t);
 
   // Edits of the schedule editor and "Copy assignement".
@@ -114,6 +114,13 @@ class SCH {
 
  private:
   void release();
+  // Counts and lists of src, taken over into the existing storage.
+  void take_lists(const SCH& src);
+  bool is_task(int t) const;
+  // Inserts node t at the head of list `key` of heads, linked through next/prev.
+  void push_front(std::vector<int>& heads, int key, int t, int TASK::*next, int TASK::*prev);
+  // A new unlinked node of route step k of job j on machine m.
+  int new_step_task(int j, int k, int m);
   std::vector<TASK> Pool;
   int Free_Head = NO_TASK;  // deleted nodes, chained through next_in_job
 };

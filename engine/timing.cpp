@@ -89,7 +89,7 @@ struct PositionContext {
   int prev_step_end;  // EndT of the job's previous route step (later steps)
 };
 
-template <class Rec, bool Resch>
+template <bool Resch, class Rec>
 void time_position(Rec& r, const MACHINE& mc, const ORDER& od, const PositionContext& c, int bound,
                    CalendarCursor& cursor) {
   const int type = od.SetupType;
@@ -142,60 +142,122 @@ void time_position(Rec& r, const MACHINE& mc, const ORDER& od, const PositionCon
   r.EndT = end_t;
 }
 
+bool in_range(int id, std::size_t table_size) { return id >= 1 && static_cast<std::size_t>(id) < table_size; }
+
 // Positions ahead of the one being timed whose records are asked for early:
 // the job's rows at kAhead, its order and its previous step's timing at kNear.
 constexpr int kAhead = 6;
 constexpr int kNear = 3;
 
-bool in_range(int id, std::size_t table_size) { return id >= 1 && static_cast<std::size_t>(id) < table_size; }
+// Walks one machine's sequence of an _S. The previous route step is found
+// through J_A and J_pos.
+class ArrayPositions {
+ public:
+  ArrayPositions(_S& S, int m)
+      : S_(S), m_(m), seq_(S.M_wload[m]), steps_(S.M_step[m]), row_(S.Times[m]), n_(seq_[0]) {}
+  static bool has_machine(const _S& S, int m) { return m <= S.n_of_Machines; }
+  int count() const { return n_; }
+  bool valid() const { return p_ <= n_; }
+  void next() { ++p_; }
+  int job() const { return seq_[p_]; }
+  int n_jobs() const { return S_.n_of_Jobs; }
+  OP_TIME& record() { return row_[p_]; }
+  bool first_step(int j) const { return S_.J_A[j][1] == m_; }
+  int prev_step_end(int j) const {
+    const int k = steps_[p_];
+    if (k <= 1) return 0;
+    const int pm = S_.J_A[j][k - 1];
+    return (pm >= 0 && pm <= S_.n_of_Machines) ? S_.Times[pm][S_.J_pos[j][k - 1]].EndT : 0;
+  }
+  // The records of a job a few positions ahead lie anywhere in the tables;
+  // asking for them early keeps the pass linear in the schedule on problems
+  // that do not fit in the cache.
+  void prefetch(const std::vector<ORDER>& Orders, const std::vector<JOB>& Jobs) const {
+    if (p_ + kAhead <= n_) {
+      const int ahead = seq_[p_ + kAhead];
+      if (ahead >= 1 && ahead <= S_.n_of_Jobs) {
+        __builtin_prefetch(&Jobs[static_cast<std::size_t>(ahead)]);
+        __builtin_prefetch(&S_.J_A[static_cast<std::size_t>(ahead)]);
+        __builtin_prefetch(&S_.J_pos[static_cast<std::size_t>(ahead)]);
+      }
+    }
+    if (p_ + kNear <= n_) {
+      const int near = seq_[p_ + kNear];
+      if (near >= 1 && near <= S_.n_of_Jobs && in_range(near, Jobs.size())) {
+        const int o = Jobs[static_cast<std::size_t>(near)].Order_ID;
+        if (in_range(o, Orders.size())) __builtin_prefetch(&Orders[static_cast<std::size_t>(o)]);
+        const int k = steps_[p_ + kNear];
+        if (k > 1) {
+          const int pm = S_.J_A[near][k - 1];
+          if (pm >= 0 && pm <= S_.n_of_Machines) __builtin_prefetch(&S_.Times[pm][S_.J_pos[near][k - 1]]);
+        }
+      }
+    }
+  }
 
-template <bool Resch>
-void time_S(_S& S, const std::vector<std::vector<int>>& MG_M_ex, const std::vector<ORDER>& Orders,
-            const std::vector<JOB>& Jobs, const std::vector<MACHINE>& Machines, const _S* reference, int bound) {
-  if (S.n_of_Machines <= 0 || S.M_wload.empty()) return;
+ private:
+  _S& S_;
+  const int m_;
+  const int* seq_;
+  const int* steps_;
+  OP_TIME* row_;
+  const int n_;
+  int p_ = 1;
+};
+
+// Walks one machine's TASK list of an SCH. The previous route step is the
+// preceding node of the job's list.
+class LinkedPositions {
+ public:
+  LinkedPositions(SCH& sch, int m) : sch_(sch), m_(m), t_(sch.Mach_Head[m]) {}
+  static bool has_machine(const SCH& sch, int m) { return m <= sch.n_of_Machines; }
+  int count() const { return sch_.Mach_Count[m_]; }
+  bool valid() const { return t_ != NO_TASK; }
+  void next() { t_ = sch_.task(t_).next_on_machine; }
+  int job() const { return sch_.task(t_).Job; }
+  int n_jobs() const { return sch_.n_of_Jobs; }
+  TASK& record() { return sch_.task(t_); }
+  bool first_step(int j) const {
+    // A node without a previous route step heads its job's list.
+    const int head = sch_.task(t_).prev_in_job == NO_TASK ? t_ : sch_.Job_Head[j];
+    return head != NO_TASK && sch_.task(head).Machine == m_;
+  }
+  int prev_step_end(int) const {
+    const int prev = sch_.task(t_).prev_in_job;
+    return prev != NO_TASK ? sch_.task(prev).EndT : 0;
+  }
+  void prefetch(const std::vector<ORDER>&, const std::vector<JOB>&) const {}
+
+ private:
+  SCH& sch_;
+  const int m_;
+  int t_;
+};
+
+// One timing pass, plain or rescheduling, over either representation.
+template <class Positions, bool Resch, class Schedule>
+void time_pass(Schedule& sched, const std::vector<std::vector<int>>& MG_M_ex, const std::vector<ORDER>& Orders,
+               const std::vector<JOB>& Jobs, const std::vector<MACHINE>& Machines, const _S* reference,
+               int bound) {
   for (int gi = 10; gi >= 1; --gi) {
     const std::size_t g = static_cast<std::size_t>(MG_seq[1][gi]);
     if (g >= MG_M_ex.size() || MG_M_ex[g].empty()) continue;
     const std::vector<int>& group = MG_M_ex[g];
     for (int i = 1; i <= group[0]; ++i) {
       const int m = group[i];
-      if (m > S.n_of_Machines || !in_range(m, Machines.size())) continue;
+      if (!Positions::has_machine(sched, m) || !in_range(m, Machines.size())) continue;
       const MACHINE& mc = Machines[m];
-      const int* seq = S.M_wload[m];
-      const int* steps = S.M_step[m];
-      OP_TIME* row = S.Times[m];
-      const int n = seq[0];
+      Positions pos(sched, m);
       int frozen = 0;
-      if (Resch && m <= reference->n_of_Machines) frozen = std::min({mc.N_Frozen, n, reference->M_wload[m][0]});
+      if (Resch && m <= reference->n_of_Machines)
+        frozen = std::min({mc.N_Frozen, pos.count(), reference->M_wload[m][0]});
       PositionContext c{0, 0, 1, false, 0};
       CalendarCursor cursor;
-      for (int p = 1; p <= n; ++p) {
-        OP_TIME& r = row[p];
-        const int j = seq[p];
-        // The records of a job a few positions ahead lie anywhere in the
-        // tables; asking for them early keeps the pass linear in the schedule
-        // on problems that do not fit in the cache.
-        if (p + kAhead <= n) {
-          const int ahead = seq[p + kAhead];
-          if (ahead >= 1 && ahead <= S.n_of_Jobs) {
-            __builtin_prefetch(&Jobs[static_cast<std::size_t>(ahead)]);
-            __builtin_prefetch(&S.J_A[static_cast<std::size_t>(ahead)]);
-            __builtin_prefetch(&S.J_pos[static_cast<std::size_t>(ahead)]);
-          }
-        }
-        if (p + kNear <= n) {
-          const int near = seq[p + kNear];
-          if (near >= 1 && near <= S.n_of_Jobs && in_range(near, Jobs.size())) {
-            const int o = Jobs[static_cast<std::size_t>(near)].Order_ID;
-            if (in_range(o, Orders.size())) __builtin_prefetch(&Orders[static_cast<std::size_t>(o)]);
-            const int k = steps[p + kNear];
-            if (k > 1) {
-              const int pm = S.J_A[near][k - 1];
-              if (pm >= 0 && pm <= S.n_of_Machines) __builtin_prefetch(&S.Times[pm][S.J_pos[near][k - 1]]);
-            }
-          }
-        }
-        if (j < 1 || j > S.n_of_Jobs || !in_range(j, Jobs.size())) {
+      for (int p = 1; pos.valid(); pos.next(), ++p) {
+        pos.prefetch(Orders, Jobs);
+        auto& r = pos.record();
+        const int j = pos.job();
+        if (j < 1 || j > pos.n_jobs() || !in_range(j, Jobs.size())) {
           set_not_computed(r);
           continue;
         }
@@ -203,16 +265,10 @@ void time_S(_S& S, const std::vector<std::vector<int>>& MG_M_ex, const std::vect
         if (Resch && p <= frozen) {
           copy_times(r, reference->Times[m][p]);
         } else {
-          set_not_computed(r);
           c.p = p;
-          c.first_step = S.J_A[j][1] == m;
-          const int k = steps[p];
-          c.prev_step_end = 0;
-          if (!c.first_step && k > 1) {
-            const int pm = S.J_A[j][k - 1];
-            if (pm >= 0 && pm <= S.n_of_Machines) c.prev_step_end = S.Times[pm][S.J_pos[j][k - 1]].EndT;
-          }
-          time_position<OP_TIME, Resch>(r, mc, od, c, bound, cursor);
+          c.first_step = pos.first_step(j);
+          c.prev_step_end = c.first_step ? 0 : pos.prev_step_end(j);
+          time_position<Resch>(r, mc, od, c, bound, cursor);
         }
         c.prev_end = r.EndT;
         c.prev_type = od.SetupType;
@@ -222,49 +278,17 @@ void time_S(_S& S, const std::vector<std::vector<int>>& MG_M_ex, const std::vect
 }
 
 template <bool Resch>
+void time_S(_S& S, const std::vector<std::vector<int>>& MG_M_ex, const std::vector<ORDER>& Orders,
+            const std::vector<JOB>& Jobs, const std::vector<MACHINE>& Machines, const _S* reference, int bound) {
+  if (S.n_of_Machines <= 0 || S.M_wload.empty()) return;
+  time_pass<ArrayPositions, Resch>(S, MG_M_ex, Orders, Jobs, Machines, reference, bound);
+}
+
+template <bool Resch>
 void time_sch(SCH& sch, const std::vector<std::vector<int>>& MG_M_ex, const std::vector<ORDER>& Orders,
               const std::vector<JOB>& Jobs, const std::vector<MACHINE>& Machines, const _S* reference, int bound) {
   if (!sch.has_tables()) return;
-  for (int gi = 10; gi >= 1; --gi) {
-    const std::size_t g = static_cast<std::size_t>(MG_seq[1][gi]);
-    if (g >= MG_M_ex.size() || MG_M_ex[g].empty()) continue;
-    const std::vector<int>& group = MG_M_ex[g];
-    for (int i = 1; i <= group[0]; ++i) {
-      const int m = group[i];
-      if (m > sch.n_of_Machines || !in_range(m, Machines.size())) continue;
-      const MACHINE& mc = Machines[m];
-      int frozen = 0;
-      if (Resch && m <= reference->n_of_Machines)
-        frozen = std::min({mc.N_Frozen, sch.Mach_Count[m], reference->M_wload[m][0]});
-      PositionContext c{0, 0, 1, false, 0};
-      CalendarCursor cursor;
-      int p = 0;
-      for (int t = sch.Mach_Head[m]; t != NO_TASK; t = sch.task(t).next_on_machine) {
-        TASK& r = sch.task(t);
-        ++p;
-        const int j = r.Job;
-        if (j < 1 || j > sch.n_of_Jobs || !in_range(j, Jobs.size())) {
-          set_not_computed(r);
-          continue;
-        }
-        const ORDER& od = Orders[static_cast<std::size_t>(Jobs[j].Order_ID)];
-        if (Resch && p <= frozen) {
-          copy_times(r, reference->Times[m][p]);
-        } else {
-          set_not_computed(r);
-          c.p = p;
-          // A node without a previous route step heads its job's list.
-          const int head = r.prev_in_job == NO_TASK ? t : sch.Job_Head[j];
-          c.first_step = head != NO_TASK && sch.task(head).Machine == m;
-          c.prev_step_end = 0;
-          if (!c.first_step && r.prev_in_job != NO_TASK) c.prev_step_end = sch.task(r.prev_in_job).EndT;
-          time_position<TASK, Resch>(r, mc, od, c, bound, cursor);
-        }
-        c.prev_end = r.EndT;
-        c.prev_type = od.SetupType;
-      }
-    }
-  }
+  time_pass<LinkedPositions, Resch>(sch, MG_M_ex, Orders, Jobs, Machines, reference, bound);
 }
 
 }  // namespace

@@ -157,6 +157,14 @@ TEST(EFFigures, LoadWithAndWithoutSetupAndEmptySchedule) {
   EXPECT_DOUBLE_EQ(ef.qa, 0.08);
   EXPECT_DOUBLE_EQ(ef.Na / (ef.Ua * ef.qa * ef.Ta), 1.0);
 
+  // Numbers keep their shortest exact digits in the notation their size asks
+  // for; a large whole figure is never cut to an exponent.
+  EXPECT_EQ(float_to_str(100000.0), "100000");
+  EXPECT_EQ(float_to_str(0.1 + 0.2), "0.30000000000000004");
+  EXPECT_EQ(float_to_str(0.00001), "0.00001");
+  EXPECT_EQ(float_to_str(1e20), "1E20");
+  EXPECT_EQ(float_to_str(-2.5e-7), "-2.5E-7");
+
   EF_VALUE empty_ef;
   lines.clear();
   calc_EF_with_setup(SCH(), Jobs, OBJ_VALUE(), empty_ef);

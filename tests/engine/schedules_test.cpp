@@ -28,7 +28,9 @@ std::vector<std::array<int, 2>> job_steps(const SCH& sch, int j) {
   std::vector<std::array<int, 2>> steps;
   int last = NO_TASK;
   for (int t = sch.Job_Head[j]; t != NO_TASK; last = t, t = sch.task(t).next_in_job) {
-    if (last != NO_TASK) EXPECT_EQ(sch.task(t).prev_in_job, last) << "job " << j;
+    if (last != NO_TASK) {
+      EXPECT_EQ(sch.task(t).prev_in_job, last) << "job " << j;
+    }
     steps.push_back({sch.task(t).Step, sch.task(t).Machine});
   }
   EXPECT_EQ(sch.Job_Tail[j], last) << "job " << j;
@@ -138,6 +140,13 @@ TEST(LinkedSchedule, EditsKeepBothListsConsistent) {
   EXPECT_EQ(sch.move_op_to_machine(2, 2, 1), 2);  // already there: nothing
   EXPECT_EQ(sch.equal(before), 1);
   EXPECT_EQ(sch.move_op_to_machine(1, 5, 1), 4);  // job 1 has four steps
+  // Machines or nodes that do not exist change nothing.
+  sch.append_on_machine(n_of_Machines + 1, sch.Job_Head[1]);
+  sch.push_machine_task(0, sch.Job_Head[1]);
+  sch.unlink_from_machine(-1);
+  EXPECT_EQ(sch.move_op_to_machine(n_of_Machines + 1, 1, 1), 1);
+  EXPECT_EQ(sch.equal(before), 1);
+  expect_lists_sound(sch);
   // Reordering one machine is a change although the counts stay.
   const int first_on_2 = sch.Mach_Head[2];
   sch.unlink_from_machine(first_on_2);
