@@ -19,6 +19,7 @@
 #include <string>
 
 #include "bench/support/allocation_counter.h"
+#include "bench/support/measure.h"
 #include "bench/support/problem_shelf.h"
 #include "bench/support/ratio_reporter.h"
 #include "engine/enumeration.h"
@@ -55,19 +56,7 @@ void use_enumeration_shop() {
   }
 }
 
-void use_size(benchmark::State& state) {
-  const auto size = static_cast<GeneratedSize>(state.range(0));
-  if (!use_generated_problem(1, size)) {
-    std::fprintf(stderr, "could not generate the %s problem\n", size_name(size));
-    std::exit(1);
-  }
-}
-
-void describe_problem(benchmark::State& state) {
-  state.counters["machines"] = n_of_Machines;
-  state.counters["orders"] = n_of_Orders;
-  state.counters["jobs"] = n_of_Jobs;
-}
+void use_size(benchmark::State& state) { require_generated_problem(1, static_cast<GeneratedSize>(state.range(0))); }
 
 // One timing + evaluation of a random schedule of the loaded problem.
 void time_and_evaluate(benchmark::State& state) {
@@ -81,7 +70,7 @@ void time_and_evaluate(benchmark::State& state) {
     calc_S_obj_values(S, v);
     benchmark::DoNotOptimize(v.sumTardiness);
   }
-  describe_problem(state);
+  count_problem_size(state);
 }
 
 void BM_enumeration_shop_time_and_evaluate(benchmark::State& state) {
@@ -92,9 +81,7 @@ void BM_enumeration_shop_time_and_evaluate(benchmark::State& state) {
 void BM_enumeration(benchmark::State& state) {
   use_enumeration_shop();
   for (auto _ : state) Enumeration_small_size();
-  const std::string report = read_file(run_report_path());
-  const std::size_t at = report.find("Number of evaluated schedule: ");
-  const double evaluated = at == std::string::npos ? 0 : std::atof(report.c_str() + at + 30);
+  const double evaluated = evaluated_in_run_report();
   state.counters["evaluated"] = evaluated;
   state.counters["schedules/s"] =
       benchmark::Counter(evaluated * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
@@ -167,7 +154,7 @@ void BM_tabu_step_loop(benchmark::State& state) {
     state.counters["evaluated/sample"] = (loop.evaluated() - timer.evaluated_at_start()) / samples;
     state.counters["allocs/sample"] = static_cast<double>(allocations) / samples;
   }
-  describe_problem(state);
+  count_problem_size(state);
 }
 
 BENCHMARK(BM_enumeration_shop_time_and_evaluate);
@@ -178,14 +165,15 @@ BENCHMARK(BM_tabu_step_loop)->ArgsProduct({{0, 1, 2}, {1, 2, 3, 4, 5}})->Unit(be
 void print_enumeration(const RatioReporter& r) {
   const std::string run = "BM_enumeration";
   const std::string base = "BM_enumeration_shop_time_and_evaluate";
-  if (!r.has(run)) return;
   const double evaluated = r.counter(run, "evaluated");
+  if (evaluated <= 0) return;
   const double seconds = r.ns(run) / 1e9;
   std::printf("Enumeration, 4 machines, 7 jobs: %.0f schedules in %.2f s = %.0f schedules/s\n", evaluated, seconds,
               evaluated / seconds);
-  if (r.has(base) && evaluated > 0)
+  if (r.has(base))
     std::printf("  one enumerated schedule %.3f us = %.2fx one time + evaluate (%.3f us)\n",
                 seconds / evaluated * 1e6, r.ns(run) / evaluated / r.ns(base), r.ns(base) / 1e3);
+  std::printf("  report: Number of evaluated schedule: %.0f\n", evaluated);
 }
 
 void print_loop(const RatioReporter& r, int size) {

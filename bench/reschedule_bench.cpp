@@ -11,11 +11,10 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "bench/support/allocation_counter.h"
+#include "bench/support/measure.h"
 #include "bench/support/problem_shelf.h"
 #include "bench/support/ratio_reporter.h"
 #include "engine/deviation_measures.h"
@@ -64,12 +63,8 @@ Fixture g_fixtures[3];
 Fixture& fixture_for(benchmark::State& state) {
   const auto size = static_cast<GeneratedSize>(state.range(0));
   Fixture& f = g_fixtures[state.range(0)];
-  if (!use_generated_problem(3, size)) {
-    std::fprintf(stderr, "could not generate the %s problem\n", size_name(size));
-    std::exit(1);
-  }
-  state.counters["machines"] = n_of_Machines;
-  state.counters["jobs"] = n_of_Jobs;
+  require_generated_problem(3, size);
+  count_problem_size(state);
   if (f.built) return f;
   f.built = true;
   seed_random(3);
@@ -98,18 +93,9 @@ Fixture& fixture_for(benchmark::State& state) {
   return f;
 }
 
-// Runs body once per iteration and counts the heap allocations it makes.
-template <class Body>
-void measure(benchmark::State& state, Body&& body) {
-  const long before = heap_allocations();
-  for (auto _ : state) body();
-  state.counters["allocs"] = benchmark::Counter(static_cast<double>(heap_allocations() - before),
-                                                benchmark::Counter::kAvgIterations);
-}
-
 void BM_time_and_evaluate(benchmark::State& state) {
   Fixture& f = fixture_for(state);
-  measure(state, [&] {
+  measure_counting_allocations(state, [&] {
     calc_S_times(f.timed);
     calc_S_obj_values(f.timed, f.values);
   });
@@ -117,7 +103,7 @@ void BM_time_and_evaluate(benchmark::State& state) {
 
 void BM_reschedule_sample(benchmark::State& state) {
   Fixture& f = fixture_for(state);
-  measure(state, [&] {
+  measure_counting_allocations(state, [&] {
     f.sample.assign(f.current);
     move_reinsert_job_resch(f.sample, rand_n(n_of_Jobs) + 1, Orders, Jobs, Machines, f.ref);
     calc_S_times_resch(f.sample, MG_M_ex, Orders, Jobs, Machines, f.ref, f.freeze_time);
@@ -141,9 +127,7 @@ void BM_reschedule_run(benchmark::State& state) {
     result = TS_S_do_pi_Reschedule(f.released, working);
   }
   set_run_host(nullptr);
-  const std::string report = read_file(run_report_path());
-  const std::size_t at = report.find("Number of evaluated schedule: ");
-  state.counters["evaluated"] = at == std::string::npos ? -1 : std::atof(report.c_str() + at + 30);
+  state.counters["evaluated"] = evaluated_in_run_report();
   state.counters["result"] = result;
 }
 

@@ -15,7 +15,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "bench/support/allocation_counter.h"
@@ -50,10 +49,7 @@ Fixture g_fixtures[3];
 
 Fixture& fixture_for(int size) {
   Fixture& f = g_fixtures[size];
-  if (!use_generated_problem(kProblemSeed, static_cast<GeneratedSize>(size))) {
-    std::fprintf(stderr, "could not generate the %s problem\n", size_name(static_cast<GeneratedSize>(size)));
-    std::exit(1);
-  }
+  require_generated_problem(kProblemSeed, static_cast<GeneratedSize>(size));
   if (f.built) return f;
   f.built = true;
   fill_random_schedule(kScheduleSeed);

@@ -15,7 +15,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "bench/support/allocation_counter.h"
+#include "bench/support/measure.h"
 #include "bench/support/problem_shelf.h"
 #include "bench/support/ratio_reporter.h"
 #include "engine/objective_value.h"
@@ -61,13 +61,8 @@ Fixture g_fixtures[3];
 Fixture& fixture_for(benchmark::State& state) {
   const int size = static_cast<int>(state.range(0));
   Fixture& f = g_fixtures[size];
-  if (!use_generated_problem(1, static_cast<GeneratedSize>(size))) {
-    std::fprintf(stderr, "could not generate the %s problem\n", size_name(static_cast<GeneratedSize>(size)));
-    std::exit(1);
-  }
-  state.counters["machines"] = n_of_Machines;
-  state.counters["orders"] = n_of_Orders;
-  state.counters["jobs"] = n_of_Jobs;
+  require_generated_problem(1, static_cast<GeneratedSize>(size));
+  count_problem_size(state);
   if (f.built) {
     state.counters["positions"] = static_cast<double>(f.positions);
     return f;
@@ -106,18 +101,9 @@ Fixture& fixture_for(benchmark::State& state) {
   return f;
 }
 
-// Runs body once per iteration and counts the heap allocations it makes.
-template <class Body>
-void measure(benchmark::State& state, Body&& body) {
-  const long before = heap_allocations();
-  for (auto _ : state) body();
-  state.counters["allocs"] = benchmark::Counter(static_cast<double>(heap_allocations() - before),
-                                                benchmark::Counter::kAvgIterations);
-}
-
 void BM_time_and_evaluate(benchmark::State& state) {
   Fixture& f = fixture_for(state);
-  measure(state, [&] {
+  measure_counting_allocations(state, [&] {
     calc_S_times(f.timed, MG_M_ex, Orders, Jobs, Machines);
     calc_S_obj_values(f.timed, f.values, Orders, Jobs);
   });
@@ -125,18 +111,18 @@ void BM_time_and_evaluate(benchmark::State& state) {
 
 void BM_tabu_test_miss(benchmark::State& state) {
   Fixture& f = fixture_for(state);
-  measure(state, [&] { benchmark::DoNotOptimize(f.fixed.is_in_tabu_list(f.miss, tabu_hash(f.miss))); });
+  measure_counting_allocations(state, [&] { benchmark::DoNotOptimize(f.fixed.is_in_tabu_list(f.miss, tabu_hash(f.miss))); });
 }
 
 void BM_tabu_test_hit(benchmark::State& state) {
   Fixture& f = fixture_for(state);
-  measure(state, [&] { benchmark::DoNotOptimize(f.fixed.is_in_tabu_list(f.hit, tabu_hash(f.hit))); });
+  measure_counting_allocations(state, [&] { benchmark::DoNotOptimize(f.fixed.is_in_tabu_list(f.hit, tabu_hash(f.hit))); });
 }
 
 void BM_sample(benchmark::State& state) {
   Fixture& f = fixture_for(state);
   const int op = static_cast<int>(state.range(1));
-  measure(state, [&] { f.one_sample(op); });
+  measure_counting_allocations(state, [&] { f.one_sample(op); });
 }
 
 BENCHMARK(BM_time_and_evaluate)->DenseRange(0, 2);

@@ -1,5 +1,7 @@
 #include "bench/support/problem_shelf.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <vector>
 
@@ -54,6 +56,12 @@ bool use_problem(const std::string& key, const std::function<bool()>& load) {
 bool use_generated_problem(std::uint32_t seed, GeneratedSize size) {
   return use_problem("generated/" + std::to_string(seed) + "/" + size_name(size),
                      [&] { return load_generated_problem(seed, size); });
+}
+
+void require_generated_problem(std::uint32_t seed, GeneratedSize size) {
+  if (use_generated_problem(seed, size)) return;
+  std::fprintf(stderr, "could not generate the %s problem\n", size_name(size));
+  std::exit(1);
 }
 
 const char* size_name(GeneratedSize size) {

@@ -22,6 +22,8 @@ bool use_problem(const std::string& key, const std::function<bool()>& load);
 
 // The generated problem of this seed and size (see load_generated_problem).
 bool use_generated_problem(std::uint32_t seed, GeneratedSize size);
+// The same for a program that cannot go on without it: exits with a message.
+void require_generated_problem(std::uint32_t seed, GeneratedSize size);
 
 // "Small", "Default" or "Large".
 const char* size_name(GeneratedSize size);
