@@ -79,13 +79,13 @@ class CheckRun {
     switch (tag) {
       case 1: return header(text);
       case 100: return machine(text);
-      case 110: return calendar_declaration(text);
-      case 120: return calendar_item(text);
-      case 130: return setup_declaration(text);
-      case 140: return setup_item(text);
-      case 200: return order(text);
-      case 210: return step_declaration(text);
-      case 220: return step_item(text);
+      case 110: return on_machine(3, text, &CheckRun::calendar_declaration);
+      case 120: return on_machine(4, text, &CheckRun::calendar_item);
+      case 130: return on_machine(3, text, &CheckRun::setup_declaration);
+      case 140: return on_machine(5, text, &CheckRun::setup_item);
+      case 200: return on_order(9, text, &CheckRun::order);
+      case 210: return on_order(3, text, &CheckRun::step_declaration);
+      case 220: return on_order(5, text, &CheckRun::step_item);
       default: return false;
     }
   }
@@ -105,8 +105,27 @@ class CheckRun {
   int f(int k) const { return v_[k - 1]; }
 
   bool machine_in_range(int x) const { return x >= 0 && static_cast<std::size_t>(x) < w_.M_check.size(); }
-  bool order_in_range(int x) const { return x >= 0 && static_cast<std::size_t>(x) < w_.O_check.size(); }
   static std::string in_field(int k) { return " (in " + std::to_string(k) + ". field)"; }
+
+  // Splits a record about the machine or order of field 2, tests that id
+  // against the header's range (X_ becomes its text) and runs the record's
+  // rules on the id's entry.
+  template <class Entry>
+  bool on_entry(std::vector<Entry>& table, const char* id_name, int n_fields, const std::string& text,
+                bool (CheckRun::*rules)(Entry&)) {
+    if (!split(n_fields, text)) return false;
+    const int x = f(2);
+    X_ = std::to_string(x);
+    if (x < 0 || static_cast<std::size_t>(x) >= table.size())
+      return stop(std::string("Out of range ") + id_name + ": " + X_ + in_field(2));
+    return (this->*rules)(table[static_cast<std::size_t>(x)]);
+  }
+  bool on_machine(int n_fields, const std::string& text, bool (CheckRun::*rules)(MACHINE_CHECK&)) {
+    return on_entry(w_.M_check, "Machine_ID", n_fields, text, rules);
+  }
+  bool on_order(int n_fields, const std::string& text, bool (CheckRun::*rules)(ORDER_CHECK&)) {
+    return on_entry(w_.O_check, "Order_ID", n_fields, text, rules);
+  }
 
   bool header(const std::string& text) {
     if (header_seen_) return stop("Multiple declaration for line_ID = 1.");
@@ -128,30 +147,26 @@ class CheckRun {
   bool machine(const std::string& text) {
     if (!split(5, text)) return false;
     const int x = f(2);
-    const std::string X = std::to_string(x);
-    if (f(4) > f(5)) return stop("Wrong Step_ID at Machine " + X + " (in 4. or 5. field)");
-    if (f(4) > 3) return stop("Out of range StartStep at Machine " + X + in_field(4));
-    if (f(5) > 3) return stop("Out of range EndStep at Machine " + X + in_field(5));
-    if (!machine_in_range(x)) return stop("Out of range Machine_ID: " + X + in_field(2));
+    X_ = std::to_string(x);
+    if (f(4) > f(5)) return stop("Wrong Step_ID at Machine " + X_ + " (in 4. or 5. field)");
+    if (f(4) > 3) return stop("Out of range StartStep at Machine " + X_ + in_field(4));
+    if (f(5) > 3) return stop("Out of range EndStep at Machine " + X_ + in_field(5));
+    if (!machine_in_range(x)) return stop("Out of range Machine_ID: " + X_ + in_field(2));
     MACHINE_CHECK& c = w_.M_check[x];
-    if (c.declared) return stop("Multiple declaration of Machine: " + X);
+    if (c.declared) return stop("Multiple declaration of Machine: " + X_);
     c.declared = true;
-    if (f(3) < 1) error("Zero Speed of Machine " + X + in_field(3));
+    if (f(3) < 1) error("Zero Speed of Machine " + X_ + in_field(3));
     c.StartStep = f(4);
     c.EndStep = f(5);
     return true;
   }
 
-  bool calendar_declaration(const std::string& text) {
-    if (!split(3, text)) return false;
+  bool calendar_declaration(MACHINE_CHECK& c) {
     const int x = f(2);
-    const std::string X = std::to_string(x);
-    if (!machine_in_range(x)) return stop("Out of range Machine_ID: " + X + in_field(2));
-    MACHINE_CHECK& c = w_.M_check[x];
-    if (c.cal_declared) return stop("Multiple declaration of Calendar at Machine: " + X);
+    if (c.cal_declared) return stop("Multiple declaration of Calendar at Machine: " + X_);
     c.cal_declared = true;
-    if (!c.declared) return stop("Missing declaration of Machine " + X + ".");
-    if (f(3) < 1) return stop("Zero calendar elements at Machine : " + X + in_field(3));
+    if (!c.declared) return stop("Missing declaration of Machine " + X_ + ".");
+    if (f(3) < 1) return stop("Zero calendar elements at Machine : " + X_ + in_field(3));
     c.cal_count = f(3);
     c.cal_read = 0;
     if (x > 0) {
@@ -163,61 +178,41 @@ class CheckRun {
     return true;
   }
 
-  bool calendar_item(const std::string& text) {
-    if (!split(4, text)) return false;
-    const int x = f(2);
-    const std::string X = std::to_string(x);
-    if (!machine_in_range(x)) return stop("Out of range Machine_ID: " + X + in_field(2));
-    MACHINE_CHECK& c = w_.M_check[x];
-    if (!c.cal_declared) return stop("Missing declaration of Calendar at Machine " + X);
+  bool calendar_item(MACHINE_CHECK& c) {
+    if (!c.cal_declared) return stop("Missing declaration of Calendar at Machine " + X_);
     ++c.cal_read;
-    if (c.cal_read > c.cal_count) return stop("Extra calendar item at Machine " + X);
-    if (f(3) >= f(4)) return stop("Invalid calendar item at Machine " + X);
-    if (c.cal_read > 1 && c.cal_last_end >= f(3)) return stop("Overlapped calendar item at Machine " + X);
+    if (c.cal_read > c.cal_count) return stop("Extra calendar item at Machine " + X_);
+    if (f(3) >= f(4)) return stop("Invalid calendar item at Machine " + X_);
+    if (c.cal_read > 1 && c.cal_last_end >= f(3)) return stop("Overlapped calendar item at Machine " + X_);
     c.cal_last_end = f(4);
     return true;
   }
 
-  bool setup_declaration(const std::string& text) {
-    if (!split(3, text)) return false;
-    const int x = f(2);
-    const std::string X = std::to_string(x);
-    if (!machine_in_range(x)) return stop("Out of range Machine_ID: " + X + in_field(2));
-    MACHINE_CHECK& c = w_.M_check[x];
-    if (c.set_declared) return stop("Multiple declaration of Setups at Machine: " + X);
+  bool setup_declaration(MACHINE_CHECK& c) {
+    if (c.set_declared) return stop("Multiple declaration of Setups at Machine: " + X_);
     c.set_declared = true;
-    if (!c.declared) return stop("Missing declaration of Machine " + X + ".");
-    if (f(3) < 1) return stop("Zero setup elements at Machine : " + X + in_field(3));
+    if (!c.declared) return stop("Missing declaration of Machine " + X_ + ".");
+    if (f(3) < 1) return stop("Zero setup elements at Machine : " + X_ + in_field(3));
     c.set_count = f(3);
     c.set_read = 0;
-    if (c.cal_read < c.cal_count) return stop("Missing calendar item at Machine " + X);
+    if (c.cal_read < c.cal_count) return stop("Missing calendar item at Machine " + X_);
     return true;
   }
 
-  bool setup_item(const std::string& text) {
-    if (!split(5, text)) return false;
-    const int x = f(2);
-    const std::string X = std::to_string(x);
-    if (!machine_in_range(x)) return stop("Out of range Machine_ID: " + X + in_field(2));
-    MACHINE_CHECK& c = w_.M_check[x];
-    if (!c.set_declared) return stop("Missing declaration of Setups at Machine: " + X);
+  bool setup_item(MACHINE_CHECK& c) {
+    if (!c.set_declared) return stop("Missing declaration of Setups at Machine: " + X_);
     for (int k = 3; k <= 4; ++k)
       if (f(k) > S_ - 1) return stop("Out of range Setup_ID: " + std::to_string(f(k)) + in_field(k));
-    if (f(3) == f(4) && f(5) != 0) return stop("Missing zero setup time at Machine " + X + in_field(5));
+    if (f(3) == f(4) && f(5) != 0) return stop("Missing zero setup time at Machine " + X_ + in_field(5));
     ++c.set_read;
-    if (c.set_read > c.set_count) return stop("Extra setup item at Machine " + X);
+    if (c.set_read > c.set_count) return stop("Extra setup item at Machine " + X_);
     return true;
   }
 
-  bool order(const std::string& text) {
-    if (!split(9, text)) return false;
-    const int x = f(2);
-    const std::string X = std::to_string(x);
-    if (!order_in_range(x)) return stop("Out of range Order_ID: " + X + in_field(2));
-    ORDER_CHECK& c = w_.O_check[x];
-    if (c.declared) return stop("Multiple declaration of Order: " + X);
+  bool order(ORDER_CHECK& c) {
+    if (c.declared) return stop("Multiple declaration of Order: " + X_);
     c.declared = true;
-    if (f(4) >= f(3)) warning("Zero Time Window of Order " + X + " (in 3. or 4. field)");
+    if (f(4) >= f(3)) warning("Zero Time Window of Order " + X_ + " (in 3. or 4. field)");
     // Jobs beyond what the job tables can hold are out of range like no jobs.
     const bool jobs_fit = job_tables_fit(static_cast<long long>(w_.M_check.size()),
                                          static_cast<long long>(w_.job_total) + f(5));
@@ -226,48 +221,38 @@ class CheckRun {
     else
       w_.job_total += f(5);
     if (f(6) < 1) error("Out of range Size of Jobs: " + std::to_string(f(6)) + in_field(6));
-    if (f(7) > f(8)) error("Wrong Step_ID at Order " + X + " (in 7. or 8. field)");
-    if (f(7) > 3) error("Out of range StartStep at Order " + X + in_field(7));
-    if (f(8) > 3) error("Out of range EndStep at Order " + X + in_field(8));
+    if (f(7) > f(8)) error("Wrong Step_ID at Order " + X_ + " (in 7. or 8. field)");
+    if (f(7) > 3) error("Out of range StartStep at Order " + X_ + in_field(7));
+    if (f(8) > 3) error("Out of range EndStep at Order " + X_ + in_field(8));
     if (f(9) > S_ - 1) return stop("Out of range Setup_ID: " + std::to_string(f(9)) + in_field(9));
     return true;
   }
 
-  bool step_declaration(const std::string& text) {
-    if (!split(3, text)) return false;
-    const int x = f(2);
-    const std::string X = std::to_string(x);
-    if (!order_in_range(x)) return stop("Out of range Order_ID: " + X + in_field(2));
-    ORDER_CHECK& c = w_.O_check[x];
-    if (c.steps_declared) return stop("Multiple declaration of Steps at Order " + X);
+  bool step_declaration(ORDER_CHECK& c) {
+    if (c.steps_declared) return stop("Multiple declaration of Steps at Order " + X_);
     c.steps_declared = true;
-    if (!c.declared) return stop("Missing declaration of Order " + X + ".");
-    if (f(3) < 1) return stop("Invalid number of steps at Order " + X + in_field(3));
+    if (!c.declared) return stop("Missing declaration of Order " + X_ + ".");
+    if (f(3) < 1) return stop("Invalid number of steps at Order " + X_ + in_field(3));
     c.step_count = f(3);
     c.step_read = 0;
     return true;
   }
 
-  bool step_item(const std::string& text) {
-    if (!split(5, text)) return false;
-    const int x = f(2);
-    const std::string X = std::to_string(x);
-    if (!order_in_range(x)) return stop("Out of range Order_ID: " + X + in_field(2));
-    ORDER_CHECK& c = w_.O_check[x];
-    if (!c.declared) return stop("Missing declaration of Order" + X + ".");
-    if (f(3) > f(4)) error("Wrong Step_ID at Order " + X + " (in 3. or 4. field)");
-    if (f(3) > 3) error("Out of range StartStep at Order " + X + in_field(3));
-    if (f(4) > 3) error("Out of range EndStep at Order " + X + in_field(4));
+  bool step_item(ORDER_CHECK& c) {
+    if (!c.declared) return stop("Missing declaration of Order" + X_ + ".");
+    if (f(3) > f(4)) error("Wrong Step_ID at Order " + X_ + " (in 3. or 4. field)");
+    if (f(3) > 3) error("Out of range StartStep at Order " + X_ + in_field(3));
+    if (f(4) > 3) error("Out of range EndStep at Order " + X_ + in_field(4));
     const int m = f(5);
     const std::string V = std::to_string(m);
     if (!machine_in_range(m)) return stop("Out of range Machine_ID: " + V + in_field(5));
     const MACHINE_CHECK& mc = w_.M_check[m];
-    if (!mc.declared) return stop("Undefined Machine " + V + " at Order " + X + in_field(5));
-    if (f(3) != mc.StartStep) return stop("Machine mismatch at Order " + X + in_field(3));
-    if (f(4) != mc.EndStep) return stop("Machine mismatch at Order " + X + in_field(4));
-    if (c.step_count == -1) return stop("Missing declaration of steps at Order " + X);
+    if (!mc.declared) return stop("Undefined Machine " + V + " at Order " + X_ + in_field(5));
+    if (f(3) != mc.StartStep) return stop("Machine mismatch at Order " + X_ + in_field(3));
+    if (f(4) != mc.EndStep) return stop("Machine mismatch at Order " + X_ + in_field(4));
+    if (c.step_count == -1) return stop("Missing declaration of steps at Order " + X_);
     ++c.step_read;
-    if (c.step_read > c.step_count) return stop("Extra step item at Order " + X);
+    if (c.step_read > c.step_count) return stop("Extra step item at Order " + X_);
     return true;
   }
 
@@ -276,6 +261,7 @@ class CheckRun {
   int S_ = 0;
   bool header_seen_ = false;
   int v_[10] = {};
+  std::string X_;  // field 2 of the current record as written in messages
 };
 
 }  // namespace

@@ -10,31 +10,18 @@
 
 #include "engine/problem.h"
 #include "engine/random_source.h"
-#include "problem_io/input_checker.h"
 #include "problem_io/input_reader.h"
+#include "tests/support/input_text.h"
 #include "tests/support/problem_consistency.h"
-#include "tests/support/temp_dir.h"
 
 namespace {
 
-const std::vector<std::string> kShop = {
-    "001|3|2|2",
-    "100|0|10|0|1", "110|0|2", "120|0|0|100", "120|0|150|300", "130|0|2", "140|0|0|1|5", "140|0|1|0|7",
-    "100|1|5|2|3", "110|1|1", "120|1|0|1000", "130|1|1", "140|1|0|0|0",
-    "100|2|5|0|0", "110|2|1", "120|2|0|1000", "130|2|1", "140|2|1|1|0",
-    "200|0|500|10|3|7|0|3|1", "210|0|2", "220|0|0|1|0", "220|0|2|3|1",
-    "200|1|300|30|2|4|0|0|0", "210|1|1", "220|1|0|0|2"};
-
-std::string join(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& l : lines) text += l + "\n";
-  return text;
-}
+using Lines = std::vector<std::string>;
 
 bool ends_with_line_number(const std::string& message) {
   const std::size_t at = message.rfind(" -> line_");
-  if (at == std::string::npos || at + 9 >= message.size()) return false;
-  return std::all_of(message.begin() + static_cast<long>(at) + 9, message.end(),
+  return at != std::string::npos && at + 9 < message.size() &&
+         std::all_of(message.begin() + static_cast<long>(at) + 9, message.end(),
                      [](char c) { return c >= '0' && c <= '9'; });
 }
 
@@ -45,33 +32,30 @@ class MalformedInput : public ::testing::Test {
   // Checks text, reads it unchecked, and reads it again when the check lets
   // it load; returns the check's result.
   int exercise(const std::string& text) {
-    input_file_name = dir.write("in.txt", text);
-    InputCheck w;
-    const int r = check_input_data(w);
-    EXPECT_TRUE(r == -1 || r == 1 || r == 2) << r;
-    for (const auto* list : {&w.error_list, &w.warning_list})
+    const CheckOutcome o = check_text(dir, text);
+    EXPECT_TRUE(o.result == -1 || o.result == 1 || o.result == 2) << o.result;
+    for (const Lines* list : {&o.errors, &o.warnings})
       for (const std::string& m : *list) EXPECT_TRUE(ends_with_line_number(m)) << m;
-    if (read_input_path(input_file_name) == 1) EXPECT_EQ(problem_consistency_fault(false), "") << text;
-    if (r == 1 || r == 2) {
+    if (read_input_path(input_file_name) == 1) {
+      EXPECT_EQ(problem_consistency_fault(false), "") << text;
+    }
+    if (o.result == 1 || o.result == 2) {
       EXPECT_EQ(read_input_path(input_file_name), 1) << text;
       EXPECT_EQ(problem_consistency_fault(true), "") << text;
       random_J_A_M_wload();
-      for (int j = 1; j <= n_of_Jobs; ++j)
-        if (Orders[Jobs[j].Order_ID].N_Routes == 0) EXPECT_EQ(J_A[j][0], 0);
+      for (int j = 1; j <= n_of_Jobs; ++j) {
+        if (Orders[Jobs[j].Order_ID].N_Routes == 0) {
+          EXPECT_EQ(J_A[j][0], 0);
+        }
+      }
     }
-    return r;
+    return o.result;
   }
   TempDir dir;
 };
 
-TEST_F(MalformedInput, TheSampleShopIsAcceptedWhole) {
-  EXPECT_EQ(exercise(join(kShop)), 1);
-  EXPECT_EQ(n_of_Jobs, 5);
-  EXPECT_EQ(Orders[2].N_Routes, 1);
-}
-
 TEST_F(MalformedInput, EmptyAndRandomBytes) {
-  EXPECT_EQ(exercise(""), -1);
+  EXPECT_EQ(exercise(join_lines(sample_input_lines())), 1);
   EXPECT_EQ(exercise("\n\n\n"), -1);
   std::mt19937 gen(20240611);
   for (int round = 0; round < 200; ++round) {
@@ -90,49 +74,42 @@ TEST_F(MalformedInput, EmptyAndRandomBytes) {
 }
 
 TEST_F(MalformedInput, EveryTruncation) {
-  const std::string text = join(kShop);
-  for (std::size_t n = 0; n < text.size(); ++n) {
-    const int r = exercise(text.substr(0, n));
-    // A file cut inside its last line still holds every record it needs only
-    // when the cut falls after the last digit.
-    if (n + 1 < text.size()) EXPECT_NE(r, 1) << n;
-  }
+  const std::string text = join_lines(sample_input_lines());
+  // Only a cut after the last digit keeps every record the file needs.
+  for (std::size_t n = 0; n + 1 < text.size(); ++n) EXPECT_NE(exercise(text.substr(0, n)), 1) << n;
 }
 
 TEST_F(MalformedInput, HugeNumbersInEveryField) {
-  for (std::size_t l = 1; l < kShop.size(); ++l) {
-    std::vector<std::string> lines = kShop;
-    std::size_t bar = lines[l].find('|');
+  const Lines& sample = sample_input_lines();
+  for (std::size_t l = 0; l < sample.size(); ++l) {
+    std::size_t bar = sample[l].find('|');
     for (int field = 2; bar != std::string::npos; ++field) {
-      std::vector<std::string> changed = lines;
-      const std::size_t end = changed[l].find('|', bar + 1);
-      changed[l].replace(bar + 1, (end == std::string::npos ? changed[l].size() : end) - bar - 1,
-                         "98765432109876543210");
-      input_file_name = dir.write("in.txt", join(changed));
-      InputCheck w;
-      EXPECT_EQ(check_input_data(w), -1);
-      ASSERT_FALSE(w.error_list.empty());
-      EXPECT_EQ(w.error_list.back(), "Value is too large: 98765432109876543210 (in " + std::to_string(field) +
-                                         ". field) -> line_" + std::to_string(l + 1));
-      exercise(join(changed));
+      std::string changed = sample[l];
+      const std::size_t end = changed.find('|', bar + 1);
+      changed.replace(bar + 1, (end == std::string::npos ? changed.size() : end) - bar - 1, "98765432109876543210");
+      const std::string text = sample_with_line(static_cast<int>(l) + 1, changed);
+      const CheckOutcome o = check_text(dir, text);
+      EXPECT_EQ(o.result, -1);
+      ASSERT_FALSE(o.errors.empty());
+      EXPECT_EQ(o.errors.back(), "Value is too large: 98765432109876543210 (in " + std::to_string(field) +
+                                     ". field) -> line_" + std::to_string(l + 1));
+      exercise(text);
       bar = end;
     }
   }
   // Counts as large as an int holds: refused, never reserved.
-  std::vector<std::string> big = kShop;
+  Lines big = sample;
   big[2] = "110|0|2147483647";
-  big[19] = "210|0|2147483647";
-  EXPECT_EQ(exercise(join(big)), -1);
-  big = kShop;
-  big[0] = "001|10000|100000|2";
-  EXPECT_EQ(exercise(join(big)), -1);
+  big[14] = "210|0|2147483647";
+  EXPECT_EQ(exercise(join_lines(big)), -1);
+  EXPECT_EQ(exercise(sample_with_line(1, "001|10000|100000|2")), -1);
 }
 
 TEST_F(MalformedInput, RecordsOutOfOrder) {
   std::mt19937 gen(7);
   int accepted = 0;
   for (int round = 0; round < 300; ++round) {
-    std::vector<std::string> lines = kShop;
+    Lines lines = sample_input_lines();
     if (round % 3 == 0) {
       std::shuffle(lines.begin() + 1, lines.end(), gen);
     } else {  // one record moved elsewhere
@@ -141,21 +118,20 @@ TEST_F(MalformedInput, RecordsOutOfOrder) {
       lines.erase(lines.begin() + static_cast<long>(from));
       lines.insert(lines.begin() + 1 + static_cast<long>(gen() % (lines.size() - 1)), moved);
     }
-    if (exercise(join(lines)) != -1) ++accepted;
+    if (exercise(join_lines(lines)) != -1) ++accepted;
   }
   EXPECT_GT(accepted, 0);  // some moves keep a valid order
 }
 
 TEST_F(MalformedInput, LongLinesAnywhere) {
-  for (std::size_t l = 0; l <= kShop.size(); ++l) {
-    std::vector<std::string> lines = kShop;
-    lines.insert(lines.begin() + static_cast<long>(l), "100|" + std::string(196, '1'));
-    const int r = exercise(join(lines));
-    if (l < kShop.size()) EXPECT_EQ(r, -1) << l;
-    else EXPECT_EQ(r, 1);  // the input ended before it
+  const int n = static_cast<int>(sample_input_lines().size());
+  for (int l = 1; l <= n + 1; ++l) {
+    const std::string text = l <= n ? sample_with_inserted(l, "100|" + std::string(196, '1'))
+                                    : join_lines(sample_input_lines()) + "100|" + std::string(196, '1') + "\n";
+    EXPECT_EQ(exercise(text), l <= n ? -1 : 1) << l;  // after the last line the input has ended before it
   }
   EXPECT_EQ(exercise(std::string(200, '|') + "\n"), -1);
-  EXPECT_EQ(exercise("001|3|2|2" + std::string(150, '|') + "\n"), -1);
+  EXPECT_EQ(exercise("001|2|1|2" + std::string(150, '|') + "\n"), -1);
 }
 
 }  // namespace
