@@ -171,8 +171,8 @@ void print_enumeration(const RatioReporter& r) {
   std::printf("Enumeration, 4 machines, 7 jobs: %.0f schedules in %.2f s = %.0f schedules/s\n", evaluated, seconds,
               evaluated / seconds);
   if (r.has(base))
-    std::printf("  one enumerated schedule %.3f us = %.2fx one time + evaluate (%.3f us)\n",
-                seconds / evaluated * 1e6, r.ns(run) / evaluated / r.ns(base), r.ns(base) / 1e3);
+    std::printf("  one enumerated schedule %.3f us = %.2fx one time + evaluate (%.3f us)\n", seconds / evaluated * 1e6,
+                r.ns(run) / evaluated / r.ns(base), r.ns(base) / 1e3);
   std::printf("  report: Number of evaluated schedule: %.0f\n", evaluated);
 }
 
@@ -187,10 +187,11 @@ void print_loop(const RatioReporter& r, int size) {
     const std::string run = "BM_tabu_step_loop" + s + "/" + std::to_string(op);
     if (!r.has(run)) continue;
     const double per_sample = r.ns(run) / kLoops;
-    std::printf("  N%d: %.2f us/sample = %.2fx (target <= %.1fx), %.0f%% of samples evaluated, "
-                "%.3f allocations/sample once the tabu list is full\n",
-                op, per_sample / 1e3, per_sample / r.ns(base), (op == 1 || op == 5) ? 1.5 : 2.5,
-                100 * r.counter(run, "evaluated/sample"), r.counter(run, "allocs/sample"));
+    std::printf(
+        "  N%d: %.2f us/sample = %.2fx (target <= %.1fx), %.0f%% of samples evaluated, "
+        "%.3f allocations/sample once the tabu list is full\n",
+        op, per_sample / 1e3, per_sample / r.ns(base), (op == 1 || op == 5) ? 1.5 : 2.5,
+        100 * r.counter(run, "evaluated/sample"), r.counter(run, "allocs/sample"));
   }
 }
 

@@ -20,8 +20,8 @@
 #include "engine/deviation_measures.h"
 #include "engine/freezing.h"
 #include "engine/random_source.h"
-#include "engine/reschedule_search.h"
 #include "engine/resch_moves.h"
+#include "engine/reschedule_search.h"
 #include "engine/run_host.h"
 #include "engine/run_report.h"
 #include "engine/timing.h"
@@ -151,8 +151,9 @@ int main(int argc, char** argv) {
     const std::string sample = "BM_reschedule_sample" + s;
     const std::string run = "BM_reschedule_run" + s;
     if (!r.has(plain)) continue;
-    std::printf("%-8s %5.0f machines %6.0f jobs: timing+evaluation %8.1f us", size_name(static_cast<GeneratedSize>(size)),
-                r.counter(plain, "machines"), r.counter(plain, "jobs"), r.ns(plain) / 1e3);
+    std::printf("%-8s %5.0f machines %6.0f jobs: timing+evaluation %8.1f us",
+                size_name(static_cast<GeneratedSize>(size)), r.counter(plain, "machines"), r.counter(plain, "jobs"),
+                r.ns(plain) / 1e3);
     if (r.has(sample))
       std::printf("; rescheduling sample %8.1f us (%.2fx), %.2f allocations per sample", r.ns(sample) / 1e3,
                   r.ratio(sample, plain), r.counter(sample, "allocs"));

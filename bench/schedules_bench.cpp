@@ -176,8 +176,8 @@ int main(int argc, char** argv) {
     return t < 0 || n <= 0 ? -1.0 : t / n;
   };
   std::printf("\nSummary (ns per timed position; ratios from this run)\n");
-  std::printf("%-8s %10s %12s %12s %10s %10s %12s %12s %8s %8s\n", "size", "positions", "S time+eval",
-              "sch time+eval", "baseline", "S/base", "S assign", "SCH assign", "allocs", "SCH=");
+  std::printf("%-8s %10s %12s %12s %10s %10s %12s %12s %8s %8s\n", "size", "positions", "S time+eval", "sch time+eval",
+              "baseline", "S/base", "S assign", "SCH assign", "allocs", "SCH=");
   double first_S = -1, last_S = -1, first_sch = -1, last_sch = -1;
   for (int size = 0; size < 3; ++size) {
     const double s = per_position("BM_S_time_and_evaluate", size);
@@ -191,7 +191,8 @@ int main(int argc, char** argv) {
     count_allocations(size, in_cycle, in_sch_assign);
     const std::string key = "BM_S_time_and_evaluate/" + std::to_string(size);
     std::printf("%-8s %10.0f %12.2f %12.2f %10.2f %10.2f %12.2f %12.2f %8ld %8ld\n",
-                size_name(static_cast<GeneratedSize>(size)), reporter.counter(key, "positions"), s, l, b, b > 0 ? s / b : 0.0, a, c, in_cycle, in_sch_assign);
+                size_name(static_cast<GeneratedSize>(size)), reporter.counter(key, "positions"), s, l, b,
+                b > 0 ? s / b : 0.0, a, c, in_cycle, in_sch_assign);
     if (first_S < 0) {
       first_S = s;
       first_sch = l;
@@ -200,7 +201,7 @@ int main(int argc, char** argv) {
     last_sch = l;
   }
   if (first_S > 0)
-    std::printf("largest / smallest size, ns per position: _S %.2fx, SCH %.2fx (target <= 1.5x)\n",
-                last_S / first_S, last_sch / first_sch);
+    std::printf("largest / smallest size, ns per position: _S %.2fx, SCH %.2fx (target <= 1.5x)\n", last_S / first_S,
+                last_sch / first_sch);
   return 0;
 }

@@ -111,12 +111,14 @@ void BM_time_and_evaluate(benchmark::State& state) {
 
 void BM_tabu_test_miss(benchmark::State& state) {
   Fixture& f = fixture_for(state);
-  measure_counting_allocations(state, [&] { benchmark::DoNotOptimize(f.fixed.is_in_tabu_list(f.miss, tabu_hash(f.miss))); });
+  measure_counting_allocations(state,
+                               [&] { benchmark::DoNotOptimize(f.fixed.is_in_tabu_list(f.miss, tabu_hash(f.miss))); });
 }
 
 void BM_tabu_test_hit(benchmark::State& state) {
   Fixture& f = fixture_for(state);
-  measure_counting_allocations(state, [&] { benchmark::DoNotOptimize(f.fixed.is_in_tabu_list(f.hit, tabu_hash(f.hit))); });
+  measure_counting_allocations(state,
+                               [&] { benchmark::DoNotOptimize(f.fixed.is_in_tabu_list(f.hit, tabu_hash(f.hit))); });
 }
 
 void BM_sample(benchmark::State& state) {

@@ -10,8 +10,8 @@ template <class Body>
 void measure_counting_allocations(benchmark::State& state, Body&& body) {
   const long before = heap_allocations();
   for (auto _ : state) body();
-  state.counters["allocs"] = benchmark::Counter(static_cast<double>(heap_allocations() - before),
-                                                benchmark::Counter::kAvgIterations);
+  state.counters["allocs"] =
+      benchmark::Counter(static_cast<double>(heap_allocations() - before), benchmark::Counter::kAvgIterations);
 }
 
 // Counters "machines", "orders" and "jobs" of the loaded problem.

@@ -40,8 +40,7 @@ double RatioReporter::ratio(const std::string& numerator, const std::string& den
   return a < 0 || b <= 0 ? -1 : a / b;
 }
 
-int run_benchmarks(int argc, char** argv, RatioReporter& reporter, int default_repetitions,
-                   double default_min_time) {
+int run_benchmarks(int argc, char** argv, RatioReporter& reporter, int default_repetitions, double default_min_time) {
   auto given = [&](const std::string& flag) {
     for (int i = 1; i < argc; ++i)
       if (std::string(argv[i]).rfind(flag, 0) == 0) return true;

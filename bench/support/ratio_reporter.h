@@ -41,5 +41,4 @@ class RatioReporter : public benchmark::ConsoleReporter {
 // spell of the machine does not fall on one measure only), each for about
 // default_min_time seconds. Returns the program's exit code: 1 on an
 // unrecognised argument, else 0.
-int run_benchmarks(int argc, char** argv, RatioReporter& reporter, int default_repetitions,
-                   double default_min_time);
+int run_benchmarks(int argc, char** argv, RatioReporter& reporter, int default_repetitions, double default_min_time);
