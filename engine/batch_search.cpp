@@ -41,6 +41,10 @@ int TS_batch_core(int maxSTEP, int maxLOOP, int minLOOP, int maxImpless, int max
   return 1;
 }
 
+int TS_batch_core(const BatchParameters& p, _S& S, double& elapsed, int& best_step, int& best_loop) {
+  return TS_batch_core(p.maxSTEP, p.maxLOOP, p.minLOOP, p.maxImpless, p.maxTABU, S, elapsed, best_step, best_loop);
+}
+
 int TS_batch_mode() {
   RunHost& host = run_host();
   RunReport report;
@@ -48,38 +52,19 @@ int TS_batch_mode() {
     host.show_message("File opening error! Process stopped.");
     return -1;
   }
-  host.clear_results();
-  host.show_window(RunWindow::Scheduler, false);
-  host.show_progress_group(ProgressGroup::Objectives, false);
-  host.show_progress_group(ProgressGroup::Control, false);
-  host.show_window(RunWindow::Progress, true);
-  host.set_progress_label(ProgressLabel::Title, "TAVO Solver");
+  begin_table_run_windows();
   host.set_progress_label(ProgressLabel::Subtitle, "Batch scheduling mode");
-  for (ProgressLabel l : {ProgressLabel::StepCaption, ProgressLabel::Step, ProgressLabel::StepSlash,
-                          ProgressLabel::StepTotal, ProgressLabel::BestCaption, ProgressLabel::BestStep,
-                          ProgressLabel::Clock})
-    host.set_progress_label(l, "");
-  host.show_results_memo(ResultsMemo::Average, false);
 
   report.line("Tabu Search in bacth mode.");
   report.line(" Input file :" + input_file_name);
-  report.out() << "Prob_Sizes: \tMachine:" << n_of_Machines << "\tOrders:" << n_of_Orders << "\tJobs:" << n_of_Jobs
-               << "\tSetup_Types:" << n_of_SetupTypes;
-  report.end_line();
+  write_problem_sizes(report);
   // The generator is not seeded before the starting schedule is drawn.
   std::unique_ptr<_S> S = starting_schedule(report);
 
   seed_random_from_time();
-  const int maxSTEP = host.scheduler_field(SchedulerField::Steps);
-  const int loops = host.scheduler_field(SchedulerField::Loops);
-  const int tabu_size = host.scheduler_field(SchedulerField::TabuSize);
-  const int maxImpless = host.scheduler_field(SchedulerField::ImprovementLess);
-  const int min_loop = host.scheduler_field(SchedulerField::MinLoop);
+  const BatchParameters p = read_batch_parameters();
   stop_flag = false;
-  report.out() << "Search_Pars:  \tmaxSTEP:" << maxSTEP << "\tmaxLOOP:" << loops << "\tminLOOP:" << min_loop
-               << "\tmaxImpless:" << maxImpless << "\tmaxTABU:" << tabu_size;
-  report.end_line();
-  write_operator_priorities(report);
+  write_search_parameters(report, p);
   report.line("ObjF:\tLOrder\tLJob\tsumT\tmaxT\tSet\tmaxC\tRunT\tBStep");
   write_objective_priorities(report);
   report.line("\t------\t------\t------\t------\t------\t------");
@@ -93,7 +78,7 @@ int TS_batch_mode() {
   double elapsed = 0;
   int best_step = 0;
   int best_loop = 0;
-  TS_batch_core(maxSTEP, loops, min_loop, maxImpless, tabu_size, *S, elapsed, best_step, best_loop);
+  TS_batch_core(p, *S, elapsed, best_step, best_loop);
 
   time_and_evaluate(*S, values);
   report.out() << "search";
@@ -104,12 +89,7 @@ int TS_batch_mode() {
   rebuild_live_schedule(*S);
   report.finish();
 
-  host.show_window(RunWindow::Scheduler, true);
-  host.show_progress_group(ProgressGroup::Objectives, true);
-  host.show_progress_group(ProgressGroup::Control, true);
-  host.show_window(RunWindow::Progress, false);
-  host.load_results_memo(ResultsMemo::Average, run_report_path());
-  host.show_results_memo(ResultsMemo::Average, true);
+  end_table_run_windows();
   first_run = 0;
   return 1;
 }

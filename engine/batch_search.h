@@ -3,6 +3,7 @@
 // scheduler window's method 2 "Tabu Search in Batch mode" (TS_batch_mode),
 // which runs the core once and writes its report as a table.
 #include "engine/schedule_array.h"
+#include "engine/search_parameters.h"
 
 // Improves S in place: S is the starting schedule, the sample buffer during the
 // search and, at the end, the best schedule found, timed and evaluated (Jobs
@@ -16,6 +17,8 @@
 // start. Always 1.
 int TS_batch_core(int maxSTEP, int maxLOOP, int minLOOP, int maxImpless, int maxTABU, _S& S, double& elapsed,
                   int& best_step, int& best_loop);
+// The same with the parameters of one run as read from the scheduler window.
+int TS_batch_core(const BatchParameters& p, _S& S, double& elapsed, int& best_step, int& best_loop);
 
 // Method 2 of the scheduler window. Reads "Num. of steps:", "Num. of loops:",
 // "TabuList size:", "Max. steps imp.less:" (maxImpless) and "Min. loop:" for

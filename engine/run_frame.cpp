@@ -39,7 +39,54 @@ void write_run_header(RunReport& report, const std::string& title) {
   report.end_line();
 }
 
-void write_operator_priorities(RunReport& report) {
+void begin_table_run_windows() {
+  RunHost& host = run_host();
+  host.clear_results();
+  host.show_window(RunWindow::Scheduler, false);
+  host.show_progress_group(ProgressGroup::Objectives, false);
+  host.show_progress_group(ProgressGroup::Control, false);
+  host.show_window(RunWindow::Progress, true);
+  host.set_progress_label(ProgressLabel::Title, "TAVO Solver");
+  for (ProgressLabel l : {ProgressLabel::Subtitle, ProgressLabel::StepCaption, ProgressLabel::Step,
+                          ProgressLabel::StepSlash, ProgressLabel::StepTotal, ProgressLabel::BestCaption,
+                          ProgressLabel::BestStep, ProgressLabel::LateOrders, ProgressLabel::LateJobs,
+                          ProgressLabel::SumTardiness, ProgressLabel::MaxTardiness, ProgressLabel::Setups,
+                          ProgressLabel::CompletionTime, ProgressLabel::Clock})
+    host.set_progress_label(l, "");
+  host.show_results_memo(ResultsMemo::Average, false);
+}
+
+void end_table_run_windows() {
+  RunHost& host = run_host();
+  host.show_window(RunWindow::Scheduler, true);
+  host.show_window(RunWindow::Progress, false);
+  host.show_progress_group(ProgressGroup::Objectives, true);
+  host.show_progress_group(ProgressGroup::Control, true);
+  host.load_results_memo(ResultsMemo::Average, run_report_path());
+  host.show_results_memo(ResultsMemo::Average, true);
+}
+
+BatchParameters read_batch_parameters() {
+  RunHost& host = run_host();
+  BatchParameters p;
+  p.maxSTEP = host.scheduler_field(SchedulerField::Steps);
+  p.maxLOOP = host.scheduler_field(SchedulerField::Loops);
+  p.minLOOP = host.scheduler_field(SchedulerField::MinLoop);
+  p.maxImpless = host.scheduler_field(SchedulerField::ImprovementLess);
+  p.maxTABU = host.scheduler_field(SchedulerField::TabuSize);
+  return p;
+}
+
+void write_problem_sizes(RunReport& report) {
+  report.out() << "Prob_Sizes: \tMachine:" << n_of_Machines << "\tOrders:" << n_of_Orders << "\tJobs:" << n_of_Jobs
+               << "\tSetup_Types:" << n_of_SetupTypes;
+  report.end_line();
+}
+
+void write_search_parameters(RunReport& report, const BatchParameters& p) {
+  report.out() << "Search_Pars:  \tmaxSTEP:" << p.maxSTEP << "\tmaxLOOP:" << p.maxLOOP << "\tminLOOP:" << p.minLOOP
+               << "\tmaxImpless:" << p.maxImpless << "\tmaxTABU:" << p.maxTABU;
+  report.end_line();
   report.out() << "Nx_op_pri:";
   for (int k = 1; k <= n_of_operators; ++k) report.out() << "\tN" << k << ": " << Nx_op_pri[k];
   report.end_line();

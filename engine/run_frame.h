@@ -11,6 +11,7 @@
 #include "engine/run_host.h"
 #include "engine/run_report.h"
 #include "engine/schedule_array.h"
+#include "engine/search_parameters.h"
 
 // Start of an interactive run: step_no and chart_no back to 1, the Results
 // window's report memo hidden, the progress window shown, the calling window
@@ -28,10 +29,24 @@ int refuse_run_without_report(RunWindow caller);
 // the input file's name and "Machine: M Orders: O Jobs:J".
 void write_run_header(RunReport& report, const std::string& title);
 
-// Table reports (batch search, performance test): "Nx_op_pri:" with "\tN" k ": "
-// and the priority of every operator; "ObjPri:" with "\t" and each of the
-// first six objective priorities. Each ends its line.
-void write_operator_priorities(RunReport& report);
+// Table runs (batch search, performance test) -------------------------------
+// Start: the Results window cleared, the scheduler window hidden, the progress
+// window shown without its objective and control-parameter groups, the title
+// "TAVO Solver" and every other progress label empty, the "Average
+// Obj_values" memo hidden.
+void begin_table_run_windows();
+// End: the scheduler window shown, the progress window hidden with its two
+// groups visible again for the next run, the report loaded into the "Average
+// Obj_values" memo and that memo shown.
+void end_table_run_windows();
+// The five parameters of a headless search from the scheduler window.
+BatchParameters read_batch_parameters();
+// "Prob_Sizes: \tMachine:" M "\tOrders:" O "\tJobs:" J "\tSetup_Types:" S.
+void write_problem_sizes(RunReport& report);
+// "Search_Pars:  \tmaxSTEP:" ... "\tmaxTABU:" (two blanks before the first
+// tab), then "Nx_op_pri:" with "\tN" k ": " and the priority of every operator.
+void write_search_parameters(RunReport& report, const BatchParameters& p);
+// "ObjPri:" with "\t" and each of the first six objective priorities.
 void write_objective_priorities(RunReport& report);
 
 // Progress labels at the start of a search of maxSTEP steps: "Start time:"

@@ -8,6 +8,19 @@
 
 #include "engine/objective_value.h"
 
+// Parameters of a headless search (the batch search and the performance
+// test), read from the scheduler window for one run: "Num. of steps:",
+// "Num. of loops:", "Min. loop:", "Max. steps imp.less:" and "TabuList size:".
+// The window's globals below are never written from them, so the progress
+// window's live fields cannot reach such a run.
+struct BatchParameters {
+  int maxSTEP = 0;
+  int maxLOOP = 0;
+  int minLOOP = 0;
+  int maxImpless = 0;
+  int maxTABU = 0;
+};
+
 // Samples per step; read at every loop test of an interactive search.
 extern int maxLOOP;
 // First step at which a step of TS_AUTOSTOP may end early.

@@ -1,71 +1,46 @@
 #include "engine/batch_search.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <sstream>
 
 #include "engine/live_schedule.h"
 #include "engine/random_source.h"
-#include "engine/run_report.h"
+#include "engine/run_state.h"
 #include "engine/search_parameters.h"
-#include "engine/timing.h"
 #include "problem_io/input_reader.h"
 #include "problem_io/report_lines.h"
-#include "tests/support/recording_host.h"
-#include "tests/support/temp_dir.h"
+#include "tests/support/solver_run.h"
 #include "tests/support/varied_shop.h"
 
 namespace {
 
-class BatchRun : public ::testing::Test {
+class BatchRun : public SolverRunTest {
  protected:
   void SetUp() override {
-    set_run_report_folder(dir.path());
-    std::copy(ObjPri, ObjPri + 9, saved_pri);
     build_varied_shop(11, 8);
     input_file_name = "varied.sif";
     first_run = 1;
-    stop_flag = false;
-    host.fields[SchedulerField::Steps] = 30;
-    host.fields[SchedulerField::Loops] = 8;
-    host.fields[SchedulerField::TabuSize] = 25;
-    host.fields[SchedulerField::ImprovementLess] = 4;
-    host.fields[SchedulerField::MinLoop] = 3;
+    set_fields(30, 8, 25, 4, 3);
   }
-  void TearDown() override {
-    std::copy(saved_pri, saved_pri + 9, ObjPri);
-    set_run_report_folder("");
-    last_SCH.reset();
-    stop_flag = false;
-  }
-  std::string report() const { return read_file(dir.file("__last_run__.txt")); }
   static std::string row_of(_S& S) {
-    OBJ_VALUE v;
-    calc_S_times(S);
-    calc_S_obj_values(S, v);
     std::ostringstream s;
-    print_obj_row(s, v);
+    print_obj_row(s, values_of(S));
     return s.str();
   }
-  // The random starting schedule of a first run: drawn before the run seeds.
-  std::string first_start_row() {
+  static _S random_schedule() {
     reset_J_A_M_wload();
     random_J_A_M_wload();
-    _S S(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
-    return row_of(S);
+    return _S(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
   }
-
-  TempDir dir;
-  RecordingHost host;
-  int saved_pri[9];
 };
 
 }  // namespace
 
 TEST_F(BatchRun, WritesTheTableReportAndInstallsTheResult) {
+  // The starting schedule of a first run is drawn before the run seeds.
   seed_random(99);
-  const std::string init_row = first_start_row();
+  _S start = random_schedule();
+  const std::string init_row = row_of(start);
   seed_random(99);
   maxLOOP = 77;
   maxTABU = 66;
@@ -73,7 +48,6 @@ TEST_F(BatchRun, WritesTheTableReportAndInstallsTheResult) {
   ASSERT_EQ(TS_batch_mode(), 1);
 
   _S live(*last_SCH);
-  const std::string search_row = row_of(live);
   const std::string r = report();
   const size_t bstep = r.rfind("\t[");
   ASSERT_NE(bstep, std::string::npos);
@@ -88,12 +62,12 @@ TEST_F(BatchRun, WritesTheTableReportAndInstallsTheResult) {
            << "ObjPri:\t7\t8\t10\t10\t7\t5\n"
            << "\t------\t------\t------\t------\t------\t------\n"
            << "init" << init_row << "\n"
-           << "search" << search_row << "\t0s\t[" << best_step << "]\n"
+           << "search" << row_of(live) << "\t0s\t[" << best_step << "]\n"
            << "End of file.";
   EXPECT_EQ(r, expected.str());
+  expect_live_schedule_consistent();
   // The search stops maxImpless steps after its last improvement.
-  EXPECT_LE(host.events, std::min(30, best_step + 5));
-  EXPECT_EQ(host.events == 30 || host.events == best_step + 5, true);
+  EXPECT_TRUE(host.events == 30 || host.events == best_step + 5) << host.events;
 
   EXPECT_EQ(maxLOOP, 77);  // the window's globals are not the batch run's
   EXPECT_EQ(maxTABU, 66);
@@ -101,6 +75,7 @@ TEST_F(BatchRun, WritesTheTableReportAndInstallsTheResult) {
   EXPECT_EQ(host.memo_text[ResultsMemo::Average], r);
   EXPECT_TRUE(host.memo_visible[ResultsMemo::Average]);
   EXPECT_EQ(host.labels[ProgressLabel::Subtitle], "Batch scheduling mode");
+  EXPECT_EQ(host.labels[ProgressLabel::LateJobs], "");
   EXPECT_TRUE(host.group_visible[ProgressGroup::Objectives]);
   EXPECT_FALSE(host.is_visible(RunWindow::Progress));
   EXPECT_TRUE(host.is_visible(RunWindow::Scheduler));
@@ -111,9 +86,7 @@ TEST_F(BatchRun, WritesTheTableReportAndInstallsTheResult) {
 
 TEST_F(BatchRun, CoreStopsAfterMaxImplessIdleStepsCountedFromTheStart) {
   std::fill(ObjPri, ObjPri + 9, 0);  // nothing is ever strictly better
-  reset_J_A_M_wload();
-  random_J_A_M_wload();
-  _S S(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
+  _S S = random_schedule();
   double elapsed = -1;
   int best_step = -1;
   int best_loop = -1;
@@ -125,28 +98,22 @@ TEST_F(BatchRun, CoreStopsAfterMaxImplessIdleStepsCountedFromTheStart) {
   expect_S_consistent(S, "batch core result");
 }
 
-TEST_F(BatchRun, CoreResultIsNeverWorseThanItsStart) {
+TEST_F(BatchRun, CoreResultIsNeverWorseThanItsStartAndLeavesItsTimesInJobs) {
   for (std::uint32_t seed = 1; seed <= 5; ++seed) {
     seed_random(seed);
-    reset_J_A_M_wload();
-    random_J_A_M_wload();
-    _S S(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
-    OBJ_VALUE start;
-    calc_S_times(S);
-    calc_S_obj_values(S, start);
+    _S S = random_schedule();
+    const OBJ_VALUE start = values_of(S);
     double elapsed = 0;
     int best_step = 0;
     int best_loop = 0;
     host.clock += 1;
     TS_batch_core(20, 10, 2, 5, 30, S, elapsed, best_step, best_loop);
-    OBJ_VALUE result;
-    calc_S_times(S);
-    calc_S_obj_values(S, result);
-    EXPECT_TRUE(result.not_worse(start)) << seed;
     // Jobs hold the result's completions, as the performance test reads them.
     int latest = 0;
     for (int j = 1; j <= n_of_Jobs; ++j) latest = std::max(latest, Jobs[j].EndT);
+    const OBJ_VALUE result = values_of(S);
     EXPECT_EQ(latest, result.Completion_Time);
+    EXPECT_TRUE(result.not_worse(start)) << seed;
     EXPECT_EQ(best_step > 0, result.better(start)) << seed;
   }
 }
@@ -159,8 +126,8 @@ TEST_F(BatchRun, StopEndsAtOnceWithoutAQuestionAndStillReports) {
   EXPECT_TRUE(host.questions.empty());
   EXPECT_EQ(host.messages, std::vector<std::string>{"Batch Scheduling Process stopped!"});
   EXPECT_EQ(host.events, 2);
-  EXPECT_NE(report().find("\nsearch\t"), std::string::npos);
-  EXPECT_TRUE(last_SCH);
+  EXPECT_GT(find_line(report_lines(), "search\t"), 0);
+  expect_live_schedule_consistent();
 }
 
 TEST_F(BatchRun, UnwritableReportChangesNoWindow) {

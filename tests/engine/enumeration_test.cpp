@@ -1,53 +1,20 @@
 #include "engine/enumeration.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <sstream>
 
 #include "engine/live_schedule.h"
-#include "engine/objective_value.h"
-#include "engine/run_report.h"
-#include "engine/timing.h"
+#include "engine/run_state.h"
 #include "problem_io/report_lines.h"
-#include "tests/support/recording_host.h"
 #include "tests/support/small_shop.h"
-#include "tests/support/temp_dir.h"
+#include "tests/support/solver_run.h"
 #include "tests/support/varied_shop.h"
 
 namespace {
 
-// Each test gets a report folder and the default priorities back.
-class EnumerationRun : public ::testing::Test {
- protected:
-  void SetUp() override {
-    set_run_report_folder(dir.path());
-    std::copy(ObjPri, ObjPri + 9, saved_pri);
-  }
-  void TearDown() override {
-    std::copy(saved_pri, saved_pri + 9, ObjPri);
-    set_run_report_folder("");
-    last_SCH.reset();
-    stop_flag = false;
-  }
-  std::string report() const { return read_file(dir.file("__last_run__.txt")); }
-  // The value after a report label such as "Number of evaluated schedule: ".
-  long long report_number(const std::string& label) const {
-    const std::string r = report();
-    const size_t at = r.find("\n" + label);
-    if (at == std::string::npos) return -1;
-    return std::stoll(r.substr(at + 1 + label.size()));
-  }
-  void only_tardiness_counts() {
-    std::fill(ObjPri, ObjPri + 9, 0);
-    ObjPri[2] = 1;  // one criterion: the comparison is then a total order
-  }
-
-  TempDir dir;
-  RecordingHost host;
-  int saved_pri[9];
-};
+using EnumerationRun = SolverRunTest;
 
 // Two machines of step 1: order 1 (3 jobs) only on machine 1, order 2 (2 jobs)
 // only on machine 2, so there is one assignment and 3! * 2! orders of it.
@@ -115,11 +82,8 @@ TEST_F(EnumerationRun, ThreeAndTwoJobsGiveTwelveSchedulesAndTheExactReport) {
   // linked schedule, must be the row of the report.
   ASSERT_TRUE(last_SCH);
   _S live(*last_SCH);
-  OBJ_VALUE values;
-  calc_S_times(live);
-  calc_S_obj_values(live, values);
   std::ostringstream row;
-  print_obj_row(row, values);
+  print_obj_row(row, values_of(live));
   const std::string report_text = report();
   const long long best_no = report_number("best solution: ");
   const long long n_opt = report_number("number of optimal solution: ");
@@ -153,6 +117,20 @@ TEST_F(EnumerationRun, CountsSchedulesOfRoutesWithTwoSteps) {
   EXPECT_NE(report().find(" 1. job-->2\n 2. job-->2\n 3. job-->1\n"), std::string::npos);
 }
 
+TEST_F(EnumerationRun, JobsOfAnOrderWithoutARouteStayUnscheduled) {
+  // Order 2 may use only machine 2, which covers step 2, not its step 1.
+  load_small_shop({{1, 1, 1}, {2, 2, 1}}, {{2, 10, 1, 1, 1, 0, 40, {1}}, {1, 10, 1, 1, 2, 0, 5, {2}}});
+  ASSERT_EQ(Orders[2].N_Routes, 0);
+  ASSERT_EQ(Enumeration_small_size(), 1);
+  EXPECT_NE(report().find(" 1. job-->1\n 2. job-->1\n 3. job-->0\n"), std::string::npos);
+  EXPECT_EQ(report_number("Number of evaluated schedule: "), 2);  // the two orders of jobs 1 and 2
+  ASSERT_TRUE(last_SCH);
+  const _S live(*last_SCH);
+  EXPECT_EQ(live.J_A[3][0], 0);
+  EXPECT_EQ(live.J_A[1][1], 1);
+  EXPECT_EQ(live.J_A[2][1], 1);
+}
+
 // Every assignment of single-step jobs to permitted machines and every order
 // on every machine, evaluated independently of the enumeration's counters.
 void brute_force(const std::function<void(const OBJ_VALUE&)>& visit) {
@@ -178,10 +156,7 @@ void brute_force(const std::function<void(const OBJ_VALUE&)>& visit) {
           std::copy(seq[mm].begin(), seq[mm].end(), mw[mm].begin() + 1);
         }
         _S S(n_of_Orders, n_of_Jobs, n_of_Machines, ja, mw);
-        OBJ_VALUE v;
-        calc_S_times(S);
-        calc_S_obj_values(S, v);
-        visit(v);
+        visit(SolverRunTest::values_of(S));
         return;
       }
       std::sort(seq[m].begin(), seq[m].end());
@@ -194,7 +169,8 @@ void brute_force(const std::function<void(const OBJ_VALUE&)>& visit) {
 }
 
 TEST_F(EnumerationRun, BestFoundEqualsTheBestOfABruteForceSearch) {
-  only_tardiness_counts();
+  std::fill(ObjPri, ObjPri + 9, 0);
+  ObjPri[2] = 1;  // one criterion: the comparison is then a total order
   for (std::uint32_t seed = 1; seed <= 6; ++seed) {
     SCOPED_TRACE(seed);
     std::srand(seed);

@@ -19,15 +19,7 @@ TEST(RunReport, RewritesTheFileAndEndsWithoutALineEnd) {
   set_run_report_folder("");
 }
 
-TEST(RunReport, MissingFolderCannotBeOpened) {
-  TempDir dir;
-  set_run_report_folder(dir.file("no_such_folder"));
-  RunReport r;
-  EXPECT_FALSE(r.open());
-  set_run_report_folder("");
-}
-
-TEST(RunReport, ElapsedTimeFormsSwitchAtOneMinute) {
+TEST(RunReport, TimeFormsSwitchAtOneMinute) {
   EXPECT_EQ(elapsed_time_line(0), " Elapsed time: 0 (sec)");
   EXPECT_EQ(elapsed_time_line(59), " Elapsed time: 59 (sec)");
   EXPECT_EQ(elapsed_time_line(60), " Elapsed time: 1 (min) and 0 (sec)");
@@ -35,16 +27,12 @@ TEST(RunReport, ElapsedTimeFormsSwitchAtOneMinute) {
   EXPECT_EQ(run_time_column(59.9), "\t59.9s");
   EXPECT_EQ(run_time_column(75.5), "\t1min 15s");
   EXPECT_EQ(run_time_column(3600), "\t60min 0s");
-}
-
-TEST(RunReport, ClockTextHasTwoDigitFields) {
   const std::string t = clock_text(1700000000);
   ASSERT_EQ(t.size(), 8u);
-  EXPECT_EQ(t[2], ':');
-  EXPECT_EQ(t[5], ':');
+  EXPECT_EQ(t.substr(2, 1) + t.substr(5, 1), "::");
 }
 
-TEST(RunHostClock, SeedingFromTheTimeFollowsTheHostClock) {
+TEST(RunReport, SeedingFromTheTimeFollowsTheHostClock) {
   RecordingHost host;
   host.clock = 12345;
   seed_random_from_time();
