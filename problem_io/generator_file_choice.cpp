@@ -1,15 +1,12 @@
 #include "problem_io/generator_file_choice.h"
 
+#include "problem_io/schedule_file.h"
+
 std::string generator_file_name(GENERATION_METHOD method, const std::string& chosen, int filter_index) {
   if (method == GENERATION_METHOD::OneMachine) return chosen;
-  // Only a dot of the file's own name starts an extension: cutting at a dot of
-  // a folder name would write the problem into another folder under a
-  // shortened name, possibly over an unrelated file.
-  const std::size_t folder_end = chosen.find_last_of("/\\");
-  const std::size_t name_start = folder_end == std::string::npos ? 0 : folder_end + 1;
-  const std::size_t dot = chosen.rfind('.');
-  const std::string name = dot == std::string::npos || dot < name_start ? chosen : chosen.substr(0, dot);
-  return name + (filter_index == 1 ? ".sif" : ".txt");
+  // The same rule as the schedule writers: only the file's own extension
+  // gives way, never a dot of a folder name.
+  return schedule_file_path(chosen, filter_index == 1 ? ".sif" : ".txt");
 }
 
 std::string choose_generator_file(GENERATION_METHOD method, SaveDialog& dialog, const std::string& program_dir) {
