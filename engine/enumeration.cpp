@@ -108,8 +108,11 @@ void apply_machine_perm(_S& S, const std::vector<std::vector<int>>& perm, int m,
 
 namespace {
 
+// Up to 20 jobs of several combinations each: written out in full digits up
+// to 15 of them, never as "1e+06".
 std::string number_text(double x) {
   std::ostringstream s;
+  s.precision(15);
   s << x;
   return s.str();
 }
@@ -128,7 +131,7 @@ int Enumeration_small_size() {
   write_run_header(report, " Enumeration for small size problems");
   show_search_start(0);
 
-  std::unique_ptr<_S> S = starting_schedule(report);
+  std::unique_ptr<_S> S = starting_schedule();
   OBJ_VALUE A;
   OBJ_VALUE B;
   time_and_evaluate(*S, B);

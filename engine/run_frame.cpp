@@ -122,23 +122,31 @@ bool live_schedule_fits() {
   return last_SCH && last_SCH->has_tables() && last_SCH->n_of_Orders == n_of_Orders &&
          last_SCH->n_of_Jobs == n_of_Jobs && last_SCH->n_of_Machines == n_of_Machines;
 }
-}  // namespace
 
-std::unique_ptr<_S> starting_schedule(RunReport& report) {
+
+// report: where the lines go; none for a run whose report has no such lines.
+std::unique_ptr<_S> choose_start(RunReport* report) {
   if (first_run == 1) {
     auto S = random_start();
-    report.line("First running: Initialize with random values");
+    if (report) report->line("First running: Initialize with random values");
     return S;
   }
   if (run_host().ask_yes_no("Would You like to reload the last Sch values?") && live_schedule_fits()) {
-    report.line();
-    report.line("Initialize with last schedule!");
+    if (report) {
+      report->line();
+      report->line("Initialize with last schedule!");
+    }
     return std::make_unique<_S>(*last_SCH);
   }
   auto S = random_start();
-  report.line("Initialize with random values!");
+  if (report) report->line("Initialize with random values!");
   return S;
 }
+}  // namespace
+
+std::unique_ptr<_S> starting_schedule(RunReport& report) { return choose_start(&report); }
+
+std::unique_ptr<_S> starting_schedule() { return choose_start(nullptr); }
 
 void time_and_evaluate(_S& S, OBJ_VALUE& values) {
   calc_S_times(S);

@@ -61,6 +61,8 @@ void show_search_start(int maxSTEP);
 // ("Initialize with random values!"). Without a live schedule of this problem
 // a Yes falls back to a random start.
 std::unique_ptr<_S> starting_schedule(RunReport& report);
+// The same choice without report lines (the enumeration's report has none).
+std::unique_ptr<_S> starting_schedule();
 
 // Times and evaluates an _S of the loaded problem.
 void time_and_evaluate(_S& S, OBJ_VALUE& values);

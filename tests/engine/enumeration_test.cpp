@@ -89,7 +89,6 @@ TEST_F(EnumerationRun, ThreeAndTwoJobsGiveTwelveSchedulesAndTheExactReport) {
   const long long n_opt = report_number("number of optimal solution: ");
   std::ostringstream expected;
   expected << " Enumeration for small size problems\nInput file :small.sif\nMachine: 2 Orders: 2 Jobs:5\n"
-           << "First running: Initialize with random values\n"
            << "Assignment permutation for jobs:\n 1. job-->1\n 2. job-->1\n 3. job-->1\n 4. job-->1\n"
            << " 5. job-->1\n\n\n\n";
   for (int i = 0; i < 6; ++i) expected << "Priority of objective funciton  " << i << " : " << ObjPri[i] << "\n";
@@ -114,6 +113,8 @@ TEST_F(EnumerationRun, CountsSchedulesOfRoutesWithTwoSteps) {
   load_small_shop({{1, 1, 1}, {1, 1, 1}, {2, 2, 1}}, {{2, 10, 1, 2, 1, 0, 40, {1, 2, 3}}, {1, 10, 1, 1, 2, 0, 5, {1}}});
   ASSERT_EQ(Enumeration_small_size(), 1);
   EXPECT_EQ(report_number("Number of evaluated schedule: "), 24);
+  EXPECT_EQ(host.labels[ProgressLabel::StepTotal], "4");  // assignments: 2 * 2 * 1
+  EXPECT_EQ(host.label_history(ProgressLabel::Step).back(), "4");
   EXPECT_NE(report().find(" 1. job-->2\n 2. job-->2\n 3. job-->1\n"), std::string::npos);
 }
 

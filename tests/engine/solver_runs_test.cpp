@@ -1,7 +1,7 @@
-// Each solver of the scheduler window, and the performance test, run end to
-// end on a generated problem loaded through the input reader.
+// The tabu searches, the batch search and the performance test run end to end
+// on a generated problem loaded through the input reader (the enumeration
+// has its own tests on hand-made shops).
 #include "engine/batch_search.h"
-#include "engine/enumeration.h"
 #include "engine/live_schedule.h"
 #include "engine/performance_test.h"
 #include "engine/tabu_search.h"
@@ -51,20 +51,4 @@ TEST_F(SolverRuns, EverySolverOnAGeneratedProblem) {
   EXPECT_TRUE(has("\nEnd of file."));
   EXPECT_EQ(last_SCH->equal(before), 1);
   for (const std::string& m : host.messages) EXPECT_EQ(m, "AutoStop: The result have not been improved!");
-}
-
-TEST_F(SolverRuns, EnumerationOnAGeneratedOneMachineGroupProblem) {
-  GENERATOR_VALUES v = generator_values_for(GeneratedSize::Small);
-  v.Mv = 2;  // two machines of group 1
-  v.Ov = 2;  // two orders
-  v.Jv = 2;  // of two jobs each
-  v.Jp = 0;
-  v.R = 1;   // every order may use every machine
-  ASSERT_TRUE(load_generated_problem(4, v, GENERATION_METHOD::OneMachine));
-  ASSERT_EQ(n_of_Jobs, 4);
-  ASSERT_EQ(Enumeration_small_size(), 1);
-  // 2^4 assignments; over them the sum of k! (4 - k)! is 5 * 4! = 120.
-  EXPECT_TRUE(has("\n 1. job-->2\n 2. job-->2\n 3. job-->2\n 4. job-->2\n"));
-  EXPECT_TRUE(has("\nNumber of evaluated schedule: 120\n"));
-  expect_live_schedule_consistent();
 }
