@@ -133,6 +133,20 @@ TEST_F(TabuSearchRun, StopAnsweredNoGoesOnAndYesEndsWithTheFullReport) {
   expect_live_schedule_consistent();
 }
 
+TEST_F(TabuSearchRun, ProgressWindowFieldsApplyFromTheNextStepAndNeverShrinkTheList) {
+  // Events run at the start of a step; from step 3 on one sample per step,
+  // and a tabu-list limit of 2 drops one oldest entry per addition only.
+  host.on_process_events = [](RecordingHost& h) {
+    if (h.events == 3) {
+      maxLOOP = 1;
+      maxTABU = 2;
+    }
+  };
+  ASSERT_EQ(TS_S_do_pi(), 1);
+  EXPECT_LE(report_number("Number of evaluated schedule: "), 1 + 2 * 6 + 10);
+  EXPECT_GT(report_number(" size of TabuList: "), 2);
+}
+
 TEST_F(TabuSearchRun, WithoutAnyWeightOnlyTheDoPiSearchCountsEqualStepsAsImprovements) {
   // All priorities 0: every two schedules compare equal. TS_S_do_pi replaces the
   // overall best at every step; TS_AUTOSTOP never does and stops after AutoStop
