@@ -29,6 +29,8 @@ std::vector<int>& positions_scratch(int n) {
 
 int move_reinsert_order_resch(_S& S, int o, const std::vector<ORDER>& Orders, const std::vector<JOB>& Jobs,
                               const std::vector<MACHINE>& Machines, const _S& ref) {
+  // An order without jobs has no first job: nothing of another order may move.
+  if (Orders[o].NJob < 1) return 1;
   const int f = Orders[o].First_Job;
   const int last = f + Orders[o].NJob - 1;
   reinsert(S, f, Orders, Jobs, Machines, ref);

@@ -20,76 +20,69 @@ class CompareS : public ::testing::Test {
     fill_random_schedule(21);
     S = _S(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
     calc_S_times(S);
-    OBJ_VALUE v;
-    calc_S_obj_values(S, v);
+    calc_S_obj_values(S, values);
     ref = S;
     ref_orders = Orders;
     ref_jobs = Jobs;
     count_setups_per_machine(S, ref_setups);
+    while (o < n_of_Orders && (Orders[o].NJob < 2 || S.n_steps(Orders[o].First_Job) == 0)) ++o;
+    ASSERT_GE(Orders[o].NJob, 2);
   }
-  OBJ_VALUE measure() {
-    OBJ_VALUE v;
-    compare_S(S, v, Orders, Jobs, ref, ref_orders, ref_jobs, ref_setups);
-    return v;
-  }
-  int order_of_two() const {
-    for (int o = 1; o <= n_of_Orders; ++o)
-      if (Orders[o].NJob >= 2 && S.n_steps(Orders[o].First_Job) > 0) return o;
-    return 0;
+  const int* measure() {
+    compare_S(S, values, Orders, Jobs, ref, ref_orders, ref_jobs, ref_setups);
+    return values.Dev;
   }
   _S S, ref;
+  OBJ_VALUE values;
   std::vector<ORDER> ref_orders;
   std::vector<JOB> ref_jobs;
   std::vector<int> ref_setups;
+  int o = 1;  // an order of two or more jobs, its first one scheduled
 };
 
 }  // namespace
 
 TEST_F(CompareS, RouteAndMachineChangesCountPerJobAndPerOrder) {
-  const OBJ_VALUE same = measure();
-  for (int i = 0; i < 10; ++i) EXPECT_EQ(same.Dev[i], 0) << i;
-  const int o = order_of_two();
-  ASSERT_GT(o, 0);
+  const int* d = measure();
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(d[i], 0) << i;
   const int f = Orders[o].First_Job;
   ref.J_A[f][0] = 0;          // job f: another route
   ref.J_A[f + 1][1] += 1000;  // job f+1: same route, another machine
-  const OBJ_VALUE v = measure();
-  EXPECT_EQ(v.Dev[0], 1);
-  EXPECT_EQ(v.Dev[1], 2);
-  EXPECT_EQ(v.Dev[4], 1);
-  EXPECT_EQ(v.Dev[5], 2);  // the order counts once under each of the two rules
+  d = measure();
+  EXPECT_EQ(d[0], 1);
+  EXPECT_EQ(d[1], 2);
+  EXPECT_EQ(d[4], 1);
+  EXPECT_EQ(d[5], 2);  // the order counts once under each of the two rules
 }
 
 TEST_F(CompareS, LateDeviationsCompareWithTheReferenceState) {
-  const int o = order_of_two(), n = Orders[o].NJob;
+  const int n = Orders[o].NJob;
   ref_orders[o].CET = 1 << 30;  // on time in the reference...
   Orders[o].CET = -1;           // ...late now
-  OBJ_VALUE v = measure();
-  EXPECT_EQ(v.Dev[2], n);
-  EXPECT_EQ(v.Dev[3], n);
-  EXPECT_EQ(v.Dev[6], 1);
-  EXPECT_EQ(v.Dev[7], 1);
+  const int* d = measure();
+  EXPECT_EQ(d[2], n);
+  EXPECT_EQ(d[3], n);
+  EXPECT_EQ(d[6], 1);
+  EXPECT_EQ(d[7], 1);
   std::swap(ref_orders[o].CET, Orders[o].CET);  // late before, on time now: no new lateness
-  v = measure();
-  EXPECT_EQ(v.Dev[2], n);
-  EXPECT_EQ(v.Dev[3], 0);
-  EXPECT_EQ(v.Dev[6], 1);
-  EXPECT_EQ(v.Dev[7], 0);
+  d = measure();
+  EXPECT_EQ(d[2], n);
+  EXPECT_EQ(d[3], 0);
+  EXPECT_EQ(d[6], 1);
+  EXPECT_EQ(d[7], 0);
 }
 
 TEST_F(CompareS, SetupDeviationsPerMachine) {
   long long total = 0;
   for (int m = 1; m <= n_of_Machines; ++m) total += ref_setups[m];
-  OBJ_VALUE v;
-  calc_S_obj_values(S, v);
-  EXPECT_EQ(total, v.n_of_Setup);
+  EXPECT_EQ(total, values.n_of_Setup);
   int m = 1;
   while (ref_setups[m] == 0) ++m;
   ref_setups[m] -= 1;      // one new setup on m
   ref_setups[m + 1] += 1;  // one setup fewer on the next machine
-  v = measure();
-  EXPECT_EQ(v.Dev[8], 2);
-  EXPECT_EQ(v.Dev[9], 1);
+  const int* d = measure();
+  EXPECT_EQ(d[8], 2);
+  EXPECT_EQ(d[9], 1);
 }
 
 TEST(PrintReschDev, TenLabelledLinesInWordOrder) {
