@@ -50,9 +50,9 @@ void insert_with(_S& S, int j, int n_routes, const int* routes, const std::vecto
   int route = n_routes > 0 ? routes[rand_n(n_routes) + 1] : 0;
   if (route < 1 || route > 26) route = 0;
   const int n = R_MG_ex[route][0];
-  for (int k = 1; k <= n; ++k) {
-    const std::vector<int>& list = lists[R_MG_ex[route][k]];
-    if (list.empty() || list[0] < 1) route = 0;
+  for (int k = 1; k <= n && route != 0; ++k) {
+    const size_t g = static_cast<size_t>(R_MG_ex[route][k]);
+    if (g >= lists.size() || lists[g].empty() || lists[g][0] < 1) route = 0;
   }
   S.J_A[j][0] = route;
   if (route == 0) return;

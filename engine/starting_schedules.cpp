@@ -17,8 +17,12 @@ void append(_S& S, int m, int j, int k) {
   S.J_pos[j][k] = p;
 }
 
-void empty_machines(_S& S) {
+// Every machine empty and every job off the shop (route 0). A job that no
+// heuristic reaches (an order of no execution type) then stays consistently
+// unplaced instead of keeping a route whose positions point into emptied rows.
+void clear_schedule(_S& S) {
   for (int m = 0; m <= S.n_of_Machines; ++m) S.M_wload[m][0] = 0;
+  for (int j = 0; j <= S.n_of_Jobs; ++j) S.J_A[j][0] = 0;
 }
 
 // Machine of route step k from the order's list of the step's machine group:
@@ -39,7 +43,7 @@ void append_job(_S& S, int j, int route, MachineOf machine) {
 }
 
 void orders_in_sequence(_S& S, const std::vector<ORDER>& Orders, const std::vector<int>& sequence) {
-  empty_machines(S);
+  clear_schedule(S);
   for (size_t i = 1; i < sequence.size(); ++i) {
     const ORDER& o = Orders[sequence[i]];
     const int route = o.N_Routes > 0 ? o.R_feasible[1] : 0;
@@ -50,7 +54,7 @@ void orders_in_sequence(_S& S, const std::vector<ORDER>& Orders, const std::vect
 
 void orders_by_exe_type(_S& S, const std::vector<ORDER>& Orders, const std::vector<std::vector<int>>& Exe_O,
                         bool every_job_draws) {
-  empty_machines(S);
+  clear_schedule(S);
   for (int t = 1; t <= 10; ++t) {
     const std::vector<int>& list = Exe_O[t];
     for (int i = 1; i <= list[0]; ++i) {
@@ -72,7 +76,7 @@ void orders_by_exe_type(_S& S, const std::vector<ORDER>& Orders, const std::vect
 int random_init_S(_S& S, const std::vector<ORDER>& Orders, const std::vector<JOB>& Jobs) {
   seed_random_from_time();
   // A reused buffer starts empty too, so its rows never overflow.
-  empty_machines(S);
+  clear_schedule(S);
   for (int j = 1; j <= S.n_of_Jobs; ++j) {
     const ORDER& o = Orders[Jobs[j].Order_ID];
     const int route = o.N_Routes > 0 ? o.R_feasible[rand_n(o.N_Routes) + 1] : 0;

@@ -1,8 +1,8 @@
 #pragma once
-// Constructive starting schedules. Each overwrites every job row of the given
-// _S (built for the loaded problem) and leaves its indexes consistent. The
-// order-wise heuristics first empty every machine; random_init_S expects a
-// freshly built _S whose machine counts are 0.
+// Constructive starting schedules. Each first empties every machine and takes
+// every job off the shop (route 0), then places the jobs it reaches, so any _S
+// built for the loaded problem, fresh or reused, comes out with consistent
+// indexes. A job of an order without a feasible route stays on route 0.
 #include <vector>
 
 #include "engine/problem.h"

@@ -2,26 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <vector>
 
 #include "engine/random_source.h"
 #include "engine/schedule_array.h"
-#include "engine/starting_schedules.h"
 #include "tests/support/varied_shop.h"
 
 namespace {
-
-_S random_schedule(std::uint32_t seed) {
-  _S S(n_of_Orders, n_of_Jobs, n_of_Machines);
-  random_init_S(S, Orders, Jobs);
-  seed_random(seed);  // random_init_S seeds from the clock; make the rest repeatable
-  return S;
-}
-
-std::vector<int> sequence(const _S& S, int m) {
-  return std::vector<int>(S.M_wload[m] + 1, S.M_wload[m] + 1 + S.M_wload[m][0]);
-}
 
 // A machine holding at least n jobs, 0 if none.
 int machine_with_at_least(const _S& S, int n) {
@@ -32,224 +19,217 @@ int machine_with_at_least(const _S& S, int n) {
 
 }  // namespace
 
-TEST(SelectNxOp, DegenerateCountsAndZeroWeights) {
-  const int w[6] = {0, 1, 1, 1, 1, 1};
-  EXPECT_EQ(select_Nx_op(0, w), 0);
+TEST(SelectNxOp, WeightsMapTheDrawOntoRunningTotals) {
+  EXPECT_EQ(select_Nx_op(0, Nx_op_pri), 0);
   seed_random(5);
   const long first = rand_long();
   seed_random(5);
-  EXPECT_EQ(select_Nx_op(1, w), 1);
-  EXPECT_EQ(rand_long(), first) << "n = 1 must not draw";
+  EXPECT_EQ(select_Nx_op(1, Nx_op_pri), 1);
+  EXPECT_EQ(rand_long(), first) << "one operator is chosen without a draw";
   const int zero[6] = {0, 0, 0, 0, 0, 0};
-  for (int i = 0; i < 20; ++i) EXPECT_EQ(select_Nx_op(5, zero), 1);
-}
-
-TEST(SelectNxOp, DrawMapsOntoRunningTotals) {
-  // Weights 1, 0, 0, 0, 3: r = 1 gives N1, r = 2..4 give N5.
+  EXPECT_EQ(select_Nx_op(5, zero), 1);
+  // Weights 1, 0, 0, 0, 3: r = rand(4) + 1 gives N1 for r = 1 and N5 for 2..4.
   const int w[6] = {0, 1, 0, 0, 0, 3};
-  int counts[6] = {0, 0, 0, 0, 0, 0};
-  for (std::uint32_t seed = 1; seed <= 400; ++seed) {
+  for (std::uint32_t seed = 1; seed <= 40; ++seed) {
     seed_random(seed);
     const int r = rand_n(4) + 1;
     seed_random(seed);
-    const int op = select_Nx_op(5, w);
-    EXPECT_EQ(op, r == 1 ? 1 : 5) << "r = " << r;
-    ++counts[op];
+    EXPECT_EQ(select_Nx_op(5, w), r == 1 ? 1 : 5) << "r = " << r;
   }
-  EXPECT_GT(counts[1], 60);
-  EXPECT_GT(counts[5], 3 * counts[1] / 2);
-  EXPECT_EQ(Nx_op_pri[1] + Nx_op_pri[2] + Nx_op_pri[3] + Nx_op_pri[4] + Nx_op_pri[5], 5);
+  for (int i = 1; i <= n_of_operators; ++i) EXPECT_EQ(Nx_op_pri[i], 1) << "start-up priority of N" << i;
 }
 
 TEST(SearchOperators, ThousandsOfRandomMovesKeepTheIndexes) {
   for (std::uint32_t seed = 1; seed <= 4; ++seed) {
     build_varied_shop(seed, 30, seed % 2 == 0);
-    _S S = random_schedule(seed);
-    expect_S_consistent(S, "start");
+    _S S = random_start_S(seed);
     for (int i = 0; i < 1500; ++i) {
       const int what = rand_n(5);
       if (what == 0) move_reinsert_order(S, rand_n(n_of_Orders) + 1, Orders, Jobs);
       if (what == 1) move_reinsert_job(S, rand_n(n_of_Jobs) + 1, Orders, Jobs);
       if (what == 2) move_shuffle_machine(S, rand_n(n_of_Machines) + 1);
       if (what == 3) group_orders_on_machine(S, rand_n(n_of_Machines) + 1, Jobs);
-      if (what == 4) {  // follow a job of the same order
-        const int o = rand_n(n_of_Orders) + 1;
-        follow_job(S, Orders[o].First_Job + rand_n(Orders[o].NJob), Orders[o].First_Job + rand_n(Orders[o].NJob));
+      if (what == 4) {  // a job of the same order, itself included
+        const ORDER& o = Orders[rand_n(n_of_Orders) + 1];
+        follow_job(S, o.First_Job + rand_n(o.NJob), o.First_Job + rand_n(o.NJob));
       }
-      if (i % 50 == 0 || HasFailure()) {
+      if (i % 50 == 0) {
         expect_S_consistent(S, "after a move");
         ASSERT_FALSE(HasFailure()) << "seed " << seed << " move " << i << " kind " << what;
       }
     }
-    expect_S_consistent(S, "end");
   }
 }
 
-TEST(SearchOperators, RemoveAndReinsertShiftTheRows) {
+TEST(SearchOperators, RemoveShiftsTheRowAndInsertDrawsRouteMachineThenPosition) {
   build_varied_shop(11, 25);
-  _S S = random_schedule(11);
+  _S S = random_start_S(11);
   const int m = machine_with_at_least(S, 3);
   ASSERT_NE(m, 0);
-  const std::vector<int> before = sequence(S, m);
+  const std::vector<int> before = sequence_of(S, m);
   const int j = before[0];
   remove_job(S, j);
   EXPECT_EQ(S.J_A[j][0], 0);
-  std::vector<int> expected(before.begin() + 1, before.end());
-  EXPECT_EQ(sequence(S, m), expected);
-  for (size_t p = 1; p <= expected.size(); ++p)
-    EXPECT_EQ(S.J_pos[expected[p - 1]][S.M_step[m][p]], static_cast<int>(p));
-  // Reinsertion reaches every position of a machine, the new last one included.
-  std::set<int> positions_seen;
-  for (int i = 0; i < 400; ++i) {
+  EXPECT_EQ(sequence_of(S, m), std::vector<int>(before.begin() + 1, before.end()));
+  for (int p = 1; p <= S.M_wload[m][0]; ++p) EXPECT_EQ(S.J_pos[S.M_wload[m][p]][S.M_step[m][p]], p);
+
+  // Replay inserts by hand: the route, then per route step the machine and a
+  // position among 1..count + 1 (the new last place included).
+  const ORDER& o = Orders[Jobs[j].Order_ID];
+  for (std::uint32_t seed = 1; seed <= 10; ++seed) {
     remove_job(S, j);
+    const _S removed = S;
+    seed_random(seed);
     insert_job_random(S, j, Orders, Jobs);
-    for (int k = 1; k <= S.n_steps(j); ++k)
-      if (S.J_A[j][k] == m) positions_seen.insert(S.J_pos[j][k]);
+    seed_random(seed);
+    const int route = o.R_feasible[rand_n(o.N_Routes) + 1];
+    ASSERT_EQ(S.J_A[j][0], route);
+    for (int k = 1; k <= R_MG_ex[route][0]; ++k) {
+      const std::vector<int>& list = o.MG_M[R_MG_ex[route][k]];
+      const int mk = list[rand_n(list[0]) + 1];
+      EXPECT_EQ(S.J_A[j][k], mk);
+      EXPECT_EQ(S.J_pos[j][k], rand_n(removed.M_wload[mk][0] + 1) + 1);
+    }
   }
-  for (int p = 1; p <= static_cast<int>(before.size()); ++p) EXPECT_TRUE(positions_seen.count(p)) << p;
   expect_S_consistent(S, "reinserted");
 }
 
 TEST(SearchOperators, ReinsertedOrderIsOneDescendingBlock) {
   build_varied_shop(3, 20);
-  int o = 0;
-  for (int i = 1; i <= n_of_Orders && o == 0; ++i)
-    if (Orders[i].NJob >= 3 && Orders[i].N_Routes > 0) o = i;
-  ASSERT_NE(o, 0);
-  _S S = random_schedule(3);
+  int o = 1;
+  while (Orders[o].NJob < 3 || Orders[o].N_Routes == 0) ++o;
+  _S S = random_start_S(3);
   const int f = Orders[o].First_Job;
-  const int n = Orders[o].NJob;
   for (int round = 0; round < 30; ++round) {
     move_reinsert_order(S, o, Orders, Jobs);
-    for (int b = f + 1; b < f + n; ++b) {
+    for (int b = f + 1; b < f + Orders[o].NJob; ++b) {
       ASSERT_EQ(S.J_A[b][0], S.J_A[f][0]);
       for (int k = 1; k <= S.n_steps(f); ++k) {
-        const int m = S.J_A[f][k];
-        ASSERT_EQ(S.J_A[b][k], m);
+        ASSERT_EQ(S.J_A[b][k], S.J_A[f][k]);
         // The block reads f+n-1, ..., f+1, f: job b stands b - f places before f.
         EXPECT_EQ(S.J_pos[b][k], S.J_pos[f][k] - (b - f)) << "job " << b << " step " << k;
       }
     }
   }
+  // Nothing to move: an order without jobs, a job following itself.
+  const _S kept = S;
+  const int n_jobs = Orders[o].NJob;
+  Orders[o].NJob = 0;
+  EXPECT_EQ(move_reinsert_order(S, o, Orders, Jobs), 1);
+  Orders[o].NJob = n_jobs;
+  EXPECT_EQ(follow_job(S, f, f), 1);
+  EXPECT_TRUE(same_sequences(S, kept));
   expect_S_consistent(S, "order moves");
 }
 
-TEST(SearchOperators, ShuffleRotatesDrawnPositions) {
+TEST(SearchOperators, ShuffleDrawsKThenKFreePositionsAndRotates) {
   build_varied_shop(5, 30);
-  _S S = random_schedule(5);
-  // Fewer than two jobs: 0 and nothing changes.
-  for (int m = 1; m <= n_of_Machines; ++m) {
-    if (S.M_wload[m][0] >= 2) continue;
-    const std::vector<int> before = sequence(S, m);
-    EXPECT_EQ(move_shuffle_machine(S, m), 0);
-    EXPECT_EQ(sequence(S, m), before);
-  }
+  _S S = random_start_S(5);
+  int few = 1;
+  while (few < n_of_Machines && S.M_wload[few][0] >= 2) ++few;
+  ASSERT_LT(S.M_wload[few][0], 2);
+  EXPECT_EQ(move_shuffle_machine(S, few), 0);
   const int m = machine_with_at_least(S, 6);
   ASSERT_NE(m, 0);
-  const std::vector<int> s = sequence(S, m);
-  const int P[4] = {3, 2, 5, 4};
+  const std::vector<int> s = sequence_of(S, m);
+  const int P[4] = {3, 2, 5, 4};  // the job at 4 moves to 2, 2 to 5, 5 to 4
   rotate_positions(S, P, m);
-  std::vector<int> expected = s;
-  expected[2 - 1] = s[4 - 1];  // the job at the last drawn position comes first
-  expected[5 - 1] = s[2 - 1];
-  expected[4 - 1] = s[5 - 1];
-  EXPECT_EQ(sequence(S, m), expected);
-  const int one[2] = {1, 3};
-  rotate_positions(S, one, m);
-  EXPECT_EQ(sequence(S, m), expected);
+  const int single[2] = {1, 3};
+  rotate_positions(S, single, m);  // one position changes nothing
+  const std::vector<int> now = sequence_of(S, m);
+  EXPECT_EQ(std::vector<int>(now.begin(), now.begin() + 5), (std::vector<int>{s[0], s[3], s[2], s[4], s[1]}));
   expect_S_consistent(S, "rotated");
-}
 
-TEST(SearchOperators, DrawnPositionsAreDistinctInDrawOrder) {
-  // Each draw takes the r-th still free position: replay the draws by hand.
-  seed_random(9);
-  int P[8];
-  ASSERT_EQ(draw_positions(7, P, 7), 7);
-  seed_random(9);
-  std::vector<int> free_positions = {1, 2, 3, 4, 5, 6, 7};
-  for (int i = 1; i <= 7; ++i) {
+  // The shuffle draws k = rand(cnt) + 1, then k times the r-th still free
+  // position (r = rand(remaining) + 1), and rotates them in draw order.
+  const int cnt = S.M_wload[m][0];
+  _S replay = S;
+  seed_random(12);
+  EXPECT_EQ(move_shuffle_machine(S, m), 1);
+  seed_random(12);
+  std::vector<int> D(cnt + 1), free_positions;
+  D[0] = rand_n(cnt) + 1;
+  for (int p = 1; p <= cnt; ++p) free_positions.push_back(p);
+  for (int i = 1; i <= D[0]; ++i) {
     const int r = rand_n(static_cast<int>(free_positions.size())) + 1;
-    EXPECT_EQ(P[i], free_positions[r - 1]);
+    D[i] = free_positions[r - 1];
     free_positions.erase(free_positions.begin() + (r - 1));
   }
-  EXPECT_EQ(P[0], 7);
-  int Q[5];
-  EXPECT_EQ(draw_positions(4, Q, 3), -1) << "more positions than the machine has";
+  rotate_positions(replay, D.data(), m);
+  EXPECT_EQ(sequence_of(S, m), sequence_of(replay, m));
+  std::vector<int> E(cnt + 1);
+  seed_random(12);
+  draw_positions(0, E.data(), cnt);
+  EXPECT_EQ(E, D) << "k = 0 draws k first";
+  EXPECT_EQ(draw_positions(4, D.data(), 3), -1) << "more positions than the machine has";
   const unsigned char avail[6] = {0, 1, 0, 1, 1, 0};
-  EXPECT_EQ(nth_free_index(2, avail, 1, 5), 3);
-  EXPECT_EQ(nth_free_index(3, avail, 1, 5), 4);
-  EXPECT_EQ(nth_free_index(4, avail, 1, 5), -1);
-  EXPECT_EQ(nth_free_index(1, avail, 2, 5), 3) << "the scan starts at from";
+  EXPECT_EQ(nth_free_index(1, avail, 2, 5), 3);
 }
 
 TEST(SearchOperators, GroupingKeepsFirstAppearanceAndRelativeOrder) {
   build_varied_shop(21, 30);
-  _S S = random_schedule(21);
-  for (int m = 1; m <= n_of_Machines; ++m)
-    for (int i = 0; i < 10; ++i) move_shuffle_machine(S, m);
+  _S S = random_start_S(21);
   for (int m = 1; m <= n_of_Machines; ++m) {
-    const std::vector<int> before = sequence(S, m);
+    for (int i = 0; i < 10; ++i) move_shuffle_machine(S, m);
+    const std::vector<int> before = sequence_of(S, m);
     std::vector<int> expected;
-    std::vector<bool> used(before.size(), false);
-    for (size_t i = 0; i < before.size(); ++i) {
-      if (used[i]) continue;
-      for (size_t q = i; q < before.size(); ++q)
-        if (!used[q] && Jobs[before[q]].Order_ID == Jobs[before[i]].Order_ID) {
-          used[q] = true;
-          expected.push_back(before[q]);
-        }
+    for (int first : before) {
+      bool seen = false;
+      for (int e : expected) seen = seen || Jobs[e].Order_ID == Jobs[first].Order_ID;
+      for (int q : before)
+        if (!seen && Jobs[q].Order_ID == Jobs[first].Order_ID) expected.push_back(q);
     }
     group_orders_on_machine(S, m, Jobs);
-    EXPECT_EQ(sequence(S, m), expected) << "machine " << m;
+    EXPECT_EQ(sequence_of(S, m), expected) << "machine " << m;
   }
   expect_S_consistent(S, "grouped");
 }
 
-TEST(ReschedulingInserts, FrozenPrefixAndReferencePositions) {
+TEST(ReschedulingInserts, FrozenHeadsAndReferencePositions) {
   build_varied_shop(13, 30);
-  _S S = random_schedule(13);
+  _S S = random_start_S(13);
   const int m = machine_with_at_least(S, 4);
   ASSERT_NE(m, 0);
   Machines[m].N_Frozen = 2;
-  const int j = S.M_wload[m][3];  // an unfrozen job on m
+  const int j = S.M_wload[m][3];
   for (int i = 0; i < 300; ++i) {
     remove_job(S, j);
-    insert_job_order_routes(S, j, Orders, Jobs, Machines);
-    for (int q = 1; q <= n_of_Machines; ++q)
-      for (int p = 1; p <= std::min(Machines[q].N_Frozen, S.M_wload[q][0]); ++p)
-        ASSERT_NE(S.M_wload[q][p], j) << "inserted into the frozen head of machine " << q;
+    if (i % 2)  // a job without its own lists is inserted from its order's
+      insert_job_own_routes(S, j, Jobs, Machines, S);
+    else
+      insert_job_order_routes(S, j, Orders, Jobs, Machines);
+    for (int k = 1; k <= S.n_steps(j); ++k) ASSERT_GT(S.J_pos[j][k], Machines[S.J_A[j][k]].N_Frozen);
   }
   expect_S_consistent(S, "order-route inserts");
+  Machines[m].N_Frozen = 0;
 
-  // A job with its first route step frozen goes back to the reference place;
-  // its free steps land behind every machine's frozen head.
+  // A job whose first route step is frozen goes back to its reference place,
+  // even where a free step would land behind the machine's frozen head.
   const _S reference = S;
-  int f = 0;
-  for (int q = 1; q <= n_of_Jobs && f == 0; ++q)
-    if (S.n_steps(q) >= 2) f = q;
-  ASSERT_NE(f, 0);
-  JOB& job = Jobs[f];
-  job.Freeze = std::make_unique<FREEZE_JOB>();
-  job.Freeze->alloc_lists(Orders[job.Order_ID].MG_M);
-  job.Freeze->n_routes = 1;
-  job.Freeze->routes[1] = S.J_A[f][0];
-  for (int k = 1; k <= S.n_steps(f); ++k) {
-    std::vector<int>& list = job.Freeze->machines[R_MG_ex[S.J_A[f][0]][k]];
-    list[0] = 1;
-    list[1] = S.J_A[f][k];
-  }
-  job.N_Frozen = 1;
-  for (int q = 1; q <= n_of_Machines; ++q) Machines[q].N_Frozen = 0;
-  const int m1 = S.J_A[f][1];
+  int f = 1;
+  while (S.n_steps(f) < 2) ++f;
+  const int route = S.J_A[f][0], m1 = S.J_A[f][1];
+  FREEZE_JOB& own = *(Jobs[f].Freeze = std::make_unique<FREEZE_JOB>());
+  own.alloc_lists(Orders[Jobs[f].Order_ID].MG_M);
+  own.n_routes = 1;
+  own.routes[1] = route;
+  for (int k = 1; k <= S.n_steps(f); ++k) own.machines[R_MG_ex[route][k]] = {1, S.J_A[f][k]};
+  Jobs[f].N_Frozen = 1;
   Machines[m1].N_Frozen = reference.J_pos[f][1];
-  for (int i = 0; i < 100; ++i) {
+  for (int i = 0; i < 50; ++i) {
     remove_job(S, f);
     insert_job_own_routes(S, f, Jobs, Machines, reference);
     EXPECT_EQ(S.J_A[f][1], m1);
     EXPECT_EQ(S.J_pos[f][1], reference.J_pos[f][1]);
   }
   expect_S_consistent(S, "own-route inserts");
-  job.Freeze.reset();
-  job.N_Frozen = 0;
+  // A route whose group offers the job no machine leaves it off the shop.
+  own.machines[R_MG_ex[route][2]][0] = 0;
+  remove_job(S, f);
+  insert_job_own_routes(S, f, Jobs, Machines, reference);
+  EXPECT_EQ(S.J_A[f][0], 0);
+  EXPECT_EQ(S.M_wload[m1][0], reference.M_wload[m1][0] - 1);
+  Jobs[f].Freeze.reset();
+  Jobs[f].N_Frozen = 0;
   Machines[m1].N_Frozen = 0;
 }

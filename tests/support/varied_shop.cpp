@@ -6,7 +6,9 @@
 
 #include "engine/problem.h"
 #include "engine/problem_tables.h"
+#include "engine/random_source.h"
 #include "engine/schedule_array.h"
+#include "engine/starting_schedules.h"
 
 void build_varied_shop(std::uint32_t seed, int n_orders, bool with_unroutable) {
   std::mt19937 rng(seed);
@@ -86,4 +88,22 @@ void expect_S_consistent(const _S& S, const char* where, bool any_machine) {
   }
   for (int m = 1; m <= S.n_of_Machines; ++m)
     EXPECT_EQ(S.M_wload[m][0], placed[m]) << where << ": count of machine " << m;
+}
+
+_S random_start_S(std::uint32_t seed) {
+  _S S(n_of_Orders, n_of_Jobs, n_of_Machines);
+  random_init_S(S, Orders, Jobs);
+  seed_random(seed);
+  return S;
+}
+
+std::vector<int> sequence_of(const _S& S, int m) {
+  return std::vector<int>(S.M_wload[m] + 1, S.M_wload[m] + 1 + S.M_wload[m][0]);
+}
+
+bool same_sequences(const _S& a, const _S& b) {
+  if (a.n_of_Machines != b.n_of_Machines) return false;
+  for (int m = 1; m <= a.n_of_Machines; ++m)
+    if (sequence_of(a, m) != sequence_of(b, m)) return false;
+  return true;
 }

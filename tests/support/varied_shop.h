@@ -3,8 +3,9 @@
 // execution type, so that schedules on it use routes of one to four route
 // steps; and a check of the array schedule's index invariants.
 #include <cstdint>
+#include <vector>
 
-class _S;
+#include "engine/schedule_array.h"
 
 // Two machines per machine group (20 machines, machine m in group (m + 1) / 2),
 // n_orders orders of 1..4 jobs with random execution types, random permitted
@@ -18,3 +19,13 @@ void build_varied_shop(std::uint32_t seed, int n_orders, bool with_unroutable = 
 // one of its order's feasible routes and each machine one the order permits
 // for the step's group (unless any_machine), every machine count within the row.
 void expect_S_consistent(const _S& S, const char* where, bool any_machine = false);
+
+// A random starting schedule of the loaded problem (random_init_S); the random
+// source is then seeded with seed, since random_init_S seeds it from the clock.
+_S random_start_S(std::uint32_t seed);
+
+// The job ids of machine m in processing order.
+std::vector<int> sequence_of(const _S& S, int m);
+
+// The plain comparison of whole machine sequences (machine counts included).
+bool same_sequences(const _S& a, const _S& b);
