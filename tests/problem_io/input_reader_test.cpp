@@ -16,16 +16,18 @@ using Ints = std::vector<int>;
 
 // Machines 0..4: group 10 (steps 1-4), then one machine of each single step,
 // written in reverse id order so that MG_M_ex must sort nothing by itself.
-// Order 0 (type 5, steps 1-2), order 1 (type 10) with machines of groups 1-4.
+// Order 0 (type 5, steps 1-2), order 1 (type 10) with machines of groups 1-4,
+// order 2 (type 5) with only the group 10 machine, which no route of its type uses.
 const char* const kShop =
-    "001|5|2|3\n"
+    "001|5|3|3\n"
     "100|4|2|3|3\n110|4|1\n120|4|0|500\n130|4|1\n140|4|0|0|0\n"
     "100|3|2|2|2\n110|3|1\n120|3|0|500\n130|3|1\n140|3|0|0|0\n"
     "100|2|2|1|1\n110|2|1\n120|2|0|500\n130|2|1\n140|2|0|0|0\n"
     "100|1|2|0|0\n110|1|1\n120|1|0|500\n130|1|1\n140|1|0|0|0\n"
     "100|0|10|0|3\n110|0|2\n120|0|0|100\n120|0|200|300\n130|0|2\n140|0|0|1|5\n140|0|2|1|9\n"
     "200|0|50|10|2|7|0|1|2\n210|0|2\n220|0|1|1|2\n220|0|0|0|1\n"
-    "200|1|90|0|3|4|0|3|0\n210|1|5\n220|1|3|3|4\n220|1|2|2|3\n220|1|1|1|2\n220|1|0|0|1\n220|1|2|2|3\n";
+    "200|1|90|0|3|4|0|3|0\n210|1|5\n220|1|3|3|4\n220|1|2|2|3\n220|1|1|1|2\n220|1|0|0|1\n220|1|2|2|3\n"
+    "200|2|90|0|1|1|0|1|0\n210|2|1\n220|2|0|3|0\n";
 
 class InputReader : public ::testing::Test {
  protected:
@@ -38,7 +40,7 @@ TEST_F(InputReader, FillsMachineAndOrderRecordsStoringIdsPlusOne) {
   first_run = 0;
   ASSERT_EQ(load(kShop), 1);
   EXPECT_EQ(first_run, 1);
-  EXPECT_EQ((Ints{n_of_Machines, n_of_Orders, n_of_SetupTypes}), (Ints{5, 2, 3}));
+  EXPECT_EQ((Ints{n_of_Machines, n_of_Orders, n_of_SetupTypes}), (Ints{5, 3, 3}));
   // 100|0|10|0|3: machine 1, speed 10, steps 1-4, group 10; 100|4|2|3|3: group 4.
   const MACHINE& m1 = Machines[1];
   EXPECT_EQ((Ints{m1.ID, m1.Speed, m1.StartStep, m1.EndStep, m1.MG, Machines[5].MG}), (Ints{1, 10, 1, 4, 10, 4}));
@@ -68,40 +70,33 @@ TEST_F(InputReader, DerivesGroupsRoutesAndJobsOrderByOrder) {
   EXPECT_EQ((Ints{Orders[2].N_Routes, Orders[2].R_feasible[1]}), (Ints{1, 1}));
   // Type 5 needs groups 1 and 2 (route 17) or group 5 (route 18): route 17.
   EXPECT_EQ((Ints{Orders[1].N_Routes, Orders[1].R_feasible[1]}), (Ints{1, 17}));
-  EXPECT_EQ(Exe_O[5], (Ints{1, 1}));
+  EXPECT_EQ(Orders[3].N_Routes, 0);
+  EXPECT_EQ(Orders[3].MG_M[10], (Ints{1, 1}));
+  EXPECT_EQ(Exe_O[5], (Ints{2, 1, 3}));
   EXPECT_EQ(Exe_O[10], (Ints{1, 2}));
 
-  ASSERT_EQ(n_of_Jobs, 5);
-  ASSERT_EQ(Jobs.size(), 6u);
+  ASSERT_EQ(n_of_Jobs, 6);
+  ASSERT_EQ(Jobs.size(), 7u);
   Ints ids, orders, numbers;
-  for (int j = 1; j <= 5; ++j) {
+  for (int j = 1; j <= 6; ++j) {
     ids.push_back(Jobs[j].ID);
     orders.push_back(Jobs[j].Order_ID);
     numbers.push_back(Jobs[j].Number);
   }
-  EXPECT_EQ(ids, (Ints{1, 2, 3, 4, 5}));
-  EXPECT_EQ(orders, (Ints{1, 1, 2, 2, 2}));
-  EXPECT_EQ(numbers, (Ints{1, 2, 1, 2, 3}));
-  EXPECT_EQ((Ints{Orders[1].First_Job, Orders[2].First_Job}), (Ints{1, 3}));
-  ASSERT_EQ(J_A.size(), 6u);
+  EXPECT_EQ(ids, (Ints{1, 2, 3, 4, 5, 6}));
+  EXPECT_EQ(orders, (Ints{1, 1, 2, 2, 2, 3}));
+  EXPECT_EQ(numbers, (Ints{1, 2, 1, 2, 3, 1}));
+  EXPECT_EQ((Ints{Orders[1].First_Job, Orders[2].First_Job, Orders[3].First_Job}), (Ints{1, 3, 6}));
+  ASSERT_EQ(J_A.size(), 7u);
   ASSERT_EQ(M_wload.size(), 6u);
   for (const auto& row : M_wload) EXPECT_EQ(row[0], 0);
   for (const auto& row : J_A) EXPECT_EQ(row[0], 0);
 }
 
-TEST_F(InputReader, OrderWithoutMachinesOfAnyRouteGetsNoRoute) {
-  std::string text = kShop;
-  // Order 0 (steps 1-2) only ever names the group 10 machine.
-  const std::string from = "210|0|2\n220|0|1|1|2\n220|0|0|0|1\n";
-  text.replace(text.find(from), from.size(), "210|0|1\n220|0|0|3|0\n");
-  ASSERT_EQ(load(text), 1);
-  EXPECT_EQ(Orders[1].N_Routes, 0);
-  EXPECT_EQ(Orders[1].MG_M[10], (Ints{1, 1}));
-}
-
 TEST_F(InputReader, ReadingEndsAtSLineAndAtOverlongLineAndSkipsForeignLines) {
-  ASSERT_EQ(load(std::string(kShop) + "s\n200|2|1|1|1|1|0|0|0\n"), 1);
-  EXPECT_EQ((Ints{n_of_Orders, n_of_Jobs}), (Ints{2, 5}));
+  // Read past the "s" line, order 2 would get five jobs.
+  ASSERT_EQ(load(std::string(kShop) + "s\n200|2|1|1|5|1|0|0|0\n"), 1);
+  EXPECT_EQ((Ints{n_of_Orders, n_of_Jobs}), (Ints{3, 6}));
 
   // Empty lines and unknown tags change nothing; an over-long line (125
   // characters) before order 1's last permitted machine stops the reading
@@ -168,7 +163,7 @@ TEST_F(InputReader, RefusedFileLeavesPreviousProblemLoaded) {
   EXPECT_EQ(load("1|2|1|100000\n"), -1);
   EXPECT_EQ(load("1|1|1|8000\n1|10000\n"), -1);  // 10000 matrices of 8001 x 8001
   EXPECT_EQ(load("1|1|1|1\n200|0|9|0|2000000|1|0|0|0\n"), -1);
-  EXPECT_EQ((Ints{n_of_Machines, n_of_Jobs, Machines[1].Speed, first_run}), (Ints{5, 5, 10, 0}));
+  EXPECT_EQ((Ints{n_of_Machines, n_of_Jobs, Machines[1].Speed, first_run}), (Ints{5, 6, 10, 0}));
 }
 
 TEST_F(InputReader, FreeReleasesEverythingAndZeroesCounts) {
