@@ -1,5 +1,7 @@
 #include "engine/tabu_search.h"
 
+#include <algorithm>
+
 #include "engine/random_source.h"
 #include "engine/run_frame.h"
 #include "engine/search_operators.h"
@@ -47,7 +49,7 @@ int run_tabu_search(bool autostop) {
   TabuSearchLoop search(rules, *sample);
   search.start();
 
-  OBJ_history.assign(static_cast<size_t>(maxSTEP) + 1, OBJ_VALUE());
+  OBJ_history.assign(static_cast<size_t>(std::max(maxSTEP, 0)) + 1, OBJ_VALUE());
   show_operator_statistics_start();
   stop_flag = false;
   const std::time_t started = host.current_time();

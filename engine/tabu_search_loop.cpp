@@ -1,5 +1,6 @@
 #include "engine/tabu_search_loop.h"
 
+#include <algorithm>
 #include <string>
 
 #include "engine/run_host.h"
@@ -19,7 +20,8 @@ void TabuSearchLoop::start() {
   evaluate(*best_, best_values_);
   Op_Total.assign(n_of_operators + 1, 0);
   Op_Improve.assign(n_of_operators + 1, 0);
-  improvements_.reserve(static_cast<size_t>(rules_.maxSTEP) + 1);
+  // A step count below 1 runs no step (and must not size a vector from it).
+  improvements_.reserve(static_cast<size_t>(std::max(rules_.maxSTEP, 0)) + 1);
   if (rules_.interactive) show_best(0, step_values_);
 }
 

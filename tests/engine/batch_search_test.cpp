@@ -7,6 +7,7 @@
 #include "engine/random_source.h"
 #include "engine/run_state.h"
 #include "engine/search_parameters.h"
+#include "engine/tabu_list.h"
 #include "problem_io/input_reader.h"
 #include "problem_io/report_lines.h"
 #include "tests/support/solver_run.h"
@@ -96,6 +97,12 @@ TEST_F(BatchRun, CoreStopsAfterMaxImplessIdleStepsCountedFromTheStart) {
   EXPECT_EQ(best_step, 0);
   EXPECT_EQ(elapsed, 40);
   expect_S_consistent(S, "batch core result");
+
+  // A step count below 1 runs no step and leaves the start as the result.
+  const std::uint64_t start = tabu_hash(S);
+  ASSERT_EQ(TS_batch_core(-5, 5, 10, 1, 50, S, elapsed, best_step, best_loop), 1);
+  EXPECT_EQ(host.events, 2);
+  EXPECT_EQ(tabu_hash(S), start);
 }
 
 TEST_F(BatchRun, CoreResultIsNeverWorseThanItsStartAndLeavesItsTimesInJobs) {
