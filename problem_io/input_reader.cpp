@@ -121,6 +121,16 @@ class ProblemBuilder {
     return declared < present ? declared : present;
   }
 
+  // A new item list (entry 0 unused) of the count a 110 or 210 line declares;
+  // the next item line fills item 1. Returns the count held.
+  template <class Item>
+  int declare_items(std::vector<Item>& items, int& next, int item_tag, int id, int declared) {
+    const int count = items_to_hold(item_tag, id, declared);
+    items.assign(static_cast<size_t>(count) + 1, Item());
+    next = 1;
+    return count;
+  }
+
   bool machine_line(const std::vector<int>& v, int n) {
     MACHINE* mc = machine_of(v, n);
     if (!mc) return true;
@@ -133,9 +143,7 @@ class ProblemBuilder {
   bool calendar_declaration(const std::vector<int>& v, int n) {
     MACHINE* mc = machine_of(v, n);
     if (!mc || n < 3) return true;
-    mc->N_Cal = items_to_hold(120, v[2], v[3]);
-    mc->Cal.assign(static_cast<size_t>(mc->N_Cal) + 1, CAL_INTERVAL());
-    cal_next_[m_] = 1;
+    mc->N_Cal = declare_items(mc->Cal, cal_next_[m_], 120, v[2], v[3]);
     return true;
   }
 
@@ -184,9 +192,7 @@ class ProblemBuilder {
   bool step_declaration(const std::vector<int>& v, int n) {
     ORDER* od = order_of(v, n);
     if (!od || n < 3) return true;
-    od->N_Step = items_to_hold(220, v[2], v[3]);
-    od->Steps.assign(static_cast<size_t>(od->N_Step) + 1, ORDER_STEP());
-    step_next_[o_] = 1;
+    od->N_Step = declare_items(od->Steps, step_next_[o_], 220, v[2], v[3]);
     return true;
   }
 
