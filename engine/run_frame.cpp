@@ -10,6 +10,7 @@
 #include "engine/search_parameters.h"
 #include "engine/timing.h"
 #include "problem_io/input_reader.h"
+#include "problem_io/report_lines.h"
 
 void begin_run_windows(RunWindow caller) {
   step_no = 1;
@@ -169,6 +170,30 @@ void close_side_windows() {
   host.close_window(RunWindow::ObjectivePriority);
   host.close_window(RunWindow::Results);
   host.close_window(RunWindow::OperatorPriority);
+}
+
+void write_search_result(RunReport& report, double elapsed, const TabuSearchLoop& search,
+                         const OBJ_VALUE& best_values) {
+  report.line();
+  report.line(elapsed_time_line(elapsed));
+  report.line();
+  report.line("Number of evaluated schedule: " + std::to_string(search.evaluated()));
+  report.line("best step: " + std::to_string(search.best_step()) + "best loop: " + std::to_string(search.best_loop()));
+  report.line();
+  print_obj_values(report.out(), best_values);
+}
+
+void end_search_windows(RunWindow caller, const TabuSearchLoop& search) {
+  RunHost& host = run_host();
+  host.run_progress_clock(false);
+  host.show_window(RunWindow::Progress, false);
+  host.show_window(caller, true);
+  fill_search_charts(search.improvements());
+  OBJ_history.clear();
+  Op_Total.clear();
+  Op_Improve.clear();
+  host.load_results_memo(ResultsMemo::Index, run_report_path());
+  host.show_results_memo(ResultsMemo::Index, true);
 }
 
 void fill_search_charts(const std::vector<int>& improvements) {

@@ -12,6 +12,7 @@
 #include "engine/run_report.h"
 #include "engine/schedule_array.h"
 #include "engine/search_parameters.h"
+#include "engine/tabu_search_loop.h"
 
 // Start of an interactive run: step_no and chart_no back to 1, the Results
 // window's report memo hidden, the progress window shown, the calling window
@@ -74,6 +75,19 @@ void show_operator_statistics_start();
 // Closes the objective-priority, Results and search-operator windows when
 // they are visible, in this order.
 void close_side_windows();
+
+// The closing report lines every interactive search shares: an empty line,
+// the elapsed-time line, an empty line, "Number of evaluated schedule: ",
+// "best step: " S "best loop: " L (no separator), an empty line and
+// print_obj_values of the overall best's values.
+void write_search_result(RunReport& report, double elapsed, const TabuSearchLoop& search,
+                         const OBJ_VALUE& best_values);
+
+// The windows at the end of an interactive search: the progress clock
+// stopped, the progress window hidden and the calling window shown, the
+// Results charts filled from the search, OBJ_history, Op_Total and Op_Improve
+// freed, the report loaded into the Results window's report memo and shown.
+void end_search_windows(RunWindow caller, const TabuSearchLoop& search);
 
 // Results charts of a search: the n_of_Late_Jobs of every new overall best,
 // labelled 1, 2, ...; the five step series from OBJ_history[1..step_no - 1].

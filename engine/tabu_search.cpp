@@ -61,28 +61,13 @@ int run_tabu_search(bool autostop) {
   OBJ_VALUE& final_values = search.sample_values();
   time_and_evaluate(search.best(), final_values);
 
-  report.line();
-  report.line(elapsed_time_line(elapsed_seconds(started, host.current_time())));
-  report.line();
-  report.line("Number of evaluated schedule: " + std::to_string(search.evaluated()));
-  report.line("best step: " + std::to_string(search.best_step()) + "best loop: " + std::to_string(search.best_loop()));
-  report.line();
-  print_obj_values(report.out(), final_values);
+  write_search_result(report, elapsed_seconds(started, host.current_time()), search, final_values);
   report.line();
   report.line();
   report.line(" size of TabuList: " + std::to_string(search.tabu_count()));
   report.finish();
 
-  host.run_progress_clock(false);
-  host.show_window(RunWindow::Progress, false);
-  host.show_window(RunWindow::Scheduler, true);
-  fill_search_charts(search.improvements());
-  OBJ_history.clear();
-  Op_Total.clear();
-  Op_Improve.clear();
-  host.load_results_memo(ResultsMemo::Index, run_report_path());
-  host.show_results_memo(ResultsMemo::Index, true);
-
+  end_search_windows(RunWindow::Scheduler, search);
   rebuild_live_schedule(search.best());
   first_run = 0;
   return 1;
