@@ -71,7 +71,6 @@ TEST(SearchOperators, RemoveShiftsTheRowAndInsertDrawsRouteMachineThenPosition) 
   remove_job(S, j);
   EXPECT_EQ(S.J_A[j][0], 0);
   EXPECT_EQ(sequence_of(S, m), std::vector<int>(before.begin() + 1, before.end()));
-  for (int p = 1; p <= S.M_wload[m][0]; ++p) EXPECT_EQ(S.J_pos[S.M_wload[m][p]][S.M_step[m][p]], p);
 
   // Replay inserts by hand: the route, then per route step the machine and a
   // position among 1..count + 1 (the new last place included).
