@@ -1,5 +1,6 @@
 #include "engine/reschedule_search.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -177,7 +178,7 @@ int TS_S_do_pi_Reschedule(SHOP& released, SHOP& working) {
   rules.idle_steps = -1;  // no automatic stop
   rules.interactive = true;
   RescheduleLoop search(rules, *sample, ref);
-  OBJ_history.assign(static_cast<size_t>(maxSTEP) + 1, OBJ_VALUE());
+  OBJ_history.assign(static_cast<size_t>(std::max(maxSTEP, 0)) + 1, OBJ_VALUE());
   search.start();
 
   show_operator_statistics_start();

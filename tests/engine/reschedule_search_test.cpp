@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
+#include <string>
+#include <vector>
 
 #include "engine/freezing.h"
 #include "engine/live_schedule.h"
@@ -15,40 +16,15 @@
 #include "problem_io/input_reader.h"
 #include "tests/support/generated_problem.h"
 #include "tests/support/random_schedule.h"
-#include "tests/support/recording_host.h"
-#include "tests/support/temp_dir.h"
+#include "tests/support/solver_run.h"
 
 namespace {
 
-// The recorder with the rescheduler window's fields and the results window's
-// initial-data snapshot.
-class ReschedulerHost : public RecordingHost {
- public:
-  std::map<ReschedulerField, int> resch_fields;
-  SHOP* initial_snapshot = nullptr;
-  int rescheduler_field(ReschedulerField f) override {
-    auto it = resch_fields.find(f);
-    return it != resch_fields.end() ? it->second : RunHost::rescheduler_field(f);
-  }
-  void set_initial_data_snapshot(SHOP* s) override { initial_snapshot = s; }
-};
-
-// What follows label on the first line of text that starts with it; "?" when
-// no line does ("" for a line that is exactly label).
-std::string rest_of_line(const std::string& text, const std::string& label) {
-  const std::string t = "\n" + text;
-  const std::size_t at = t.find("\n" + label);
-  if (at == std::string::npos) return "?";
-  const std::size_t from = at + 1 + label.size();
-  return t.substr(from, t.find('\n', from) - from);
-}
-
 // A released schedule of a generated problem, its working copy, and a freeze
 // time at the median start.
-class RescheduleRun : public ::testing::Test {
+class RescheduleRun : public SolverRunTest {
  protected:
   void SetUp() override {
-    set_run_report_folder(dir.path());
     ASSERT_TRUE(load_generated_problem(17, GeneratedSize::Small));
     fill_random_schedule(17);
     last_SCH = std::make_unique<SCH>(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
@@ -70,11 +46,7 @@ class RescheduleRun : public ::testing::Test {
                          {ReschedulerField::TabuSize, 30},
                          {ReschedulerField::FreezeTime, freeze_time}};
   }
-  void TearDown() override {
-    set_run_report_folder("");
-    last_SCH.reset();
-    free_input_data();
-  }
+  void TearDown() override { free_input_data(); }
 
   // "Shop env.": the busiest machine becomes available only 3 time units
   // after its first job was to start; the working state is taken anew.
@@ -94,10 +66,13 @@ class RescheduleRun : public ::testing::Test {
     working->save(n_of_SetupTypes, Orders, Jobs, Machines, last_SCH.get(), &values);
   }
 
-  std::string report() const { return read_file(dir.file("__last_run__.txt")); }
+  // The report has a line that is exactly line.
+  bool has_line(const std::string& line) const {
+    const std::vector<std::string> lines = report_lines();
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+  }
+  std::string report_value(const std::string& label) const { return std::to_string(report_number(label)); }
 
-  TempDir dir;
-  ReschedulerHost host;
   SHOP released;
   std::unique_ptr<SHOP> working;
   int freeze_time = 0, last_start = 0, changed_machine = 0, changed_start = 0;
@@ -118,19 +93,17 @@ TEST_F(RescheduleRun, BothTypesKeepTheFrozenPartWithTheirReferenceTimes) {
     SCOPED_TRACE(type);
     host.resch_fields[ReschedulerField::Type] = type;
     ASSERT_EQ(TS_S_do_pi_Reschedule(released, *working), 1);
-    const std::string r = report();
-    EXPECT_EQ(r.substr(0, r.find('\n')), " Tabu Search with _S class and do_pi");
-    EXPECT_EQ(rest_of_line(r, "Input file :"), input_file_name);
-    EXPECT_EQ(rest_of_line(r, "Initialize with the actual schedule for rescheduling!"), "");
-    EXPECT_EQ(rest_of_line(r, type == 0 ? "Type: First freeze released schedule then modify environment."
-                                        : "Type: First modify environment then freeze released schedule."),
-              "");
-    EXPECT_EQ(r.substr(r.size() - 13), "\nEnd of file.");
+    const std::vector<std::string> lines = report_lines();
+    EXPECT_EQ(lines.front(), " Tabu Search with _S class and do_pi");
+    EXPECT_EQ(lines.back(), "End of file.");
+    EXPECT_TRUE(has_line("Input file :" + input_file_name));
+    EXPECT_TRUE(has_line("Initialize with the actual schedule for rescheduling!"));
+    EXPECT_TRUE(has_line(type == 0 ? "Type: First freeze released schedule then modify environment."
+                                   : "Type: First modify environment then freeze released schedule."));
     // The progress window's last deviation figures are the best schedule's.
-    EXPECT_EQ(rest_of_line(r, " num. of new late jobs: "), host.labels[ProgressLabel::LateJobsNew]);
-    EXPECT_EQ(rest_of_line(r, " num. of orders with late deviation: "), host.labels[ProgressLabel::LateOrdersDev]);
-    EXPECT_EQ(rest_of_line(r, " num. of machines with setup number deviation: "),
-              host.labels[ProgressLabel::SetupsDev]);
+    EXPECT_EQ(report_value(" num. of new late jobs: "), host.labels[ProgressLabel::LateJobsNew]);
+    EXPECT_EQ(report_value(" num. of orders with late deviation: "), host.labels[ProgressLabel::LateOrdersDev]);
+    EXPECT_EQ(report_value(" num. of machines with setup number deviation: "), host.labels[ProgressLabel::SetupsDev]);
 
     // Frozen machine heads never change; the report tells whether every
     // frozen job step kept its place too (a step behind a later step whose
@@ -138,7 +111,7 @@ TEST_F(RescheduleRun, BothTypesKeepTheFrozenPartWithTheirReferenceTimes) {
     // may be pushed back).
     const _S live(*last_SCH), plan(*released.schedule);
     const bool kept = compare_S_sequences(live, plan, Jobs, Machines) == 1;
-    EXPECT_EQ(rest_of_line(r, kept ? "Freeze interval OK!" : "Freeze interval Modified!"), "");
+    EXPECT_TRUE(has_line(kept ? "Freeze interval OK!" : "Freeze interval Modified!"));
     int frozen = 0, open = 0;
     for (int m = 1; m <= n_of_Machines; ++m) {
       const int z = Machines[m].N_Frozen;
@@ -169,10 +142,15 @@ TEST_F(RescheduleRun, BothTypesKeepTheFrozenPartWithTheirReferenceTimes) {
   }
 }
 
+// Also with a step count below 1, which runs no step.
 TEST_F(RescheduleRun, FreezeTimeAfterEveryStartKeepsTheReleasedSchedule) {
   host.resch_fields[ReschedulerField::FreezeTime] = last_start;
+  host.resch_fields[ReschedulerField::Steps] = -5;
   ASSERT_EQ(TS_S_do_pi_Reschedule(released, *working), 1);
-  EXPECT_EQ(rest_of_line(report(), "Freeze interval OK!"), "");
+  EXPECT_EQ(last_SCH->equal(*released.schedule), 1);
+  host.resch_fields[ReschedulerField::Steps] = 6;
+  ASSERT_EQ(TS_S_do_pi_Reschedule(released, *working), 1);
+  EXPECT_TRUE(has_line("Freeze interval OK!"));
   EXPECT_EQ(last_SCH->equal(*released.schedule), 1);
   _S live(*last_SCH);
   for (int m = 1; m <= n_of_Machines; ++m) {

@@ -43,6 +43,11 @@ int RecordingHost::scheduler_field(SchedulerField f) {
   return it != fields.end() ? it->second : RunHost::scheduler_field(f);
 }
 
+int RecordingHost::rescheduler_field(ReschedulerField f) {
+  auto it = resch_fields.find(f);
+  return it != resch_fields.end() ? it->second : RunHost::rescheduler_field(f);
+}
+
 void RecordingHost::close_window(RunWindow w) {
   closed.push_back(w);
   visible[w] = false;

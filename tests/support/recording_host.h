@@ -1,6 +1,6 @@
 #pragma once
 // A RunHost for tests: it installs itself for its lifetime, answers every
-// question from a script, reads the scheduler window's fields from a table,
+// question from a script, reads the scheduler and rescheduler windows' fields from tables,
 // runs a scripted clock, and keeps what a run showed: messages, questions,
 // labels, windows, memos (with the text of the file each load read), series
 // and operator statistics.
@@ -34,6 +34,7 @@ class RecordingHost : public RunHost {
   std::deque<bool> answers;
   // Field values; a field not set here gives the window's default.
   std::map<SchedulerField, int> fields;
+  std::map<ReschedulerField, int> resch_fields;
   // The clock; tests move it (for example from on_process_events).
   std::time_t clock = 1700000000;
   // Runs inside every process_events call, after the count went up: a test
@@ -58,6 +59,7 @@ class RecordingHost : public RunHost {
   std::map<ResultSeries, std::vector<SeriesPoint>> series;
   std::map<std::pair<OperatorColumn, int>, int> operator_stats;
   int perf_test_unchecked = 0;
+  SHOP* initial_snapshot = nullptr;  // the results window's initial-data snapshot
 
   // Every label set of one label, in order.
   std::vector<std::string> label_history(ProgressLabel l) const;
@@ -69,6 +71,8 @@ class RecordingHost : public RunHost {
   bool ask_yes_no(const std::string& text) override;
   std::time_t current_time() override { return clock; }
   int scheduler_field(SchedulerField f) override;
+  int rescheduler_field(ReschedulerField f) override;
+  void set_initial_data_snapshot(SHOP* s) override { initial_snapshot = s; }
   void show_window(RunWindow w, bool v) override { visible[w] = v; }
   void close_window(RunWindow w) override;
   void set_progress_label(ProgressLabel l, const std::string& text) override;
