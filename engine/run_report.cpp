@@ -38,26 +38,36 @@ void RunReport::finish() {
   out_.close();
 }
 
+namespace {
+// Whole minutes and the remaining whole seconds of e.
+void split_minutes(double e, long& m, long& sec) {
+  m = static_cast<long>(e / 60);
+  sec = static_cast<long>(e - 60.0 * m);
+}
+}  // namespace
+
 std::string elapsed_time_line(double e) {
   std::ostringstream s;
+  s << " Elapsed time: ";
   if (e < 60) {
-    s << " Elapsed time: " << e << " (sec)";
+    s << e << " (sec)";
   } else {
-    const long m = static_cast<long>(e / 60);
-    const long sec = static_cast<long>(e - 60.0 * m);
-    s << " Elapsed time: " << m << " (min) and " << sec << " (sec)";
+    long m, sec;
+    split_minutes(e, m, sec);
+    s << m << " (min) and " << sec << " (sec)";
   }
   return s.str();
 }
 
 std::string run_time_column(double e) {
   std::ostringstream s;
+  s << '\t';
   if (e < 60) {
-    s << '\t' << e << 's';
+    s << e << 's';
   } else {
-    const long m = static_cast<long>(e / 60);
-    const long sec = static_cast<long>(e - 60.0 * m);
-    s << '\t' << m << "min " << sec << 's';
+    long m, sec;
+    split_minutes(e, m, sec);
+    s << m << "min " << sec << 's';
   }
   return s.str();
 }

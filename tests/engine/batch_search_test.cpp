@@ -18,9 +18,7 @@ namespace {
 class BatchRun : public SolverRunTest {
  protected:
   void SetUp() override {
-    build_varied_shop(11, 8);
-    input_file_name = "varied.sif";
-    first_run = 1;
+    load_varied_shop(11);
     set_fields(30, 8, 25, 4, 3);
   }
   static std::string row_of(_S& S) {

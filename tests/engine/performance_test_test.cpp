@@ -4,18 +4,14 @@
 
 #include "engine/live_schedule.h"
 #include "engine/run_state.h"
-#include "problem_io/input_reader.h"
 #include "tests/support/solver_run.h"
-#include "tests/support/varied_shop.h"
 
 namespace {
 
 class PerformanceTestRun : public SolverRunTest {
  protected:
   void SetUp() override {
-    build_varied_shop(5, 8);
-    input_file_name = "varied.sif";
-    first_run = 1;
+    load_varied_shop(5);
     set_fields(10, 5, 20, 3, 2);
   }
   void run(int iterations) {

@@ -18,9 +18,7 @@ namespace {
 class TabuSearchRun : public SolverRunTest {
  protected:
   void SetUp() override {
-    build_varied_shop(7, 8);
-    input_file_name = "varied.sif";
-    first_run = 1;
+    load_varied_shop(7);
     set_fields(12, 6, 20);
   }
   int stat(OperatorColumn c, int op) { return host.operator_stats[{c, op}]; }

@@ -7,6 +7,7 @@
 #include "engine/run_report.h"
 #include "engine/run_state.h"
 #include "engine/timing.h"
+#include "problem_io/input_reader.h"
 #include "tests/support/varied_shop.h"
 
 SolverRunTest::SolverRunTest() {
@@ -22,6 +23,12 @@ SolverRunTest::~SolverRunTest() {
   set_run_report_folder("");
   last_SCH.reset();
   stop_flag = false;
+}
+
+void SolverRunTest::load_varied_shop(std::uint32_t seed) {
+  build_varied_shop(seed, 8);
+  input_file_name = "varied.sif";
+  first_run = 1;
 }
 
 void SolverRunTest::set_fields(int steps, int loops, int tabu_size, int improvement_less, int min_loop) {

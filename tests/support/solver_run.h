@@ -5,6 +5,7 @@
 // schedule and the stop request are put back after the test.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,9 @@ class SolverRunTest : public ::testing::Test {
   SolverRunTest();
   ~SolverRunTest() override;
 
+  // The varied shop of eight orders drawn with seed, loaded as after an input
+  // load of "varied.sif" (first_run = 1).
+  static void load_varied_shop(std::uint32_t seed);
   // The scheduler window's fields for the next run.
   void set_fields(int steps, int loops, int tabu_size, int improvement_less = 20, int min_loop = 10);
 
