@@ -86,8 +86,10 @@ void expect_S_consistent(const _S& S, const char* where, bool any_machine) {
       ++placed[m];
     }
   }
-  for (int m = 1; m <= S.n_of_Machines; ++m)
+  for (int m = 1; m <= S.n_of_Machines; ++m) {
     EXPECT_EQ(S.M_wload[m][0], placed[m]) << where << ": count of machine " << m;
+    EXPECT_LE(S.M_wload[m][0], S.n_of_Jobs) << where << ": row of machine " << m << " overflows";
+  }
 }
 
 _S random_start_S(std::uint32_t seed) {
