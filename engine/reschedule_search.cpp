@@ -169,14 +169,13 @@ int TS_S_do_pi_Reschedule(SHOP& released, SHOP& working) {
   print_obj_values(report.out(), initial_values);
   report.line();
 
+  // The loop's defaults are TS_S_do_pi's rules: an early end of a step from
+  // step 2 on, the overall best replaced by a step's best that is not worse,
+  // no automatic stop, the progress window and the stop question.
   TabuRules rules;
   rules.maxSTEP = maxSTEP;
   rules.loops = &maxLOOP;
   rules.tabu_size = &maxTABU;
-  rules.early_end_from = 2;
-  rules.replace_on_equal = true;
-  rules.idle_steps = -1;  // no automatic stop
-  rules.interactive = true;
   RescheduleLoop search(rules, *sample, ref);
   OBJ_history.assign(static_cast<size_t>(std::max(maxSTEP, 0)) + 1, OBJ_VALUE());
   search.start();
@@ -192,13 +191,7 @@ int TS_S_do_pi_Reschedule(SHOP& released, SHOP& working) {
   OBJ_VALUE& final_values = search.sample_values();
   evaluate_resch(search.best(), final_values, ref);
 
-  report.line();
-  report.line(elapsed_time_line(elapsed_seconds(started, host.current_time())));
-  report.line();
-  report.line("Number of evaluated schedule: " + std::to_string(search.evaluated()));
-  report.line("best step: " + std::to_string(search.best_step()) + "best loop: " + std::to_string(search.best_loop()));
-  report.line();
-  print_obj_values(report.out(), final_values);
+  write_search_result(report, elapsed_seconds(started, host.current_time()), search, final_values);
   report.line();
   print_resch_dev(report.out(), final_values);
   report.line();
@@ -209,17 +202,8 @@ int TS_S_do_pi_Reschedule(SHOP& released, SHOP& working) {
                                                                                : "Freeze interval Modified!");
   report.finish();
 
-  host.run_progress_clock(false);
   host.show_progress_group(ProgressGroup::Rescheduling, false);
-  host.show_window(RunWindow::Progress, false);
-  host.show_window(RunWindow::Rescheduler, true);
-  fill_search_charts(search.improvements());
-  OBJ_history.clear();
-  Op_Total.clear();
-  Op_Improve.clear();
-  host.load_results_memo(ResultsMemo::Index, run_report_path());
-  host.show_results_memo(ResultsMemo::Index, true);
-
+  end_search_windows(RunWindow::Rescheduler, search);
   rebuild_live_schedule(search.best(), ref_S.get(), t);
   host.set_initial_data_snapshot(&reference);
   first_run = 0;
