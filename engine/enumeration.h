@@ -4,7 +4,9 @@
 // and machines of every job, and for each such assignment every order of the
 // jobs on every machine. The best schedule under the objective comparison
 // becomes the live schedule; the run report counts the schedules evaluated and
-// those as good as the best.
+// those as good as the best. The starting schedule (random on a first run,
+// else the live one on request) competes too, but the report names it in no
+// line of its own.
 //
 // Counters of permutations and combinations are 64-bit: 13 jobs on one
 // machine already give more orders (13!) than an int holds, and the 20-job
