@@ -37,7 +37,8 @@
 
 namespace {
 
-// Samples per step of the step loop, as a planner's default run draws them.
+// Samples per step of the step loop (the window's default is 100; half keeps a
+// step of the largest problem short enough to time several).
 constexpr int kLoops = 50;
 // Untimed steps before the step loop is measured: the tabu list is full
 // after 150 samples, its ring of 256 slots has every slot's rows after 256.
@@ -102,7 +103,8 @@ class StepTimer : public RunHost {
   void process_events() override {
     if (++step_ <= kWarmUpSteps) return;
     state_.KeepRunning();
-    // Read after the benchmark's own start, which allocates.
+    // Counted from after the benchmark's own start of timing and up to before
+    // its end (both allocate), so that only the loop's allocations count.
     if (step_ == kWarmUpSteps + 1) {
       allocations_at_start_ = heap_allocations();
       evaluated_at_start_ = loop_.evaluated();
