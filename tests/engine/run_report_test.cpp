@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/random_source.h"
-#include "tests/support/recording_host.h"
 #include "tests/support/temp_dir.h"
 
 TEST(RunReport, RewritesTheFileAndEndsWithoutALineEnd) {
@@ -30,13 +28,4 @@ TEST(RunReport, TimeFormsSwitchAtOneMinute) {
   const std::string t = clock_text(1700000000);
   ASSERT_EQ(t.size(), 8u);
   EXPECT_EQ(t.substr(2, 1) + t.substr(5, 1), "::");
-}
-
-TEST(RunReport, SeedingFromTheTimeFollowsTheHostClock) {
-  RecordingHost host;
-  host.clock = 12345;
-  seed_random_from_time();
-  const long a = rand_long();
-  seed_random(12345);
-  EXPECT_EQ(rand_long(), a);
 }
