@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "engine/schedule_array.h"
@@ -111,6 +112,7 @@ TEST_F(ScheduleFile, BadContentIsRefusedAndTheTargetKept) {
   const std::string good = read_file(dir.file("good.sch"));
   const std::string body = good.substr(good.find('\n') + 1);
   const std::string nM = std::to_string(n_of_Machines), nJ = std::to_string(n_of_Jobs);
+  const std::string header = "1|" + nM + "|" + nJ + "|" + std::to_string(n_of_Orders) + "\n";
   auto replaced = [&](const std::string& from, const std::string& to) {
     std::string t = good;
     const std::size_t at = t.find("\n" + from);
@@ -119,6 +121,12 @@ TEST_F(ScheduleFile, BadContentIsRefusedAndTheTargetKept) {
   };
   const std::string job1 = "4|1|" + std::to_string(sch.Route[1]);
   const std::string mach1 = "2|1|";
+  const ORDER& o1 = Orders[Jobs[1].Order_ID];
+  int closed = 1;  // a route job 1's order cannot take
+  while (std::count(o1.R_feasible + 1, o1.R_feasible + o1.N_Routes + 1, closed) > 0) ++closed;
+  std::string other_group = good;  // job 1's first machine: one of another group (one machine per group)
+  const std::size_t at = good.find("\n" + job1 + "|") + job1.size() + 2, len = good.find_first_of("|\n", at) - at;
+  other_group.replace(at, len, std::to_string(std::stoi(good.substr(at, len)) % n_of_Machines + 1));
   std::string without_last_machine = good;  // its tag-2 and tag-3 lines gone
   const std::size_t last_m = good.find("\n2|" + nM + "|");
   without_last_machine.erase(last_m, good.find("\n4|1|") - last_m);
@@ -129,12 +137,14 @@ TEST_F(ScheduleFile, BadContentIsRefusedAndTheTargetKept) {
       {"job 0", good + "4|0|0\n"},
       {"route 27", replaced(job1, "4|1|27")},
       {"route step without a machine", replaced(job1, job1)},
+      {"route the order cannot take", replaced(job1, "4|1|" + std::to_string(closed) + "|1|1|1|1")},
+      {"machine of another group", other_group},
       {"route step on machine above nM", replaced(job1, job1 + "|" + std::to_string(n_of_Machines + 1))},
       {"job on a machine that holds none of its steps", replaced(job1, "4|1|0")},
       {"missing job line", replaced(job1, "")},
       {"missing machine line", without_last_machine},
       {"more sequence lines than the count", replaced(mach1, "2|1|0\n3|1")},
-      {"sequence line before any machine line", "1|" + nM + "|" + nJ + "|" + std::to_string(n_of_Orders) + "\n3|1\n" + body},
+      {"sequence line before any machine line", header + "3|1\n" + body},
       {"counts of another problem", "1|" + nM + "|" + std::to_string(n_of_Jobs + 1) + "|1\n" + body},
       {"no header", body},
       {"number beyond 32 bits", replaced(job1, "4|1|99999999999")},
