@@ -115,19 +115,28 @@ void calc_S_obj_values(const _S& S, OBJ_VALUE& values, std::vector<ORDER>& Order
     if (n == 0 || !job_in_tables(j, Orders, Jobs)) continue;  // route 0: not scheduled
     int Sj = 0;
     int Cj = -1;
-    for (int k = 1; k <= n; ++k) {
-      const int m = S.J_A[j][k];
-      const int p = S.J_pos[j][k];
-      const OP_TIME& r = (m >= 0 && m <= S.n_of_Machines) ? S.Times[m][p] : S.Times[0][0];
-      if (k == 1 || r.StartT < Sj) Sj = r.StartT;
-      if (k == n) Cj = r.EndT;
+    if (const TimedJobs::Job* t = S.Timed.through(j, n)) {
+      Sj = t->StartT;
+      Cj = t->EndT;
+    } else {
+      for (int k = 1; k <= n; ++k) {
+        const int m = S.J_A[j][k];
+        const int p = S.J_pos[j][k];
+        const OP_TIME& r = (m >= 0 && m <= S.n_of_Machines) ? S.Times[m][p] : S.Times[0][0];
+        if (k == 1 || r.StartT < Sj) Sj = r.StartT;
+        if (k == n) Cj = r.EndT;
+      }
     }
     e.add_job(j, Cj, Sj, Orders, Jobs);
   }
   std::int64_t setups = 0;
-  for (int m = 1; m <= S.n_of_Machines; ++m) {
-    const OP_TIME* row = S.Times[m];
-    for (int p = 1, n = S.M_wload[m][0]; p <= n; ++p) setups += row[p].Setup == 1;
+  if (S.Timed.setups_pass == S.Timed.pass) {
+    setups = S.Timed.setups;
+  } else {
+    for (int m = 1; m <= S.n_of_Machines; ++m) {
+      const OP_TIME* row = S.Times[m];
+      for (int p = 1, n = S.M_wload[m][0]; p <= n; ++p) setups += row[p].Setup == 1;
+    }
   }
   e.v[4] = setups;
   for (int i = 0; i < 9; ++i) values.criterion(i) = e.v[i];
@@ -138,7 +147,14 @@ void calc_sch_obj_values(const SCH& sch, OBJ_VALUE& values, std::vector<ORDER>& 
   Evaluation e;
   if (sch.has_tables()) {
     std::int64_t setups = 0;
+    constexpr int kAhead = 16;  // the job lists lie anywhere in the pool: ask early
     for (int j = 1; j <= sch.n_of_Jobs; ++j) {
+      if (j + kAhead <= sch.n_of_Jobs) {
+        const int ahead_head = sch.Job_Head[j + kAhead];
+        const int ahead_tail = sch.Job_Tail[j + kAhead];
+        if (ahead_head != NO_TASK) __builtin_prefetch(&sch.task(ahead_head));
+        if (ahead_tail != NO_TASK) __builtin_prefetch(&sch.task(ahead_tail));
+      }
       const int head = sch.Job_Head[j];
       if (head == NO_TASK || !job_in_tables(j, Orders, Jobs)) continue;
       int Sj = sch.task(head).StartT;

@@ -20,6 +20,9 @@ void _S::alloc_tables(int nO, int nJ, int nM) {
   M_wload.alloc(rows, width);
   M_step.alloc(rows, width);
   Times.alloc(rows, width);
+  Timed.jobs.assign(static_cast<std::size_t>(width), TimedJobs::Job{0, 0, 0, 0});
+  Timed.pass = 1;
+  Timed.setups_pass = 0;
   // Position 0 of every machine and the whole of row 0 are never timed; they
   // read as "not computed" so that an unindexed route step never reads garbage.
   const OP_TIME not_computed = {0, -1, -1, -1, -1, -1, -1};
@@ -96,6 +99,8 @@ _S& _S::operator=(_S&& other) noexcept {
   M_wload = std::move(other.M_wload);
   M_step = std::move(other.M_step);
   Times = std::move(other.Times);
+  Timed = std::move(other.Timed);
+  other.Timed = TimedJobs();
   other.n_of_Orders = other.n_of_Jobs = other.n_of_Machines = 0;
   other.J_A.clear();
   other.J_pos.clear();
@@ -108,6 +113,7 @@ void _S::assign(const _S& other) {
       M_wload.rows() != other.M_wload.rows())
     alloc_tables(other.n_of_Orders, other.n_of_Jobs, other.n_of_Machines);
   n_of_Orders = other.n_of_Orders;
+  ++Timed.pass;  // the sequences change; what the last pass learnt no longer holds
   for (int m = 1; m <= n_of_Machines; ++m) {
     const std::size_t used = static_cast<std::size_t>(other.M_wload[m][0]) + 1;
     std::memcpy(M_wload[m], other.M_wload[m], used * sizeof(int));

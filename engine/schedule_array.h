@@ -30,6 +30,29 @@ struct OP_TIME {
 
 class SCH;
 
+// What a timing pass learns about each job while it walks the machines, so
+// that a later route step and the evaluation find the job's times in one small
+// table instead of in the timing row of another machine. Valid only for the
+// pass that wrote it and only while the job's route steps were met in order
+// 1, 2, ..; otherwise the readers go back to the timing rows.
+struct TimedJobs {
+  struct Job {
+    int StartT;     // smallest StartT of the route steps timed so far
+    int EndT;       // EndT of route step Step
+    int Step;       // last route step timed; -1 when met out of order
+    unsigned Pass;  // the pass that wrote this entry
+  };
+  std::vector<Job> jobs;  // J + 1
+  unsigned pass = 1;      // the latest pass, or a copy or assignment since
+  unsigned setups_pass = 0;
+  int setups = 0;         // positions with Setup 1, as of setups_pass
+  // The entry of job j when route steps 1..k were timed in order by the latest pass.
+  const Job* through(int j, int k) const {
+    const Job& e = jobs[static_cast<std::size_t>(j)];
+    return (e.Pass == pass && e.Step == k) ? &e : nullptr;
+  }
+};
+
 class _S {
  public:
   int n_of_Orders = 0;
@@ -45,6 +68,8 @@ class _S {
   RowTable<int> M_step;
   // M + 1 rows of J + 1 timing records; Times[m][p] times position p of machine m.
   RowTable<OP_TIME> Times;
+  // Filled by the timing pass beside Times; never copied.
+  TimedJobs Timed;
 
   _S() = default;
   // Empty schedule: every count and route 0, timing rows without values.

@@ -149,8 +149,8 @@ bool in_range(int id, std::size_t table_size) { return id >= 1 && static_cast<st
 constexpr int kAhead = 6;
 constexpr int kNear = 3;
 
-// Walks one machine's sequence of an _S. The previous route step is found
-// through J_A and J_pos.
+// Walks one machine's sequence of an _S. The previous route step is the one
+// the pass noted for the job (TimedJobs), or else found through J_A and J_pos.
 class ArrayPositions {
  public:
   ArrayPositions(_S& S, int m)
@@ -162,12 +162,38 @@ class ArrayPositions {
   int job() const { return seq_[p_]; }
   int n_jobs() const { return S_.n_of_Jobs; }
   OP_TIME& record() { return row_[p_]; }
-  bool first_step(int j) const { return S_.J_A[j][1] == m_; }
+  // Route step 1 stands where J_A puts it. A position indexed to step k > 1
+  // whose job had steps 1..k-1 timed in order elsewhere cannot hold step 1 too.
+  bool first_step(int j) const {
+    const int k = steps_[p_];
+    if (k == 1) return true;
+    if (k > 1 && S_.Timed.through(j, k - 1)) return false;
+    return S_.J_A[j][1] == m_;
+  }
   int prev_step_end(int j) const {
     const int k = steps_[p_];
     if (k <= 1) return 0;
+    if (const TimedJobs::Job* e = S_.Timed.through(j, k - 1)) return e->EndT;
     const int pm = S_.J_A[j][k - 1];
     return (pm >= 0 && pm <= S_.n_of_Machines) ? S_.Times[pm][S_.J_pos[j][k - 1]].EndT : 0;
+  }
+  // Notes the times of the position just timed for the job's later steps and
+  // the evaluation.
+  void note(int j, const OP_TIME& r) {
+    TimedJobs& t = S_.Timed;
+    TimedJobs::Job& e = t.jobs[static_cast<std::size_t>(j)];
+    const int k = steps_[p_];
+    if (k == 1) {
+      e = {r.StartT, r.EndT, 1, t.pass};
+    } else if (k > 1 && e.Pass == t.pass && e.Step == k - 1) {
+      e.StartT = std::min(e.StartT, r.StartT);
+      e.EndT = r.EndT;
+      e.Step = k;
+    } else {
+      e.Step = -1;
+      e.Pass = t.pass;
+    }
+    t.setups += r.Setup == 1;
   }
   // The records of a job a few positions ahead lie anywhere in the tables;
   // asking for them early keeps the pass linear in the schedule on problems
@@ -177,8 +203,7 @@ class ArrayPositions {
       const int ahead = seq_[p_ + kAhead];
       if (ahead >= 1 && ahead <= S_.n_of_Jobs) {
         __builtin_prefetch(&Jobs[static_cast<std::size_t>(ahead)]);
-        __builtin_prefetch(&S_.J_A[static_cast<std::size_t>(ahead)]);
-        __builtin_prefetch(&S_.J_pos[static_cast<std::size_t>(ahead)]);
+        __builtin_prefetch(&S_.Timed.jobs[static_cast<std::size_t>(ahead)]);
       }
     }
     if (p_ + kNear <= n_) {
@@ -186,11 +211,6 @@ class ArrayPositions {
       if (near >= 1 && near <= S_.n_of_Jobs && in_range(near, Jobs.size())) {
         const int o = Jobs[static_cast<std::size_t>(near)].Order_ID;
         if (in_range(o, Orders.size())) __builtin_prefetch(&Orders[static_cast<std::size_t>(o)]);
-        const int k = steps_[p_ + kNear];
-        if (k > 1) {
-          const int pm = S_.J_A[near][k - 1];
-          if (pm >= 0 && pm <= S_.n_of_Machines) __builtin_prefetch(&S_.Times[pm][S_.J_pos[near][k - 1]]);
-        }
       }
     }
   }
@@ -227,6 +247,7 @@ class LinkedPositions {
     return prev != NO_TASK ? sch_.task(prev).EndT : 0;
   }
   void prefetch(const std::vector<ORDER>&, const std::vector<JOB>&) const {}
+  void note(int, const TASK&) {}
 
  private:
   SCH& sch_;
@@ -270,6 +291,7 @@ void time_pass(Schedule& sched, const std::vector<std::vector<int>>& MG_M_ex, co
           c.prev_step_end = c.first_step ? 0 : pos.prev_step_end(j);
           time_position<Resch>(r, mc, od, c, bound, cursor);
         }
+        pos.note(j, r);
         c.prev_end = r.EndT;
         c.prev_type = od.SetupType;
       }
@@ -281,7 +303,10 @@ template <bool Resch>
 void time_S(_S& S, const std::vector<std::vector<int>>& MG_M_ex, const std::vector<ORDER>& Orders,
             const std::vector<JOB>& Jobs, const std::vector<MACHINE>& Machines, const _S* reference, int bound) {
   if (S.n_of_Machines <= 0 || S.M_wload.empty()) return;
+  ++S.Timed.pass;
+  S.Timed.setups = 0;
   time_pass<ArrayPositions, Resch>(S, MG_M_ex, Orders, Jobs, Machines, reference, bound);
+  S.Timed.setups_pass = S.Timed.pass;
 }
 
 template <bool Resch>

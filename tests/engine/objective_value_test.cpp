@@ -79,6 +79,26 @@ TEST(Evaluation, JobsWithoutARouteAreNotScheduled) {
   EXPECT_EQ(e.from_sch.n_of_Late_Jobs, 1);
 }
 
+TEST(Evaluation, RouteStepLeftOffItsMachineCountsLateAndEarlyAfterEveryRetiming) {
+  load_one_machine({{2, 10, 100}});
+  _S S(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
+  OBJ_VALUE v;
+  calc_S_times(S);
+  calc_S_obj_values(S, v);
+  ASSERT_EQ(v.n_of_Late_Jobs, 0);
+  // Job 2 keeps its route but leaves the machine; what the last timing knew
+  // of it must not stand in for its missing step.
+  S.M_wload[1][0] = 1;
+  S.build_indexes();
+  calc_S_times(S);
+  calc_S_obj_values(S, v);
+  EXPECT_EQ(v.n_of_Late_Jobs, 1);
+  EXPECT_EQ(v.n_of_Early_Starting_Jobs, 1);
+  EXPECT_EQ(v.Completion_Time, 10);
+  EXPECT_EQ(Jobs[2].EndT, -1);
+  EXPECT_EQ(v.n_of_Setup, 1);
+}
+
 TEST(Evaluation, TardinessSumsBeyondThirtyTwoBits) {
   // 3,000 jobs of 1,000 units due at 0: the sum is 1000 * 3000 * 3001 / 2.
   load_one_machine({{3000, 1000, 0}});
