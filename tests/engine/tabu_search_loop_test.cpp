@@ -23,9 +23,11 @@ class ScriptedLoop : public TabuSearchLoop {
     for (int i = 1; i <= p[0]; ++i) p.push_back(i);
   }
   int evaluations = 0;
+  std::vector<std::vector<int>> seen;  // machine 1 of every sample before its move
 
  protected:
   bool move(int, _S& sample) override {
+    seen.emplace_back(sample.M_wload[1], sample.M_wload[1] + sample.M_wload[1][0] + 1);
     next_perm(perm_[1]);
     apply_machine_perm(sample, perm_, 1, base_.M_wload, base_.M_step);
     return true;
@@ -87,4 +89,16 @@ TEST_F(TabuSearchLoopRules, AStepEndsEarlyOnlyFromItsFirstAllowedStep) {
   from_one.run();
   EXPECT_EQ(from_one.evaluated(), 1 + 2 + 2);
   EXPECT_EQ(from_one.best_values().n_of_Late_Jobs, 60);
+}
+
+TEST_F(TabuSearchLoopRules, TheSearchMovesToAWorseStepBestButKeepsTheOverallBest) {
+  loops_ = 1;  // one sample per step, worse than the start
+  ScriptedLoop search(rules_for(2, &loops_, &tabu_, 2, true, -1), *start_, {100, 100, 120, 130});
+  search.start();
+  search.run();
+  ASSERT_EQ(search.seen.size(), 2u);
+  EXPECT_NE(search.seen[1], search.seen[0]);  // step 2 samples from step 1's best
+  EXPECT_EQ(search.best_step(), 0);
+  EXPECT_EQ(search.best_values().n_of_Late_Jobs, 100);
+  EXPECT_EQ(search.step_best_values().n_of_Late_Jobs, 130);
 }
