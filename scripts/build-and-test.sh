@@ -12,6 +12,12 @@ cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build/test -j "$jobs"
 ctest --test-dir build/test --output-on-failure -j "$jobs"
 
+# The benchmark programs are run by hand for their figures; here each runs once,
+# briefly, so that a benchmark that no longer works is seen at once.
+for bench in build/test/*_bench; do
+  "$bench" --benchmark_min_time=0.01 --benchmark_repetitions=1 > /dev/null
+done
+
 cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVO_CORE_ONLY=ON -DTAVO_SANITIZE=ON
 cmake --build build/sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
