@@ -1,14 +1,33 @@
 #include "problem_io/replacing_file.h"
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <random>
 #include <system_error>
 
 namespace fs = std::filesystem;
 
-ReplacingFile::ReplacingFile(std::string target) : target_(std::move(target)) {
-  std::random_device rd;
+namespace {
+// The file a save really replaces: a link is followed, so the planner's link
+// keeps pointing at the new content instead of being replaced by a file.
+std::string real_target(const std::string& target) {
   std::error_code ec;
+  if (!fs::is_symlink(fs::symlink_status(target, ec))) return target;
+  const fs::path resolved = fs::weakly_canonical(target, ec);
+  return ec ? target : resolved.string();
+}
+}  // namespace
+
+ReplacingFile::ReplacingFile(std::string target) : target_(real_target(target)) {
+  std::error_code ec;
+  // A file marked read-only, or one this user may not write, stays as it is.
+  const fs::file_status old = fs::status(target_, ec);
+  if (!ec && fs::exists(old) &&
+      ((old.permissions() & fs::perms::owner_write) == fs::perms::none || ::access(target_.c_str(), W_OK) != 0))
+    return;
+  ec.clear();
+  std::random_device rd;
   for (int attempt = 0; attempt < 16 && !out_.is_open(); ++attempt) {
     const std::string candidate = target_ + ".~" + std::to_string(rd()) + ".tmp";
     if (fs::exists(candidate, ec)) continue;  // never write into someone else's file
@@ -32,6 +51,10 @@ bool ReplacingFile::commit() {
   ok = ok && !out_.fail();
   std::error_code ec;
   if (ok) {
+    // The new content keeps the permissions of the file it replaces.
+    const fs::file_status old = fs::status(target_, ec);
+    if (!ec && fs::exists(old)) fs::permissions(temp_, old.permissions(), ec);
+    ec.clear();
     fs::rename(temp_, target_, ec);
     ok = !ec;
   }
