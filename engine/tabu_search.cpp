@@ -38,14 +38,12 @@ int run_tabu_search(bool autostop) {
   print_obj_values(report.out(), start_values);
   report.line();
 
-  TabuRules rules;
-  rules.maxSTEP = maxSTEP;
-  rules.loops = &maxLOOP;
-  rules.tabu_size = &maxTABU;
-  rules.early_end_from = autostop ? minLOOP : 2;
-  rules.replace_on_equal = !autostop;
-  rules.idle_steps = AutoStop;
-  rules.interactive = true;
+  TabuRules rules = interactive_tabu_rules(maxSTEP);
+  if (autostop) {
+    rules.early_end_from = minLOOP;
+    rules.replace_on_equal = false;
+    rules.idle_steps = AutoStop;
+  }
   TabuSearchLoop search(rules, *sample);
   search.start();
 

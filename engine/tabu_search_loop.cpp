@@ -10,6 +10,14 @@
 #include "engine/search_parameters.h"
 #include "engine/timing.h"
 
+TabuRules interactive_tabu_rules(int maxSTEP) {
+  TabuRules rules;
+  rules.maxSTEP = maxSTEP;
+  rules.loops = &maxLOOP;
+  rules.tabu_size = &maxTABU;
+  return rules;
+}
+
 TabuSearchLoop::TabuSearchLoop(const TabuRules& rules, _S& sample) : rules_(rules), sample_(sample) {}
 
 void TabuSearchLoop::start() {

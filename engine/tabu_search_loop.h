@@ -50,6 +50,11 @@ struct TabuRules {
   bool interactive = true;
 };
 
+// The rules of the plain interactive search (TS_S_do_pi): the live loop
+// count maxLOOP and tabu-list size maxTABU, an early end from step 2, an equal
+// step's best replacing the overall best, no automatic stop, windows shown.
+TabuRules interactive_tabu_rules(int maxSTEP);
+
 class TabuSearchLoop {
  public:
   enum class End { AllSteps, Stopped, AutoStopped };
