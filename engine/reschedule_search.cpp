@@ -169,25 +169,11 @@ int TS_S_do_pi_Reschedule(SHOP& released, SHOP& working) {
   print_obj_values(report.out(), initial_values);
   report.line();
 
-  // The loop's defaults are TS_S_do_pi's rules: an early end of a step from
-  // step 2 on, the overall best replaced by a step's best that is not worse,
-  // no automatic stop, the progress window and the stop question.
-  TabuRules rules;
-  rules.maxSTEP = maxSTEP;
-  rules.loops = &maxLOOP;
-  rules.tabu_size = &maxTABU;
-  RescheduleLoop search(rules, *sample, ref);
-  OBJ_history.assign(static_cast<size_t>(std::max(maxSTEP, 0)) + 1, OBJ_VALUE());
+  // The plain interactive search's rules, with the rescheduling moves and timing.
+  RescheduleLoop search(interactive_tabu_rules(maxSTEP), *sample, ref);
   search.start();
+  const std::time_t started = run_interactive_steps(search, maxSTEP);
 
-  show_operator_statistics_start();
-  stop_flag = false;
-  const std::time_t started = host.current_time();
-  host.run_progress_clock(true);
-
-  search.run();
-
-  close_side_windows();
   OBJ_VALUE& final_values = search.sample_values();
   evaluate_resch(search.best(), final_values, ref);
 

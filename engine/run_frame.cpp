@@ -172,6 +172,18 @@ void close_side_windows() {
   host.close_window(RunWindow::OperatorPriority);
 }
 
+std::time_t run_interactive_steps(TabuSearchLoop& search, int maxSTEP) {
+  RunHost& host = run_host();
+  OBJ_history.assign(static_cast<size_t>(std::max(maxSTEP, 0)) + 1, OBJ_VALUE());
+  show_operator_statistics_start();
+  stop_flag = false;
+  const std::time_t started = host.current_time();
+  host.run_progress_clock(true);
+  search.run();
+  close_side_windows();
+  return started;
+}
+
 void write_search_result(RunReport& report, double elapsed, const TabuSearchLoop& search,
                          const OBJ_VALUE& best_values) {
   report.line();

@@ -76,6 +76,12 @@ void show_operator_statistics_start();
 // they are visible, in this order.
 void close_side_windows();
 
+// The steps of an interactive search (after search.start()): sizes
+// OBJ_history for maxSTEP steps, shows the operator statistics, clears the
+// stop request, starts the progress clock, runs the steps and closes the side
+// windows. Returns the calendar time at which the steps started.
+std::time_t run_interactive_steps(TabuSearchLoop& search, int maxSTEP);
+
 // The closing report lines every interactive search shares: an empty line,
 // the elapsed-time line, an empty line, "Number of evaluated schedule: ",
 // "best step: " S "best loop: " L (no separator), an empty line and

@@ -46,16 +46,8 @@ int run_tabu_search(bool autostop) {
   }
   TabuSearchLoop search(rules, *sample);
   search.start();
+  const std::time_t started = run_interactive_steps(search, maxSTEP);
 
-  OBJ_history.assign(static_cast<size_t>(std::max(maxSTEP, 0)) + 1, OBJ_VALUE());
-  show_operator_statistics_start();
-  stop_flag = false;
-  const std::time_t started = host.current_time();
-  host.run_progress_clock(true);
-
-  search.run();
-
-  close_side_windows();
   OBJ_VALUE& final_values = search.sample_values();
   time_and_evaluate(search.best(), final_values);
 
