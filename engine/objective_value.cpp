@@ -73,9 +73,9 @@ struct Evaluation {
     if (Tj > 0 || Cj == -1) {
       ++v[1];
       // Jobs are numbered order by order, so each late order is met in one run.
-      if (od.ID != last_late_order) {
+      if (job.Order_ID != last_late_order) {
         ++v[0];
-        last_late_order = od.ID;
+        last_late_order = job.Order_ID;
       }
     }
     v[2] += Tj;
@@ -147,16 +147,14 @@ void calc_sch_obj_values(const SCH& sch, OBJ_VALUE& values, std::vector<ORDER>& 
   Evaluation e;
   if (sch.has_tables()) {
     std::int64_t setups = 0;
-    constexpr int kAhead = 16;  // the job lists lie anywhere in the pool: ask early
     for (int j = 1; j <= sch.n_of_Jobs; ++j) {
-      if (j + kAhead <= sch.n_of_Jobs) {
-        const int ahead_head = sch.Job_Head[j + kAhead];
-        const int ahead_tail = sch.Job_Tail[j + kAhead];
-        if (ahead_head != NO_TASK) __builtin_prefetch(&sch.task(ahead_head));
-        if (ahead_tail != NO_TASK) __builtin_prefetch(&sch.task(ahead_tail));
-      }
       const int head = sch.Job_Head[j];
       if (head == NO_TASK || !job_in_tables(j, Orders, Jobs)) continue;
+      if (const TimedJobs::Job* timed = sch.Timed.through(j, sch.Job_Tail[j])) {
+        setups += timed->Setups;
+        e.add_job(j, timed->EndT, timed->StartT, Orders, Jobs);
+        continue;
+      }
       int Sj = sch.task(head).StartT;
       int Cj = sch.task(head).EndT;
       for (int t = head; t != NO_TASK; t = sch.task(t).next_in_job) {
@@ -164,8 +162,7 @@ void calc_sch_obj_values(const SCH& sch, OBJ_VALUE& values, std::vector<ORDER>& 
         Sj = std::min(Sj, node.StartT);
         Cj = node.EndT;
         // Every node of a job list sits in one machine list, so counting the
-        // setups here counts every machine position once without walking the
-        // machine lists a second time.
+        // setups on the job walk counts every machine position once.
         setups += node.Setup == 1;
       }
       e.add_job(j, Cj, Sj, Orders, Jobs);

@@ -20,9 +20,7 @@ void _S::alloc_tables(int nO, int nJ, int nM) {
   M_wload.alloc(rows, width);
   M_step.alloc(rows, width);
   Times.alloc(rows, width);
-  Timed.jobs.assign(static_cast<std::size_t>(width), TimedJobs::Job{0, 0, 0, 0});
-  Timed.pass = 1;
-  Timed.setups_pass = 0;
+  Timed.reset(static_cast<std::size_t>(n_of_Jobs));
   // Position 0 of every machine and the whole of row 0 are never timed; they
   // read as "not computed" so that an unindexed route step never reads garbage.
   const OP_TIME not_computed = {0, -1, -1, -1, -1, -1, -1};
@@ -113,7 +111,7 @@ void _S::assign(const _S& other) {
       M_wload.rows() != other.M_wload.rows())
     alloc_tables(other.n_of_Orders, other.n_of_Jobs, other.n_of_Machines);
   n_of_Orders = other.n_of_Orders;
-  ++Timed.pass;  // the sequences change; what the last pass learnt no longer holds
+  Timed.invalidate();  // the sequences change
   for (int m = 1; m <= n_of_Machines; ++m) {
     const std::size_t used = static_cast<std::size_t>(other.M_wload[m][0]) + 1;
     std::memcpy(M_wload[m], other.M_wload[m], used * sizeof(int));

@@ -15,6 +15,7 @@
 
 #include "engine/row_table.h"
 #include "engine/shop_structure.h"
+#include "engine/timed_jobs.h"
 
 // Timing of one machine position. The first word is not used; the others are
 // -1 while not computed.
@@ -29,29 +30,6 @@ struct OP_TIME {
 };
 
 class SCH;
-
-// What a timing pass learns about each job while it walks the machines, so
-// that a later route step and the evaluation find the job's times in one small
-// table instead of in the timing row of another machine. Valid only for the
-// pass that wrote it and only while the job's route steps were met in order
-// 1, 2, ..; otherwise the readers go back to the timing rows.
-struct TimedJobs {
-  struct Job {
-    int StartT;     // smallest StartT of the route steps timed so far
-    int EndT;       // EndT of route step Step
-    int Step;       // last route step timed; -1 when met out of order
-    unsigned Pass;  // the pass that wrote this entry
-  };
-  std::vector<Job> jobs;  // J + 1
-  unsigned pass = 1;      // the latest pass, or a copy or assignment since
-  unsigned setups_pass = 0;
-  int setups = 0;         // positions with Setup 1, as of setups_pass
-  // The entry of job j when route steps 1..k were timed in order by the latest pass.
-  const Job* through(int j, int k) const {
-    const Job& e = jobs[static_cast<std::size_t>(j)];
-    return (e.Pass == pass && e.Step == k) ? &e : nullptr;
-  }
-};
 
 class _S {
  public:

@@ -14,6 +14,7 @@ SCH::SCH(int nO, int nJ, int nM, const std::vector<std::array<int, 5>>& J_A_tabl
   Job_Tail.assign(static_cast<std::size_t>(n_of_Jobs) + 1, NO_TASK);
   Mach_Head.assign(static_cast<std::size_t>(n_of_Machines) + 1, NO_TASK);
   Mach_Count.assign(static_cast<std::size_t>(n_of_Machines) + 1, 0);
+  Timed.reset(static_cast<std::size_t>(n_of_Jobs));
 
   const int job_rows = std::min(n_of_Jobs, static_cast<int>(J_A_table.size()) - 1);
   int n_nodes = 0;
@@ -84,6 +85,7 @@ void SCH::release() {
   Job_Tail.clear();
   Mach_Head.clear();
   Mach_Count.clear();
+  Timed = TimedJobs();
 }
 
 void SCH::take_lists(const SCH& src) {
@@ -97,6 +99,12 @@ void SCH::take_lists(const SCH& src) {
   Job_Tail = src.Job_Tail;
   Mach_Head = src.Mach_Head;
   Mach_Count = src.Mach_Count;
+  // What the source's timing learnt is not copied: a copy is evaluated from
+  // its nodes until it is timed itself.
+  if (Timed.jobs.size() != src.Job_Head.size())
+    Timed.reset(src.Job_Head.size() - 1);
+  else
+    Timed.invalidate();
 }
 
 void SCH::copy_from(const SCH& src) {
@@ -167,7 +175,10 @@ void SCH::push_front(std::vector<int>& heads, int key, int t, int TASK::*next, i
   heads[key] = t;
 }
 
-void SCH::push_job_task(int j, int t) { push_front(Job_Head, j, t, &TASK::next_in_job, &TASK::prev_in_job); }
+void SCH::push_job_task(int j, int t) {
+  Timed.invalidate();
+  push_front(Job_Head, j, t, &TASK::next_in_job, &TASK::prev_in_job);
+}
 
 void SCH::push_machine_task(int m, int t) {
   push_front(Mach_Head, m, t, &TASK::next_on_machine, &TASK::prev_on_machine);
@@ -242,6 +253,7 @@ void SCH::change_job_route(int n, const int assignment[5], int j) {
     delete_task(t);
     t = next;
   }
+  Timed.invalidate();
   Job_Head[j] = NO_TASK;
   Job_Tail[j] = NO_TASK;
   Route[j] = assignment[0];

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/shop_structure.h"
+#include "engine/timed_jobs.h"
 
 constexpr int NO_TASK = -1;
 
@@ -48,6 +49,9 @@ class SCH {
   std::vector<int> Job_Tail;    // J + 1: last TASK of job j or NO_TASK
   std::vector<int> Mach_Head;   // M + 1: first TASK of machine m's sequence or NO_TASK
   std::vector<int> Mach_Count;  // M + 1: number of TASKs in machine m's list
+  // Filled by the timing pass beside the nodes' times; never copied. Every
+  // change of a job list through the operations below starts a new pass number.
+  TimedJobs Timed;
 
   SCH() = default;
   // From tables of the form of the global J_A and M_wload; row 0 is not read.

@@ -149,8 +149,24 @@ bool in_range(int id, std::size_t table_size) { return id >= 1 && static_cast<st
 constexpr int kAhead = 6;
 constexpr int kNear = 3;
 
-// Walks one machine's sequence of an _S. The previous route step is the one
-// the pass noted for the job (TimedJobs), or else found through J_A and J_pos.
+// The records of a job a few positions ahead lie anywhere in the tables;
+// asking for them early keeps the pass linear in the schedule on problems that
+// do not fit in the cache.
+void prefetch_job(int j, int n_jobs, const TimedJobs& timed, const std::vector<ORDER>& Orders,
+                  const std::vector<JOB>& Jobs, bool with_order) {
+  if (j < 1 || j > n_jobs || !in_range(j, Jobs.size())) return;
+  const JOB& job = Jobs[static_cast<std::size_t>(j)];
+  if (!with_order) {
+    __builtin_prefetch(&job);
+    __builtin_prefetch(&timed.jobs[static_cast<std::size_t>(j)]);
+  } else if (in_range(job.Order_ID, Orders.size())) {
+    __builtin_prefetch(&Orders[static_cast<std::size_t>(job.Order_ID)]);
+  }
+}
+
+// Walks one machine's sequence of an _S. What is needed of the job's previous
+// route step comes from the pass's notes (TimedJobs), or else through J_A and
+// J_pos from the other machine's timing row.
 class ArrayPositions {
  public:
   ArrayPositions(_S& S, int m)
@@ -162,57 +178,32 @@ class ArrayPositions {
   int job() const { return seq_[p_]; }
   int n_jobs() const { return S_.n_of_Jobs; }
   OP_TIME& record() { return row_[p_]; }
-  // Route step 1 stands where J_A puts it. A position indexed to step k > 1
-  // whose job had steps 1..k-1 timed in order elsewhere cannot hold step 1 too.
-  bool first_step(int j) const {
+  // Whether the machine holds the job's first route step (J_A says where that
+  // is), and the end of the route step before this one.
+  void previous(int j, PositionContext& c) const {
     const int k = steps_[p_];
-    if (k == 1) return true;
-    if (k > 1 && S_.Timed.through(j, k - 1)) return false;
-    return S_.J_A[j][1] == m_;
-  }
-  int prev_step_end(int j) const {
-    const int k = steps_[p_];
-    if (k <= 1) return 0;
-    if (const TimedJobs::Job* e = S_.Timed.through(j, k - 1)) return e->EndT;
-    const int pm = S_.J_A[j][k - 1];
-    return (pm >= 0 && pm <= S_.n_of_Machines) ? S_.Times[pm][S_.J_pos[j][k - 1]].EndT : 0;
-  }
-  // Notes the times of the position just timed for the job's later steps and
-  // the evaluation.
-  void note(int j, const OP_TIME& r) {
-    TimedJobs& t = S_.Timed;
-    TimedJobs::Job& e = t.jobs[static_cast<std::size_t>(j)];
-    const int k = steps_[p_];
+    c.prev_step_end = 0;
     if (k == 1) {
-      e = {r.StartT, r.EndT, 1, t.pass};
-    } else if (k > 1 && e.Pass == t.pass && e.Step == k - 1) {
-      e.StartT = std::min(e.StartT, r.StartT);
-      e.EndT = r.EndT;
-      e.Step = k;
+      c.first_step = true;
+    } else if (const TimedJobs::Job* e = k > 1 ? S_.Timed.through(j, k - 1) : nullptr) {
+      c.first_step = e->First == m_;
+      if (!c.first_step) c.prev_step_end = e->EndT;
     } else {
-      e.Step = -1;
-      e.Pass = t.pass;
+      c.first_step = S_.J_A[j][1] == m_;
+      if (!c.first_step && k > 1) {
+        const int pm = S_.J_A[j][k - 1];
+        if (pm >= 0 && pm <= S_.n_of_Machines) c.prev_step_end = S_.Times[pm][S_.J_pos[j][k - 1]].EndT;
+      }
     }
-    t.setups += r.Setup == 1;
   }
-  // The records of a job a few positions ahead lie anywhere in the tables;
-  // asking for them early keeps the pass linear in the schedule on problems
-  // that do not fit in the cache.
+  // Notes the position just timed for the job's later steps and the evaluation.
+  void note(int j, const OP_TIME& r) {
+    const int k = steps_[p_];
+    S_.Timed.note(j, k == 1 ? -1 : (k > 1 ? k - 1 : -2), k, m_, r);
+  }
   void prefetch(const std::vector<ORDER>& Orders, const std::vector<JOB>& Jobs) const {
-    if (p_ + kAhead <= n_) {
-      const int ahead = seq_[p_ + kAhead];
-      if (ahead >= 1 && ahead <= S_.n_of_Jobs) {
-        __builtin_prefetch(&Jobs[static_cast<std::size_t>(ahead)]);
-        __builtin_prefetch(&S_.Timed.jobs[static_cast<std::size_t>(ahead)]);
-      }
-    }
-    if (p_ + kNear <= n_) {
-      const int near = seq_[p_ + kNear];
-      if (near >= 1 && near <= S_.n_of_Jobs && in_range(near, Jobs.size())) {
-        const int o = Jobs[static_cast<std::size_t>(near)].Order_ID;
-        if (in_range(o, Orders.size())) __builtin_prefetch(&Orders[static_cast<std::size_t>(o)]);
-      }
-    }
+    if (p_ + kAhead <= n_) prefetch_job(seq_[p_ + kAhead], S_.n_of_Jobs, S_.Timed, Orders, Jobs, false);
+    if (p_ + kNear <= n_) prefetch_job(seq_[p_ + kNear], S_.n_of_Jobs, S_.Timed, Orders, Jobs, true);
   }
 
  private:
@@ -225,8 +216,9 @@ class ArrayPositions {
   int p_ = 1;
 };
 
-// Walks one machine's TASK list of an SCH. The previous route step is the
-// preceding node of the job's list.
+// Walks one machine's TASK list of an SCH. What is needed of the job's
+// previous route step comes from the pass's notes, or else from the
+// preceding node of the job's list and the job's head.
 class LinkedPositions {
  public:
   LinkedPositions(SCH& sch, int m) : sch_(sch), m_(m), t_(sch.Mach_Head[m]) {}
@@ -237,17 +229,22 @@ class LinkedPositions {
   int job() const { return sch_.task(t_).Job; }
   int n_jobs() const { return sch_.n_of_Jobs; }
   TASK& record() { return sch_.task(t_); }
-  bool first_step(int j) const {
-    // A node without a previous route step heads its job's list.
-    const int head = sch_.task(t_).prev_in_job == NO_TASK ? t_ : sch_.Job_Head[j];
-    return head != NO_TASK && sch_.task(head).Machine == m_;
-  }
-  int prev_step_end(int) const {
+  void previous(int j, PositionContext& c) const {
     const int prev = sch_.task(t_).prev_in_job;
-    return prev != NO_TASK ? sch_.task(prev).EndT : 0;
+    c.prev_step_end = 0;
+    if (prev == NO_TASK) {
+      c.first_step = true;  // this node heads its job's list
+    } else if (const TimedJobs::Job* e = sch_.Timed.through(j, prev)) {
+      c.first_step = e->First == m_;
+      if (!c.first_step) c.prev_step_end = e->EndT;
+    } else {
+      const int head = sch_.Job_Head[j];
+      c.first_step = head != NO_TASK && sch_.task(head).Machine == m_;
+      if (!c.first_step) c.prev_step_end = sch_.task(prev).EndT;
+    }
   }
+  void note(int j, const TASK& r) { sch_.Timed.note(j, r.prev_in_job, t_, m_, r); }
   void prefetch(const std::vector<ORDER>&, const std::vector<JOB>&) const {}
-  void note(int, const TASK&) {}
 
  private:
   SCH& sch_;
@@ -287,8 +284,7 @@ void time_pass(Schedule& sched, const std::vector<std::vector<int>>& MG_M_ex, co
           copy_times(r, reference->Times[m][p]);
         } else {
           c.p = p;
-          c.first_step = pos.first_step(j);
-          c.prev_step_end = c.first_step ? 0 : pos.prev_step_end(j);
+          pos.previous(j, c);
           time_position<Resch>(r, mc, od, c, bound, cursor);
         }
         pos.note(j, r);
@@ -303,8 +299,7 @@ template <bool Resch>
 void time_S(_S& S, const std::vector<std::vector<int>>& MG_M_ex, const std::vector<ORDER>& Orders,
             const std::vector<JOB>& Jobs, const std::vector<MACHINE>& Machines, const _S* reference, int bound) {
   if (S.n_of_Machines <= 0 || S.M_wload.empty()) return;
-  ++S.Timed.pass;
-  S.Timed.setups = 0;
+  S.Timed.begin_pass();
   time_pass<ArrayPositions, Resch>(S, MG_M_ex, Orders, Jobs, Machines, reference, bound);
   S.Timed.setups_pass = S.Timed.pass;
 }
@@ -313,6 +308,7 @@ template <bool Resch>
 void time_sch(SCH& sch, const std::vector<std::vector<int>>& MG_M_ex, const std::vector<ORDER>& Orders,
               const std::vector<JOB>& Jobs, const std::vector<MACHINE>& Machines, const _S* reference, int bound) {
   if (!sch.has_tables()) return;
+  sch.Timed.begin_pass();
   time_pass<LinkedPositions, Resch>(sch, MG_M_ex, Orders, Jobs, Machines, reference, bound);
 }
 

@@ -115,6 +115,7 @@ TEST(LinkedSchedule, AssignmentReusesOrCopiesAndMatchesRoutesOfOtherLengths) {
   EXPECT_EQ(empty.equal(b), 1);
   EXPECT_EQ((a = b), 1);
   EXPECT_EQ(a.equal(b), 1);
+
   expect_lists_sound(a);
   // Four steps down to three, three down to two, two up to four, in step order.
   EXPECT_EQ(job_steps(a, 1), (std::vector<std::array<int, 2>>{{1, 1}, {2, 2}, {3, 5}}));
@@ -127,6 +128,22 @@ TEST(LinkedSchedule, AssignmentReusesOrCopiesAndMatchesRoutesOfOtherLengths) {
   // The two are independent afterwards.
   a.move_op_to_machine(7, 1, 1);
   EXPECT_EQ(b.Mach_Count[7], 0);
+
+  // Same lists, other times: an assigned copy evaluates with the times it
+  // received, not with what its own last timing saw.
+  SCH early(b);
+  calc_sch_times(early);
+  OBJ_VALUE of_early;
+  calc_sch_obj_values(early, of_early);
+  Orders[1].CST = 500;
+  calc_sch_times(b);
+  Orders[1].CST = 0;
+  OBJ_VALUE of_late;
+  calc_sch_obj_values(b, of_late);
+  ASSERT_NE(of_late.Completion_Time, of_early.Completion_Time);
+  EXPECT_EQ(early = b, 1);
+  calc_sch_obj_values(early, of_early);
+  for (int i = 0; i < 9; ++i) EXPECT_EQ(of_early.criterion(i), of_late.criterion(i)) << "criterion " << i;
 }
 
 TEST(LinkedSchedule, EditsKeepBothListsConsistent) {
