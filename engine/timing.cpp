@@ -145,7 +145,7 @@ void time_position(Rec& r, const MACHINE& mc, const ORDER& od, const PositionCon
 bool in_range(int id, std::size_t table_size) { return id >= 1 && static_cast<std::size_t>(id) < table_size; }
 
 // Positions ahead of the one being timed whose records are asked for early:
-// the job's rows at kAhead, its order and its previous step's timing at kNear.
+// the job's record and notes at kAhead, its order at kNear.
 constexpr int kAhead = 6;
 constexpr int kNear = 3;
 

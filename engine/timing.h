@@ -9,8 +9,9 @@
 // 7, 3, 4), so that a job's previous route step is always timed before its next
 // one; within a group the machines in MG_M_ex order; within a machine the
 // positions in sequence order. It reads only the problem records and the
-// schedule's own sequences, writes only the schedule's timing fields and
-// allocates nothing. Machines outside every group are not timed.
+// schedule's own sequences, writes only the schedule's timing fields (and its
+// per-job notes, TimedJobs, which the evaluation reads) and allocates nothing.
+// Machines outside every group are not timed.
 #include <vector>
 
 #include "engine/problem.h"
