@@ -36,14 +36,15 @@ struct TimedJobs {
   // The schedule changed: nothing learnt so far holds.
   void invalidate() { ++pass; }
   // Notes one timed step of job j: `last` is the step met before it in the
-  // job's order (-1 when it is the job's first), `self` names this step and
-  // m is its machine.
+  // job's order (-1 when it is the job's first; any other negative value: not
+  // known), `self` names this step and m is its machine.
   template <class Rec>
   void note(int j, int last, int self, int m, const Rec& r) {
-    Job& e = jobs[static_cast<std::size_t>(j)];
     const int setup = r.Setup == 1;
     setups += setup;
-    if (last < 0) {
+    if (static_cast<std::size_t>(j) >= jobs.size()) return;
+    Job& e = jobs[static_cast<std::size_t>(j)];
+    if (last == -1) {
       e = {r.StartT, r.EndT, self, setup, m, pass};
     } else if (e.Pass == pass && e.Last == last) {
       if (r.StartT < e.StartT) e.StartT = r.StartT;
@@ -57,6 +58,7 @@ struct TimedJobs {
   }
   // The entry of job j when the latest pass met its steps in order up to `last`.
   const Job* through(int j, int last) const {
+    if (static_cast<std::size_t>(j) >= jobs.size()) return nullptr;
     const Job& e = jobs[static_cast<std::size_t>(j)];
     return (e.Pass == pass && e.Last == last && last >= 0) ? &e : nullptr;
   }
