@@ -151,21 +151,22 @@ void calc_sch_obj_values(const SCH& sch, OBJ_VALUE& values, std::vector<ORDER>& 
       const int head = sch.Job_Head[j];
       if (head == NO_TASK || !job_in_tables(j, Orders, Jobs)) continue;
       if (const TimedJobs::Job* timed = sch.Timed.through(j, sch.Job_Tail[j])) {
-        setups += timed->Setups;
         e.add_job(j, timed->EndT, timed->StartT, Orders, Jobs);
         continue;
       }
       int Sj = sch.task(head).StartT;
       int Cj = sch.task(head).EndT;
       for (int t = head; t != NO_TASK; t = sch.task(t).next_in_job) {
-        const TASK& node = sch.task(t);
-        Sj = std::min(Sj, node.StartT);
-        Cj = node.EndT;
-        // Every node of a job list sits in one machine list, so counting the
-        // setups on the job walk counts every machine position once.
-        setups += node.Setup == 1;
+        Sj = std::min(Sj, sch.task(t).StartT);
+        Cj = sch.task(t).EndT;
       }
       e.add_job(j, Cj, Sj, Orders, Jobs);
+    }
+    if (sch.Timed.setups_pass == sch.Timed.pass) {
+      setups = sch.Timed.setups;
+    } else {
+      for (int m = 1; m <= sch.n_of_Machines; ++m)
+        for (int t = sch.Mach_Head[m]; t != NO_TASK; t = sch.task(t).next_on_machine) setups += sch.task(t).Setup == 1;
     }
     e.v[4] = setups;
   }

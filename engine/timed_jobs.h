@@ -14,7 +14,6 @@ struct TimedJobs {
     int StartT;     // smallest StartT of the route steps met so far
     int EndT;       // EndT of the step met last
     int Last;       // the step met last: its route step index (_S) or node (SCH); -1 out of order
-    int Setups;     // steps met so far whose Setup is 1
     int First;      // machine of the job's first step
     unsigned Pass;  // the pass that wrote this entry
   };
@@ -24,7 +23,7 @@ struct TimedJobs {
   int setups = 0;         // positions with Setup 1 over all machines, as of setups_pass
 
   void reset(std::size_t n_jobs) {
-    jobs.assign(n_jobs + 1, Job{0, 0, 0, 0, 0, 0});
+    jobs.assign(n_jobs + 1, Job{0, 0, 0, 0, 0});
     pass = 1;
     setups_pass = 0;
   }
@@ -40,17 +39,15 @@ struct TimedJobs {
   // known), `self` names this step and m is its machine.
   template <class Rec>
   void note(int j, int last, int self, int m, const Rec& r) {
-    const int setup = r.Setup == 1;
-    setups += setup;
+    setups += r.Setup == 1;
     if (static_cast<std::size_t>(j) >= jobs.size()) return;
     Job& e = jobs[static_cast<std::size_t>(j)];
     if (last == -1) {
-      e = {r.StartT, r.EndT, self, setup, m, pass};
+      e = {r.StartT, r.EndT, self, m, pass};
     } else if (e.Pass == pass && e.Last == last) {
       if (r.StartT < e.StartT) e.StartT = r.StartT;
       e.EndT = r.EndT;
       e.Last = self;
-      e.Setups += setup;
     } else {
       e.Last = -1;
       e.Pass = pass;

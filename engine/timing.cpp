@@ -310,6 +310,7 @@ void time_sch(SCH& sch, const std::vector<std::vector<int>>& MG_M_ex, const std:
   if (!sch.has_tables()) return;
   sch.Timed.begin_pass();
   time_pass<LinkedPositions, Resch>(sch, MG_M_ex, Orders, Jobs, Machines, reference, bound);
+  sch.Timed.setups_pass = sch.Timed.pass;
 }
 
 }  // namespace
