@@ -25,7 +25,7 @@ int add_small_machine(int speed, int first_step, int last_step, std::initializer
 }
 
 int add_small_order(int n_jobs, int job_size, int first_step, int last_step, int setup_type, int cst, int cet,
-                    std::initializer_list<int> machines) {
+                    const std::vector<int>& machines) {
   ORDER od;
   od.ID = static_cast<int>(Orders.size());
   od.NJob = n_jobs;

@@ -3,6 +3,7 @@
 // orders are filled field by field, then derive_problem_tables() makes the
 // groups, routes and jobs as the reader would.
 #include <initializer_list>
+#include <vector>
 
 #include "engine/problem.h"
 
@@ -16,6 +17,6 @@ int add_small_machine(int speed, int first_step, int last_step,
 // An order whose steps first..last may use the listed machines (each for its
 // own step range). Returns its id.
 int add_small_order(int n_jobs, int job_size, int first_step, int last_step, int setup_type, int cst, int cet,
-                    std::initializer_list<int> machines);
+                    const std::vector<int>& machines);
 // Derives the tables; the problem is then loaded.
 void finish_small_problem();

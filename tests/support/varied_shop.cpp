@@ -5,56 +5,41 @@
 #include <random>
 
 #include "engine/problem.h"
-#include "engine/problem_tables.h"
 #include "engine/random_source.h"
 #include "engine/schedule_array.h"
 #include "engine/starting_schedules.h"
+#include "tests/support/small_problem.h"
 
 void build_varied_shop(std::uint32_t seed, int n_orders, bool with_unroutable) {
   std::mt19937 rng(seed);
   auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
-  clear_problem_data();
-  n_of_Machines = 20;
-  n_of_Orders = n_orders;
-  n_of_SetupTypes = 3;
-  Machines.assign(n_of_Machines + 1, MACHINE());
-  for (int m = 1; m <= n_of_Machines; ++m) {
-    MACHINE& mc = Machines[m];
+  begin_small_problem(3);
+  for (int m = 1; m <= 20; ++m) {
     const int g = (m + 1) / 2;
-    mc.ID = m;
-    mc.Speed = pick(1, 4);
-    mc.StartStep = exe_type_first_step(g);
-    mc.EndStep = exe_type_last_step(g);
-    mc.Cal.assign(2, CAL_INTERVAL{});
-    mc.Cal[1] = CAL_INTERVAL{0, 1000000};
-    mc.N_Cal = 1;
-    mc.alloc_setup_matrix(n_of_SetupTypes);
+    MACHINE& mc = Machines[add_small_machine(pick(1, 4), exe_type_first_step(g), exe_type_last_step(g),
+                                             {{0, 1000000}})];
     for (int a = 1; a <= 3; ++a)
       for (int b = 1; b <= 3; ++b) mc.SetupM(a, b) = a == b ? 0 : pick(1, 5);
   }
-  Orders.assign(n_of_Orders + 1, ORDER());
-  for (int o = 1; o <= n_of_Orders; ++o) {
-    ORDER& od = Orders[o];
-    const bool unroutable = with_unroutable && o == n_of_Orders;
+  for (int o = 1; o <= n_orders; ++o) {
+    const bool unroutable = with_unroutable && o == n_orders;
     const int t = unroutable ? 8 : pick(1, 10);
-    od.ID = o;
-    od.NJob = pick(1, 4);
-    od.SJob = pick(1, 20);
-    od.StartStep = exe_type_first_step(t);
-    od.EndStep = exe_type_last_step(t);
-    od.SetupType = pick(1, 3);
-    od.CST = pick(0, 20);
-    od.CET = od.CST + pick(5, 120);
-    od.Steps.assign(1, ORDER_STEP{});
+    // Drawn one by one, in this order, so that a seed always gives one shop.
+    const int n_jobs = pick(1, 4);
+    const int size = pick(1, 20);
+    const int setup_type = pick(1, 3);
+    const int cst = pick(0, 20);
+    const int cet = cst + pick(5, 120);
+    std::vector<int> permitted;
     for (int m = 1; m <= n_of_Machines; ++m) {
       const MACHINE& mc = Machines[m];
-      if (mc.StartStep < od.StartStep || mc.EndStep > od.EndStep) continue;
+      if (mc.StartStep < exe_type_first_step(t) || mc.EndStep > exe_type_last_step(t)) continue;
       if (unroutable && mc.StartStep <= 3 && mc.EndStep >= 3) continue;
-      if (pick(0, 9) < 7) od.Steps.push_back(ORDER_STEP{mc.StartStep, mc.EndStep, m, 0});
+      if (pick(0, 9) < 7) permitted.push_back(m);
     }
-    od.N_Step = static_cast<int>(od.Steps.size()) - 1;
+    add_small_order(n_jobs, size, exe_type_first_step(t), exe_type_last_step(t), setup_type, cst, cet, permitted);
   }
-  derive_problem_tables();
+  finish_small_problem();
 }
 
 void expect_S_consistent(const _S& S, const char* where, bool any_machine) {
