@@ -1,5 +1,10 @@
 #pragma once
 // Flags shared by the windows and every solver run.
+#include <string>
+
+// Path of the file last chosen for reading; the checker opens the file through
+// it and run reports write it. Held whole: a long path is never cut.
+extern std::string input_file_name;
 
 // 1 after a problem or released schedule is loaded, 0 after any solver run;
 // 1 makes the next run start from a random schedule without asking.

@@ -14,8 +14,6 @@
 #include "problem_io/input_limits.h"
 #include "problem_io/line_reader.h"
 
-std::string input_file_name;
-
 namespace {
 
 // A 0-based id, step or setup type of the file as stored; the largest int

@@ -11,9 +11,7 @@
 // of a released-schedule file follows it).
 #include <string>
 
-// Path of the file last chosen for reading; the checker opens the file through
-// it and run reports write it. Held whole: a long path is never cut.
-extern std::string input_file_name;
+#include "engine/run_state.h"
 
 // Reads the file at path (normally one the input checker has accepted) into
 // the problem arrays and derives machine groups, MG_M_ex, execution types,

@@ -3,7 +3,7 @@
 #include <exception>
 
 #include "engine/run_host.h"
-#include "engine/run_report.h"
+#include "solvers/run_report.h"
 #include "ui/gui_run_host.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "engine/problem.h"
-#include "engine/run_report.h"
+#include "solvers/run_report.h"
 #include "tests/support/temp_dir.h"
 
 void count_problem_size(benchmark::State& state) {

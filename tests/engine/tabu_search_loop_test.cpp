@@ -4,7 +4,7 @@
 
 #include <deque>
 
-#include "engine/enumeration.h"
+#include "solvers/enumeration.h"
 #include "engine/run_state.h"
 #include "tests/support/small_shop.h"
 

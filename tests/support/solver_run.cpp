@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "engine/live_schedule.h"
-#include "engine/run_report.h"
+#include "solvers/run_report.h"
 #include "engine/run_state.h"
 #include "engine/timing.h"
 #include "problem_io/input_reader.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "engine/objective_value.h"
-#include "engine/run_report.h"
+#include "solvers/run_report.h"
 #include "engine/schedule_array.h"
 #include "engine/search_operators.h"
 #include "tests/support/recording_host.h"

@@ -1,10 +1,10 @@
-#include "engine/enumeration.h"
+#include "solvers/enumeration.h"
 
 #include <memory>
 #include <sstream>
 #include <string>
 
-#include "engine/run_frame.h"
+#include "solvers/run_frame.h"
 #include "engine/search_operators.h"
 #include "problem_io/report_lines.h"
 

@@ -1,4 +1,4 @@
-#include "engine/run_frame.h"
+#include "solvers/run_frame.h"
 
 #include <algorithm>
 #include <ctime>

@@ -1,4 +1,4 @@
-#include "engine/run_report.h"
+#include "solvers/run_report.h"
 
 #include <sstream>
 

@@ -1,9 +1,9 @@
-#include "engine/batch_search.h"
+#include "solvers/batch_search.h"
 
 #include <memory>
 
 #include "engine/random_source.h"
-#include "engine/run_frame.h"
+#include "solvers/run_frame.h"
 #include "engine/search_operators.h"
 #include "engine/search_parameters.h"
 #include "engine/tabu_search_loop.h"

@@ -9,7 +9,7 @@
 
 #include "engine/objective_value.h"
 #include "engine/run_host.h"
-#include "engine/run_report.h"
+#include "solvers/run_report.h"
 #include "engine/schedule_array.h"
 #include "engine/search_parameters.h"
 #include "engine/tabu_search_loop.h"

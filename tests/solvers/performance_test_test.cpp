@@ -1,4 +1,4 @@
-#include "engine/performance_test.h"
+#include "solvers/performance_test.h"
 
 #include <sstream>
 

@@ -1,10 +1,10 @@
-#include "engine/performance_test.h"
+#include "solvers/performance_test.h"
 
 #include <vector>
 
-#include "engine/batch_search.h"
+#include "solvers/batch_search.h"
 #include "engine/random_source.h"
-#include "engine/run_frame.h"
+#include "solvers/run_frame.h"
 #include "engine/starting_schedules.h"
 #include "problem_io/input_reader.h"
 #include "problem_io/report_lines.h"

@@ -1,4 +1,4 @@
-#include "engine/enumeration.h"
+#include "solvers/enumeration.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "engine/reschedule_search.h"
+#include "solvers/reschedule_search.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include "engine/freezing.h"
 #include "engine/live_schedule.h"
 #include "engine/resch_moves.h"
-#include "engine/run_report.h"
+#include "solvers/run_report.h"
 #include "engine/schedule_array.h"
 #include "engine/search_parameters.h"
 #include "engine/timing.h"

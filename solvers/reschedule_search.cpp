@@ -1,4 +1,4 @@
-#include "engine/reschedule_search.h"
+#include "solvers/reschedule_search.h"
 
 #include <algorithm>
 #include <memory>
@@ -8,7 +8,7 @@
 #include "engine/live_schedule.h"
 #include "engine/random_source.h"
 #include "engine/resch_moves.h"
-#include "engine/run_frame.h"
+#include "solvers/run_frame.h"
 #include "engine/sample_move.h"
 #include "engine/search_parameters.h"
 #include "engine/tabu_search_loop.h"

@@ -1,9 +1,9 @@
-#include "engine/tabu_search.h"
+#include "solvers/tabu_search.h"
 
 #include <algorithm>
 
 #include "engine/random_source.h"
-#include "engine/run_frame.h"
+#include "solvers/run_frame.h"
 #include "engine/search_operators.h"
 #include "engine/search_parameters.h"
 #include "engine/tabu_search_loop.h"

@@ -1,4 +1,4 @@
-#include "engine/tabu_search.h"
+#include "solvers/tabu_search.h"
 
 #include <algorithm>
 #include <sstream>

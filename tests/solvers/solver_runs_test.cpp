@@ -1,10 +1,10 @@
 // The tabu searches, the batch search and the performance test run end to end
 // on a generated problem loaded through the input reader (the enumeration
 // has its own tests on hand-made shops).
-#include "engine/batch_search.h"
+#include "solvers/batch_search.h"
 #include "engine/live_schedule.h"
-#include "engine/performance_test.h"
-#include "engine/tabu_search.h"
+#include "solvers/performance_test.h"
+#include "solvers/tabu_search.h"
 #include "problem_io/input_reader.h"
 #include "tests/support/generated_problem.h"
 #include "tests/support/solver_run.h"

@@ -1,4 +1,4 @@
-#include "engine/batch_search.h"
+#include "solvers/batch_search.h"
 
 #include <algorithm>
 #include <sstream>
