@@ -5,6 +5,7 @@
 #include "engine/run_host.h"
 #include "solvers/run_report.h"
 #include "ui/gui_run_host.h"
+#include "ui/app_windows.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
 
@@ -29,16 +30,14 @@ int WinMain(int argc, char** argv) {
   set_run_report_folder(QCoreApplication::applicationDirPath().toStdString());
   GuiRunHost host;
   set_run_host(&host);
-  TForm1 form1;
-  Form1 = &form1;
-  form1.show();
+  AppWindows windows;
+  windows.main_window().show();
   int result = 0;
   try {
     app.exec();
   } catch (const std::exception& e) {
     show_message(QString::fromLocal8Bit(e.what()));
   }
-  Form1 = nullptr;
   set_run_host(nullptr);
   return result;
 }

@@ -3,6 +3,12 @@
 #include <QMenuBar>
 #include <QScreen>
 
+#include "ui/about_box.h"
+#include "ui/generator_window.h"
+#include "ui/modal_session.h"
+#include "ui/rescheduler_window.h"
+#include "ui/scheduler_window.h"
+
 TForm1* Form1 = nullptr;
 
 namespace {
@@ -49,9 +55,18 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
 
 void TForm1::Exit1Click() { close(); }
 
-// The scheduler, rescheduler, generator and About windows join the menu as
-// they are built.
-void TForm1::Advanced1Click() {}
-void TForm1::ReschedulerClick() {}
-void TForm1::ProblemGenerator1Click() {}
-void TForm1::About1Click() {}
+// The scheduler keeps a trailing blank in its design caption; the menu
+// always shows it as "Production Scheduler".
+void TForm1::Advanced1Click() {
+  Form3->setWindowTitle(QStringLiteral("Production Scheduler"));
+  show_modal(Form3);
+}
+
+void TForm1::ReschedulerClick() {
+  Form18->setWindowTitle(QStringLiteral("Production Rescheduler"));
+  show_modal(Form18);
+}
+
+void TForm1::ProblemGenerator1Click() { show_modal(Form16); }
+
+void TForm1::About1Click() { show_modal(Form21); }
