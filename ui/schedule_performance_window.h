@@ -11,6 +11,10 @@ class TForm10 : public QDialog {
   // The rescheduling run's reference state for the initial-data overlay
   // (not owned).
   void set_initial_data_snapshot(SHOP* snapshot);
+
+  // ---- Display: Gantt charts, utilisation, EF figures ----
+
+  // ---- Editor: schedule edits, undo history, schedule files ----
 };
 
 extern TForm10* Form10;
