@@ -4,7 +4,12 @@
 //     a hit compares the matching entry's sequences in full),
 //   - one sample per operator: assign, move, tabu test, add (dropping the
 //     oldest beyond 150), time, evaluate,
-//   - heap allocations per call of each, the samples' list being full.
+//   - heap allocations per call of each, the samples' list being full;
+//   - a whole tabu search on the Default problem (kPathSteps steps of 100
+//     samples from a fixed seed): samples per second, and whether it walked
+//     the reference path (the digest of its step-by-step best values, evaluated
+//     counts and best schedules, as recorded when every sample was timed and
+//     evaluated in full).
 // Targets: tabu test <= 0.2x; samples of N1 and N5 <= 1.5x, of N2..N4 <= 2.5x
 // (they evaluate once more to find the late jobs); no allocation per sample.
 // A program to run by hand; after Google Benchmark's table it prints one table
@@ -26,6 +31,7 @@
 #include "engine/tabu_list.h"
 #include "engine/timing.h"
 #include "tests/support/generated_problem.h"
+#include "tests/support/search_path.h"
 
 namespace {
 
@@ -127,10 +133,32 @@ void BM_sample(benchmark::State& state) {
   measure_counting_allocations(state, [&] { f.one_sample(op); });
 }
 
+// The whole search on the Default problem; one iteration is one search.
+constexpr int kPathSteps = 120;
+constexpr int kPathLoops = 100;
+constexpr std::uint64_t kReferenceDigest = 0xe183f03cb03f26e2ull;
+
+void BM_whole_search(benchmark::State& state) {
+  require_generated_problem(1, GeneratedSize::Default);
+  double samples = 0;
+  double seconds = 0;
+  std::uint64_t digest = 0;
+  for (auto _ : state) {
+    const SearchPath path = run_search_path(3, kPathSteps, kPathLoops);
+    samples += path.evaluated;
+    seconds += path.seconds;
+    digest = path_digest(path);
+  }
+  state.counters["samples/s"] = seconds > 0 ? samples / seconds : 0;
+  state.counters["same path"] = digest == kReferenceDigest ? 1 : 0;
+  std::printf("whole search digest %016llx\n", static_cast<unsigned long long>(digest));
+}
+
 BENCHMARK(BM_time_and_evaluate)->DenseRange(0, 2);
 BENCHMARK(BM_tabu_test_miss)->DenseRange(0, 2);
 BENCHMARK(BM_tabu_test_hit)->DenseRange(0, 2);
 BENCHMARK(BM_sample)->ArgsProduct({{0, 1, 2}, {1, 2, 3, 4, 5}});
+BENCHMARK(BM_whole_search)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 void print_size(const RatioReporter& r, int size) {
   const std::string s = "/" + std::to_string(size);
@@ -161,5 +189,9 @@ int main(int argc, char** argv) {
   if (const int code = run_benchmarks(argc, argv, reporter, 5, 0.1)) return code;
   std::printf("\nRatios to one time + evaluate of the same schedule, measured in this run\n");
   for (int size = 0; size < 3; ++size) print_size(reporter, size);
+  if (reporter.has("BM_whole_search/iterations:1"))
+    std::printf("\nWhole search, Default, %d steps x %d samples: %.0f samples/s (fastest repetition), %s path\n",
+                kPathSteps, kPathLoops, reporter.counter("BM_whole_search/iterations:1", "samples/s"),
+                reporter.counter("BM_whole_search/iterations:1", "same path") > 0 ? "the reference" : "NOT the reference");
   return 0;
 }
