@@ -1,0 +1,22 @@
+#include "problem_io/released_schedule_load.h"
+
+#include "engine/rescheduling_states.h"
+#include "engine/run_host.h"
+#include "problem_io/input_reader.h"
+#include "problem_io/schedule_file.h"
+
+int read_released_schedule(const std::string& path, RESCH_STATES& states, InputCheck& check,
+                           InputCheckWindow& window) {
+  if (read_input_file(path, check, window) != 1) return 0;
+  run_host().show_message("Input data reading OK!");
+  // The old states belong to the problem the reader has just replaced.
+  states.release();
+  SCH sch(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
+  if (load_sch_file(sch, path) != 1) {
+    free_input_data();
+    return 0;
+  }
+  run_host().show_message("Released Schedule loading ok!");
+  states.take_released(sch);
+  return 1;
+}
