@@ -8,16 +8,17 @@
 //                                                        a random machine's sequence rotated
 //   N4 "Change random  late job."                        a random late job re-inserted
 //   N5 "Change random job."                              a random job re-inserted
-// A random late job is found by timing and evaluating the sample first: with L
-// late jobs, r = rand(L) + 1 and the job is the r-th, in job order, whose
-// completion is after its order's due date. Without late jobs N2 and N4 leave
-// the sample as it is, and N3 only rotates.
+// A random late job is the late job of the sample before its move, which is
+// the step's current schedule: with L late jobs in its values, r = rand(L) + 1
+// and the job is the r-th, in job order, whose completion (in Jobs) is after
+// its order's due date. Without late jobs N2 and N4 leave the sample as it is,
+// and N3 only rotates.
 #include <vector>
 
+#include "engine/objective_value.h"
 #include "engine/problem.h"
 
 class _S;
-class OBJ_VALUE;
 
 // The r-th job (1-based, in job order) whose completion lies after its order's
 // CET; 0 when fewer than r jobs are late by that test. The evaluation counts a
@@ -25,9 +26,44 @@ class OBJ_VALUE;
 // then makes no move.
 int nth_late_job(int r, const std::vector<ORDER>& Orders, const std::vector<JOB>& Jobs);
 
+// The late jobs of the schedule every sample of a step starts from, found once
+// per step instead of once per sample: the first draw of a step times and
+// evaluates the sample buffer (still a copy of the current schedule) and notes
+// its late jobs; every later draw of the step takes r = rand(L) + 1 and looks
+// the r-th job up, with exactly the answer that timing, evaluating and
+// scanning again would give. A job the evaluation does not write (one off the
+// shop, on route 0) keeps whatever completion Jobs holds from earlier samples,
+// so those few are tested at each draw as the scan would test them.
+class LateJobs {
+ public:
+  // The schedule the samples start from has changed (a new step).
+  void forget() { known_ = false; }
+  // A random late job of S, which must equal the step's current schedule
+  // whenever nothing is known yet; 0 when there is none (no draw then) or
+  // the scan comes up short. evaluate(S, values) times and evaluates S into
+  // the loaded problem's records.
+  template <class Evaluate>
+  int draw(_S& S, Evaluate&& evaluate) {
+    if (!known_) {
+      evaluate(S, values_);
+      note(S);
+    }
+    return draw_noted();
+  }
+
+ private:
+  void note(const _S& S);
+  int draw_noted() const;
+
+  bool known_ = false;
+  OBJ_VALUE values_;
+  long long late_count_ = 0;   // n_of_Late_Jobs of the noted schedule
+  std::vector<int> late_;      // jobs the evaluation wrote that are late, in job order
+  std::vector<int> unwritten_; // jobs the evaluation did not write, in job order
+};
+
 // Applies operator op (1..n_of_operators; any other value moves nothing) to the
-// sample S of the loaded problem. values is scratch for the evaluation that N2
-// to N4 make before moving (it also rewrites the completions in Jobs). Returns
-// 0 when N3 drew a machine with fewer than two jobs: the driver drops that
-// sample without a tabu test and without evaluating it. Otherwise 1.
-int apply_Nx_op(_S& S, int op, OBJ_VALUE& values);
+// sample S of the loaded problem; N2 to N4 take their late job from late.
+// Returns 0 when N3 drew a machine with fewer than two jobs: the driver drops
+// that sample without a tabu test and without evaluating it. Otherwise 1.
+int apply_Nx_op(_S& S, int op, LateJobs& late);

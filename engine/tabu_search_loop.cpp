@@ -33,7 +33,7 @@ void TabuSearchLoop::start() {
   if (rules_.interactive) show_best(0, step_values_);
 }
 
-bool TabuSearchLoop::move(int op, _S& sample) { return apply_Nx_op(sample, op, scratch_values_) != 0; }
+bool TabuSearchLoop::move(int op, _S& sample) { return apply_Nx_op(sample, op, late_) != 0; }
 
 void TabuSearchLoop::evaluate(_S& s, OBJ_VALUE& v) {
   calc_S_times(s);
@@ -68,6 +68,7 @@ bool TabuSearchLoop::stop_requested() {
 void TabuSearchLoop::sample_step(int step) {
   // The loop count is read at every test: the progress window may change it
   // while events run at the start of the step.
+  late_.forget();  // the current schedule changed at the end of the last step
   for (int loop = 1; loop <= *rules_.loops; ++loop) {
     sample_.assign(*current_);
     const int op = select_Nx_op(n_of_operators, Nx_op_pri);

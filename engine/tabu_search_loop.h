@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "engine/objective_value.h"
+#include "engine/sample_move.h"
 #include "engine/schedule_array.h"
 #include "engine/tabu_list.h"
 
@@ -96,6 +97,9 @@ class TabuSearchLoop {
   // first step with best step 0). The default writes the best step and the six
   // main values.
   virtual void show_best(int best_step, const OBJ_VALUE& v);
+  // The late jobs of the step's current schedule, for the moves of operators
+  // 2 to 4; the loop forgets them whenever the current schedule changes.
+  LateJobs& late_jobs() { return late_; }
 
  private:
   bool stop_requested();
@@ -110,7 +114,7 @@ class TabuSearchLoop {
   OBJ_VALUE sample_values_;
   OBJ_VALUE step_values_;
   OBJ_VALUE best_values_;
-  OBJ_VALUE scratch_values_;  // the evaluation operators 2 to 4 make before moving
+  LateJobs late_;
   TABULIST tabu_;
   std::vector<int> improvements_;
   int evaluated_ = 1;

@@ -85,15 +85,13 @@ class RescheduleLoop : public TabuSearchLoop {
   // A random late job of the sample as the rescheduling timing sees it; 0
   // when there is none.
   int random_late_job(_S& s) {
-    calc_S_times_resch(s, MG_M_ex, Orders, Jobs, Machines, ref_.S, ref_.freeze_time);
-    calc_S_obj_values(s, scratch_, Orders, Jobs);
-    const long long L = scratch_.n_of_Late_Jobs;
-    if (L <= 0) return 0;
-    return nth_late_job(rand_n(static_cast<int>(L)) + 1, Orders, Jobs);
+    return late_jobs().draw(s, [&](_S& S, OBJ_VALUE& v) {
+      calc_S_times_resch(S, MG_M_ex, Orders, Jobs, Machines, ref_.S, ref_.freeze_time);
+      calc_S_obj_values(S, v, Orders, Jobs);
+    });
   }
 
   const Reference& ref_;
-  OBJ_VALUE scratch_;
 };
 
 bool holds_loaded_problem(const SHOP& shop) {

@@ -38,13 +38,13 @@ TEST(ApplyNxOp, OperatorsReplayTheirDraws) {
     build_varied_shop(7, 30);
     for (int o = 1; o <= n_of_Orders; ++o) Orders[o].CET = due;
     const _S current = random_start_S(7);
-    OBJ_VALUE values;
     int dropped = 0;
     for (std::uint32_t seed = 1; seed <= 40; ++seed) {
       for (int op = 0; op <= n_of_operators + 1; ++op) {
         _S sample = current;
         seed_random(seed);
-        const int kept = apply_Nx_op(sample, op, values);
+        LateJobs late;  // a new step each time: the late jobs are found afresh
+        const int kept = apply_Nx_op(sample, op, late);
         // Replay: N2..N4 time, evaluate, draw r and scan for the late job first.
         _S replay = current;
         seed_random(seed);
@@ -72,7 +72,56 @@ TEST(ApplyNxOp, OperatorsReplayTheirDraws) {
     }
     EXPECT_GT(dropped, 0) << "some of the 20 machines hold fewer than two jobs";
     _S sample = current;
-    for (int i = 0; i < 500; ++i) apply_Nx_op(sample, select_Nx_op(n_of_operators, Nx_op_pri), values);
+    LateJobs late;
+    for (int i = 0; i < 500; ++i) {
+      late.forget();  // every sample moves on from the last one
+      apply_Nx_op(sample, select_Nx_op(n_of_operators, Nx_op_pri), late);
+    }
     expect_S_consistent(sample, "sampled");
   }
+}
+
+// Within a step the late jobs are noted once; each later draw must name the
+// job a fresh timing, evaluation and scan of the current schedule would name,
+// although the samples evaluated in between rewrite the completions in Jobs.
+// Jobs off the shop (an order without a route) are never rewritten by the
+// evaluation, so the scan sees whatever an earlier sample left there.
+TEST(LateJobs, EveryDrawOfAStepNamesTheJobAFreshScanWould) {
+  build_varied_shop(11, 14, true);
+  for (int o = 1; o <= n_of_Orders; ++o) Orders[o].CET /= 3;  // plenty of late jobs
+  _S current = random_start_S(11);
+  // Jobs off the shop ahead of the others too, so that the scan meets them.
+  remove_job(current, 2);
+  remove_job(current, 5);
+  int unwritten = 0;
+  for (int j = 1; j <= n_of_Jobs; ++j) unwritten += current.n_steps(j) == 0;
+  ASSERT_GT(unwritten, 0) << "the shop must keep some jobs off it";
+  auto evaluate = [](_S& S, OBJ_VALUE& v) {
+    calc_S_times(S, MG_M_ex, Orders, Jobs, Machines);
+    calc_S_obj_values(S, v, Orders, Jobs);
+  };
+  LateJobs late;
+  _S sample = current;
+  int found = 0;
+  int off_shop_found = 0;
+  for (std::uint32_t i = 1; i <= 400; ++i) {
+    // What samples evaluated since the last draw may have left in Jobs.
+    seed_random(1000 + i);
+    for (int j = 1; j <= n_of_Jobs; ++j) Jobs[j].EndT = Orders[Jobs[j].Order_ID].CET - 5 + rand_n(10);
+    sample.assign(current);
+    seed_random(i);
+    const int drawn = late.draw(sample, evaluate);
+    const int after = rand_n(1 << 30);  // the next draw of the search
+    _S replay = current;
+    OBJ_VALUE v;
+    evaluate(replay, v);
+    seed_random(i);
+    const int expected = v.n_of_Late_Jobs > 0 ? nth_late_job(rand_n(static_cast<int>(v.n_of_Late_Jobs)) + 1, Orders, Jobs) : 0;
+    ASSERT_EQ(drawn, expected) << "draw " << i;
+    ASSERT_EQ(rand_n(1 << 30), after) << "draw " << i << " took another number of draws";
+    found += drawn > 0;
+    off_shop_found += drawn > 0 && current.n_steps(drawn) == 0;
+  }
+  EXPECT_GT(found, 300);
+  EXPECT_GT(off_shop_found, 0);
 }
