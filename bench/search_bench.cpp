@@ -5,6 +5,10 @@
 //   - one sample per operator: assign, move, tabu test, add (dropping the
 //     oldest beyond 150), time, evaluate,
 //   - heap allocations per call of each, the samples' list being full;
+//   - on a shop of 10 machines (one per machine group) and 10 orders where
+//     order 1 holds 89,624 jobs of one route step, all on machine 1: one
+//     move_reinsert_order of that order and one move_shuffle_machine of
+//     machine 1 against one timing + evaluation (target <= 2x each);
 //   - a whole tabu search on the Default problem (kPathSteps steps of 100
 //     samples from a fixed seed): samples per second, and whether it walked
 //     the reference path (the digest of its step-by-step best values, evaluated
@@ -33,6 +37,7 @@
 #include "engine/timing.h"
 #include "tests/support/generated_problem.h"
 #include "tests/support/search_path.h"
+#include "tests/support/small_shop.h"
 
 namespace {
 
@@ -143,6 +148,65 @@ void BM_sample(benchmark::State& state) {
   measure_counting_allocations(state, [&] { f.one_sample(op); });
 }
 
+// The long order's shop and a random schedule of it, built once.
+constexpr int kLongOrderJobs = 89624;
+struct LongOrder {
+  bool built = false;
+  _S S;
+  OBJ_VALUE values;
+};
+LongOrder g_long;
+
+LongOrder& long_order(benchmark::State& state) {
+  const bool loaded = use_problem("long order", [] {
+    std::vector<SmallMachine> machines;
+    for (int g = 1; g <= 10; ++g) machines.push_back({MG_TS[g][1], MG_TS[g][MG_TS[g][0]], 1 + g % 3});
+    const std::vector<int> all = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    std::vector<SmallOrder> orders = {{kLongOrderJobs, 10, 1, 1, 1, 0, 400000, all}};
+    for (int o = 2; o <= 10; ++o) {
+      const int first = 1 + o % 4;
+      orders.push_back({20 + o, 5 + o, first, std::min(4, first + o % 3), 1 + o % 2, o * 10, 2000, all});
+    }
+    load_small_shop(machines, orders);
+    return n_of_Machines == 10 && n_of_Orders == 10 && Orders[1].NJob == kLongOrderJobs;
+  });
+  if (!loaded) {
+    state.SkipWithError("the long order's shop could not be built");
+    return g_long;
+  }
+  count_problem_size(state);
+  if (!g_long.built) {
+    g_long.built = true;
+    seed_random(3);
+    reset_J_A_M_wload();
+    random_J_A_M_wload();
+    g_long.S = _S(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
+  }
+  return g_long;
+}
+
+void BM_long_order_time_and_evaluate(benchmark::State& state) {
+  LongOrder& f = long_order(state);
+  for (auto _ : state) {
+    calc_S_times(f.S, MG_M_ex, Orders, Jobs, Machines);
+    calc_S_obj_values(f.S, f.values, Orders, Jobs);
+  }
+}
+
+// Each move starts from where the last one left the schedule: the order
+// stays one block on machine 1 and the sequence keeps its length.
+void BM_long_order_reinsert_order(benchmark::State& state) {
+  LongOrder& f = long_order(state);
+  seed_random(4);
+  measure_counting_allocations(state, [&] { move_reinsert_order(f.S, 1, Orders, Jobs); });
+}
+
+void BM_long_order_shuffle_machine(benchmark::State& state) {
+  LongOrder& f = long_order(state);
+  seed_random(5);
+  measure_counting_allocations(state, [&] { move_shuffle_machine(f.S, 1); });
+}
+
 // The whole search on the Default problem; one iteration is one search.
 constexpr int kPathSteps = 120;
 constexpr int kPathLoops = 100;
@@ -168,6 +232,9 @@ BENCHMARK(BM_time_and_evaluate)->DenseRange(0, 2);
 BENCHMARK(BM_tabu_test_miss)->DenseRange(0, 2);
 BENCHMARK(BM_tabu_test_hit)->DenseRange(0, 2);
 BENCHMARK(BM_sample)->ArgsProduct({{0, 1, 2}, {1, 2, 3, 4, 5}});
+BENCHMARK(BM_long_order_time_and_evaluate)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_long_order_reinsert_order)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_long_order_shuffle_machine)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_whole_search)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 void print_size(const RatioReporter& r, int size) {
@@ -199,6 +266,17 @@ int main(int argc, char** argv) {
   if (const int code = run_benchmarks(argc, argv, reporter, 5, 0.1)) return code;
   std::printf("\nRatios to one time + evaluate of the same schedule, measured in this run\n");
   for (int size = 0; size < 3; ++size) print_size(reporter, size);
+  if (reporter.has("BM_long_order_time_and_evaluate")) {
+    const std::string base = "BM_long_order_time_and_evaluate";
+    std::printf("\nLong order: %.0f machines, %.0f orders, %.0f jobs, one order of %d jobs on one machine\n",
+                reporter.counter(base, "machines"), reporter.counter(base, "orders"), reporter.counter(base, "jobs"),
+                kLongOrderJobs);
+    std::printf("  %-30s %10.3f ms  1.000x\n", "time + evaluate", reporter.ns(base) / 1e6);
+    for (const char* name : {"BM_long_order_reinsert_order", "BM_long_order_shuffle_machine"})
+      if (reporter.has(name))
+        std::printf("  %-30s %10.3f ms  %5.3fx  (target <= 2x)  %.3f allocations/call\n", name + 14,
+                    reporter.ns(name) / 1e6, reporter.ratio(name, base), reporter.counter(name, "allocs"));
+  }
   if (reporter.has("BM_whole_search/iterations:1"))
     std::printf("\nWhole search, Default, %d steps x %d samples: %.0f samples/s (fastest repetition), %s path\n",
                 kPathSteps, kPathLoops, reporter.counter("BM_whole_search/iterations:1", "samples/s"),

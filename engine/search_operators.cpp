@@ -64,17 +64,142 @@ void insert_with(_S& S, int j, int n_routes, const int* routes, const std::vecto
   }
 }
 
-// Scratch rows of the shuffle, kept between calls so that a search does not
-// allocate per sample.
-std::vector<unsigned char>& avail_scratch(int c) {
-  static thread_local std::vector<unsigned char> avail;
-  if (static_cast<int>(avail.size()) < c + 1) avail.resize(c + 1);
-  return avail;
+// Scratch rows of the moves, kept between calls so that a search does not
+// allocate per sample: the shuffle's drawn positions, the order move's marks
+// of the machines it touches.
+// The free positions 1..c of a machine, for drawing the r-th still free one
+// in logarithmic time: a tree with 16 children a node, each level padded to
+// whole blocks of 16 that hold nothing. A block keeps the running sums of its
+// children's free counts, so finding the child that holds the r-th position
+// and counting the taken one out are 16 independent compares and subtractions
+// each, without branches (which the random draws would defeat); a block is one
+// cache line, so a draw on a machine of 100,000 positions reads five lines.
+class FreePositions {
+ public:
+  // Every position 1..c free. Keeps its memory for the next machine.
+  void reset(int c) {
+    levels_ = 0;
+    int size = c;
+    std::size_t total = 0;
+    do {
+      const int blocks = (size + kFan - 1) / kFan;
+      offset_[levels_] = total;
+      total += static_cast<std::size_t>(blocks) * kFan;
+      length_[levels_] = size;
+      ++levels_;
+      size = blocks;
+    } while (length_[levels_ - 1] > kFan && levels_ < kMaxLevels);
+    if (sums_.size() < total) sums_.resize(total);
+    // A child of level l holds kFan^l positions; only the last one of a
+    // level is partly (or not at all) inside 1..c.
+    int child_size = 1;
+    for (int l = 0; l < levels_; ++l) {
+      int* level = sums_.data() + offset_[l];
+      const int blocks = (length_[l] + kFan - 1) / kFan;
+      for (int b = 0; b < blocks; ++b) {
+        for (int i = 0; i < kFan; ++i) {
+          const long long first = (static_cast<long long>(b) * kFan + i) * child_size;  // positions before the child
+          const long long inside = std::min<long long>(std::max<long long>(c - first, 0), child_size);
+          level[b * kFan + i] = static_cast<int>(inside) + (i > 0 ? level[b * kFan + i - 1] : 0);
+        }
+      }
+      child_size *= kFan;
+    }
+  }
+  // Takes the r-th free position (1 <= r <= number free) and returns it.
+  int take(int r) {
+    int block = 0;  // block of the level read next
+    for (int l = levels_ - 1; l >= 0; --l) {
+      int* sum = sums_.data() + offset_[l] + block * kFan;
+      int child = 0;
+      for (int i = 0; i < kFan; ++i) child += sum[i] < r ? 1 : 0;
+      r -= child > 0 ? sum[child - 1] : 0;
+      for (int i = 0; i < kFan; ++i) sum[i] -= i >= child ? 1 : 0;
+      block = block * kFan + child;
+    }
+    return block + 1;
+  }
+
+ private:
+  static constexpr int kFan = 16;
+  static constexpr int kMaxLevels = 8;  // 16^8 positions, past any machine
+  std::vector<int> sums_;
+  std::size_t offset_[kMaxLevels] = {};
+  int length_[kMaxLevels] = {};
+  int levels_ = 0;
+};
+
+FreePositions& free_positions_scratch() {
+  static thread_local FreePositions free;
+  return free;
 }
+
 std::vector<int>& positions_scratch(int c) {
   static thread_local std::vector<int> positions;
-  if (static_cast<int>(positions.size()) < c + 1) positions.resize(c + 1);
+  if (static_cast<int>(positions.size()) < c + 1) positions.resize(static_cast<std::size_t>(c) + 1);
   return positions;
+}
+std::vector<unsigned char>& machine_marks_scratch(int n_machines) {
+  static thread_local std::vector<unsigned char> marks;
+  if (static_cast<int>(marks.size()) < n_machines + 1) marks.resize(static_cast<std::size_t>(n_machines) + 1);
+  return marks;
+}
+
+// What follow_job(S, f, b) for b = last down to first does, in one pass per
+// machine instead of two shifts of a whole sequence per job and route step:
+// jobs first..last (f not among them) leave every machine, keeping the other
+// jobs' order; each takes f's route and machines; on each of f's machines the
+// block last, .., first then stands right before f. Identical tables result,
+// including the zeroed entries of the jobs' former route steps.
+void gather_before(_S& S, int f, int first, int last) {
+  std::vector<unsigned char>& touched = machine_marks_scratch(S.n_of_Machines);
+  std::fill(touched.begin(), touched.begin() + S.n_of_Machines + 1, static_cast<unsigned char>(0));
+  for (int b = first; b <= last; ++b)
+    for (int k = 1, n = S.n_steps(b); k <= n; ++k) touched[S.J_A[b][k]] = 1;
+  for (int m = 1; m <= S.n_of_Machines; ++m) {
+    if (!touched[m]) continue;
+    int* seq = S.M_wload[m];
+    int* step = S.M_step[m];
+    int w = 0;
+    for (int p = 1, cnt = seq[0]; p <= cnt; ++p) {
+      const int j = seq[p];
+      if (j >= first && j <= last) continue;
+      ++w;
+      if (w != p) {
+        seq[w] = j;
+        step[w] = step[p];
+        S.J_pos[j][step[w]] = w;
+      }
+    }
+    seq[0] = w;
+  }
+  const int route = S.J_A[f][0];
+  const int n = S.n_steps(f);
+  for (int b = first; b <= last; ++b) {
+    for (int k = 1, old_n = S.n_steps(b); k <= old_n; ++k) S.J_A[b][k] = S.J_pos[b][k] = 0;
+    S.J_A[b][0] = route;
+  }
+  const int block = last - first + 1;
+  for (int k = 1; k <= n; ++k) {
+    const int m = S.J_A[f][k];
+    int* seq = S.M_wload[m];
+    int* step = S.M_step[m];
+    const int p = S.J_pos[f][k];
+    const int cnt = seq[0];
+    for (int q = cnt; q >= p; --q) {
+      seq[q + block] = seq[q];
+      step[q + block] = step[q];
+      S.J_pos[seq[q + block]][step[q + block]] = q + block;
+    }
+    for (int i = 0; i < block; ++i) {
+      const int b = last - i;
+      seq[p + i] = b;
+      step[p + i] = k;
+      S.J_A[b][k] = m;
+      S.J_pos[b][k] = p + i;
+    }
+    seq[0] = cnt + block;
+  }
 }
 
 }  // namespace
@@ -161,7 +286,7 @@ int move_reinsert_order(_S& S, int o, const std::vector<ORDER>& Orders, const st
   const int f = Orders[o].First_Job;
   remove_job(S, f);
   insert_job_random(S, f, Orders, Jobs);
-  for (int b = f + Orders[o].NJob - 1; b >= f + 1; --b) follow_job(S, f, b);
+  if (Orders[o].NJob > 1) gather_before(S, f, f + 1, f + Orders[o].NJob - 1);
   return 1;
 }
 
@@ -173,15 +298,13 @@ int nth_free_index(int r, const unsigned char* avail, int from, int to) {
 
 int draw_positions(int k, int* P, int c) {
   if (k == 0) k = rand_n(c) + 1;
-  std::vector<unsigned char>& avail = avail_scratch(c);
-  std::fill(avail.begin() + 1, avail.begin() + c + 1, static_cast<unsigned char>(1));
+  FreePositions& free = free_positions_scratch();
+  free.reset(c);
   int remaining = c;
   for (int i = 1; i <= k; ++i) {
     const int r = rand_n(remaining) + 1;
-    const int idx = nth_free_index(r, avail.data(), 1, c);
-    if (idx < 0) return -1;
-    avail[idx] = 0;
-    P[i] = idx;
+    if (r > remaining) return -1;  // nothing left to draw
+    P[i] = free.take(r);
     --remaining;
   }
   P[0] = k;

@@ -59,7 +59,9 @@ int follow_job(_S& S, int a, int b);
 
 // Re-inserts order o as a unit: its first job f at random, then every other job
 // follows f, so each of f's machines ends with the block f+NJob-1, ..., f+1, f.
-// Returns 1.
+// The tables come out as after follow_job for each job in turn, but the jobs
+// are gathered in one pass over each machine they leave or join, so the move
+// costs about the length of those sequences, never its square. Returns 1.
 int move_reinsert_order(_S& S, int o, const std::vector<ORDER>& Orders, const std::vector<JOB>& Jobs);
 
 // Rotates a random set of positions of machine m: 1 when m has at least two
@@ -69,8 +71,9 @@ inline int shuffle_machine(_S& S, int m) { return move_shuffle_machine(S, m); }
 
 // Draws k distinct positions among 1..c into P[1..k] in draw order and sets
 // P[0] = k; k = 0 first draws k = rand(c) + 1. Each draw takes the r-th still
-// free position, r = rand(remaining) + 1. P must hold k + 1 (c + 1 for k = 0)
-// entries. Returns k, or -1 when a draw finds no free position (k > c).
+// free position, r = rand(remaining) + 1, found in logarithmic time. P must
+// hold k + 1 (c + 1 for k = 0) entries. Returns k, or -1 when a draw finds no
+// free position (k > c).
 int draw_positions(int k, int* P, int c);
 
 // Rotates the jobs (with their route steps) at positions P[1..P[0]] of machine

@@ -17,6 +17,18 @@ int machine_with_at_least(const _S& S, int n) {
   return 0;
 }
 
+// Every table of the two schedules equal: routes, machines, positions,
+// sequences and route steps.
+bool same_tables(const _S& a, const _S& b) {
+  if (a.n_of_Jobs != b.n_of_Jobs || a.n_of_Machines != b.n_of_Machines) return false;
+  for (int j = 1; j <= a.n_of_Jobs; ++j)
+    if (a.J_A[j] != b.J_A[j] || a.J_pos[j] != b.J_pos[j]) return false;
+  for (int m = 1; m <= a.n_of_Machines; ++m)
+    for (int p = 0; p <= a.M_wload[m][0]; ++p)
+      if (a.M_wload[m][p] != b.M_wload[m][p] || (p > 0 && a.M_step[m][p] != b.M_step[m][p])) return false;
+  return true;
+}
+
 }  // namespace
 
 TEST(SelectNxOp, WeightsMapTheDrawOntoRunningTotals) {
@@ -231,4 +243,64 @@ TEST(ReschedulingInserts, FrozenHeadsAndReferencePositions) {
   Jobs[f].Freeze.reset();
   Jobs[f].N_Frozen = 0;
   Machines[m1].N_Frozen = 0;
+}
+
+// The order move gathers the order's jobs in one pass per machine; it must
+// leave exactly the tables that re-inserting the first job and letting every
+// other job follow it, one by one, leaves. The varied shop's orders start
+// spread over different routes and machines, some of one job, one without a
+// feasible route.
+TEST(SearchOperators, OrderMoveEqualsFirstJobReinsertedAndTheOthersFollowing) {
+  build_varied_shop(9, 40, true);
+  _S S = random_start_S(9);
+  int moved_blocks = 0;
+  for (std::uint32_t seed = 1; seed <= 300; ++seed) {
+    const int o = 1 + static_cast<int>(seed) % n_of_Orders;
+    _S replay = S;
+    seed_random(seed);
+    move_reinsert_order(S, o, Orders, Jobs);
+    const int after = rand_n(1 << 30);
+    seed_random(seed);
+    const int f = Orders[o].First_Job;
+    remove_job(replay, f);
+    insert_job_random(replay, f, Orders, Jobs);
+    for (int b = f + Orders[o].NJob - 1; b > f; --b) follow_job(replay, f, b);
+    ASSERT_EQ(rand_n(1 << 30), after) << "order " << o << ": another number of draws";
+    ASSERT_TRUE(same_tables(S, replay)) << "order " << o << ", seed " << seed;
+    moved_blocks += Orders[o].NJob > 1 && S.n_steps(f) > 0;
+    // Now and then spread the jobs again, so that the next move of an order
+    // finds them on other machines.
+    if (seed % 7 == 0) {
+      for (int i = 0; i < 20; ++i) move_reinsert_job(S, rand_n(n_of_Jobs) + 1, Orders, Jobs);
+    }
+  }
+  EXPECT_GT(moved_blocks, 100);
+  expect_S_consistent(S, "order moves");
+}
+
+// The r-th free position comes from a tree of counts; the drawn positions
+// must be those of a plain scan, for every length (powers of two and their
+// neighbours among them) and for draws of every position of a machine.
+TEST(SearchOperators, DrawnPositionsEqualThePlainScansOnEveryLength) {
+  std::vector<int> lengths;
+  for (int c = 1; c <= 70; ++c) lengths.push_back(c);
+  for (const int c : {255, 256, 257, 1000, 4097}) lengths.push_back(c);  // trees of three and four levels
+  for (const int c : lengths) {
+    for (std::uint32_t seed = 1; seed <= 6; ++seed) {
+      const int k = seed == 1 ? c : 0;  // all positions once per length
+      std::vector<int> got(static_cast<std::size_t>(c) + 1);
+      seed_random(seed);
+      ASSERT_EQ(draw_positions(k, got.data(), c), got[0]);
+      seed_random(seed);
+      std::vector<int> want(static_cast<std::size_t>(c) + 1);
+      std::vector<unsigned char> avail(static_cast<std::size_t>(c) + 1, 1);
+      want[0] = k == 0 ? rand_n(c) + 1 : k;
+      for (int i = 1; i <= want[0]; ++i) {
+        const int idx = nth_free_index(rand_n(c - i + 1) + 1, avail.data(), 1, c);
+        avail[static_cast<std::size_t>(idx)] = 0;
+        want[static_cast<std::size_t>(i)] = idx;
+      }
+      ASSERT_EQ(got, want) << "length " << c << ", seed " << seed;
+    }
+  }
 }
