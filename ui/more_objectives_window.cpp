@@ -1,8 +1,122 @@
 #include "ui/more_objectives_window.h"
 
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSlider>
+
+#include "engine/objective_value.h"
+
 TForm19* Form19 = nullptr;
 
-TForm19::TForm19(QWidget* parent) : QDialog(parent) {
+int priority_from_position(int x) { return 10 - x; }
+
+TForm19::TForm19(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
   setObjectName(QStringLiteral("Form19"));
   setWindowTitle(QStringLiteral("More Objective functions"));
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+
+  auto* Label1 = new QLabel(QStringLiteral("Objective functions for rescheduling"), this);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  auto* Label2 = new QLabel(QStringLiteral("Priority"), this);
+  Label2->setObjectName(QStringLiteral("Label2"));
+  ListBox1 = new QListWidget(this);
+  ListBox1->setObjectName(QStringLiteral("ListBox1"));
+  ListBox1->addItems({QStringLiteral("Num. of jobs with diff. route"), QStringLiteral("Num. of jobs with diff. machine"),
+                      QStringLiteral("Num. of jobs with late dev."), QStringLiteral("Num. of new late jobs"),
+                      QStringLiteral("Num. of orders with diff. route"),
+                      QStringLiteral("Num. of orders with diff. machine"),
+                      QStringLiteral("Num. of orders with late dev."), QStringLiteral("Num. of new late orders"),
+                      QStringLiteral("Num. of machines with setup dev."),
+                      QStringLiteral("Num. of machines with new setups")});
+  ListBox1->setMinimumWidth(ListBox1->sizeHintForColumn(0) + 24);
+  Label1->setBuddy(ListBox1);
+  ListBox2 = new QListWidget(this);
+  ListBox2->setObjectName(QStringLiteral("ListBox2"));
+  ListBox2->setMaximumWidth(56);
+  Label2->setBuddy(ListBox2);
+  for (QListWidget* l : {ListBox1, ListBox2}) {
+    l->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    l->setMinimumHeight(10 * l->fontMetrics().height() + 16);
+  }
+  TrackBar1 = new QSlider(Qt::Vertical, this);
+  TrackBar1->setObjectName(QStringLiteral("TrackBar1"));
+  TrackBar1->setRange(0, 10);
+  TrackBar1->setPageStep(1);
+  TrackBar1->setTickInterval(1);
+  TrackBar1->setTickPosition(QSlider::TicksRight);
+  // Position 0 at the top: priority 10 is the top of the bar.
+  TrackBar1->setInvertedAppearance(true);
+  TrackBar1->setInvertedControls(true);
+  TrackBar1->setAccessibleName(QStringLiteral("Priority of the chosen line"));
+  Edit1 = new QLineEdit(this);
+  Edit1->setObjectName(QStringLiteral("Edit1"));
+  Edit1->setReadOnly(true);
+  Edit1->setMaximumWidth(36);
+  Edit1->setAccessibleName(QStringLiteral("Priority"));
+  CheckBox1 = new QCheckBox(QStringLiteral("Active Control"), this);
+  CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+  CheckBox1->setChecked(true);
+  CheckBox1->setEnabled(false);
+  Button1 = new QPushButton(QStringLiteral("OK"), this);
+  Button1->setObjectName(QStringLiteral("Button1"));
+  Button1->setAutoDefault(false);
+
+  auto* layout = new QGridLayout(this);
+  layout->addWidget(Label1, 0, 0);
+  layout->addWidget(Label2, 0, 1);
+  layout->addWidget(ListBox1, 1, 0, 3, 1);
+  layout->addWidget(ListBox2, 1, 1, 3, 1);
+  layout->addWidget(TrackBar1, 1, 2, 3, 1);
+  layout->addWidget(Edit1, 1, 3);
+  layout->addWidget(CheckBox1, 4, 0);
+  layout->addWidget(Button1, 4, 3);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  // Its size is known from creation on: the progress window docks it by it.
+  adjustSize();
+
+  // A line chosen by mouse or keyboard.
+  connect(ListBox1, &QListWidget::currentRowChanged, this, &TForm19::ListBox1Click);
+  connect(ListBox2, &QListWidget::currentRowChanged, this, &TForm19::ListBox2Click);
+  connect(TrackBar1, &QSlider::valueChanged, this, &TForm19::TrackBar1Change);
+  connect(Button1, &QPushButton::clicked, this, &TForm19::Button1Click);
 }
+
+void TForm19::FormShow() {
+  ListBox2->clear();
+  for (int i = 0; i < ListBox1->count(); ++i) ListBox2->addItem(QString::number(ReschPri[i]));
+  ListBox1->setCurrentRow(0);
+  ListBox1Click();
+}
+
+void TForm19::ListBox1Click() {
+  const int line = ListBox1->currentRow();
+  if (line < 0) return;
+  {
+    // Moving the bar to the line's stored priority must not write that
+    // priority over the line while the selection is still changing.
+    const QSignalBlocker quiet(TrackBar1);
+    TrackBar1->setValue(priority_from_position(ReschPri[line]));
+  }
+  ListBox2->setCurrentRow(line);
+  TrackBar1Change();
+}
+
+void TForm19::ListBox2Click() {
+  if (ListBox2->currentRow() < 0 || ListBox2->currentRow() == ListBox1->currentRow()) return;
+  ListBox1->setCurrentRow(ListBox2->currentRow());
+}
+
+void TForm19::TrackBar1Change() {
+  const int p = priority_from_position(TrackBar1->value());
+  Edit1->setText(QString::number(p));
+  const int line = ListBox1->currentRow();
+  if (!CheckBox1->isChecked() || line < 0) return;
+  ReschPri[line] = p;
+  if (QListWidgetItem* item = ListBox2->item(line)) item->setText(QString::number(p));
+}
+
+void TForm19::Button1Click() { close(); }

@@ -1,8 +1,125 @@
 #include "ui/objective_priority_window.h"
 
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include "engine/objective_value.h"
+#include "ui/more_objectives_window.h"
+#include "ui/progress_window.h"
+
 TForm15* Form15 = nullptr;
 
-TForm15::TForm15(QWidget* parent) : QDialog(parent) {
+namespace {
+constexpr int kStartPositions[6] = {7, 8, 10, 10, 7, 5};
+}
+
+TForm15::TForm15(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
   setObjectName(QStringLiteral("Form15"));
   setWindowTitle(QStringLiteral("Objective functions"));
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+
+  auto* header = new QLabel(QStringLiteral("Objective function               Priority"), this);
+  header->setObjectName(QStringLiteral("Label7"));
+  auto* rows = new QGridLayout;
+  const char* captions[6] = {"Number of late orders:", "Number of late jobs:", "Sum of tardiness: ",
+                             "Max tardiness:",         "Number of setups:",    "Completion time:"};
+  for (int i = 0; i < 6; ++i) {
+    auto* caption = new QLabel(QString::fromLatin1(captions[i]), this);
+    caption->setObjectName(QStringLiteral("Label%1").arg(i + 1));
+    TrackBar[i] = new QSlider(Qt::Horizontal, this);
+    TrackBar[i]->setObjectName(QStringLiteral("TrackBar%1").arg(i + 1));
+    TrackBar[i]->setRange(0, 10);
+    TrackBar[i]->setPageStep(1);
+    TrackBar[i]->setTickInterval(1);
+    TrackBar[i]->setTickPosition(QSlider::TicksBelow);
+    TrackBar[i]->setMinimumWidth(150);
+    caption->setBuddy(TrackBar[i]);
+    Edit[i] = new QLineEdit(this);
+    Edit[i]->setObjectName(QStringLiteral("Edit%1").arg(i + 1));
+    Edit[i]->setReadOnly(true);
+    Edit[i]->setMaximumWidth(36);
+    Edit[i]->setAccessibleName(QString::fromLatin1(captions[i]).trimmed() + QStringLiteral(" priority"));
+    rows->addWidget(caption, i, 0);
+    rows->addWidget(TrackBar[i], i, 1);
+    rows->addWidget(Edit[i], i, 2);
+  }
+
+  Button1 = new QPushButton(QStringLiteral("OK"), this);
+  Button1->setObjectName(QStringLiteral("Button1"));
+  Button1->setAutoDefault(false);
+  Button2 = new QPushButton(QStringLiteral("More"), this);
+  Button2->setObjectName(QStringLiteral("Button2"));
+  Button2->setAutoDefault(false);
+  Button2->hide();
+  CheckBox1 = new QCheckBox(QStringLiteral("Active control"), this);
+  CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(CheckBox1);
+  buttons->addStretch();
+  buttons->addWidget(Button2);
+  buttons->addWidget(Button1);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(header);
+  layout->addLayout(rows);
+  layout->addLayout(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  // Its size is known from creation on: the progress window docks it by it.
+  adjustSize();
+
+  for (int i = 0; i < 6; ++i) {
+    TrackBar[i]->setValue(kStartPositions[i]);
+    ObjPri[i] = kStartPositions[i];
+    connect(TrackBar[i], &QSlider::valueChanged, this, [this, i] { TrackBarChange(i); });
+    TrackBarChange(i);
+  }
+  connect(CheckBox1, &QCheckBox::toggled, this, &TForm15::CheckBox1Click);
+  connect(Button1, &QPushButton::clicked, this, &TForm15::Button1Click);
+  connect(Button2, &QPushButton::clicked, this, &TForm15::Button2Click);
+}
+
+void TForm15::set_active_control(bool on) { CheckBox1->setChecked(on); }
+
+void TForm15::show_more_button(bool visible) { Button2->setVisible(visible); }
+
+void TForm15::TrackBarChange(int row) {
+  Edit[row]->setText(QString::number(TrackBar[row]->value()));
+  if (CheckBox1->isChecked()) ObjPri[row] = TrackBar[row]->value();
+}
+
+void TForm15::CheckBox1Click() {
+  if (!CheckBox1->isChecked()) return;
+  for (int i = 0; i < 6; ++i) ObjPri[i] = TrackBar[i]->value();
+}
+
+void TForm15::Button1Click() {
+  for (int i = 0; i < 6; ++i) ObjPri[i] = TrackBar[i]->value();
+  close();
+}
+
+void TForm15::Button2Click() {
+  if (Form19 == nullptr) return;
+  Form19->show();
+  Form19->raise();
+  Form19->activateWindow();
+}
+
+// The weights may have changed elsewhere (an "OK" of another showing, a run
+// report of priorities): the bars show what the search uses now.
+void TForm15::FormShow() {
+  for (int i = 0; i < 6; ++i) {
+    TrackBar[i]->setValue(ObjPri[i]);
+    TrackBarChange(i);
+  }
+}
+
+void TForm15::FormClose() {
+  if (Form7 != nullptr && Form7->isVisible()) Form7->uncheck_priority_control();
+  if (Form19 != nullptr && Form19->isVisible()) Form19->close();
 }

@@ -1,9 +1,24 @@
 #pragma once
-// The results window: the run report, the batch and performance-test tables and the step charts.
-#include <QDialog>
-#include "engine/run_host.h"
+// The results window ("Results"): the run report of a tabu search, a
+// rescheduling search or an enumeration ("Index"), the tables of the batch
+// search and the performance test ("Average Obj_values"), the late jobs of
+// the performance test's three schedules per iteration ("Measuring"), the
+// late jobs of each new overall best ("Best Obj. values") and the five
+// per-step values of the last search ("Obj. values", filtered by
+// ComboBox1). It holds nothing besides its controls: the solvers and the
+// progress window's live chart fill it, clear_result_charts empties it.
+#include <QString>
 
-class TForm6 : public QDialog {
+#include "engine/run_host.h"
+#include "ui/closing_form.h"
+
+class BarChart;
+class PointChart;
+class QComboBox;
+class QPlainTextEdit;
+class QTabWidget;
+
+class TForm6 : public ClosingForm {
   Q_OBJECT
  public:
   explicit TForm6(QWidget* parent = nullptr);
@@ -11,10 +26,39 @@ class TForm6 : public QDialog {
   // Clears both memos and the nine series.
   void clear_result_charts();
   void show_memo(ResultsMemo m, bool visible);
-  // Loads a report file into a memo.
+  // Loads a report file into a memo (empty when it cannot be read).
   void load_memo(ResultsMemo m, const QString& path);
   void clear_series(ResultSeries s);
   void add_series_point(ResultSeries s, double x, double value, const QString& label, ChartColour c);
+
+  // Makes the page "Obj. values" the active one (the progress window docks
+  // the window with it).
+  void show_step_chart_page();
+  // Makes the page "Average Obj_values" the active one.
+  void show_average_page();
+
+  // What the window shows, for the windows and tests that read it.
+  int point_count(ResultSeries s) const;
+  bool series_active(ResultSeries s) const;
+  QColor series_colour(ResultSeries s) const;
+  PointChart* step_chart() const { return Chart2; }
+  PointChart* best_chart() const { return Chart1; }
+  BarChart* measuring_chart() const { return Chart3; }
+
+ protected:
+  void FormClose() override;
+
+ private:
+  void ComboBox1Change();
+  QPlainTextEdit* memo(ResultsMemo m) const;
+
+  QTabWidget* PageControl1;
+  QPlainTextEdit* Memo1;
+  QPlainTextEdit* Memo2;
+  BarChart* Chart3;
+  PointChart* Chart1;
+  PointChart* Chart2;
+  QComboBox* ComboBox1;
 };
 
 extern TForm6* Form6;
