@@ -1,9 +1,7 @@
 #include "engine/objective_value.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <cstdlib>
 
 int ObjPri[9] = {7, 8, 10, 10, 7, 5, 0, 0, 0};
 int ReschPri[10] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
@@ -175,69 +173,3 @@ void calc_sch_obj_values(const SCH& sch, OBJ_VALUE& values, std::vector<ORDER>& 
 
 void calc_S_obj_values(const _S& S, OBJ_VALUE& values) { calc_S_obj_values(S, values, Orders, Jobs); }
 void calc_sch_obj_values(const SCH& sch, OBJ_VALUE& values) { calc_sch_obj_values(sch, values, Orders, Jobs); }
-
-namespace {
-double quotient(double a, double b) { return b != 0.0 ? a / b : 0.0; }
-
-template <class Load>
-void calc_EF(const SCH& sch, const std::vector<JOB>& Jobs, const OBJ_VALUE& values, EF_VALUE& ef, Load load) {
-  ef.reset();
-  const double nJ = sch.n_of_Jobs;
-  const double nM = sch.n_of_Machines;
-  const double Cmax = static_cast<double>(values.Completion_Time);
-  double sum_completion = 0.0;
-  for (int j = 1; j <= sch.n_of_Jobs && static_cast<std::size_t>(j) < Jobs.size(); ++j)
-    sum_completion += Jobs[static_cast<std::size_t>(j)].EndT;
-  double P = 0.0;
-  double machine_shares = 0.0;
-  if (sch.has_tables()) {
-    for (int m = 1; m <= sch.n_of_Machines; ++m) {
-      double Pm = 0.0;
-      for (int t = sch.Mach_Head[m]; t != NO_TASK; t = sch.task(t).next_on_machine) Pm += load(sch.task(t));
-      P += Pm;
-      machine_shares += quotient(Pm, Cmax);
-    }
-  }
-  ef.Na = quotient(sum_completion, Cmax);
-  ef.Ta = quotient(sum_completion, nJ);
-  ef.qa = quotient(nJ * nM, P);
-  ef.Ua = quotient(machine_shares, nM);
-}
-}  // namespace
-
-void calc_EF_without_setup(const SCH& sch, const std::vector<JOB>& Jobs, const OBJ_VALUE& values, EF_VALUE& ef) {
-  calc_EF(sch, Jobs, values, ef, [](const TASK& t) { return static_cast<double>(t.ProcT); });
-}
-
-void calc_EF_with_setup(const SCH& sch, const std::vector<JOB>& Jobs, const OBJ_VALUE& values, EF_VALUE& ef) {
-  calc_EF(sch, Jobs, values, ef,
-          [](const TASK& t) { return static_cast<double>(t.EndT) - static_cast<double>(t.StartT); });
-}
-
-std::string float_to_str(double x) {
-  if (!std::isfinite(x) || x == 0.0) return "0";
-  char buf[64];
-  // The digits are the shortest that read back as x; the notation follows the
-  // value's size, never the shorter text: 100000 stays "100000", not "1e+05".
-  auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific);
-  const std::string sci(buf, res.ptr);
-  const std::size_t e = sci.find('e');
-  const int exponent = std::atoi(sci.c_str() + e + 1);
-  if (exponent >= -5 && exponent < 15) {
-    res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed);
-    return std::string(buf, res.ptr);
-  }
-  return sci.substr(0, e) + "E" + std::to_string(exponent);
-}
-
-void show_EF(const EF_VALUE& ef, std::vector<std::string>& lines) {
-  const double product = ef.Ua * ef.qa * ef.Ta;
-  lines.push_back("________EF_________");
-  lines.push_back("Na = " + float_to_str(ef.Na));
-  lines.push_back("Ua = " + float_to_str(ef.Ua));
-  lines.push_back("qa = " + float_to_str(ef.qa));
-  lines.push_back("Ta = " + float_to_str(ef.Ta));
-  lines.push_back("Ua*qa*Ta = " + float_to_str(product));
-  lines.push_back("Na/(Ua*qa*Ta) = " + float_to_str(quotient(ef.Na, product)));
-  lines.push_back("___________________");
-}

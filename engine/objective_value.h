@@ -8,7 +8,6 @@
 // Sums over jobs (tardiness, lateness, early start) are 64-bit: over thousands
 // of jobs they leave the range of int.
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "engine/problem.h"
@@ -79,24 +78,3 @@ void calc_sch_obj_values(const SCH& sch, OBJ_VALUE& values, std::vector<ORDER>& 
 // On the loaded problem's globals.
 void calc_S_obj_values(const _S& S, OBJ_VALUE& values);
 void calc_sch_obj_values(const SCH& sch, OBJ_VALUE& values);
-
-// Figures of the "EF Formula" tab.
-struct EF_VALUE {
-  double Na = 0.0;
-  double Ua = 0.0;
-  double qa = 0.0;
-  double Ta = 0.0;
-  void reset() { Na = Ua = qa = Ta = 0.0; }
-};
-
-// Fill ef from the live schedule (values is its OBJ_VALUE; job completions
-// from Jobs). Processing load without setup, or from start to end with setup.
-// A quotient whose divisor is 0 (empty schedule) gives 0.
-void calc_EF_without_setup(const SCH& sch, const std::vector<JOB>& Jobs, const OBJ_VALUE& values, EF_VALUE& ef);
-void calc_EF_with_setup(const SCH& sch, const std::vector<JOB>& Jobs, const OBJ_VALUE& values, EF_VALUE& ef);
-// Appends the eight EF lines; numbers as shortest round-trip text, a
-// quotient by 0 as 0.
-void show_EF(const EF_VALUE& ef, std::vector<std::string>& lines);
-// Shortest digits that read back as the same double, in fixed notation from
-// 1E-5 up to below 1E15 ("0.5", "12", "100000"), else "1.5E20", "2E-7".
-std::string float_to_str(double x);

@@ -1,20 +1,190 @@
 #pragma once
-// The schedule performance window: Gantt charts, utilisation, EF figures and the schedule editor.
+// The schedule performance window: the live schedule's counts and values, job,
+// machine and order Gantt charts with the initial-data overlay, machine
+// utilisation, the EF figures, and in the lower panel the schedule editor.
+//
+// The display half (schedule_performance_window.cpp) draws last_SCH; the
+// editor half (schedule_performance_editor.cpp) edits it and keeps the undo
+// history. Both share the private state below.
 #include <QDialog>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+class PagedBarChart;
+class PagedBarSeries;
+class GanttChart;
+class GanttSeries;
+class JOB;
+class MACHINE;
+class ORDER;
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QAction;
+class QPlainTextEdit;
+class QPushButton;
+class QSlider;
+class QTabWidget;
+class QToolButton;
+class QWidget;
+class SCH;
 class SHOP;
+class UNDOLIST;
 
 class TForm10 : public QDialog {
   Q_OBJECT
  public:
   explicit TForm10(QWidget* parent = nullptr);
+  ~TForm10() override;
 
-  // The rescheduling run's reference state for the initial-data overlay
-  // (not owned).
+  // The snapshot the initial-data overlay draws (not owned: the rescheduler
+  // window or the rescheduling run keeps it alive); null gives back the
+  // window's own empty snapshot.
   void set_initial_data_snapshot(SHOP* snapshot);
 
   // ---- Display: Gantt charts, utilisation, EF figures ----
 
+  // Refreshes everything shown from last_SCH, last_obj_value, the problem
+  // arrays and the overlay snapshot; fills no chart while "Show Gantt Charts"
+  // is off.
+  void show_sch_data();
+
+  // Used by the editor's "Show Machine ", "Show Order" and "Show Job": switch
+  // to the page and check only the named rows ("Mach_3"; "All Orders" checks
+  // every order), then redraw.
+  void show_machine_rows(const QString& machine_item);
+  void show_order_rows(const QString& order_item);
+  void show_job_rows(const QStringList& job_items);
+
+  // The targets of the three "Set focus" menus, chosen with -1 for none.
+  int focused_order() const { return focus_order; }
+  int focused_machine() const { return focus_machine; }
+  int focused_job() const { return focus_job; }
+
   // ---- Editor: schedule edits, undo history, schedule files ----
+
+  // The renewals of the editor when the window is shown (history, kept copy,
+  // route panel).
+  void editor_form_show();
+  // "Set focus" of the order, machine or job menu with a valid target.
+  void set_focus_on_order(int o);
+  void set_focus_on_machine(int m);
+  void set_focus_on_job(int j);
+
+ signals:
+  // After the display refreshed from last_SCH.
+  void schedule_shown();
+
+ protected:
+  void showEvent(QShowEvent* e) override;
+
+ private:
+  // ---- Display ----
+  void build_display();
+  QWidget* build_panel1();
+  QWidget* build_gantt_page(GanttChart*& chart, QListWidget*& list, const QString& list_name,
+                            const char* const names[5], const QString& fourth_caption);
+  QWidget* build_utilization_page();
+  QWidget* build_display_switches();
+
+  void FormShow();
+  void fill_check_list(QListWidget* list, const QString& prefix, int n);
+  void fill_job_gantt(const SCH* sch, GanttSeries& series, const std::vector<JOB>& jobs,
+                      const std::vector<ORDER>& orders, double offset);
+  void fill_machine_gantt(const SCH* sch, GanttSeries& series, const std::vector<MACHINE>& machines,
+                          const std::vector<JOB>& jobs, const std::vector<ORDER>& orders, bool overloaded,
+                          double offset);
+  void fill_order_gantt(const SCH* sch, GanttSeries& series, const std::vector<JOB>& jobs,
+                        const std::vector<ORDER>& orders, double offset);
+  void fill_utilization_chart(const SCH* sch, PagedBarSeries* s4, PagedBarSeries* s5, PagedBarSeries* s6, PagedBarSeries* s7, double H,
+                              const std::vector<MACHINE>& machines);
+  bool overlay_shown() const;
+  void redraw_job_chart();
+  void redraw_machine_chart(bool overloaded);
+  void redraw_order_chart();
+  void select_late(QListWidget* list, bool jobs);
+
+  void CheckBox1Click();   // Marks visible
+  void CheckBox2Click();   // View 3D
+  void UpDown1Click(bool up);
+  void Button2Click();     // Default values
+  void PageControl1Change();
+  void CheckBox3Click();   // Show detailes
+  void CheckBox4Click();   // Show full
+  void CheckBox17Click();  // Show initial data
+  void hide_selection(QWidget* list_column, bool hide);
+  void CheckBox6Click();   // Full Window
+  void CheckBox9Click();   // Show Gantt Charts
+  void CheckBox10Click();  // Show Messages
+  void Button3Click();     // Select colors
+  void Button31Click();    // Show Results
+  void Button38Click();    // Show Input Data
+  void CheckBox11Click();  // Auto Scales
+  void CheckBox12Click();  // Show Pages
+  void TrackBar1Change();
+  void Button32Click();    // <<
+  void Button33Click();    // >>
+  void chart_context_menu(GanttChart* chart, QMenu* menu, QAction* item, const QString& prefix,
+                          const QString& nothing, int& target, const QPoint& at);
+  void list_context_menu(QListWidget* list, QMenu* menu, QAction* item, const QString& nothing, int& target,
+                         const QPoint& at);
+  std::vector<GanttSeries*> gantt_series();
+  void build_menus();
+  // The overlay of the initial data exists only while rescheduling.
+  bool rescheduling_mode() const;
+
+  // ---- Private state of the window (display and editor) ----
+  int machine_index = 0;
+  int last_route_index = -1;
+  int last_step_index[5] = {0, -1, -1, -1, -1};  // [1..4]
+  int last_order_index = -1;
+  int last_job = -1;
+  bool show_messages = false;
+  int popup_order = -1, popup_job = -1, popup_machine = -1;
+  int focus_order = -1;
+  int focus_machine = -1;
+  int focus_job = -1;
+  int copy_target_job = -1, copy_source_job = -1;
+  std::unique_ptr<SCH> kept_SCH;
+  // Held shared only because the history's class belongs to the editor's
+  // files; the window is its one owner.
+  std::shared_ptr<UNDOLIST> undo_list;
+  int undo_max = 25;
+  SHOP* shop = nullptr;
+  std::unique_ptr<SHOP> own_shop;  // the empty snapshot shop points to by default
+
+  // ---- Controls of the display ----
+  QFrame* Panel1 = nullptr;
+  QFrame* Panel2 = nullptr;  // the lower panel: the editor's controls and the two switches below
+  QFrame* Panel3 = nullptr;
+  QLineEdit *Edit1 = nullptr, *Edit2 = nullptr, *Edit3 = nullptr, *Edit4 = nullptr, *Edit5 = nullptr,
+            *Edit6 = nullptr, *Edit7 = nullptr, *Edit8 = nullptr, *Edit9 = nullptr, *Edit10 = nullptr,
+            *Edit11 = nullptr, *Edit12 = nullptr;
+  QTabWidget* PageControl1 = nullptr;
+  GanttChart *Chart1 = nullptr, *Chart2 = nullptr, *Chart3 = nullptr;
+  PagedBarChart* Chart4 = nullptr;
+  QListWidget *CheckListBox1 = nullptr, *CheckListBox2 = nullptr, *CheckListBox3 = nullptr;
+  QWidget *job_selection = nullptr, *machine_selection = nullptr, *order_selection = nullptr;
+  QCheckBox *CheckBox1 = nullptr, *CheckBox2 = nullptr, *CheckBox3 = nullptr, *CheckBox4 = nullptr,
+            *CheckBox5 = nullptr, *CheckBox6 = nullptr, *CheckBox7 = nullptr, *CheckBox8 = nullptr,
+            *CheckBox9 = nullptr, *CheckBox10 = nullptr, *CheckBox11 = nullptr, *CheckBox12 = nullptr,
+            *CheckBox17 = nullptr;
+  QToolButton *UpDown1_up = nullptr, *UpDown1_down = nullptr;
+  QSlider* TrackBar1 = nullptr;
+  QPushButton *Button2 = nullptr, *Button3 = nullptr, *Button31 = nullptr, *Button32 = nullptr,
+              *Button33 = nullptr, *Button38 = nullptr;
+  QPlainTextEdit* Memo1 = nullptr;
+  QMenu *PopupMenu2 = nullptr, *PopupMenu3 = nullptr, *PopupMenu4 = nullptr;
+  QAction *Setfocus1 = nullptr, *Setfocus2 = nullptr, *Setfocus3 = nullptr;
+
+  // ---- Editor ----
+  void build_editor(QFrame* panel);
 };
 
 extern TForm10* Form10;

@@ -157,38 +157,3 @@ TEST(Comparison, AssignmentKeepsScheduledJobsAndSizes) {
   EXPECT_EQ(target.n_of_Jobs, 17);
   EXPECT_EQ(target.n_of_Machines, 5);
 }
-
-TEST(EFFigures, LoadWithAndWithoutSetupAndEmptySchedule) {
-  load_one_machine({{2, 10, 100}}, 5);  // 5 setup + 10, then 10: completions 15 and 25
-  const Evaluated e = evaluate();
-  EF_VALUE ef;
-  calc_EF_without_setup(e.sch, Jobs, e.from_S, ef);
-  std::vector<std::string> lines;
-  show_EF(ef, lines);
-  ASSERT_EQ(lines.size(), 8u);
-  EXPECT_EQ(lines[0], "________EF_________");
-  EXPECT_EQ(lines[1], "Na = 1.6");
-  EXPECT_EQ(lines[2], "Ua = 0.8");
-  EXPECT_EQ(lines[3], "qa = 0.1");
-  EXPECT_EQ(lines[4], "Ta = 20");
-  EXPECT_EQ(lines[7], "___________________");
-  calc_EF_with_setup(e.sch, Jobs, e.from_S, ef);
-  EXPECT_DOUBLE_EQ(ef.Ua, 1.0);
-  EXPECT_DOUBLE_EQ(ef.qa, 0.08);
-  EXPECT_DOUBLE_EQ(ef.Na / (ef.Ua * ef.qa * ef.Ta), 1.0);
-
-  // Numbers keep their shortest exact digits in the notation their size asks
-  // for; a large whole figure is never cut to an exponent.
-  EXPECT_EQ(float_to_str(100000.0), "100000");
-  EXPECT_EQ(float_to_str(0.1 + 0.2), "0.30000000000000004");
-  EXPECT_EQ(float_to_str(0.00001), "0.00001");
-  EXPECT_EQ(float_to_str(1e20), "1E20");
-  EXPECT_EQ(float_to_str(-2.5e-7), "-2.5E-7");
-
-  EF_VALUE empty_ef;
-  lines.clear();
-  calc_EF_with_setup(SCH(), Jobs, OBJ_VALUE(), empty_ef);
-  show_EF(empty_ef, lines);
-  for (std::size_t i = 1; i < 7; ++i)
-    EXPECT_EQ(lines[i].substr(lines[i].size() - 2), " 0") << lines[i];
-}

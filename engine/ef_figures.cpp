@@ -1,0 +1,84 @@
+#include "engine/ef_figures.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+double quotient(double a, double b) { return b != 0.0 ? a / b : 0.0; }
+
+template <class Load>
+void calc_EF(const SCH& sch, const std::vector<JOB>& Jobs, const OBJ_VALUE& values, EF_VALUE& ef, Load load) {
+  ef.reset();
+  const double nJ = sch.n_of_Jobs;
+  const double nM = sch.n_of_Machines;
+  const double Cmax = static_cast<double>(values.Completion_Time);
+  double sum_completion = 0.0;
+  for (int j = 1; j <= sch.n_of_Jobs && static_cast<std::size_t>(j) < Jobs.size(); ++j)
+    sum_completion += Jobs[static_cast<std::size_t>(j)].EndT;
+  double P = 0.0;
+  double machine_shares = 0.0;
+  if (sch.has_tables()) {
+    for (int m = 1; m <= sch.n_of_Machines; ++m) {
+      double Pm = 0.0;
+      for (int t = sch.Mach_Head[m]; t != NO_TASK; t = sch.task(t).next_on_machine) Pm += load(sch.task(t));
+      P += Pm;
+      machine_shares += quotient(Pm, Cmax);
+    }
+  }
+  ef.Na = quotient(sum_completion, Cmax);
+  ef.Ta = quotient(sum_completion, nJ);
+  ef.qa = quotient(nJ * nM, P);
+  ef.Ua = quotient(machine_shares, nM);
+}
+}  // namespace
+
+void calc_EF_without_setup(const SCH& sch, const std::vector<JOB>& Jobs, const OBJ_VALUE& values, EF_VALUE& ef) {
+  calc_EF(sch, Jobs, values, ef, [](const TASK& t) { return static_cast<double>(t.ProcT); });
+}
+
+void calc_EF_with_setup(const SCH& sch, const std::vector<JOB>& Jobs, const OBJ_VALUE& values, EF_VALUE& ef) {
+  calc_EF(sch, Jobs, values, ef,
+          [](const TASK& t) { return static_cast<double>(t.EndT) - static_cast<double>(t.StartT); });
+}
+
+std::string float_to_str(double x) {
+  if (!std::isfinite(x) || x == 0.0) return "0";
+  // 15 significant digits, rounded once; the notation is chosen from the
+  // rounded exponent, so 999999999999999.9 becomes "1E15", not "1000000000000000".
+  char buf[40];
+  std::snprintf(buf, sizeof buf, "%.14e", std::fabs(x));
+  std::string digits(1, buf[0]);
+  digits.append(buf + 2, 14);
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  const int exponent = std::atoi(buf + 17);
+  std::string out = x < 0 ? "-" : "";
+  if (exponent >= -5 && exponent < 15) {
+    if (exponent < 0) {
+      out += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    } else {
+      const std::size_t whole = static_cast<std::size_t>(exponent) + 1;
+      if (digits.size() <= whole) {
+        out += digits + std::string(whole - digits.size(), '0');
+      } else {
+        out += digits.substr(0, whole) + "." + digits.substr(whole);
+      }
+    }
+    return out;
+  }
+  out += digits.substr(0, 1);
+  if (digits.size() > 1) out += "." + digits.substr(1);
+  return out + "E" + std::to_string(exponent);
+}
+
+void show_EF(const EF_VALUE& ef, std::vector<std::string>& lines) {
+  const double product = ef.Ua * ef.qa * ef.Ta;
+  lines.push_back("________EF_________");
+  lines.push_back("Na = " + float_to_str(ef.Na));
+  lines.push_back("Ua = " + float_to_str(ef.Ua));
+  lines.push_back("qa = " + float_to_str(ef.qa));
+  lines.push_back("Ta = " + float_to_str(ef.Ta));
+  lines.push_back("Ua*qa*Ta = " + float_to_str(product));
+  lines.push_back("Na/(Ua*qa*Ta) = " + float_to_str(quotient(ef.Na, product)));
+  lines.push_back("___________________");
+}

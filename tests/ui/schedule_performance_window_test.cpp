@@ -1,0 +1,293 @@
+#include "ui/schedule_performance_window.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "engine/live_schedule.h"
+#include "engine/shop_snapshot.h"
+#include "engine/timing.h"
+#include "tests/support/small_problem.h"
+#include "tests/support/temp_dir.h"
+#include "ui/app_windows.h"
+#include "ui/paged_bar_chart.h"
+#include "ui/chart_colors.h"
+#include "ui/gantt_chart.h"
+
+namespace {
+// Makes the loaded problem's first schedule (jobs in id order) the live one.
+void make_live_schedule() {
+  reset_J_A_M_wload();
+  random_J_A_M_wload();
+  last_SCH = std::make_unique<SCH>(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
+  calc_sch_times(*last_SCH);
+  OBJ_VALUE v;
+  calc_sch_obj_values(*last_SCH, v);
+  last_obj_value.set(v, n_of_Orders, n_of_Jobs, n_of_Machines);
+}
+
+// Job 1 (order 1, due 100) runs step 1 on M1 and step 2 on M2; job 2 (order 2,
+// due 15) follows on M1 after a setup of 5 and ends late. Job 1's first route
+// step and M1's first position are frozen.
+void load_shop_with_setup_late_and_frozen() {
+  begin_small_problem(2);
+  add_small_machine(1, 1, 1);
+  add_small_machine(1, 2, 2);
+  Machines[1].SetupM(1, 2) = 5;
+  add_small_order(1, 10, 1, 2, 1, 0, 100, {1, 2});
+  add_small_order(1, 20, 1, 1, 2, 0, 15, {1});
+  finish_small_problem();
+  make_live_schedule();
+  Jobs[1].N_Frozen = 1;
+  Machines[1].N_Frozen = 1;
+}
+
+// One machine for step 1, one order of n jobs of size 10.
+void load_one_machine_jobs(int n) {
+  begin_small_problem(1);
+  add_small_machine(1, 1, 1);
+  add_small_order(n, 10, 1, 1, 1, 0, 1000000, {1});
+  finish_small_problem();
+  make_live_schedule();
+}
+
+QString bar_text(const GanttBar& b) {
+  return QStringLiteral("%1 %2-%3 '%4' %5")
+      .arg(b.row)
+      .arg(b.start)
+      .arg(b.end)
+      .arg(b.label)
+      .arg(QColor::fromRgb(b.colour).name());
+}
+
+QStringList bar_list(const GanttSeries& s) {
+  QStringList out;
+  for (const GanttBar& b : s.bars()) out << bar_text(b);
+  return out;
+}
+
+// One bar a line, so that a failure shows both lists readably.
+std::string lines(const QStringList& l) { return l.join('\n').toStdString(); }
+std::string bars_of(const GanttSeries& s) { return lines(bar_list(s)); }
+
+QString expected(double row, int start, int end, const QString& label, int colour) {
+  return bar_text(GanttBar{static_cast<double>(start), static_cast<double>(end), row, label, color_of(colour).rgb()});
+}
+
+template <class W>
+W* child(const char* name) {
+  W* w = Form10->findChild<W*>(QLatin1String(name));
+  EXPECT_NE(w, nullptr) << name;
+  return w;
+}
+
+GanttChart* chart(const char* name) { return child<GanttChart>(name); }
+
+// Opens the context menu of w at p and returns the caption of its one item.
+QString context_caption(QWidget* w, QPoint p, const char* menu_name) {
+  QContextMenuEvent event(QContextMenuEvent::Mouse, p, w->mapToGlobal(p));
+  QApplication::sendEvent(w, &event);
+  QMenu* menu = Form10->findChild<QMenu*>(QLatin1String(menu_name));
+  const QString caption = menu->actions().front()->text();
+  menu->close();
+  return caption;
+}
+
+const int kYellow = 0x00FFFF;
+}  // namespace
+
+class SchedulePerformance : public ::testing::Test {
+ protected:
+  AppWindows windows;
+  void TearDown() override {
+    Form10->hide();
+    last_SCH.reset();
+  }
+  void show() {
+    Form10->resize(1400, 900);
+    Form10->show();
+  }
+};
+
+TEST_F(SchedulePerformance, BarsOfJobsMachinesAndOrdersWithSetupLateAndFrozenSteps) {
+  load_shop_with_setup_late_and_frozen();
+  // Timing puts job 1 on M1 at 0-10 and on M2 at 10-20 (each the machine's
+  // first position, a setup of length 0), and job 2 on M1 at 10-35 after a
+  // setup of 5: due at 15, it is late.
+  ASSERT_EQ(Jobs[1].EndT, 20);
+  ASSERT_EQ(Jobs[2].StartT, 10);
+  ASSERT_EQ(Jobs[2].EndT, 35);
+  show();
+
+  EXPECT_EQ(child<QLineEdit>("Edit10")->text(), "2");
+  EXPECT_EQ(child<QLineEdit>("Edit8")->text(), "1");  // one late order
+  EXPECT_EQ(child<QLineEdit>("Edit6")->text(), "35");
+
+  // Jobs from the last row up: constraint window (labelled with the order),
+  // planned window, then the steps labelled with their machine; the frozen
+  // first step of job 1 gets its mark.
+  EXPECT_EQ(bars_of(chart("Chart1")->series(0)),
+            lines({expected(2.2, 0, 15, "2", Col_Constraint), expected(2.1, 10, 35, "2", Col_Planned),
+                   expected(2, 10, 15, "1", Col_Setup), expected(2, 15, 35, "1", Col_Late),
+                   expected(1.2, 0, 100, "1", Col_Constraint), expected(1.1, 0, 20, "1", Col_Planned),
+                   expected(1.2, 0, 10, "f", kYellow), expected(1, 0, 0, "1", Col_Setup),
+                   expected(1, 0, 10, "1", Col_Intime), expected(1, 10, 10, "2", Col_Setup),
+                   expected(1, 10, 20, "2", Col_Intime)}));
+
+  // Machines: calendar intervals first, then each sequence labelled with the
+  // job; only M1's first position is frozen.
+  EXPECT_EQ(bars_of(chart("Chart2")->series(0)),
+            lines({expected(2.2, 0, 100000000, "1", Col_Constraint), expected(1.2, 0, 100000000, "1", Col_Constraint),
+                   expected(2, 10, 10, "1", Col_Setup), expected(2, 10, 20, "1", Col_Intime),
+                   expected(1.2, 0, 10, "f", kYellow), expected(1, 0, 0, "1", Col_Setup),
+                   expected(1, 0, 10, "1", Col_Intime), expected(1, 10, 15, "2", Col_Setup),
+                   expected(1, 15, 35, "2", Col_Late)}));
+
+  // Orders without details: the window and one bar; with details the jobs,
+  // and the frozen job marked.
+  EXPECT_EQ(bars_of(chart("Chart3")->series(0)),
+            lines({expected(2.2, 0, 15, "w", Col_Constraint), expected(2, 10, 35, "2", Col_Late),
+                   expected(1.2, 0, 100, "w", Col_Constraint), expected(1, 0, 20, "1", Col_Intime)}));
+  child<QCheckBox>("CheckBox3")->click();
+  EXPECT_EQ(bars_of(chart("Chart3")->series(0)),
+            lines({expected(2.2, 0, 15, "w", Col_Constraint), expected(2.1, 10, 35, "2", Col_Planned),
+                   expected(2, 10, 35, "2", Col_Late), expected(1.2, 0, 100, "w", Col_Constraint),
+                   expected(1.1, 0, 20, "1", Col_Planned), expected(1.2, 0, 20, "f", kYellow),
+                   expected(1, 0, 20, "1", Col_Intime)}));
+
+  // The EF text: two blocks of eight lines after their headings.
+  const QStringList memo = child<QPlainTextEdit>("Memo1")->toPlainText().split('\n');
+  ASSERT_EQ(memo.size(), 18);
+  EXPECT_EQ(memo[0], " Calculation without setup: ");
+  EXPECT_EQ(memo[1], "________EF_________");
+  EXPECT_EQ(memo[9], " Calculation with setup: ");
+}
+
+TEST_F(SchedulePerformance, OnlyTheFirstFortyRowsAreDrawnUntilMoreAreChecked) {
+  load_one_machine_jobs(41);
+  show();
+  QListWidget* list = child<QListWidget>("CheckListBox3");
+  ASSERT_EQ(list->count(), 41);
+  EXPECT_EQ(list->item(39)->checkState(), Qt::Checked);
+  EXPECT_EQ(list->item(40)->checkState(), Qt::Unchecked);
+  EXPECT_EQ(list->item(40)->text(), "Job_41");
+  auto rows_of = [](const GanttSeries& s) {
+    std::set<int> rows;
+    for (const GanttBar& b : s.bars()) rows.insert(static_cast<int>(b.row));
+    return rows;
+  };
+  EXPECT_EQ(rows_of(chart("Chart1")->series(0)).count(41), 0u);
+  EXPECT_EQ(rows_of(chart("Chart1")->series(0)).size(), 40u);
+
+  list->item(40)->setCheckState(Qt::Checked);  // ticking the box redraws
+  EXPECT_EQ(rows_of(chart("Chart1")->series(0)).count(41), 1u);
+  child<QPushButton>("Button15")->click();  // Invert Selection: all 41 were checked
+  EXPECT_TRUE(chart("Chart1")->series(0).bars().empty());
+  child<QPushButton>("Button13")->click();  // Select All
+  EXPECT_EQ(rows_of(chart("Chart1")->series(0)).size(), 41u);
+  child<QPushButton>("Button14")->click();  // Unselect All
+  EXPECT_TRUE(chart("Chart1")->series(0).bars().empty());
+}
+
+namespace {
+QPoint pixel_of(GanttChart* c, double time, double row) {
+  const ChartFrame::View v = c->view();
+  return QPoint(static_cast<int>(v.px(time)), static_cast<int>(v.py(row, true)));
+}
+
+GanttChart* shown_chart(int page, const char* name) {
+  Form10->findChild<QTabWidget*>("PageControl1")->setCurrentIndex(page);
+  QApplication::processEvents();
+  return chart(name);
+}
+}  // namespace
+
+TEST_F(SchedulePerformance, SetFocusMenusNameTheRowUnderTheMouse) {
+  load_one_machine_jobs(3);  // jobs 10 apart on one machine, due at 1,000,000
+  show();
+  GanttChart* jobs = shown_chart(0, "Chart1");
+  // The constraint window of job 3 is drawn at row 3.2: it names job 3.
+  EXPECT_EQ(context_caption(jobs, pixel_of(jobs, 500000, 3.2), "PopupMenu4"), " Set focus on the Job_3");
+  EXPECT_EQ(Form10->focused_job(), 3);
+  EXPECT_EQ(context_caption(jobs, pixel_of(jobs, 500000, 2.6), "PopupMenu4"), "No Jobs here!");
+  EXPECT_EQ(Form10->focused_job(), -1);
+
+  GanttChart* machines = shown_chart(1, "Chart2");
+  EXPECT_EQ(context_caption(machines, pixel_of(machines, 25, 1.0), "PopupMenu3"), " Set focus on the Mach_1");
+  EXPECT_EQ(Form10->focused_machine(), 1);
+
+  // The check lists name the item under the mouse.
+  QListWidget* orders = child<QListWidget>("CheckListBox1");
+  shown_chart(2, "Chart3");
+  const QRect first = orders->visualItemRect(orders->item(0));
+  EXPECT_EQ(context_caption(orders->viewport(), first.center(), "PopupMenu2"), " Set focus on the Order_1");
+  EXPECT_EQ(Form10->focused_order(), 1);
+  EXPECT_EQ(context_caption(orders->viewport(), QPoint(5, orders->viewport()->height() - 3), "PopupMenu2"),
+            "No Orders here!");
+  EXPECT_EQ(Form10->focused_order(), -1);
+}
+
+TEST_F(SchedulePerformance, InitialDataOverlayIsDrawnHalfARowLowerAndNeverHitTested) {
+  load_shop_with_setup_late_and_frozen();
+  SHOP initial;
+  initial.save(n_of_SetupTypes, Orders, Jobs, Machines, last_SCH.get(), &last_obj_value);
+  initial.values->Completion_Time = 50;
+  Form10->set_initial_data_snapshot(&initial);
+  show();
+  QCheckBox* overlay = child<QCheckBox>("CheckBox17");
+  EXPECT_TRUE(overlay->isVisible());
+  EXPECT_FALSE(overlay->isChecked());
+  overlay->click();
+  GanttChart* jobs = shown_chart(0, "Chart1");
+  const QStringList main = bar_list(jobs->series(0));
+  const QStringList shifted = bar_list(jobs->series(1));
+  ASSERT_EQ(main.size(), shifted.size());
+  EXPECT_EQ(jobs->series(1).bars()[0].row, 2.7);
+  EXPECT_EQ(jobs->series(1).bars().back().row, 1.5);
+  EXPECT_EQ(chart("Chart3")->series(1).Count(), chart("Chart3")->series(0).Count());
+  EXPECT_EQ(chart("Chart2")->series(1).Count(), chart("Chart2")->series(0).Count());
+  // A point on an overlay bar only: no job of the live schedule is there.
+  EXPECT_EQ(context_caption(jobs, pixel_of(jobs, 50, 1.7), "PopupMenu4"), "No Jobs here!");
+
+  // "Show full" off fixes the machine chart's time axis at the later of the
+  // two completion times.
+  shown_chart(1, "Chart2");
+  child<QCheckBox>("CheckBox4")->click();
+  EXPECT_FALSE(chart("Chart2")->bottom_axis.auto_maximum);
+  EXPECT_EQ(chart("Chart2")->bottom_axis.maximum, 50.0);
+  overlay->click();
+  EXPECT_EQ(chart("Chart2")->bottom_axis.maximum, 35.0);
+  EXPECT_FALSE(jobs->series(1).Active);
+  EXPECT_EQ(jobs->series(1).Count(), 0);
+  Form10->set_initial_data_snapshot(nullptr);
+}
+
+TEST_F(SchedulePerformance, PagesLookRightWithMarks3DAndSelections) {
+  load_shop_with_setup_late_and_frozen();
+  show();
+  TempDir dir;
+  const char* keep = std::getenv("TAVO_KEEP_GRABS");  // a folder to keep the pictures in
+  const QString folder = QString::fromStdString(keep ? std::string(keep) : dir.path());
+  QTabWidget* pages = child<QTabWidget>("PageControl1");
+  child<QCheckBox>("CheckBox3")->click();
+  for (int pass = 0; pass < 2; ++pass) {
+    for (int p = 0; p < pages->count(); ++p) {
+      pages->setCurrentIndex(p);
+      QApplication::processEvents();
+      const QString file = QStringLiteral("%1/page%2%3.png").arg(folder).arg(p).arg(pass ? "_3d" : "");
+      ASSERT_TRUE(Form10->grab().save(file)) << file.toStdString();
+    }
+    child<QCheckBox>("CheckBox2")->click();  // View 3D
+  }
+}

@@ -1,0 +1,173 @@
+#include "ui/gantt_chart.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+#include "ui/chart_colors.h"
+
+void GanttSeries::Clear() {
+  bars_.clear();
+  index_ok_ = false;
+}
+
+void GanttSeries::AddGanttColor(double start, double end, double row, const QString& label, int colour) {
+  bars_.push_back(GanttBar{start, end, row, label, color_of(colour).rgb()});
+  index_ok_ = false;
+}
+
+void GanttSeries::build_index() const {
+  index_ok_ = true;
+  first_.clear();
+  order_.clear();
+  if (bars_.empty()) return;
+  double lo = bars_.front().row, hi = lo;
+  for (const GanttBar& b : bars_) {
+    lo = std::min(lo, b.row);
+    hi = std::max(hi, b.row);
+  }
+  row0_ = static_cast<int>(std::floor(lo));
+  const std::size_t n_rows = static_cast<std::size_t>(std::floor(hi)) - static_cast<std::size_t>(row0_) + 1;
+  // Counting sort by whole row keeps the order of insertion inside a row, so
+  // bars that overlap are drawn in the order they were added.
+  first_.assign(n_rows + 1, 0);
+  for (const GanttBar& b : bars_) ++first_[static_cast<std::size_t>(static_cast<int>(std::floor(b.row)) - row0_) + 1];
+  for (std::size_t r = 1; r <= n_rows; ++r) first_[r] += first_[r - 1];
+  order_.resize(bars_.size());
+  std::vector<int> next(first_.begin(), first_.end() - 1);
+  for (std::size_t i = 0; i < bars_.size(); ++i) {
+    const std::size_t r = static_cast<std::size_t>(static_cast<int>(std::floor(bars_[i].row)) - row0_);
+    order_[static_cast<std::size_t>(next[r]++)] = static_cast<int>(i);
+  }
+}
+
+GanttChart::GanttChart(const QString& title, const QString& row_prefix, QWidget* parent)
+    : ChartFrame(parent), series_(2) {
+  set_title(title);
+  left_axis.prefix = row_prefix;
+  left_axis.inverted = true;
+  left_axis.increment = 1.0;
+  left_axis.decimals = 0;
+  left_axis.margin = 0.6;
+  bottom_axis.title = QStringLiteral("Time");
+  bottom_axis.decimals = 0;
+  setAccessibleName(title);
+  refresh();
+}
+
+bool GanttChart::data_bounds(double& x0, double& x1, double& y0, double& y1) const {
+  bool any = false;
+  for (const GanttSeries& s : series_) {
+    if (!s.Active) continue;
+    for (const GanttBar& b : s.bars_) {
+      if (!any) {
+        x0 = b.start;
+        x1 = b.end;
+        y0 = y1 = b.row;
+        any = true;
+      }
+      x0 = std::min(x0, std::min(b.start, b.end));
+      x1 = std::max(x1, std::max(b.start, b.end));
+      y0 = std::min(y0, b.row);
+      y1 = std::max(y1, b.row);
+    }
+  }
+  return any;
+}
+
+void GanttChart::paint_one(QPainter& p, const View& v, const GanttSeries& s) {
+  if (!s.Active || s.bars_.empty()) return;
+  if (!s.index_ok_) s.build_index();
+  const bool inv = left_axis.inverted;
+  const double half = std::max(1, s.VertSize);
+  const double rows_per_pixel = (v.y1 - v.y0) / v.plot.height();
+  const double reach = (half + v.depth) * rows_per_pixel + 1.0;
+  const int n_rows = static_cast<int>(s.first_.size()) - 1;
+  const int r_lo = std::max(0, static_cast<int>(std::floor(v.y0 - reach)) - s.row0_);
+  const int r_hi = std::min(n_rows - 1, static_cast<int>(std::floor(v.y1 + reach)) - s.row0_);
+  const int depth = v.depth / 2;
+  const double left = v.plot.left() - 2.0, right = v.plot.right() + 2.0 + v.depth;
+  const bool marks = s.MarksVisible && 1.0 / rows_per_pixel >= s.MarksFontHeight;
+  QFont mark_font = font();
+  mark_font.setPixelSize(std::max(1, s.MarksFontHeight));
+  const QFontMetrics fm(mark_font);
+  p.setFont(mark_font);
+  for (int r = r_lo; r <= r_hi; ++r) {
+    for (int k = s.first_[static_cast<std::size_t>(r)]; k < s.first_[static_cast<std::size_t>(r) + 1]; ++k) {
+      const GanttBar& b = s.bars_[static_cast<std::size_t>(s.order_[static_cast<std::size_t>(k)])];
+      double xa = v.px(b.start), xb = v.px(b.end);
+      if (xb < left || xa > right) continue;
+      xa = std::max(xa, left);
+      xb = std::min(xb, right);
+      if (xb - xa < 1.0) xb = xa + 1.0;
+      const double yc = v.py(b.row, inv);
+      const QRectF box(xa, yc - half, xb - xa, 2 * half);
+      const QColor c = QColor::fromRgb(b.colour);
+      if (depth > 0) {
+        draw_box(p, box, c, depth);
+      } else {
+        p.fillRect(box, c);
+      }
+      if (box.width() >= 4) {
+        p.setPen(c.darker(200));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(box);
+      }
+      if (marks && !b.label.isEmpty() && box.width() >= s.MarksFontHeight * 0.5) {
+        const int w = fm.horizontalAdvance(b.label);
+        if (w + 2 <= box.width()) {
+          p.setPen(qGray(b.colour) < 96 ? Qt::white : Qt::black);
+          p.drawText(QPointF(box.center().x() - w / 2.0, yc + fm.ascent() / 2.0 - 1), b.label);
+        }
+      }
+    }
+  }
+}
+
+void GanttChart::paint_series(QPainter& p, const View& v) {
+  for (const GanttSeries& s : series_) paint_one(p, v, s);
+}
+
+int GanttChart::Clicked(int si, int x, int y) const {
+  if (si < 0 || si >= series_count()) return -1;
+  const GanttSeries& s = series_[static_cast<std::size_t>(si)];
+  if (!s.Active || s.bars_.empty()) return -1;
+  if (!s.index_ok_) s.build_index();
+  const View v = view();
+  if (!v.plot.adjusted(-1, -1 - v.depth, 1 + v.depth, 1).contains(x, y)) return -1;
+  const bool inv = left_axis.inverted;
+  const double half = std::max(1, s.VertSize);
+  const double rows_per_pixel = (v.y1 - v.y0) / v.plot.height();
+  const double row_at = v.y_at(y, inv);
+  const double reach = half * rows_per_pixel + 1.0;
+  const int n_rows = static_cast<int>(s.first_.size()) - 1;
+  const int r_lo = std::max(0, static_cast<int>(std::floor(row_at - reach)) - s.row0_);
+  const int r_hi = std::min(n_rows - 1, static_cast<int>(std::floor(row_at + reach)) - s.row0_);
+  // The bar drawn last is on top: the highest insertion index among the hits.
+  int hit = -1;
+  for (int r = r_lo; r <= r_hi; ++r) {
+    for (int k = s.first_[static_cast<std::size_t>(r)]; k < s.first_[static_cast<std::size_t>(r) + 1]; ++k) {
+      const int i = s.order_[static_cast<std::size_t>(k)];
+      const GanttBar& b = s.bars_[static_cast<std::size_t>(i)];
+      const double xa = v.px(b.start);
+      const double xb = std::max(v.px(b.end), xa + 1.0);
+      const double yc = v.py(b.row, inv);
+      if (x >= xa - 0.5 && x <= xb + 0.5 && y >= yc - half - 0.5 && y <= yc + half + 0.5 && i > hit) hit = i;
+    }
+  }
+  return hit;
+}
+
+void GanttChart::refresh() {
+  int bars = 0;
+  double x0 = 0, x1 = 0, y0 = 0, y1 = 0;
+  for (const GanttSeries& s : series_)
+    if (s.Active) bars += s.Count();
+  QString text = title() + QStringLiteral(": ") + QString::number(bars) + QStringLiteral(" bars");
+  if (data_bounds(x0, x1, y0, y1))
+    text += QStringLiteral(" in rows ") + left_axis.prefix + QString::number(std::floor(y0)) + QStringLiteral(" to ") +
+            left_axis.prefix + QString::number(std::floor(y1)) + QStringLiteral(", time ") + grouped_number(x0, 0) +
+            QStringLiteral(" to ") + grouped_number(x1, 0);
+  setAccessibleDescription(text);
+  update();
+}

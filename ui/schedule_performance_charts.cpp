@@ -1,0 +1,276 @@
+// The charts and figures of the schedule performance window: what
+// show_sch_data draws from the live schedule and the overlay snapshot. Every
+// row and list index is checked against its table, so a schedule without
+// per-machine lists, a missing record or an empty calendar draws less, never
+// reads outside a list.
+#include <QCheckBox>
+#include <QFrame>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <climits>
+#include <cmath>
+
+#include "engine/ef_figures.h"
+#include "engine/live_schedule.h"
+#include "engine/problem.h"
+#include "engine/shop_snapshot.h"
+#include "ui/paged_bar_chart.h"
+#include "ui/chart_colors.h"
+#include "ui/gantt_chart.h"
+#include "ui/message_boxes.h"
+#include "ui/processing_window.h"
+#include "ui/schedule_performance_window.h"
+
+namespace {
+constexpr int kFrozenColour = 0x00FFFF;  // yellow in every scheme
+
+bool is_checked(const QListWidget* list, int index) {
+  const QListWidgetItem* item = list->item(index);
+  return item && item->checkState() == Qt::Checked;
+}
+
+template <class T>
+const T* record(const std::vector<T>& table, int i) {
+  return i >= 1 && static_cast<std::size_t>(i) < table.size() ? &table[static_cast<std::size_t>(i)] : nullptr;
+}
+
+// The due date a task is late against; a job or order outside the tables is never late.
+int due_of(int job, const std::vector<JOB>& jobs, const std::vector<ORDER>& orders) {
+  const JOB* j = record(jobs, job);
+  const ORDER* o = j ? record(orders, j->Order_ID) : nullptr;
+  return o ? o->CET : INT_MAX;
+}
+
+// The bars of one route step: the frozen mark when frozen, then the setup and
+// the processing, or the whole step in one bar when no setup is made.
+void add_task_bars(GanttSeries& series, const TASK& t, bool frozen, int due, double row, const QString& label) {
+  const bool late = due < t.EndT;
+  const int work_start = t.Setup == 1 ? t.StartT + t.SetT : t.StartT;
+  if (frozen) series.AddGanttColor(work_start, t.EndT, row + 0.2, QStringLiteral("f"), kFrozenColour);
+  if (t.Setup == 1) series.AddGanttColor(t.StartT, work_start, row, label, Col_Setup);
+  series.AddGanttColor(work_start, t.EndT, row, label, late ? Col_Late : Col_Intime);
+}
+
+void add_utilization(PagedBarSeries* s, int m, double r, int colour) {
+  // The label is the percentage cut (not rounded) to two decimals.
+  s->AddXY(m, r * 100.0, QString::fromStdString(float_to_str(std::floor(r * 10000.0) * 0.01)), colour);
+}
+}  // namespace
+
+void TForm10::fill_job_gantt(const SCH* sch, GanttSeries& series, const std::vector<JOB>& jobs,
+                             const std::vector<ORDER>& orders, double offset) {
+  series.Clear();
+  if (!sch || sch->Job_Head.empty()) return;
+  const int n = std::min(sch->n_of_Jobs, static_cast<int>(sch->Job_Head.size()) - 1);
+  for (int j = n; j >= 1; --j) {
+    if (!is_checked(CheckListBox3, j - 1)) continue;
+    const JOB* job = record(jobs, j);
+    const ORDER* o = job ? record(orders, job->Order_ID) : nullptr;
+    if (!o) continue;
+    series.AddGanttColor(o->CST, o->CET, j + 0.2 + offset, QString::number(job->Order_ID), Col_Constraint);
+    series.AddGanttColor(job->StartT, job->EndT, j + 0.1 + offset, QString::number(j), Col_Planned);
+    int step = 0;
+    for (int t = sch->Job_Head[static_cast<std::size_t>(j)]; t != NO_TASK; t = sch->task(t).next_in_job) {
+      const TASK& task = sch->task(t);
+      ++step;
+      add_task_bars(series, task, step <= job->N_Frozen, o->CET, task.Job + offset, QString::number(task.Machine));
+    }
+  }
+}
+
+void TForm10::fill_machine_gantt(const SCH* sch, GanttSeries& series, const std::vector<MACHINE>& machines,
+                                 const std::vector<JOB>& jobs, const std::vector<ORDER>& orders, bool overloaded,
+                                 double offset) {
+  series.Clear();
+  const int n = sch ? sch->n_of_Machines : 0;
+  const bool lists = sch && !sch->Mach_Head.empty();
+  const int n_lists = lists ? std::min(n, static_cast<int>(sch->Mach_Head.size()) - 1) : 0;
+  if (overloaded) {
+    const QSignalBlocker quiet(CheckListBox2);
+    for (int i = 0; i < CheckListBox2->count(); ++i) CheckListBox2->item(i)->setCheckState(Qt::Unchecked);
+    for (int m = n_lists; m >= 1; --m) {
+      const MACHINE* machine = record(machines, m);
+      const int head = sch->Mach_Head[static_cast<std::size_t>(m)];
+      if (!machine || head == NO_TASK || machine->N_Cal < 1 ||
+          static_cast<std::size_t>(machine->N_Cal) >= machine->Cal.size())
+        continue;
+      int last = head;
+      while (sch->task(last).next_on_machine != NO_TASK) last = sch->task(last).next_on_machine;
+      if (machine->Cal[static_cast<std::size_t>(machine->N_Cal)].ET < sch->task(last).EndT)
+        if (QListWidgetItem* item = CheckListBox2->item(m - 1)) item->setCheckState(Qt::Checked);
+    }
+  }
+  for (int m = n; m >= 1; --m) {
+    const MACHINE* machine = record(machines, m);
+    if (!machine || !is_checked(CheckListBox2, m - 1)) continue;
+    const int intervals = std::min(machine->N_Cal, static_cast<int>(machine->Cal.size()) - 1);
+    for (int k = 1; k <= intervals; ++k) {
+      const CAL_INTERVAL& c = machine->Cal[static_cast<std::size_t>(k)];
+      series.AddGanttColor(c.ST, c.ET, m + 0.2 + offset, QString::number(k), Col_Constraint);
+    }
+  }
+  for (int m = n_lists; m >= 1; --m) {
+    if (!is_checked(CheckListBox2, m - 1)) continue;
+    const MACHINE* machine = record(machines, m);
+    const int frozen = machine ? machine->N_Frozen : 0;
+    int position = 0;
+    for (int t = sch->Mach_Head[static_cast<std::size_t>(m)]; t != NO_TASK; t = sch->task(t).next_on_machine) {
+      const TASK& task = sch->task(t);
+      ++position;
+      add_task_bars(series, task, position <= frozen, due_of(task.Job, jobs, orders), task.Machine + offset,
+                    QString::number(task.Job));
+    }
+  }
+}
+
+void TForm10::fill_order_gantt(const SCH* sch, GanttSeries& series, const std::vector<JOB>& jobs,
+                               const std::vector<ORDER>& orders, double offset) {
+  series.Clear();
+  if (!sch || orders.size() < 2) return;
+  const bool details = CheckBox3->isChecked();
+  for (int o = sch->n_of_Orders; o >= 1; --o) {
+    const ORDER* order = record(orders, o);
+    if (!order || !is_checked(CheckListBox1, o - 1)) continue;
+    series.AddGanttColor(order->CST, order->CET, o + 0.2 + offset, QStringLiteral("w"), Col_Constraint);
+    if (!details) {
+      series.AddGanttColor(order->StartT, order->EndT, o + offset, QString::number(o),
+                           order->CET < order->EndT ? Col_Late : Col_Intime);
+      continue;
+    }
+    series.AddGanttColor(order->StartT, order->EndT, o + 0.1 + offset, QString::number(o), Col_Planned);
+    for (int j = order->First_Job; j < order->First_Job + order->NJob; ++j) {
+      const JOB* job = record(jobs, j);
+      if (!job) continue;
+      if (job->N_Frozen > 0)
+        series.AddGanttColor(job->StartT, job->EndT, o + 0.2 + offset, QStringLiteral("f"), kFrozenColour);
+      series.AddGanttColor(job->StartT, job->EndT, o + offset, QString::number(j),
+                           order->CET < job->EndT ? Col_Late : Col_Intime);
+    }
+  }
+}
+
+void TForm10::fill_utilization_chart(const SCH* sch, PagedBarSeries* s4, PagedBarSeries* s5, PagedBarSeries* s6, PagedBarSeries* s7,
+                                     double H, const std::vector<MACHINE>& machines) {
+  for (PagedBarSeries* s : {s4, s5, s6, s7}) s->Clear();
+  if (!sch) return;
+  const bool lists = !sch->Mach_Head.empty();
+  for (int m = 1; m <= sch->n_of_Machines; ++m) {
+    double P = 0.0, B = 0.0;
+    if (lists && static_cast<std::size_t>(m) < sch->Mach_Head.size()) {
+      for (int t = sch->Mach_Head[static_cast<std::size_t>(m)]; t != NO_TASK; t = sch->task(t).next_on_machine) {
+        P += sch->task(t).ProcT;
+        B += sch->task(t).EndT - sch->task(t).StartT;
+      }
+    }
+    double ph = 0.0, bh = 0.0, pa = 0.0, ba = 0.0;
+    if (H != 0.0) {
+      ph = P / H;
+      bh = B / H;
+      const MACHINE* machine = record(machines, m);
+      const double A = machine ? machine->cal_time_until(static_cast<int>(H)) : 0.0;
+      if (A != 0.0) {
+        pa = P / A;
+        ba = B / A;
+      }
+    }
+    add_utilization(s4, m, ph, Col_Intime);
+    add_utilization(s5, m, bh, Col_Setup);
+    add_utilization(s6, m, pa, Col_Late);
+    add_utilization(s7, m, ba, Col_Constraint);
+  }
+}
+
+bool TForm10::overlay_shown() const { return CheckBox17->isChecked() && shop; }
+
+void TForm10::redraw_job_chart() {
+  fill_job_gantt(last_SCH.get(), Chart1->series(0), Jobs, Orders, 0.0);
+  if (overlay_shown()) fill_job_gantt(shop->schedule.get(), Chart1->series(1), shop->jobs, shop->orders, 0.5);
+  Chart1->undo_zoom();
+  Chart1->refresh();
+}
+
+void TForm10::redraw_machine_chart(bool overloaded) {
+  fill_machine_gantt(last_SCH.get(), Chart2->series(0), Machines, Jobs, Orders, overloaded, 0.0);
+  if (overlay_shown())
+    fill_machine_gantt(shop->schedule.get(), Chart2->series(1), shop->machines, shop->jobs, shop->orders, false,
+                       0.5);
+  Chart2->undo_zoom();
+  Chart2->refresh();
+}
+
+void TForm10::redraw_order_chart() {
+  fill_order_gantt(last_SCH.get(), Chart3->series(0), Jobs, Orders, 0.0);
+  if (overlay_shown()) fill_order_gantt(shop->schedule.get(), Chart3->series(1), shop->jobs, shop->orders, 0.5);
+  Chart3->undo_zoom();
+  Chart3->refresh();
+}
+
+void TForm10::select_late(QListWidget* list, bool jobs) {
+  const QSignalBlocker quiet(list);
+  list->setCurrentRow(0);
+  int first_late = -1;
+  for (int i = 0; i < list->count(); ++i) {
+    bool late = false;
+    if (jobs) {
+      const JOB* job = record(Jobs, i + 1);
+      late = job && job->EndT > due_of(i + 1, Jobs, Orders);
+    } else {
+      const ORDER* order = record(Orders, i + 1);
+      late = order && order->EndT > order->CET;
+    }
+    list->item(i)->setCheckState(late ? Qt::Checked : Qt::Unchecked);
+    if (late && first_late < 0) first_late = i;
+  }
+  if (first_late >= 0) list->setCurrentRow(first_late);
+}
+
+void TForm10::show_sch_data() {
+  if (show_messages) show_message(QStringLiteral("show_sch_data() refresh the data on screen!"), this);
+  const OBJ_VALUE& v = last_obj_value;
+  Edit9->setText(QString::number(v.n_of_Orders));
+  Edit10->setText(QString::number(v.n_of_Jobs));
+  Edit11->setText(QString::number(v.n_of_Machines));
+  Edit8->setText(QString::number(v.n_of_Late_Orders));
+  Edit1->setText(QString::number(v.n_of_Late_Jobs));
+  Edit2->setText(QString::number(v.sumTardiness));
+  Edit3->setText(QString::number(v.max_Tardiness));
+  Edit5->setText(QString::number(v.n_of_Setup));
+  Edit6->setText(QString::number(v.Completion_Time));
+  // "Show Gantt Charts" off: the values only, so that edits stay quick.
+  if (Panel3->isHidden()) return;
+  if (Form12) {
+    Form12->show();
+    Form12->repaint();
+  }
+  const SCH* live = last_SCH.get();
+  const bool overlay = overlay_shown();
+  const SCH* initial = overlay ? shop->schedule.get() : nullptr;
+  fill_job_gantt(live, Chart1->series(0), Jobs, Orders, 0.0);
+  if (overlay) fill_job_gantt(initial, Chart1->series(1), shop->jobs, shop->orders, 0.5);
+  fill_machine_gantt(live, Chart2->series(0), Machines, Jobs, Orders, false, 0.0);
+  if (overlay) fill_machine_gantt(initial, Chart2->series(1), shop->machines, shop->jobs, shop->orders, false, 0.5);
+  fill_order_gantt(live, Chart3->series(0), Jobs, Orders, 0.0);
+  if (overlay) fill_order_gantt(initial, Chart3->series(1), shop->jobs, shop->orders, 0.5);
+  fill_utilization_chart(live, &Chart4->series(0), &Chart4->series(1), &Chart4->series(2), &Chart4->series(3),
+                         static_cast<double>(v.Completion_Time), Machines);
+  for (GanttChart* c : {Chart1, Chart2, Chart3}) c->refresh();
+  Chart4->refresh();
+
+  static const SCH no_schedule;
+  const SCH& ef_schedule = live ? *live : no_schedule;
+  QStringList memo;
+  std::vector<std::string> lines;
+  EF_VALUE ef;
+  lines.push_back(" Calculation without setup: ");
+  calc_EF_without_setup(ef_schedule, Jobs, v, ef);
+  show_EF(ef, lines);
+  lines.push_back(" Calculation with setup: ");
+  calc_EF_with_setup(ef_schedule, Jobs, v, ef);
+  show_EF(ef, lines);
+  for (const std::string& line : lines) memo << QString::fromStdString(line);
+  Memo1->setPlainText(memo.join(QLatin1Char('\n')));
+  if (Form12) Form12->hide();
+  emit schedule_shown();
+}
