@@ -169,7 +169,10 @@ void TForm10::fill_utilization_chart(const SCH* sch, PagedBarSeries* s4, PagedBa
       ph = P / H;
       bh = B / H;
       const MACHINE* machine = record(machines, m);
-      const double A = machine ? machine->cal_time_until(static_cast<int>(H)) : 0.0;
+      // A calendar count beyond the intervals held is never followed.
+      const bool calendar_ok = machine && machine->N_Cal >= 0 &&
+                               static_cast<std::size_t>(machine->N_Cal) < machine->Cal.size();
+      const double A = calendar_ok ? machine->cal_time_until(static_cast<int>(H)) : 0.0;
       if (A != 0.0) {
         pa = P / A;
         ba = B / A;

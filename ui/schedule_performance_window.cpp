@@ -23,10 +23,12 @@
 #include "engine/live_schedule.h"
 #include "engine/problem.h"
 #include "engine/shop_snapshot.h"
+#include "engine/undo_list.h"
 #include "ui/paged_bar_chart.h"
 #include "ui/colors_window.h"
 #include "ui/gantt_chart.h"
 #include "ui/modal_session.h"
+#include "ui/up_down.h"
 #include "ui/results_window.h"
 
 TForm10* Form10 = nullptr;
@@ -294,26 +296,13 @@ QWidget* TForm10::build_display_switches() {
   Edit12->setReadOnly(true);
   Edit12->setMaximumWidth(36);
   label13->setBuddy(Edit12);
-  auto* updown = new QWidget;
-  updown->setObjectName(QStringLiteral("UpDown1"));
-  auto* arrows = new QVBoxLayout(updown);
-  arrows->setContentsMargins(0, 0, 0, 0);
-  arrows->setSpacing(0);
-  UpDown1_up = new QToolButton;
-  UpDown1_up->setArrowType(Qt::UpArrow);
-  UpDown1_up->setAccessibleName(QStringLiteral("Pointer height up"));
-  UpDown1_up->setObjectName(QStringLiteral("UpDown1Up"));
-  UpDown1_down = new QToolButton;
-  UpDown1_down->setArrowType(Qt::DownArrow);
-  UpDown1_down->setAccessibleName(QStringLiteral("Pointer height down"));
-  UpDown1_down->setObjectName(QStringLiteral("UpDown1Down"));
-  for (QToolButton* b : {UpDown1_up, UpDown1_down}) {
-    b->setFixedSize(18, 11);
-    arrows->addWidget(b);
-  }
+  UpDown1 = new TUpDown(Edit12, 1, 999, 1);
+  UpDown1->setObjectName(QStringLiteral("UpDown1"));
+  UpDown1->up_button()->setAccessibleName(QStringLiteral("Pointer height up"));
+  UpDown1->down_button()->setAccessibleName(QStringLiteral("Pointer height down"));
   row->addWidget(label13);
   row->addWidget(Edit12);
-  row->addWidget(updown);
+  row->addWidget(UpDown1);
   CheckBox1 = check_box("CheckBox1", QStringLiteral("Marks visible"), true);
   CheckBox2 = check_box("CheckBox2", QStringLiteral("View 3D"));
   CheckBox17 = check_box("CheckBox17", QStringLiteral("Show initial data"));
@@ -328,8 +317,7 @@ QWidget* TForm10::build_display_switches() {
                                                     CheckBox6, Button2})
     row->addWidget(w);
   row->addStretch(1);
-  connect(UpDown1_up, &QToolButton::clicked, this, [this] { UpDown1Click(true); });
-  connect(UpDown1_down, &QToolButton::clicked, this, [this] { UpDown1Click(false); });
+  connect(Edit12, &QLineEdit::textChanged, this, [this] { UpDown1Click(); });
   connect(CheckBox1, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
   connect(CheckBox2, &QCheckBox::clicked, this, [this] { CheckBox2Click(); });
   connect(CheckBox17, &QCheckBox::clicked, this, [this] { CheckBox17Click(); });
@@ -398,9 +386,12 @@ void TForm10::CheckBox2Click() {
   Chart4->set_view_3d(on);
 }
 
-void TForm10::UpDown1Click(bool up) {
+void TForm10::UpDown1Click() {
+  // The arrows step Edit12 by one; the series follow from the height they have now.
   const int before = Chart1->series(0).VertSize;
-  if (!up && before <= 1) return;  // a bar keeps at least two pixels
+  const int wanted = UpDown1->position();
+  if (wanted == before) return;
+  const bool up = wanted > before;
   for (GanttSeries* s : gantt_series()) {
     if (up) {
       s->VertSize += 1;
@@ -410,7 +401,7 @@ void TForm10::UpDown1Click(bool up) {
       if (before < 5) s->MarksFontHeight = std::max(1, s->MarksFontHeight - 1);
     }
   }
-  Edit12->setText(QString::number(Chart1->series(0).VertSize));
+  UpDown1->set_position(Chart1->series(0).VertSize);
   for (GanttChart* c : {Chart1, Chart2, Chart3}) c->update();
 }
 
@@ -419,7 +410,7 @@ void TForm10::Button2Click() {
     s->VertSize = 4;
     s->MarksFontHeight = 10;
   }
-  Edit12->setText(QStringLiteral("4"));
+  UpDown1->set_position(4);
   for (GanttChart* c : {Chart1, Chart2, Chart3}) c->update();
 }
 

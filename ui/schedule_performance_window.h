@@ -31,10 +31,10 @@ class QPlainTextEdit;
 class QPushButton;
 class QSlider;
 class QTabWidget;
-class QToolButton;
 class QWidget;
 class SCH;
 class SHOP;
+class TUpDown;
 class UNDOLIST;
 
 class TForm10 : public QDialog {
@@ -112,7 +112,7 @@ class TForm10 : public QDialog {
 
   void CheckBox1Click();   // Marks visible
   void CheckBox2Click();   // View 3D
-  void UpDown1Click(bool up);
+  void UpDown1Click();
   void Button2Click();     // Default values
   void PageControl1Change();
   void CheckBox3Click();   // Show detailes
@@ -152,9 +152,7 @@ class TForm10 : public QDialog {
   int focus_job = -1;
   int copy_target_job = -1, copy_source_job = -1;
   std::unique_ptr<SCH> kept_SCH;
-  // Held shared only because the history's class belongs to the editor's
-  // files; the window is its one owner.
-  std::shared_ptr<UNDOLIST> undo_list;
+  std::unique_ptr<UNDOLIST> undo_list;
   int undo_max = 25;
   SHOP* shop = nullptr;
   std::unique_ptr<SHOP> own_shop;  // the empty snapshot shop points to by default
@@ -175,7 +173,7 @@ class TForm10 : public QDialog {
             *CheckBox5 = nullptr, *CheckBox6 = nullptr, *CheckBox7 = nullptr, *CheckBox8 = nullptr,
             *CheckBox9 = nullptr, *CheckBox10 = nullptr, *CheckBox11 = nullptr, *CheckBox12 = nullptr,
             *CheckBox17 = nullptr;
-  QToolButton *UpDown1_up = nullptr, *UpDown1_down = nullptr;
+  TUpDown* UpDown1 = nullptr;
   QSlider* TrackBar1 = nullptr;
   QPushButton *Button2 = nullptr, *Button3 = nullptr, *Button31 = nullptr, *Button32 = nullptr,
               *Button33 = nullptr, *Button38 = nullptr;

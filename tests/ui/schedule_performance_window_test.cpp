@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSlider>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -290,4 +291,199 @@ TEST_F(SchedulePerformance, PagesLookRightWithMarks3DAndSelections) {
     }
     child<QCheckBox>("CheckBox2")->click();  // View 3D
   }
+}
+
+namespace {
+// Machines for step 1, each with the calendar given; order i (one job of
+// `size`) may use machine i only.
+void load_machines_with_orders(const std::vector<CAL_INTERVAL>& calendars, const std::vector<int>& sizes) {
+  begin_small_problem(1);
+  for (const CAL_INTERVAL& c : calendars) add_small_machine(1, 1, 1, {c});
+  for (std::size_t i = 0; i < sizes.size(); ++i)
+    add_small_order(1, sizes[i], 1, 1, 1, 0, 1000000, {static_cast<int>(i) + 1});
+  finish_small_problem();
+  make_live_schedule();
+}
+
+std::vector<int> checked_rows(QListWidget* list) {
+  std::vector<int> rows;
+  for (int i = 0; i < list->count(); ++i)
+    if (list->item(i)->checkState() == Qt::Checked) rows.push_back(i + 1);
+  return rows;
+}
+}  // namespace
+
+TEST_F(SchedulePerformance, UtilizationBarsShowPercentagesWithLabelsCutToTwoDecimals) {
+  // M1 works 123,456 of H = 1,000,000 and is available for half of H; M2 idles.
+  load_machines_with_orders({{0, 500000}, {0, 100000000}}, {123456});
+  last_obj_value.Completion_Time = 1000000;
+  show();
+  auto* chart4 = child<PagedBarChart>("Chart4");
+  const ChartPoint& ph = chart4->series(0).points()[0];
+  EXPECT_DOUBLE_EQ(ph.y, 12.3456);
+  EXPECT_EQ(ph.label, "12.34");
+  EXPECT_EQ(ph.colour, color_of(Col_Intime).rgb());
+  EXPECT_EQ(chart4->series(1).points()[0].label, "12.34");  // no setup time: busy = processing
+  EXPECT_EQ(chart4->series(1).points()[0].colour, color_of(Col_Setup).rgb());
+  EXPECT_DOUBLE_EQ(chart4->series(2).points()[0].y, 24.6912);
+  EXPECT_EQ(chart4->series(2).points()[0].label, "24.69");
+  EXPECT_EQ(chart4->series(3).points()[0].colour, color_of(Col_Constraint).rgb());
+  for (int s = 0; s < 4; ++s) {
+    ASSERT_EQ(chart4->series(s).Count(), 2);
+    EXPECT_EQ(chart4->series(s).points()[1].x, 2.0);
+    EXPECT_EQ(chart4->series(s).points()[1].y, 0.0);
+    EXPECT_EQ(chart4->series(s).points()[1].label, "0");
+  }
+}
+
+TEST_F(SchedulePerformance, UtilizationPagesStepThroughTheMachines) {
+  load_machines_with_orders(std::vector<CAL_INTERVAL>(25, CAL_INTERVAL{0, 100000}), {10});
+  show();
+  auto* chart4 = child<PagedBarChart>("Chart4");
+  QPushButton* back = child<QPushButton>("Button32");
+  QPushButton* next = child<QPushButton>("Button33");
+  EXPECT_EQ(chart4->max_points_per_page(), 0);
+  child<QCheckBox>("CheckBox12")->click();  // Show Pages
+  EXPECT_EQ(chart4->max_points_per_page(), 10);
+  EXPECT_EQ(chart4->NumPages(), 3);
+  EXPECT_TRUE(back->isHidden());
+  EXPECT_FALSE(next->isHidden());
+  next->click();
+  next->click();
+  EXPECT_EQ(chart4->page(), 3);
+  EXPECT_TRUE(next->isHidden());
+  EXPECT_FALSE(back->isHidden());
+  // The last page shows machines 21 to 25 only.
+  EXPECT_EQ(chart4->view().x0, 20.5);
+  EXPECT_EQ(chart4->view().x1, 25.5);
+  child<QSlider>("TrackBar1")->setValue(3);  // 30 a page: one page
+  EXPECT_EQ(chart4->NumPages(), 1);
+  EXPECT_EQ(chart4->page(), 1);
+  child<QCheckBox>("CheckBox11")->click();  // Auto Scales off: 0 to 100
+  EXPECT_EQ(chart4->view().y0, 0.0);
+  EXPECT_EQ(chart4->view().y1, 100.0);
+  child<QCheckBox>("CheckBox12")->click();
+  EXPECT_EQ(chart4->max_points_per_page(), 0);
+  EXPECT_TRUE(child<QSlider>("TrackBar1")->isHidden());
+}
+
+TEST_F(SchedulePerformance, SelectionButtonsPickOverloadedMachinesAndLateRows) {
+  // M1 and M2 get one job each, M3 none; M1's calendar is then cut short of
+  // its last task, and M3's is short too but it has nothing to do.
+  load_machines_with_orders({{0, 100000}, {0, 100000}, {0, 100000}}, {10, 10});
+  Machines[1].Cal[1].ET = 5;
+  Machines[3].Cal[1].ET = 1;
+  Orders[2].CET = 5;  // the job of order 2 ends at 10: late
+  calc_sch_obj_values(*last_SCH, last_obj_value);
+  show();
+  child<QPushButton>("Button12")->click();  // Sel. Overloaded
+  EXPECT_EQ(checked_rows(child<QListWidget>("CheckListBox2")), std::vector<int>{1});
+  for (const GanttBar& b : chart("Chart2")->series(0).bars()) EXPECT_EQ(std::floor(b.row), 1.0);
+
+  QListWidget* jobs = child<QListWidget>("CheckListBox3");
+  child<QPushButton>("Button16")->click();  // Select Late on the jobs
+  EXPECT_EQ(checked_rows(jobs), std::vector<int>{2});
+  EXPECT_EQ(jobs->currentRow(), 1);
+  for (const GanttBar& b : chart("Chart1")->series(0).bars()) EXPECT_EQ(std::floor(b.row), 2.0);
+  QListWidget* orders = child<QListWidget>("CheckListBox1");
+  child<QPushButton>("Button7")->click();  // Select Late on the orders
+  EXPECT_EQ(checked_rows(orders), std::vector<int>{2});
+  child<QPushButton>("Button6")->click();  // Invert Selection
+  EXPECT_EQ(checked_rows(orders), std::vector<int>{1});
+}
+
+TEST_F(SchedulePerformance, DegenerateShopsDrawWithoutDividingByZeroOrReadingOutsideALists) {
+  // One job on one machine without any calendar interval, and H = 0.
+  load_machines_with_orders({{0, 100000}}, {10});
+  Machines[1].N_Cal = 0;
+  Machines[1].Cal.resize(1);
+  last_obj_value.Completion_Time = 0;
+  show();
+  TempDir dir;
+  for (int p = 0; p < 4; ++p) {
+    child<QTabWidget>("PageControl1")->setCurrentIndex(p);
+    EXPECT_TRUE(Form10->grab().save(QString::fromStdString(dir.file("degenerate.png"))));
+  }
+  auto* chart4 = child<PagedBarChart>("Chart4");
+  for (int s = 0; s < 4; ++s) EXPECT_EQ(chart4->series(s).points()[0].y, 0.0);
+  EXPECT_EQ(chart("Chart2")->series(0).Count(), 2);  // the job's setup and processing, no calendar bar
+
+  // A calendar count beyond the intervals held, and a schedule that counts
+  // machines and jobs but has no lists: only what exists is drawn.
+  Machines[1].N_Cal = 3;
+  last_obj_value.Completion_Time = 100;
+  last_SCH = std::make_unique<SCH>();
+  last_SCH->n_of_Orders = 1;
+  last_SCH->n_of_Jobs = 1;
+  last_SCH->n_of_Machines = 1;
+  Form10->show_sch_data();
+  EXPECT_EQ(chart("Chart1")->series(0).Count(), 0);
+  EXPECT_EQ(chart("Chart2")->series(0).Count(), 0);
+  EXPECT_EQ(chart4->series(0).points()[0].y, 0.0);
+  EXPECT_EQ(child<QPlainTextEdit>("Memo1")->toPlainText().split('\n').size(), 18);
+  EXPECT_TRUE(Form10->grab().save(QString::fromStdString(dir.file("no_lists.png"))));
+
+  // No schedule at all.
+  last_SCH.reset();
+  Form10->show_sch_data();
+  EXPECT_EQ(chart("Chart3")->series(0).Count(), 0);
+}
+
+TEST_F(SchedulePerformance, DisplaySwitchesReachEverySeries) {
+  load_shop_with_setup_late_and_frozen();
+  show();
+  QLineEdit* height = child<QLineEdit>("Edit12");
+  QWidget* updown = child<QWidget>("UpDown1");
+  auto arrow = [updown](int which) { return updown->findChildren<QToolButton*>()[which]; };
+  GanttSeries& s1 = chart("Chart1")->series(0);
+  GanttSeries& s10 = chart("Chart3")->series(1);
+  EXPECT_EQ(height->text(), "4");
+  arrow(0)->click();  // up from 4: taller, same mark font
+  EXPECT_EQ(height->text(), "5");
+  EXPECT_EQ(s10.VertSize, 5);
+  EXPECT_EQ(s10.MarksFontHeight, 10);
+  arrow(1)->click();  // down from 5: lower, same font
+  arrow(1)->click();  // down from 4: lower, smaller font
+  EXPECT_EQ(s1.VertSize, 3);
+  EXPECT_EQ(s10.MarksFontHeight, 9);
+  for (int i = 0; i < 5; ++i) arrow(1)->click();
+  EXPECT_EQ(s1.VertSize, 1);  // never below one
+  EXPECT_EQ(height->text(), "1");
+
+  child<QCheckBox>("CheckBox1")->click();  // Marks visible off
+  EXPECT_FALSE(s10.MarksVisible);
+  EXPECT_FALSE(child<PagedBarChart>("Chart4")->series(3).MarksVisible);
+  child<QCheckBox>("CheckBox2")->click();  // View 3D
+  EXPECT_TRUE(chart("Chart2")->view_3d());
+  EXPECT_TRUE(child<PagedBarChart>("Chart4")->view_3d());
+
+  // Show detailes only on the order page, Show full only on the machine page.
+  QTabWidget* pages = child<QTabWidget>("PageControl1");
+  pages->setCurrentIndex(1);
+  EXPECT_TRUE(child<QCheckBox>("CheckBox4")->isVisibleTo(Form10));
+  EXPECT_FALSE(child<QCheckBox>("CheckBox3")->isVisibleTo(Form10));
+  pages->setCurrentIndex(2);
+  EXPECT_FALSE(child<QCheckBox>("CheckBox4")->isVisibleTo(Form10));
+  EXPECT_TRUE(child<QCheckBox>("CheckBox3")->isVisibleTo(Form10));
+
+  // Hide Selection gives the chart the whole page; Full Window the whole window.
+  child<QCheckBox>("CheckBox5")->click();
+  EXPECT_FALSE(child<QListWidget>("CheckListBox1")->isVisibleTo(Form10));
+  EXPECT_FALSE(child<QPushButton>("Button7")->isVisibleTo(Form10));
+  child<QCheckBox>("CheckBox6")->click();
+  EXPECT_FALSE(child<QWidget>("Panel1")->isVisibleTo(Form10));
+  EXPECT_FALSE(child<QWidget>("Panel2")->isVisibleTo(Form10));
+  child<QCheckBox>("CheckBox6")->click();
+  EXPECT_TRUE(child<QWidget>("Panel2")->isVisibleTo(Form10));
+
+  // Without the Gantt charts only the values follow the schedule.
+  child<QCheckBox>("CheckBox9")->click();
+  const int bars = chart("Chart1")->series(0).Count();
+  child<QListWidget>("CheckListBox3")->item(1)->setCheckState(Qt::Unchecked);
+  last_obj_value.Completion_Time = 77;
+  Form10->show_sch_data();
+  EXPECT_EQ(child<QLineEdit>("Edit6")->text(), "77");
+  EXPECT_FALSE(child<QWidget>("Panel3")->isVisibleTo(Form10));
+  child<QCheckBox>("CheckBox9")->click();
+  EXPECT_LT(chart("Chart1")->series(0).Count(), bars);
 }
