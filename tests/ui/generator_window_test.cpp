@@ -1,0 +1,221 @@
+#include "ui/generator_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSet>
+#include <QTabWidget>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+
+#include "problem_io/problem_generator.h"
+#include "tests/support/recording_host.h"
+#include "tests/support/temp_dir.h"
+#include "tests/ui/modal_answerer.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+class GeneratorWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form.show();
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  }
+  QLineEdit* edit(const char* name) { return form.findChild<QLineEdit*>(name); }
+  QTabWidget* tabs() { return form.findChild<QTabWidget*>("PageControl1"); }
+  // Puts the focus into the edit (its tab in front) and types text into it
+  // from empty, keystroke by keystroke.
+  void type_into(const char* name, const QString& text) {
+    QLineEdit* e = edit(name);
+    tabs()->setCurrentWidget(e->parentWidget());
+    settle();
+    e->setFocus(Qt::MouseFocusReason);
+    e->selectAll();
+    QTest::keyClick(e, Qt::Key_Delete);
+    QTest::keyClicks(e, text);
+  }
+  // Leaves the focused field the way a planner does, with Tab, and lets the
+  // focus move back if the field sends it back.
+  void press_tab() {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    settle();
+  }
+  static void settle() { QTest::qWait(30); }
+  void generate(const char* method = "Basic Method") {
+    form.findChild<QComboBox*>("ComboBox1")->setCurrentText(method);
+    tabs()->setCurrentIndex(0);
+    form.findChild<QPushButton*>("Button3")->click();
+  }
+
+  TForm16 form;
+  RecordingHost host;  // its clock seeds every generation
+  TempDir dir;
+  ModalAnswerer answerer;  // cancels file dialogs unless told a file
+};
+
+std::string generated_directly(GENERATION_METHOD method, const GENERATOR_VALUES& values, std::uint32_t seed,
+                               const TempDir& dir) {
+  const std::string path = dir.file("direct.out");
+  EXPECT_EQ(generate_problem_file(method, values, seed, path), 1);
+  std::string text = read_file(path);
+  fs::remove(path);
+  return text;
+}
+}  // namespace
+
+TEST_F(GeneratorWindow, EveryFieldStartsWithItsTextAndCarriesADistinctAccessibleName) {
+  QSet<QString> names;
+  for (const GENERATOR_PARAMETER& p : generator_parameters) {
+    QLineEdit* e = edit(p.edit);
+    ASSERT_NE(e, nullptr) << p.edit;
+    EXPECT_EQ(e->text(), p.initial) << p.edit;
+    EXPECT_EQ(tabs()->tabText(tabs()->indexOf(e->parentWidget())), p.tab) << p.edit;
+    EXPECT_FALSE(e->accessibleName().isEmpty()) << p.edit;
+    names.insert(e->accessibleName());
+  }
+  EXPECT_EQ(names.size(), n_of_generator_parameters);  // six "Max. deviation:" labels among them
+  EXPECT_EQ(edit("Edit11")->accessibleName(), "Max. deviation: (Average setup time)");
+  EXPECT_EQ(form.findChild<QComboBox*>("ComboBox1")->currentText(), "Basic Method");
+}
+
+TEST_F(GeneratorWindow, TypingALetterOrAValueBeyondTheTypingRangeEmptiesTheField) {
+  type_into("Edit1", "10");
+  EXPECT_EQ(edit("Edit1")->text(), "10");
+  QTest::keyClick(edit("Edit1"), Qt::Key_1);  // 101: beyond 1..100 at the third keystroke
+  EXPECT_EQ(edit("Edit1")->text(), "");
+  type_into("Edit17", "12x");
+  EXPECT_EQ(edit("Edit17")->text(), "");
+  EXPECT_EQ(answerer.messages.size(), 1);  // Edit1 was left empty
+  // The order deviations have no change check: only leaving them checks.
+  type_into("Edit19", "1x");
+  EXPECT_EQ(edit("Edit19")->text(), "1x");
+  EXPECT_EQ(answerer.messages.size(), 2);
+}
+
+TEST_F(GeneratorWindow, LeavingAFieldOutOfItsRangeShowsTheMessageResetsItAndTakesTheFocusBack) {
+  type_into("Edit1", "");
+  press_tab();
+  EXPECT_EQ(answerer.messages,
+            QStringList{" The value of the Num. of setup types field is out of the range! It must be in [1 - 100]."});
+  EXPECT_EQ(edit("Edit1")->text(), "4");
+  EXPECT_EQ(QApplication::focusWidget(), edit("Edit1"));
+
+  // Typing accepts 5000, leaving does not; the reset text differs from the initial one.
+  type_into("Edit16", "5000");
+  press_tab();
+  EXPECT_EQ(answerer.messages.value(1),
+            " The value of the Average num. of the jobs of a prod. ordres field is out of the range! It must be in "
+            "[1 - 100].");
+  EXPECT_EQ(edit("Edit16")->text(), "6");
+
+  type_into("Edit19", "1x");
+  press_tab();
+  EXPECT_EQ(answerer.messages.size(), 3);
+  EXPECT_EQ(edit("Edit19")->text(), "20");
+
+  // Values inside the leaving range stay, with no message.
+  type_into("Edit23", "20000");
+  press_tab();
+  type_into("Edit11", "100");
+  press_tab();
+  EXPECT_EQ(answerer.messages.size(), 3);
+  EXPECT_EQ(edit("Edit23")->text(), "20000");
+  EXPECT_EQ(edit("Edit11")->text(), "100");
+  EXPECT_NE(QApplication::focusWidget(), edit("Edit11"));
+}
+
+TEST_F(GeneratorWindow, SwitchingTabsLeavesTheFieldAndBringsItsTabBack) {
+  type_into("Edit22", "");
+  tabs()->setCurrentIndex(0);
+  settle();
+  EXPECT_EQ(answerer.messages.size(), 1);
+  EXPECT_EQ(edit("Edit22")->text(), "10");
+  EXPECT_EQ(tabs()->tabText(tabs()->currentIndex()), "Order");
+  EXPECT_EQ(QApplication::focusWidget(), edit("Edit22"));
+}
+
+TEST_F(GeneratorWindow, GenerationFromTheWindowWritesWhatTheGeneratorDrawsFromTheSameClock) {
+  type_into("Edit2", "3");   // machines per group
+  type_into("Edit14", "5");  // orders per execution type
+  type_into("Edit22", "1");  // every machine permitted
+  press_tab();
+  host.clock = 4242;
+  answerer.file = QString::fromStdString(dir.file("shop.txt"));
+  answerer.name_filter = "Scheduling input file (*.sif)";
+  generate();
+
+  EXPECT_EQ(answerer.file_dialog_filters, QStringList({"Scheduling input file (*.sif)", "Text file (*.txt)"}));
+  EXPECT_TRUE(answerer.file_dialog_proposed.endsWith("/input_data.txt"));
+  EXPECT_EQ(answerer.messages, QStringList{"New data has been generated."});
+  ASSERT_TRUE(fs::exists(dir.file("shop.sif")));  // the chosen filter's extension
+  EXPECT_FALSE(fs::exists(dir.file("shop.txt")));
+  GENERATOR_VALUES values = default_generator_values();
+  values.Mv = 3, values.Ov = 5, values.R = 1;
+  EXPECT_EQ(read_file(dir.file("shop.sif")), generated_directly(GENERATION_METHOD::Basic, values, 4242, dir));
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);  // the busy cursor is gone
+}
+
+TEST_F(GeneratorWindow, OneMachineMethodWritesUnderTheNameExactlyAsChosen) {
+  type_into("Edit2", "5");
+  type_into("Edit14", "7");
+  press_tab();
+  host.clock = 99;
+  answerer.file = QString::fromStdString(dir.file("one.dat"));
+  generate("Spec: one machine");
+  EXPECT_EQ(answerer.file_dialog_filters, QStringList{"txt (*)"});
+  EXPECT_EQ(answerer.messages, QStringList{"New data has been generated."});
+  GENERATOR_VALUES values = default_generator_values();
+  values.Mv = 5, values.Ov = 7;
+  EXPECT_EQ(read_file(dir.file("one.dat")), generated_directly(GENERATION_METHOD::OneMachine, values, 99, dir));
+}
+
+TEST_F(GeneratorWindow, CancelledDialogWritesNothingAndSaysNothing) {
+  generate();
+  EXPECT_EQ(answerer.file_dialogs, 1);
+  EXPECT_TRUE(answerer.messages.isEmpty());
+  EXPECT_TRUE(fs::is_empty(dir.path()));
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(GeneratorWindow, AFileThatCannotBeWrittenIsNamedAndAnEarlierFileStaysWhole) {
+  answerer.file = QString::fromStdString(dir.file("missing/shop.sif"));
+  generate();
+  ASSERT_EQ(answerer.messages.size(), 1);
+  EXPECT_TRUE(answerer.messages[0].startsWith("The file cannot be written:")) << answerer.messages[0].toStdString();
+  EXPECT_TRUE(answerer.messages[0].contains("missing/shop.sif"));
+  EXPECT_FALSE(fs::exists(dir.file("missing")));
+
+  // A read-only earlier problem: the planner agrees to replace it, the write
+  // is refused, and the earlier content is still all there.
+  const std::string earlier = dir.write("kept.sif", "001|1|1|1\n");
+  fs::permissions(earlier, fs::perms::owner_read);
+  answerer.messages.clear();
+  answerer.file = QString::fromStdString(earlier);
+  generate();
+  EXPECT_EQ(answerer.messages.size(), 2);  // the dialog's replace question, then the failure
+  EXPECT_TRUE(answerer.messages.last().startsWith("The file cannot be written:"));
+  EXPECT_EQ(read_file(earlier), "001|1|1|1\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);  // no temporary left
+}
+
+TEST_F(GeneratorWindow, AnEmptyFieldThatNeverLostTheFocusStopsTheGenerationWithAMessage) {
+  answerer.file = QString::fromStdString(dir.file("shop.sif"));
+  edit("Edit4")->setText("");  // emptied by its change check while typing
+  form.findChild<QPushButton*>("Button3")->click();
+  EXPECT_EQ(answerer.file_dialogs, 0);
+  ASSERT_EQ(answerer.messages.size(), 1);
+  EXPECT_TRUE(answerer.messages[0].contains("is not a valid integer value"));
+  EXPECT_TRUE(fs::is_empty(dir.path()));
+}
+
+TEST_F(GeneratorWindow, CloseHidesTheWindow) {
+  form.findChild<QPushButton*>("Button1")->click();
+  EXPECT_FALSE(form.isVisible());
+}
