@@ -1,15 +1,16 @@
 #include "engine/shop_changes.h"
 
 namespace {
-SHOP_CHANGE refused(const char* message) { return SHOP_CHANGE{false, message}; }
-SHOP_CHANGE done() { return SHOP_CHANGE{true, {}}; }
+SHOP_CHANGE refused(const char* message) { return SHOP_CHANGE{false, message, false}; }
+SHOP_CHANGE out_of_range(const char* message) { return SHOP_CHANGE{false, message, true}; }
+SHOP_CHANGE done() { return SHOP_CHANGE{true, {}, false}; }
 const char* const virtual_machine = "Virtual machine!";
 }  // namespace
 
 SHOP_CHANGE change_machine_speed(MACHINE& m, int v) {
   if (m.Speed == 0) return refused(virtual_machine);
   if (v < 1 || v > max_machine_speed)
-    return refused(" The value of the speed field is out of the range! It must be in [1 - 1000].");
+    return out_of_range(" The value of the speed field is out of the range! It must be in [1 - 1000].");
   m.Speed = v;
   return done();
 }
@@ -34,7 +35,7 @@ SHOP_CHANGE add_calendar_interval(MACHINE& m, int st, int et) {
 
 SHOP_CHANGE change_order_start(ORDER& o, int v) {
   if (v < 0 || v > max_shop_time)
-    return refused(" The value of the start time field is out of the range! It must be in [0 - 32000].");
+    return out_of_range(" The value of the start time field is out of the range! It must be in [0 - 32000].");
   if (v >= o.CET) return refused(" The Constraint Start Time has to be smaller then Constraint End Time.");
   o.CST = v;
   return done();
@@ -42,7 +43,7 @@ SHOP_CHANGE change_order_start(ORDER& o, int v) {
 
 SHOP_CHANGE change_order_end(ORDER& o, int v) {
   if (v < 0 || v > max_shop_time)
-    return refused(" The value of the end time field is out of the range! It must be in [0 - 32000].");
+    return out_of_range(" The value of the end time field is out of the range! It must be in [0 - 32000].");
   if (v <= o.CST) return refused(" The Constraint End Time has to be larger than Constraint Start Time.");
   o.CET = v;
   return done();

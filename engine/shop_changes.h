@@ -13,7 +13,8 @@
 
 struct SHOP_CHANGE {
   bool done = false;
-  std::string message;  // empty when done
+  std::string message;        // empty when done
+  bool out_of_range = false;  // refused for a value outside the field's range
 };
 
 // Limits of the values the window accepts.

@@ -1,8 +1,722 @@
 #include "ui/input_data_window.h"
 
+#include <algorithm>
+#include <functional>
+
+#include <QComboBox>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "engine/problem.h"
+#include "engine/shop_changes.h"
+#include "ui/message_boxes.h"
+#include "ui/number_fields.h"
+
 TForm14* Form14 = nullptr;
+
+namespace {
+
+QString num(long long v) { return QString::number(v); }
+
+template <class W>
+W* named(W* w, const char* name) {
+  w->setObjectName(QString::fromLatin1(name));
+  return w;
+}
+
+QLineEdit* read_only_edit(const char* name) {
+  auto* e = named(new QLineEdit, name);
+  e->setReadOnly(true);
+  return e;
+}
+
+QLabel* label_for(const QString& caption, QWidget* buddy, const char* name) {
+  auto* l = named(new QLabel(caption), name);
+  l->setBuddy(buddy);
+  return l;
+}
+
+// The number after the last '_' of a combo's chosen item; 0 with none chosen.
+int chosen_number(const QComboBox* box) {
+  if (box->currentIndex() < 0) return 0;
+  return get_number_from_name(box->currentText().toStdString());
+}
+
+// Machine group g's list of MG_M_ex, empty when no problem is loaded.
+const std::vector<int>* group_machines(int g) {
+  if (g < 1 || g >= static_cast<int>(MG_M_ex.size()) || MG_M_ex[g].empty()) return nullptr;
+  return &MG_M_ex[g];
+}
+
+// A group list of the pyramid: greyed off the chosen route, in the window
+// colour on it.
+void set_list_colour(QListWidget* list, bool on_route) {
+  QPalette p = list->palette();
+  const QColor base = on_route ? list->style()->standardPalette().color(QPalette::Base)
+                               : list->style()->standardPalette().color(QPalette::Window);
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+    p.setColor(group, QPalette::Base, base);
+  list->setPalette(p);
+}
+
+void choose_item(QComboBox* box, const QString& text) { box->setCurrentIndex(box->findText(text)); }
+
+}  // namespace
 
 TForm14::TForm14(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("Form14"));
   setWindowTitle(QStringLiteral("Input data"));
+  setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
+
+  PageControl1 = named(new QTabWidget, "PageControl1");
+  PageControl1->addTab(build_groups_tab(), QStringLiteral("Machine Groups"));
+  PageControl1->addTab(build_machines_tab(), QStringLiteral("Machines"));
+  PageControl1->addTab(build_orders_tab(), QStringLiteral("Orders"));
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(PageControl1);
+  resize(960, 680);
+}
+
+QWidget* TForm14::build_groups_tab() {
+  auto* tab = named(new QWidget, "TabSheet1");
+  CheckListBox1 = named(new QListWidget, "CheckListBox1");
+  CheckListBox1->setAccessibleName(QStringLiteral("Machine Groups"));
+  for (int g = 1; g <= 10; ++g) {
+    auto* item = new QListWidgetItem(QStringLiteral("MG_%1").arg(g), CheckListBox1);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
+    item->setCheckState(Qt::Checked);
+  }
+  CheckListBox1->setFixedWidth(130);
+  connect(CheckListBox1, &QListWidget::itemChanged, this, [this] { CheckListBox1Click(); });
+  Button1 = named(new QPushButton(QStringLiteral("Select All")), "Button1");
+  Button2 = named(new QPushButton(QStringLiteral("Unselect All")), "Button2");
+  Button3 = named(new QPushButton(QStringLiteral("Sel. not empty")), "Button3");
+  connect(Button1, &QPushButton::clicked, this, &TForm14::Button1Click);
+  connect(Button2, &QPushButton::clicked, this, &TForm14::Button2Click);
+  connect(Button3, &QPushButton::clicked, this, &TForm14::Button3Click);
+  Memo1 = named(new QPlainTextEdit, "Memo1");
+  Memo1->setReadOnly(true);
+  Memo1->setAccessibleName(QStringLiteral("MG_M"));
+  Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+  Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Memo1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+
+  auto* left = new QVBoxLayout;
+  left->addWidget(CheckListBox1);
+  left->addWidget(Button1);
+  left->addWidget(Button2);
+  left->addWidget(Button3);
+  left->addStretch();
+  auto* row = new QHBoxLayout(tab);
+  row->addLayout(left);
+  row->addWidget(Memo1, 1);
+  return tab;
+}
+
+QWidget* TForm14::build_machines_tab() {
+  auto* tab = named(new QWidget, "TabSheet2");
+  ComboBox2 = named(new QComboBox, "ComboBox2");
+  ComboBox1 = named(new QComboBox, "ComboBox1");
+  Label11 = named(new QLabel, "Label11");
+  Edit7 = named(new QLineEdit, "Edit7");
+  Edit7->setMaximumWidth(70);
+  Button4 = named(new QPushButton(QStringLiteral("Quick Show")), "Button4");
+  connect(ComboBox2, &QComboBox::activated, this, [this] { ComboBox2Change(); });
+  connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(); });
+  connect(Edit7, &QLineEdit::textChanged, this, [this] { check_number_text(Edit7, 1, n_of_Machines); });
+  connect(Button4, &QPushButton::clicked, this, &TForm14::Button4Click);
+
+  auto* choice = new QGridLayout;
+  choice->addWidget(label_for(QStringLiteral("Machine Group"), ComboBox2, "Label1"), 0, 0);
+  choice->addWidget(label_for(QStringLiteral("Machine"), ComboBox1, "Label2"), 0, 1);
+  choice->addWidget(ComboBox2, 1, 0);
+  choice->addWidget(ComboBox1, 1, 1);
+  choice->addWidget(Label11, 2, 0, 1, 2);
+  auto* quick = new QHBoxLayout;
+  quick->addWidget(label_for(QStringLiteral("Mach_"), Edit7, "Label3"));
+  quick->addWidget(Edit7);
+  quick->addWidget(Button4);
+  quick->addStretch();
+  choice->addLayout(quick, 3, 0, 1, 2);
+
+  Edit1 = read_only_edit("Edit1");
+  Edit2 = read_only_edit("Edit2");
+  Edit3 = read_only_edit("Edit3");
+  Edit4 = read_only_edit("Edit4");
+  Edit5 = read_only_edit("Edit5");
+  Edit6 = read_only_edit("Edit6");
+  ListBox1 = named(new QListWidget, "ListBox1");
+  ListBox2 = named(new QListWidget, "ListBox2");
+  connect(ListBox1, &QListWidget::itemClicked, this, [this] { ListBox1Click(); });
+  connect(ListBox1, &QListWidget::currentRowChanged, this, [this] { ListBox1Click(); });
+  auto* fields = new QFormLayout;
+  fields->addRow(label_for(QStringLiteral("Machine Group:"), Edit1, "Label4"), Edit1);
+  fields->addRow(label_for(QStringLiteral("Start Step:"), Edit2, "Label5"), Edit2);
+  fields->addRow(label_for(QStringLiteral("End Step:"), Edit3, "Label6"), Edit3);
+  fields->addRow(label_for(QStringLiteral("Speed:"), Edit4, "Label7"), Edit4);
+  fields->addRow(label_for(QStringLiteral("Calendar:"), ListBox1, "Label8"), ListBox1);
+  fields->addRow(label_for(QStringLiteral("Setup:"), ListBox2, "Label9"), ListBox2);
+  fields->addRow(label_for(QStringLiteral("Engaged up to:"), Edit5, "Label10"), Edit5);
+  fields->addRow(label_for(QStringLiteral("Setup types:"), Edit6, "Label12"), Edit6);
+
+  // Modify mode: speed and calendar.
+  Edit18 = named(new QLineEdit, "Edit18");
+  Label37 = label_for(QStringLiteral("New speed"), Edit18, "Label37");
+  Button6 = named(new QPushButton(QStringLiteral("<-")), "Button6");
+  Button6->setAccessibleName(QStringLiteral("<- New speed"));
+  connect(Edit18, &QLineEdit::textChanged, this, [this] { check_number_text(Edit18, 1, max_machine_speed); });
+  connect(Button6, &QPushButton::clicked, this, &TForm14::Button6Click);
+  GroupBox1 = named(new QGroupBox(QStringLiteral("Modify Calandar")), "GroupBox1");
+  Label39 = named(new QLabel(QStringLiteral("No item selected!")), "Label39");
+  Button7 = named(new QPushButton(QStringLiteral("Delete")), "Button7");
+  Label38 = named(new QLabel(QStringLiteral("New availability interval:")), "Label38");
+  Edit19 = named(new QLineEdit, "Edit19");
+  Edit20 = named(new QLineEdit, "Edit20");
+  Edit19->setAccessibleName(QStringLiteral("New availability interval: start"));
+  Edit20->setAccessibleName(QStringLiteral("New availability interval: end"));
+  Button8 = named(new QPushButton(QStringLiteral("Add")), "Button8");
+  connect(Edit19, &QLineEdit::textChanged, this, [this] { check_number_text(Edit19, 0, max_shop_time); });
+  connect(Edit20, &QLineEdit::textChanged, this, [this] { check_number_text(Edit20, 1, max_shop_time); });
+  connect(Button7, &QPushButton::clicked, this, &TForm14::Button7Click);
+  connect(Button8, &QPushButton::clicked, this, &TForm14::Button8Click);
+  auto* cal = new QGridLayout(GroupBox1);
+  cal->addWidget(Label39, 0, 0, 1, 2);
+  cal->addWidget(Button7, 0, 2);
+  cal->addWidget(Label38, 1, 0, 1, 3);
+  cal->addWidget(Edit19, 2, 0);
+  cal->addWidget(Edit20, 2, 1);
+  cal->addWidget(Button8, 2, 2);
+  auto* speed = new QHBoxLayout;
+  speed->addWidget(Label37);
+  speed->addWidget(Edit18);
+  speed->addWidget(Button6);
+  auto* modify = new QVBoxLayout;
+  modify->addLayout(speed);
+  modify->addWidget(GroupBox1);
+  modify->addStretch();
+  for (QWidget* w : std::initializer_list<QWidget*>{Label37, Edit18, Button6, GroupBox1}) {
+    QSizePolicy p = w->sizePolicy();
+    p.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(p);
+  }
+  show_machine_modify_controls(false);
+
+  auto* left = new QVBoxLayout;
+  left->addLayout(choice);
+  left->addLayout(modify);
+  auto* row = new QHBoxLayout(tab);
+  row->addLayout(left);
+  row->addLayout(fields, 1);
+  return tab;
+}
+
+QWidget* TForm14::build_orders_tab() {
+  TabSheet3 = named(new QWidget, "TabSheet3");
+  TabSheet3->installEventFilter(this);
+  ComboBox4 = named(new QComboBox, "ComboBox4");
+  ComboBox3 = named(new QComboBox, "ComboBox3");
+  Label36 = named(new QLabel, "Label36");
+  Edit17 = named(new QLineEdit, "Edit17");
+  Edit17->setMaximumWidth(70);
+  Button5 = named(new QPushButton(QStringLiteral("Quick Show")), "Button5");
+  connect(ComboBox4, &QComboBox::activated, this, [this] { ComboBox4Change(); });
+  connect(ComboBox3, &QComboBox::activated, this, [this] { ComboBox3Change(); });
+  connect(Edit17, &QLineEdit::textChanged, this, [this] { check_number_text(Edit17, 1, n_of_Orders); });
+  connect(Button5, &QPushButton::clicked, this, &TForm14::Button5Click);
+
+  auto* choice = new QGridLayout;
+  choice->addWidget(label_for(QStringLiteral("Exe type"), ComboBox4, "Label13"), 0, 0);
+  choice->addWidget(label_for(QStringLiteral("Order"), ComboBox3, "Label14"), 0, 1);
+  choice->addWidget(ComboBox4, 1, 0);
+  choice->addWidget(ComboBox3, 1, 1);
+  choice->addWidget(Label36, 2, 0, 1, 2);
+  auto* quick = new QHBoxLayout;
+  quick->addWidget(label_for(QStringLiteral("Order_"), Edit17, "Label15"));
+  quick->addWidget(Edit17);
+  quick->addWidget(Button5);
+  quick->addStretch();
+  choice->addLayout(quick, 3, 0, 1, 2);
+
+  Edit8 = read_only_edit("Edit8");
+  Edit9 = read_only_edit("Edit9");
+  Edit10 = read_only_edit("Edit10");
+  Edit14 = read_only_edit("Edit14");
+  Edit11 = read_only_edit("Edit11");
+  Edit12 = read_only_edit("Edit12");
+  Edit13 = read_only_edit("Edit13");
+  Edit15 = read_only_edit("Edit15");
+  Edit16 = read_only_edit("Edit16");
+  auto* fields = new QFormLayout;
+  fields->addRow(label_for(QStringLiteral("Exe type:"), Edit8, "Label16"), Edit8);
+  fields->addRow(label_for(QStringLiteral("Start Step:"), Edit9, "Label17"), Edit9);
+  fields->addRow(label_for(QStringLiteral("End Step:"), Edit10, "Label18"), Edit10);
+  fields->addRow(label_for(QStringLiteral("Setup Type:"), Edit14, "Label19"), Edit14);
+  fields->addRow(label_for(QStringLiteral("Job Size:"), Edit11, "Label20"), Edit11);
+  fields->addRow(label_for(QStringLiteral("Num. of Jobs:"), Edit12, "Label21"), Edit12);
+  fields->addRow(label_for(QStringLiteral("First Job:"), Edit13, "Label22"), Edit13);
+  fields->addRow(label_for(QStringLiteral("Constrained Start Time:"), Edit15, "Label23"), Edit15);
+  fields->addRow(label_for(QStringLiteral("Constrained End Time:"), Edit16, "Label34"), Edit16);
+
+  // Modify mode: the time window.
+  Edit21 = named(new QLineEdit, "Edit21");
+  Edit22 = named(new QLineEdit, "Edit22");
+  Label40 = named(new QLabel(QStringLiteral("New Time")), "Label40");
+  Edit21->setAccessibleName(QStringLiteral("New Time: Constrained Start Time"));
+  Edit22->setAccessibleName(QStringLiteral("New Time: Constrained End Time"));
+  Button9 = named(new QPushButton(QStringLiteral("<-")), "Button9");
+  Button10 = named(new QPushButton(QStringLiteral("<-")), "Button10");
+  Button9->setAccessibleName(QStringLiteral("<- Constrained Start Time"));
+  Button10->setAccessibleName(QStringLiteral("<- Constrained End Time"));
+  connect(Edit21, &QLineEdit::textChanged, this, [this] { check_number_text(Edit21, 0, max_shop_time); });
+  connect(Edit22, &QLineEdit::textChanged, this, [this] { check_number_text(Edit22, 0, max_shop_time); });
+  connect(Button9, &QPushButton::clicked, this, &TForm14::Button9Click);
+  connect(Button10, &QPushButton::clicked, this, &TForm14::Button10Click);
+  auto* times = new QGridLayout;
+  times->addWidget(Label40, 0, 0, 1, 2);
+  times->addWidget(Edit21, 1, 0);
+  times->addWidget(Button9, 1, 1);
+  times->addWidget(Edit22, 2, 0);
+  times->addWidget(Button10, 2, 1);
+  for (QWidget* w : std::initializer_list<QWidget*>{Label40, Edit21, Edit22, Button9, Button10}) {
+    QSizePolicy p = w->sizePolicy();
+    p.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(p);
+  }
+  show_order_modify_controls(false);
+
+  ListBox3 = named(new QListWidget, "ListBox3");
+  connect(ListBox3, &QListWidget::currentRowChanged, this, [this] { ListBox3Click(); });
+  auto* routes = new QVBoxLayout;
+  routes->addWidget(label_for(QStringLiteral("Feasible Routes:"), ListBox3, "Label35"));
+  routes->addWidget(ListBox3);
+
+  // The groups as a pyramid: 10 on top, then 8 and 9, 5 to 7, 1 to 4 below,
+  // each row centred over the one below (two grid columns per group of the
+  // bottom row).
+  static const int place[11][3] = {{0, 0, 0},                           // {row, column, span}
+                                   {3, 0, 2}, {3, 2, 2}, {3, 4, 2}, {3, 6, 2},
+                                   {2, 1, 2}, {2, 3, 2}, {2, 5, 2},
+                                   {1, 1, 3}, {1, 4, 3},
+                                   {0, 1, 6}};
+  auto* pyramid = new QGridLayout;
+  for (int g = 1; g <= 10; ++g) {
+    const QByteArray list_name = "ListBox" + QByteArray::number(g + 3);
+    const QByteArray label_name = "Label" + QByteArray::number(g + 23);
+    group_list[g] = named(new QListWidget, list_name.constData());
+    group_list[g]->setAutoFillBackground(true);
+    group_list[g]->setFixedHeight(78);
+    group_label[g] = label_for(QStringLiteral("MG_%1 [ 0 ] ").arg(g), group_list[g], label_name.constData());
+    const int row = place[g][0] * 2;
+    pyramid->addWidget(group_label[g], row, place[g][1], 1, place[g][2]);
+    pyramid->addWidget(group_list[g], row + 1, place[g][1], 1, place[g][2]);
+  }
+  for (int c = 0; c < 8; ++c) pyramid->setColumnStretch(c, 1);
+  group_list[10]->installEventFilter(this);
+  group_list[10]->viewport()->installEventFilter(this);
+
+  auto* top = new QHBoxLayout;
+  auto* left = new QVBoxLayout;
+  left->addLayout(choice);
+  left->addLayout(times);
+  left->addLayout(routes);
+  top->addLayout(left);
+  top->addLayout(fields);
+  auto* page = new QVBoxLayout(TabSheet3);
+  page->addLayout(top);
+  page->addLayout(pyramid, 1);
+  return TabSheet3;
+}
+
+void TForm14::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  if (!e->spontaneous()) FormShow();
+}
+
+void TForm14::done(int r) {
+  FormClose();
+  QDialog::done(r);
+}
+
+bool TForm14::eventFilter(QObject* watched, QEvent* e) {
+  QListWidget* top = group_list[10];
+  if (top && (watched == top || watched == top->viewport())) {
+    if (e->type() == QEvent::MouseButtonDblClick) {
+      ListBox13DblClick();
+      return true;
+    }
+    if (e->type() == QEvent::FocusOut && watched == top) ListBox13Exit();
+  } else if (watched == TabSheet3 && e->type() == QEvent::ContextMenu) {
+    TabSheet3ContextPopup();
+  }
+  return QDialog::eventFilter(watched, e);
+}
+
+void TForm14::FormShow() {
+  show_MG_M();
+  ComboBox2->clear();
+  ComboBox2->addItem(QStringLiteral("All"));
+  for (int g = 1; g <= 10; ++g) ComboBox2->addItem(QStringLiteral("MG_%1").arg(g));
+  ComboBox2->setCurrentIndex(0);
+  ComboBox2Change();
+  restore_group_10_list();
+  normal_height = group_list[10]->height();
+  enlarged = false;
+  ComboBox4->clear();
+  ComboBox4->addItem(QStringLiteral("All"));
+  for (int t = 1; t <= 10; ++t) ComboBox4->addItem(QStringLiteral("Exe_%1").arg(t));
+  ComboBox4->setCurrentIndex(0);
+  ComboBox4Change();
+}
+
+// Nothing is undone: changes made in modify mode are already in the problem.
+void TForm14::FormClose() {
+  Memo1->clear();
+  restore_group_10_list();
+}
+
+// ---- Machine Groups ----
+
+void TForm14::show_MG_M() {
+  Memo1->clear();
+  Memo1->appendPlainText(QStringLiteral("________________________________MG_M________________________________"));
+  for (int g = 1; g <= 10; ++g) {
+    if (CheckListBox1->item(g - 1)->checkState() != Qt::Checked) continue;
+    const std::vector<int>* list = group_machines(g);
+    const int n = list ? (*list)[0] : 0;
+    Memo1->appendPlainText(QStringLiteral("MG%1 [ %2 ] ").arg(g).arg(n));
+    const QString start = QStringLiteral("              ->");
+    QString line = start;
+    for (int i = 1; i <= n; ++i) {
+      line += QStringLiteral("   ") + num((*list)[i]);
+      if (i % 10 == 0) {
+        Memo1->appendPlainText(line);
+        line = start;
+      }
+    }
+    if (line != start) Memo1->appendPlainText(line);
+  }
+  Memo1->appendPlainText(QStringLiteral("______________________________________________________________________"));
+  Memo1->moveCursor(QTextCursor::Start);
+}
+
+void TForm14::CheckListBox1Click() { show_MG_M(); }
+
+namespace {
+void set_all_checks(QListWidget* list, const std::function<bool(int)>& checked) {
+  const QSignalBlocker block(list);
+  for (int g = 1; g <= list->count(); ++g)
+    list->item(g - 1)->setCheckState(checked(g) ? Qt::Checked : Qt::Unchecked);
+}
+}  // namespace
+
+void TForm14::Button1Click() {
+  set_all_checks(CheckListBox1, [](int) { return true; });
+  show_MG_M();
+}
+
+void TForm14::Button2Click() {
+  set_all_checks(CheckListBox1, [](int) { return false; });
+  show_MG_M();
+}
+
+void TForm14::Button3Click() {
+  set_all_checks(CheckListBox1, [](int g) {
+    const std::vector<int>* list = group_machines(g);
+    return list && (*list)[0] > 0;
+  });
+  show_MG_M();
+}
+
+// ---- Machines ----
+
+int TForm14::chosen_machine() const {
+  const int m = chosen_number(ComboBox1);
+  return m >= 1 && m <= n_of_Machines && m < static_cast<int>(Machines.size()) ? m : 0;
+}
+
+void TForm14::show_machine_modify_controls(bool visible) {
+  for (QWidget* w : std::initializer_list<QWidget*>{Label37, Edit18, Button6, GroupBox1}) w->setVisible(visible);
+}
+
+void TForm14::ComboBox2Change() {
+  ComboBox1->clear();
+  const int g = ComboBox2->currentIndex();
+  if (g == 0) {
+    for (int m = 1; m <= n_of_Machines; ++m) ComboBox1->addItem(QStringLiteral("Mach_%1").arg(m));
+  } else if (const std::vector<int>* list = group_machines(g)) {
+    for (int i = 1; i <= (*list)[0]; ++i) ComboBox1->addItem(QStringLiteral("Mach_%1").arg((*list)[i]));
+  }
+  if (ComboBox1->count() > 0) ComboBox1->setCurrentIndex(0);
+  ComboBox1Change();
+}
+
+void TForm14::ComboBox1Change() {
+  const int m = chosen_machine();
+  if (ComboBox1->count() == 0 || m == 0) {
+    ListBox1->clear();
+    ListBox2->clear();
+    for (QLineEdit* e : {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6}) e->clear();
+    show_machine_modify_controls(false);
+    Label11->setText(QStringLiteral("No Machines in ") + ComboBox2->currentText());
+    return;
+  }
+  const MACHINE& M = Machines[m];
+  Label11->setText(num(ComboBox1->count()) + QStringLiteral(" Machines in ") + ComboBox2->currentText());
+  Edit1->setText(QStringLiteral("MG_") + num(M.MG));
+  Edit2->setText(QStringLiteral("TS_") + num(M.StartStep));
+  Edit3->setText(QStringLiteral("TS_") + num(M.EndStep));
+  Edit4->setText(num(M.Speed));
+  const bool can_modify = modify_mode && M.Speed != 0;
+  if (can_modify) {
+    Edit18->clear();
+    Edit19->clear();
+    Edit20->clear();
+    Label39->setText(QStringLiteral("No item selected!"));
+  }
+  show_machine_modify_controls(can_modify);
+  {
+    const QSignalBlocker block(ListBox1);
+    ListBox1->clear();
+  }
+  ListBox2->clear();
+  if (M.Speed != 0) {
+    for (int i = 1; i <= M.N_Cal && i < static_cast<int>(M.Cal.size()); ++i)
+      ListBox1->addItem(QStringLiteral(" [ %1 , %2 ] ").arg(M.Cal[i].ST).arg(M.Cal[i].ET));
+    const int S = std::min(n_of_SetupTypes, M.setup_types());
+    for (int a = 1; a <= S; ++a)
+      for (int b = 1; b <= S; ++b)
+        if (a != b) ListBox2->addItem(QStringLiteral(" from %1 to  %2 -> %3").arg(a).arg(b).arg(M.SetupM(a, b)));
+  } else {
+    ListBox1->addItem(QStringLiteral("Virtual machine!"));
+    ListBox2->addItem(QStringLiteral("Virtual machine!"));
+  }
+  Edit5->setText(num(M.ReadyT));
+  Edit6->setText(num(n_of_SetupTypes));
+}
+
+void TForm14::Button4Click() {
+  if (Edit7->text().isEmpty()) return;
+  const int v = field_number(Edit7->text());
+  if (v >= 1 && v <= n_of_Machines && v < static_cast<int>(Machines.size())) {
+    const int group = ComboBox2->findText(QStringLiteral("MG_%1").arg(Machines[v].MG));
+    ComboBox2->setCurrentIndex(group >= 0 ? group : 0);
+    ComboBox2Change();
+    choose_item(ComboBox1, QStringLiteral("Mach_%1").arg(v));
+    ComboBox1Change();
+  }
+  Edit7->clear();
+}
+
+void TForm14::ListBox1Click() {
+  if (QListWidgetItem* item = ListBox1->currentItem()) Label39->setText(item->text());
+}
+
+void TForm14::Button6Click() {
+  const int m = chosen_machine();
+  if (m == 0) return;
+  const SHOP_CHANGE r = change_machine_speed(Machines[m], field_number(Edit18->text()));
+  if (r.done) {
+    Edit4->setText(Edit18->text());
+    return;
+  }
+  show_message(QString::fromStdString(r.message), this);
+  Edit18->setText(num(Machines[m].Speed));
+  Edit18->setFocus();
+}
+
+void TForm14::Button7Click() {
+  const int m = chosen_machine();
+  if (m == 0) return;
+  const SHOP_CHANGE r = delete_calendar_interval(Machines[m], ListBox1->currentRow());
+  if (r.done)
+    ComboBox1Change();
+  else
+    show_message(QString::fromStdString(r.message), this);
+}
+
+void TForm14::Button8Click() {
+  const int m = chosen_machine();
+  if (m == 0) return;
+  const int st = Edit19->text().isEmpty() ? -1 : field_number(Edit19->text());
+  const int et = Edit20->text().isEmpty() ? -1 : field_number(Edit20->text());
+  const SHOP_CHANGE r = add_calendar_interval(Machines[m], st, et);
+  if (r.done) {
+    ComboBox1Change();
+    return;
+  }
+  Edit19->setFocus();
+  show_message(QString::fromStdString(r.message), this);
+}
+
+// ---- Orders ----
+
+int TForm14::chosen_order() const {
+  const int o = chosen_number(ComboBox3);
+  return o >= 1 && o <= n_of_Orders && o < static_cast<int>(Orders.size()) ? o : 0;
+}
+
+void TForm14::show_order_modify_controls(bool visible) {
+  for (QWidget* w : std::initializer_list<QWidget*>{Label40, Edit21, Edit22, Button9, Button10}) w->setVisible(visible);
+}
+
+void TForm14::ComboBox4Change() {
+  ComboBox3->clear();
+  const int t = ComboBox4->currentIndex();
+  for (int o = 1; o <= n_of_Orders && o < static_cast<int>(Orders.size()); ++o)
+    if (t == 0 || Orders[o].Exe == t) ComboBox3->addItem(QStringLiteral("Order_%1").arg(o));
+  if (ComboBox3->count() > 0) ComboBox3->setCurrentIndex(0);
+  ComboBox3Change();
+}
+
+void TForm14::ComboBox3Change() {
+  const int o = chosen_order();
+  if (ComboBox3->count() == 0 || o == 0) {
+    {
+      const QSignalBlocker block(ListBox3);
+      ListBox3->clear();
+    }
+    for (int g = 1; g <= 10; ++g) {
+      group_list[g]->clear();
+      set_list_colour(group_list[g], false);
+      group_label[g]->setText(QStringLiteral("MG_%1 [ 0 ] ").arg(g));
+    }
+    for (QLineEdit* e : {Edit8, Edit9, Edit10, Edit11, Edit12, Edit13, Edit14, Edit15, Edit16}) e->clear();
+    show_order_modify_controls(false);
+    Label36->setText(QStringLiteral(" No Orders with ") + ComboBox4->currentText() + QStringLiteral("!"));
+    return;
+  }
+  const ORDER& O = Orders[o];
+  Label36->setText(num(ComboBox3->count()) + QStringLiteral(" Orders with ") + ComboBox4->currentText() +
+                   QStringLiteral("!"));
+  Edit8->setText(QStringLiteral("Exe_") + num(O.Exe));
+  Edit9->setText(num(O.StartStep));
+  Edit10->setText(num(O.EndStep));
+  Edit14->setText(QStringLiteral("S_") + num(O.SetupType));
+  Edit11->setText(num(O.SJob));
+  Edit12->setText(num(O.NJob));
+  Edit13->setText(QStringLiteral("Job_") + num(O.First_Job));
+  Edit15->setText(num(O.CST));
+  Edit16->setText(num(O.CET));
+  if (modify_mode) {
+    Edit21->clear();
+    Edit22->clear();
+  }
+  show_order_modify_controls(modify_mode);
+  {
+    const QSignalBlocker block(ListBox3);
+    ListBox3->clear();
+    for (int i = std::min(O.N_Routes, 8); i >= 1; --i) ListBox3->addItem(QStringLiteral("Route_%1").arg(O.R_feasible[i]));
+    if (ListBox3->count() > 0) ListBox3->setCurrentRow(0);
+  }
+  for (int g = 1; g <= 10; ++g) {
+    group_list[g]->clear();
+    const int n = g < static_cast<int>(O.MG_M.size()) && !O.MG_M[g].empty() ? O.MG_M[g][0] : 0;
+    for (int i = 1; i <= n; ++i) group_list[g]->addItem(QStringLiteral("Mach_%1").arg(O.MG_M[g][i]));
+    group_label[g]->setText(QStringLiteral("MG_%1 [ %2 ] ").arg(g).arg(n));
+  }
+  ListBox3Click();
+}
+
+void TForm14::ListBox3Click() {
+  QListWidgetItem* item = ListBox3->currentItem();
+  if (!item) return;
+  for (int g = 1; g <= 10; ++g) {
+    set_list_colour(group_list[g], false);
+    group_list[g]->setEnabled(false);
+    group_list[g]->clearSelection();
+  }
+  const int r = get_number_from_name(item->text().toStdString());
+  if (r < 1 || r > 26) return;
+  for (int k = 1; k <= R_MG_ex[r][0]; ++k) {
+    const int g = R_MG_ex[r][k];
+    if (g < 1 || g > 10) continue;
+    set_list_colour(group_list[g], true);
+    group_list[g]->setEnabled(true);
+  }
+}
+
+void TForm14::Button5Click() {
+  if (Edit17->text().isEmpty()) return;
+  const int v = field_number(Edit17->text());
+  if (v >= 1 && v <= n_of_Orders && v < static_cast<int>(Orders.size())) {
+    const int type = ComboBox4->findText(QStringLiteral("Exe_%1").arg(Orders[v].Exe));
+    ComboBox4->setCurrentIndex(type >= 0 ? type : 0);
+    ComboBox4Change();
+    choose_item(ComboBox3, QStringLiteral("Order_%1").arg(v));
+    ComboBox3Change();
+  }
+  Edit17->clear();
+}
+
+void TForm14::Button9Click() {
+  const int o = chosen_order();
+  if (o == 0) return;
+  const SHOP_CHANGE r = change_order_start(Orders[o], field_number(Edit21->text()));
+  if (r.done) {
+    Edit15->setText(Edit21->text());
+    return;
+  }
+  show_message(QString::fromStdString(r.message), this);
+  if (r.out_of_range) Edit21->setText(num(Orders[o].CST));
+  Edit21->setFocus();
+}
+
+void TForm14::Button10Click() {
+  const int o = chosen_order();
+  if (o == 0) return;
+  const SHOP_CHANGE r = change_order_end(Orders[o], field_number(Edit22->text()));
+  if (r.done) {
+    Edit16->setText(Edit22->text());
+    return;
+  }
+  show_message(QString::fromStdString(r.message), this);
+  if (r.out_of_range) Edit22->setText(num(Orders[o].CET));
+  Edit22->setFocus();
+}
+
+// ---- The group-10 list at the top of the pyramid ----
+
+void TForm14::ListBox13DblClick() {
+  if (enlarged) {
+    restore_group_10_list();
+    return;
+  }
+  QListWidget* top = group_list[10];
+  normal_height = top->height();
+  const int item = std::max(top->sizeHintForRow(0), top->fontMetrics().height());
+  top->setFixedHeight(std::min((top->count() + 1) * item, TabSheet3->height() - 3 * item));
+  for (int g = 1; g <= 9; ++g) {
+    group_list[g]->hide();
+    group_label[g]->hide();
+  }
+  enlarged = true;
+}
+
+void TForm14::ListBox13Exit() { restore_group_10_list(); }
+
+void TForm14::TabSheet3ContextPopup() { restore_group_10_list(); }
+
+void TForm14::restore_group_10_list() {
+  if (!enlarged) return;
+  group_list[10]->setFixedHeight(normal_height);
+  for (int g = 1; g <= 9; ++g) {
+    group_list[g]->show();
+    group_label[g]->show();
+  }
+  enlarged = false;
 }

@@ -77,6 +77,7 @@ TEST(ShopChanges, SpeedWithinItsRange) {
   EXPECT_EQ(m.Speed, 1000);
   for (int v : {0, -1, 1001}) {
     const SHOP_CHANGE r = change_machine_speed(m, v);
+    EXPECT_TRUE(r.out_of_range);
     EXPECT_EQ(r.message, " The value of the speed field is out of the range! It must be in [1 - 1000].");
   }
   EXPECT_EQ(m.Speed, 1000);
@@ -89,6 +90,7 @@ TEST(ShopChanges, OrderWindowKeepsStartBeforeEnd) {
   SHOP_CHANGE r = change_order_end(o, 5);
   EXPECT_EQ(r.message, " The Constraint End Time has to be larger than Constraint Start Time.");
   EXPECT_EQ(o.CET, 10);
+  EXPECT_FALSE(r.out_of_range);
   r = change_order_start(o, 10);
   EXPECT_EQ(r.message, " The Constraint Start Time has to be smaller then Constraint End Time.");
   EXPECT_EQ(o.CST, 5);

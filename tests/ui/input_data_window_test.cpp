@@ -1,0 +1,247 @@
+#include "ui/input_data_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "problem_io/input_reader.h"
+#include "tests/support/small_problem.h"
+#include "tests/ui/box_answerer.h"
+
+namespace {
+
+// Machines: 1 (step 1, two intervals), 2, 3, 4 (steps 2, 3, 4), 5 virtual
+// (steps 1-2). Orders: 1 over steps 1-4 on machines 1-4, 2 on step 1 only.
+// Groups 6 to 10 have no machine; no order has execution type 3.
+class InputDataWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    begin_small_problem(2);
+    add_small_machine(5, 1, 1, {{0, 100}, {500, 600}});
+    add_small_machine(4, 2, 2);
+    add_small_machine(3, 3, 3);
+    add_small_machine(2, 4, 4);
+    add_small_machine(0, 1, 2);
+    add_small_order(3, 10, 1, 4, 1, 5, 900, {1, 2, 3, 4});
+    add_small_order(2, 20, 1, 1, 2, 0, 300, {1});
+    finish_small_problem();
+    Machines[1].SetupM(1, 2) = 7;
+    Machines[1].SetupM(2, 1) = 9;
+  }
+  void TearDown() override {
+    form.close();
+    free_input_data();
+  }
+  void open(bool modify) {
+    form.set_modify_mode(modify);
+    form.show();
+  }
+  template <class W>
+  W* child(const char* name) {
+    W* w = form.findChild<W*>(name);
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+  }
+  QString text(const char* edit) { return child<QLineEdit>(edit)->text(); }
+  QString caption(const char* label) { return child<QLabel>(label)->text(); }
+  // The planner picks an item of a drop-down list.
+  void pick(const char* combo, const QString& item) {
+    QComboBox* box = child<QComboBox>(combo);
+    const int i = box->findText(item);
+    ASSERT_GE(i, 0) << item.toStdString();
+    box->setCurrentIndex(i);
+    emit box->activated(i);
+  }
+  void type(const char* edit, const QString& s) {
+    QLineEdit* e = child<QLineEdit>(edit);
+    e->clear();
+    QTest::keyClicks(e, s);
+  }
+  void click(const char* button) { child<QPushButton>(button)->click(); }
+  QStringList lines(const char* list) {
+    QStringList out;
+    QListWidget* l = child<QListWidget>(list);
+    for (int i = 0; i < l->count(); ++i) out << l->item(i)->text();
+    return out;
+  }
+
+  TForm14 form;
+  BoxAnswerer boxes;
+};
+
+TEST_F(InputDataWindow, ViewModeShowsTheFirstMachineAndOrderWithoutModifyControls) {
+  open(false);
+  EXPECT_EQ(caption("Label11"), "5 Machines in All");
+  EXPECT_EQ(text("Edit1"), "MG_1");
+  EXPECT_EQ(text("Edit2"), "TS_1");
+  EXPECT_EQ(text("Edit4"), "5");
+  EXPECT_EQ(lines("ListBox1"), QStringList({" [ 0 , 100 ] ", " [ 500 , 600 ] "}));
+  EXPECT_EQ(lines("ListBox2"), QStringList({" from 1 to  2 -> 7", " from 2 to  1 -> 9"}));
+  EXPECT_EQ(text("Edit6"), "2");
+  EXPECT_TRUE(child<QLineEdit>("Edit18")->isHidden());
+  EXPECT_TRUE(child<QGroupBox>("GroupBox1")->isHidden());
+  EXPECT_EQ(caption("Label36"), "2 Orders with All!");
+  EXPECT_EQ(text("Edit15"), "5");
+  EXPECT_EQ(text("Edit13"), "Job_1");
+  EXPECT_TRUE(child<QLineEdit>("Edit21")->isHidden());
+}
+
+TEST_F(InputDataWindow, EmptyGroupAndVirtualMachine) {
+  open(true);
+  pick("ComboBox2", "MG_6");
+  EXPECT_EQ(child<QComboBox>("ComboBox1")->count(), 0);
+  EXPECT_EQ(caption("Label11"), "No Machines in MG_6");
+  for (const char* e : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6"}) EXPECT_TRUE(text(e).isEmpty()) << e;
+  EXPECT_TRUE(lines("ListBox1").isEmpty());
+  EXPECT_TRUE(child<QGroupBox>("GroupBox1")->isHidden());
+
+  pick("ComboBox2", "MG_5");
+  EXPECT_EQ(caption("Label11"), "1 Machines in MG_5");
+  EXPECT_EQ(lines("ListBox1"), QStringList({"Virtual machine!"}));
+  EXPECT_EQ(lines("ListBox2"), QStringList({"Virtual machine!"}));
+  EXPECT_TRUE(child<QGroupBox>("GroupBox1")->isHidden());  // not even in modify mode
+}
+
+TEST_F(InputDataWindow, ExecutionTypeWithoutOrders) {
+  open(true);
+  pick("ComboBox4", "Exe_3");
+  EXPECT_EQ(caption("Label36"), " No Orders with Exe_3!");
+  for (int g = 1; g <= 10; ++g) {
+    const QByteArray name = "Label" + QByteArray::number(g + 23);
+    EXPECT_EQ(caption(name.constData()), QStringLiteral("MG_%1 [ 0 ] ").arg(g));
+  }
+  EXPECT_TRUE(text("Edit15").isEmpty());
+  EXPECT_TRUE(child<QLineEdit>("Edit21")->isHidden());
+  EXPECT_TRUE(lines("ListBox3").isEmpty());
+}
+
+TEST_F(InputDataWindow, CalendarAddAndDelete) {
+  open(true);
+  ASSERT_FALSE(child<QGroupBox>("GroupBox1")->isHidden());
+  type("Edit19", "300");
+  type("Edit20", "400");
+  click("Button8");
+  EXPECT_TRUE(boxes.texts.isEmpty());
+  EXPECT_EQ(lines("ListBox1"), QStringList({" [ 0 , 100 ] ", " [ 300 , 400 ] ", " [ 500 , 600 ] "}));
+  EXPECT_EQ(Machines[1].N_Cal, 3);
+
+  type("Edit19", "100");
+  type("Edit20", "200");
+  click("Button8");
+  EXPECT_EQ(boxes.last(), "Availability time intervals can not be overlapped!");
+  type("Edit19", "450");
+  type("Edit20", "450");
+  click("Button8");
+  EXPECT_EQ(boxes.last(), "Length of an availability time interval can not be zero or smaller!");
+  type("Edit19", "470");
+  type("Edit20", "460");
+  click("Button8");
+  EXPECT_EQ(boxes.last(), "Length of an availability time interval can not be zero or smaller!");
+  child<QLineEdit>("Edit20")->clear();
+  click("Button8");
+  EXPECT_EQ(boxes.last(), " Missing integer value(s)!");
+  EXPECT_EQ(Machines[1].N_Cal, 3);
+
+  click("Button7");
+  EXPECT_EQ(boxes.last(), "There is no selected item!");
+  child<QListWidget>("ListBox1")->setCurrentRow(2);
+  EXPECT_EQ(caption("Label39"), " [ 500 , 600 ] ");
+  click("Button7");
+  EXPECT_EQ(lines("ListBox1"), QStringList({" [ 0 , 100 ] ", " [ 300 , 400 ] "}));
+  child<QListWidget>("ListBox1")->setCurrentRow(0);
+  click("Button7");
+  child<QListWidget>("ListBox1")->setCurrentRow(0);
+  boxes.clear();
+  click("Button7");
+  EXPECT_EQ(boxes.last(), "Machine has only one calendar element. It can not be deleted!");
+  EXPECT_EQ(Machines[1].N_Cal, 1);
+  EXPECT_EQ(Machines[1].Cal[1].ST, 300);
+}
+
+TEST_F(InputDataWindow, SpeedField) {
+  open(true);
+  type("Edit18", "1001");
+  EXPECT_TRUE(text("Edit18").isEmpty());  // emptied at the fourth keystroke
+  type("Edit18", "4x");
+  EXPECT_TRUE(text("Edit18").isEmpty());
+  click("Button6");
+  EXPECT_EQ(boxes.last(), " The value of the speed field is out of the range! It must be in [1 - 1000].");
+  EXPECT_EQ(text("Edit18"), "5");
+  type("Edit18", "12");
+  click("Button6");
+  EXPECT_EQ(Machines[1].Speed, 12);
+  EXPECT_EQ(text("Edit4"), "12");
+}
+
+TEST_F(InputDataWindow, OrderTimeWindow) {
+  open(true);
+  type("Edit22", "5");  // equal to CST
+  click("Button10");
+  EXPECT_EQ(boxes.last(), " The Constraint End Time has to be larger than Constraint Start Time.");
+  EXPECT_EQ(Orders[1].CET, 900);
+  type("Edit21", "900");
+  click("Button9");
+  EXPECT_EQ(boxes.last(), " The Constraint Start Time has to be smaller then Constraint End Time.");
+  type("Edit21", "0");
+  click("Button9");
+  EXPECT_EQ(Orders[1].CST, 0);
+  EXPECT_EQ(text("Edit15"), "0");
+  type("Edit22", "32001");
+  EXPECT_TRUE(text("Edit22").isEmpty());
+  click("Button10");
+  EXPECT_EQ(boxes.last(), " The value of the end time field is out of the range! It must be in [0 - 32000].");
+  EXPECT_EQ(text("Edit22"), "900");
+}
+
+TEST_F(InputDataWindow, RoutesInReverseAndTheirGroupsStandOut) {
+  open(false);
+  const ORDER& o = Orders[1];
+  QStringList expected;
+  for (int i = o.N_Routes; i >= 1; --i) expected << QStringLiteral("Route_%1").arg(o.R_feasible[i]);
+  ASSERT_FALSE(expected.isEmpty());
+  EXPECT_EQ(lines("ListBox3"), expected);
+  // Machines of steps 1-4 only: the one route is through groups 1, 2, 3, 4.
+  for (int g = 1; g <= 10; ++g) {
+    const QByteArray name = "ListBox" + QByteArray::number(g + 3);
+    EXPECT_EQ(child<QListWidget>(name.constData())->isEnabled(), g <= 4) << g;
+  }
+  EXPECT_EQ(lines("ListBox4"), QStringList({"Mach_1"}));
+  EXPECT_EQ(caption("Label27"), "MG_4 [ 1 ] ");
+}
+
+TEST_F(InputDataWindow, QuickShowAndTheGroupMemo) {
+  open(false);
+  type("Edit7", "0");
+  EXPECT_TRUE(text("Edit7").isEmpty());
+  type("Edit7", "6");
+  EXPECT_TRUE(text("Edit7").isEmpty());
+  type("Edit7", "3");
+  click("Button4");
+  EXPECT_EQ(child<QComboBox>("ComboBox2")->currentText(), "MG_3");
+  EXPECT_EQ(child<QComboBox>("ComboBox1")->currentText(), "Mach_3");
+  EXPECT_EQ(text("Edit4"), "3");
+  EXPECT_TRUE(text("Edit7").isEmpty());
+  type("Edit17", "2");
+  click("Button5");
+  EXPECT_EQ(child<QComboBox>("ComboBox4")->currentText(), "Exe_1");
+  EXPECT_EQ(text("Edit12"), "2");
+
+  click("Button3");  // groups with machines only
+  const QStringList memo = child<QPlainTextEdit>("Memo1")->toPlainText().split('\n');
+  EXPECT_EQ(memo.front(), "________________________________MG_M________________________________");
+  EXPECT_TRUE(memo.contains("MG1 [ 1 ] "));
+  EXPECT_TRUE(memo.contains("              ->   1"));
+  EXPECT_TRUE(memo.contains("MG5 [ 1 ] "));
+  EXPECT_FALSE(memo.contains("MG6 [ 0 ] "));
+  click("Button2");
+  EXPECT_EQ(child<QPlainTextEdit>("Memo1")->toPlainText().split('\n').size(), 2);
+}
+
+}  // namespace

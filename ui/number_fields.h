@@ -1,0 +1,13 @@
+#pragma once
+// The checks of the windows' whole-number fields.
+#include <QString>
+
+class QLineEdit;
+
+// The integer in text, or -1 when it is empty, unreadable or beyond the int
+// range (the conversion the windows' fields read with).
+int field_number(const QString& text);
+
+// The check while typing: a text holding anything but the digits 0-9, or a
+// value outside [lo, hi], is emptied.
+void check_number_text(QLineEdit* edit, int lo, int hi);
