@@ -41,6 +41,7 @@ void time_and_store(SCH& sch) {
 }  // namespace
 
 int build_starting_schedule(int method) {
+  if (n_of_Jobs < 1 || static_cast<int>(Orders.size()) <= n_of_Orders) return 0;  // no problem loaded
   _S S(n_of_Orders, n_of_Jobs, n_of_Machines);
   const int result = run_method(S, method);
   if (result != 1) return result;

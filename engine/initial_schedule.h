@@ -21,7 +21,7 @@ extern const char* const starting_method_names[n_of_starting_methods];
 // Builds a schedule by method (0..5) on the loaded problem. 1: it is the live
 // schedule now (J_A and M_wload hold it, last_SCH rebuilt, timed, evaluated,
 // last_obj_value set). Anything else (a method that built nothing, a method
-// outside 0..5): the live schedule is untouched.
+// outside 0..5, no problem loaded): the live schedule is untouched.
 int build_starting_schedule(int method);
 
 // The copy of the live schedule the initializing window keeps.

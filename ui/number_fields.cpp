@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+#include "ui/message_boxes.h"
+
 int field_number(const QString& text) {
   bool ok = false;
   const int v = text.trimmed().toInt(&ok);
@@ -17,4 +19,14 @@ void check_number_text(QLineEdit* edit, int lo, int hi) {
     }
   const int v = field_number(text);
   if (v < lo || v > hi) edit->clear();
+}
+
+bool check_number_on_exit(QLineEdit* edit, int lo, int hi, const QString& message, const QString& reset_text) {
+  const int v = field_number(edit->text());
+  if (v >= lo && v <= hi) return true;
+  show_message(message, edit->window());
+  edit->setText(reset_text);
+  // Queued: the focus is taken back once the move that left the field is over.
+  QMetaObject::invokeMethod(edit, [edit] { edit->setFocus(); }, Qt::QueuedConnection);
+  return false;
 }

@@ -11,3 +11,8 @@ int field_number(const QString& text);
 // The check while typing: a text holding anything but the digits 0-9, or a
 // value outside [lo, hi], is emptied.
 void check_number_text(QLineEdit* edit, int lo, int hi);
+
+// The check on leaving: a value (-1 for an empty text) outside [lo, hi] gives
+// message in a one-button box, the text reset_text and the focus back to the
+// field. True when the value was in range.
+bool check_number_on_exit(QLineEdit* edit, int lo, int hi, const QString& message, const QString& reset_text);

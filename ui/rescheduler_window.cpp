@@ -1,10 +1,279 @@
 #include "ui/rescheduler_window.h"
 
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "engine/run_state.h"
+#include "problem_io/input_reader.h"
+#include "problem_io/released_schedule_load.h"
+#include "solvers/reschedule_search.h"
+#include "ui/input_checking_window.h"
+#include "ui/input_data_window.h"
+#include "ui/modal_session.h"
+#include "ui/number_fields.h"
+#include "ui/objective_priority_window.h"
+#include "ui/operator_priority_window.h"
+#include "ui/schedule_performance_window.h"
+
 TForm18* Form18 = nullptr;
+
+namespace {
+
+// One parameter field: its ranges while typing and on leaving, the message
+// of a value left out of range and the text it is reset to.
+struct FieldRule {
+  int type_lo, type_hi, leave_lo, leave_hi;
+  const char* message;
+  const char* reset;
+};
+
+const FieldRule steps_rule{1, 9999, 1, 9999,
+                           " The value of the Num. of Steps field is out of the range! It must be in [1 - 9999].", "10"};
+const FieldRule loops_rule{1, 9999, 1, 999,
+                           " The value of the Num. of Loops field is out of the range! It must be in [1 - 999].", "10"};
+const FieldRule tabu_rule{1, 9999, 1, 9999,
+                          " The value of the TabuList size field is out of the range! It must be in [1 - 9999].",
+                          "150"};
+const FieldRule freeze_rule{0, 9999, 0, 9999,
+                            " The value of the Freeze time field is out of the range! It must be in [0 - 9999].",
+                            "0"};
+
+template <class W>
+W* named(W* w, const char* name) {
+  w->setObjectName(QString::fromLatin1(name));
+  return w;
+}
+
+// The checking window of the input part: the program's "Input Data Checking"
+// window when it offers itself to loads, else one the planner never sees
+// (a file with errors is then refused, one with warnings loads).
+class CheckWindowOfTheProgram : public InputCheckWindow {
+ public:
+  explicit CheckWindowOfTheProgram(InputCheckWindow* window) : window_(window) {}
+  void show_modal(InputCheck& check) override {
+    if (window_) window_->show_modal(check);
+  }
+
+ private:
+  InputCheckWindow* window_;
+};
+
+}  // namespace
 
 TForm18::TForm18(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("Form18"));
   setWindowTitle(QStringLiteral("Production Rescheduler"));
+
+  Button1 = named(new QPushButton(QStringLiteral("Load shop data and released schedule")), "Button1");
+  Button2 = named(new QPushButton(QStringLiteral("Close")), "Button2");
+  Button3 = named(new QPushButton(QStringLiteral("Show Results")), "Button3");
+  GroupBox1 = named(new QGroupBox(QStringLiteral("Generate New Schedule")), "GroupBox1");
+  ComboBox1 = named(new QComboBox, "ComboBox1");
+  ComboBox1->addItem(QStringLiteral("Tabu Search with _S class and do_pi to Reschedule"));
+  ComboBox1->setCurrentIndex(0);
+  Button4 = named(new QPushButton(QStringLiteral("Objective functions")), "Button4");
+  Button5 = named(new QPushButton(QStringLiteral("Search operators")), "Button5");
+  Edit1 = named(new QLineEdit(QStringLiteral("2000")), "Edit1");
+  Edit2 = named(new QLineEdit(QStringLiteral("100")), "Edit2");
+  Edit3 = named(new QLineEdit(QStringLiteral("150")), "Edit3");
+  Edit4 = named(new QLineEdit(QStringLiteral("0")), "Edit4");
+  Edit1->setMaxLength(4);
+  Edit2->setMaxLength(3);
+  Edit3->setMaxLength(4);
+  Edit4->setMaxLength(4);
+  ComboBox2 = named(new QComboBox, "ComboBox2");
+  ComboBox2->addItems({QStringLiteral("Fist freeze then modify env."), QStringLiteral("Firts modify env. then freeze")});
+  ComboBox2->setCurrentIndex(1);
+  ComboBox2->setAccessibleName(QStringLiteral("Rescheduling type"));
+  Button7 = named(new QPushButton(QStringLiteral("Shop env.")), "Button7");
+  Button8 = named(new QPushButton(QStringLiteral("Show initial state")), "Button8");
+  Button6 = named(new QPushButton(QStringLiteral("Run")), "Button6");
+
+  auto* fields = new QFormLayout;
+  auto add_row = [fields](const char* caption, QWidget* field, const char* label_name) {
+    auto* label = named(new QLabel(QString::fromLatin1(caption)), label_name);
+    label->setBuddy(field);
+    fields->addRow(label, field);
+  };
+  add_row("Method:", ComboBox1, "Label1");
+  add_row("Num. of  steps:", Edit1, "Label2");
+  add_row("Num. of loops:", Edit2, "Label3");
+  add_row("TabuList size:", Edit3, "Label4");
+  add_row("Freeze time:", Edit4, "Label5");
+  fields->addRow(ComboBox2);
+  auto* priorities = new QHBoxLayout;
+  priorities->addWidget(Button4);
+  priorities->addWidget(Button5);
+  auto* actions = new QHBoxLayout;
+  actions->addWidget(Button7);
+  actions->addWidget(Button8);
+  actions->addWidget(Button6);
+  auto* group = new QVBoxLayout(GroupBox1);
+  group->addLayout(fields);
+  group->addLayout(priorities);
+  group->addLayout(actions);
+
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(Button3);
+  bottom->addStretch();
+  bottom->addWidget(Button2);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(Button1);
+  layout->addWidget(GroupBox1);
+  layout->addLayout(bottom);
+
+  connect(Button1, &QPushButton::clicked, this, &TForm18::Button1Click);
+  connect(Button2, &QPushButton::clicked, this, &TForm18::Button2Click);
+  connect(Button3, &QPushButton::clicked, this, &TForm18::Button3Click);
+  connect(Button4, &QPushButton::clicked, this, &TForm18::Ob);
+  connect(Button5, &QPushButton::clicked, this, &TForm18::Button5Click);
+  connect(Button6, &QPushButton::clicked, this, &TForm18::Button6Click);
+  connect(Button7, &QPushButton::clicked, this, &TForm18::Button7Click);
+  connect(Button8, &QPushButton::clicked, this, &TForm18::Button8Click);
+  const std::pair<QLineEdit*, const FieldRule*> rules[] = {
+      {Edit1, &steps_rule}, {Edit2, &loops_rule}, {Edit3, &tabu_rule}, {Edit4, &freeze_rule}};
+  for (const auto& [edit, rule] : rules) {
+    QLineEdit* e = edit;
+    const FieldRule* r = rule;
+    connect(e, &QLineEdit::textChanged, this, [e, r] { check_number_text(e, r->type_lo, r->type_hi); });
+    e->installEventFilter(this);
+  }
+
+  Button3->setEnabled(false);
+  enable_run_controls(false);
 }
 
-int TForm18::field_value(ReschedulerField f) const { return RunHost().rescheduler_field(f); }
+// The snapshots go before the windows that may point at them.
+TForm18::~TForm18() {
+  if (Form10) Form10->set_initial_data_snapshot(nullptr);
+}
+
+bool TForm18::eventFilter(QObject* watched, QEvent* e) {
+  if (e->type() == QEvent::FocusOut) {
+    const std::pair<QLineEdit*, const FieldRule*> rules[] = {
+        {Edit1, &steps_rule}, {Edit2, &loops_rule}, {Edit3, &tabu_rule}, {Edit4, &freeze_rule}};
+    for (const auto& [edit, rule] : rules)
+      if (watched == edit && edit->isEnabled() && isVisible())
+        check_number_on_exit(edit, rule->leave_lo, rule->leave_hi, QString::fromLatin1(rule->message),
+                             QString::fromLatin1(rule->reset));
+  }
+  return QDialog::eventFilter(watched, e);
+}
+
+int TForm18::field_value(ReschedulerField f) const {
+  auto value = [](const QLineEdit* edit, const FieldRule& rule) {
+    const int v = field_number(edit->text());
+    return v >= rule.leave_lo && v <= rule.leave_hi ? v : field_number(QString::fromLatin1(rule.reset));
+  };
+  switch (f) {
+    case ReschedulerField::Steps: return value(Edit1, steps_rule);
+    case ReschedulerField::Loops: return value(Edit2, loops_rule);
+    case ReschedulerField::TabuSize: return value(Edit3, tabu_rule);
+    case ReschedulerField::FreezeTime: return value(Edit4, freeze_rule);
+    case ReschedulerField::Type: return ComboBox2->currentIndex() == 0 ? 0 : 1;
+  }
+  return 0;
+}
+
+void TForm18::enable_run_controls(bool on) {
+  for (QWidget* w : std::initializer_list<QWidget*>{Button6, Button7, Button8, Edit1, Edit2, Edit3, Edit4})
+    w->setEnabled(on);
+}
+
+void TForm18::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  if (!e->spontaneous()) FormShow();
+}
+
+void TForm18::done(int r) {
+  FormClose();
+  QDialog::done(r);
+}
+
+void TForm18::FormShow() {}
+
+// The results windows show the problem being released: they go too.
+void TForm18::FormClose() {
+  if (Form10) Form10->hide();
+  resch_states.release();
+  free_input_data();
+  Button3->setEnabled(false);
+  enable_run_controls(false);
+}
+
+void TForm18::Button2Click() { close(); }
+
+QString TForm18::choose_released_file() {
+  QFileDialog dialog(this, QString(), QCoreApplication::applicationDirPath(),
+                     QStringLiteral("Released schedule files (*.rsf *.RSF)"));
+  dialog.setObjectName(QStringLiteral("OpenDialog1"));
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  return dialog.selectedFiles().front();
+}
+
+int TForm18::load_released_schedule() {
+  const QString path = choose_released_file();
+  if (path.isEmpty()) return 0;
+  CheckWindowOfTheProgram window(dynamic_cast<InputCheckWindow*>(Form20));
+  return read_released_schedule(path.toStdString(), resch_states, input_check, window);
+}
+
+void TForm18::Button1Click() {
+  if (load_released_schedule() == 1) {
+    enable_run_controls(true);
+    first_run = 1;
+  } else {
+    Button3->setEnabled(false);
+    enable_run_controls(false);
+  }
+}
+
+void TForm18::Button3Click() {
+  if (Form10) Form10->show();
+  run_host().show_window(RunWindow::Results, true);
+}
+
+void TForm18::Ob() { show_modal(Form15); }
+
+void TForm18::Button5Click() { show_modal(Form17); }
+
+void TForm18::Button6Click() {
+  run_host().clear_results();
+  Button3->setEnabled(false);
+  stop_flag = false;
+  if (ComboBox1->currentIndex() != 0 || !resch_states.loaded()) return;
+  if (TS_S_do_pi_Reschedule(*resch_states.released, *resch_states.working) != 1) return;
+  if (Form10) Form10->show();
+  run_host().show_window(RunWindow::Results, true);
+  Button3->setEnabled(true);
+}
+
+void TForm18::Button7Click() {
+  Form14->set_modify_mode(true);
+  show_modal(Form14);
+  Form14->set_modify_mode(false);
+  resch_states.reevaluate_after_env_change();
+}
+
+void TForm18::Button8Click() {
+  if (!resch_states.loaded()) return;
+  resch_states.show_initial_state(field_value(ReschedulerField::Type), field_value(ReschedulerField::FreezeTime));
+  if (Form10) {
+    Form10->set_initial_data_snapshot(resch_states.released.get());
+    Form10->show();
+  }
+}

@@ -1,15 +1,64 @@
 #pragma once
-// The rescheduler window: loads a released schedule, changes the shop and reschedules.
+// The "Production Rescheduler" window: loads a released-schedule file, lets
+// the planner change the shop ("Shop env."), shows the frozen initial state
+// and runs the rescheduling search. It owns the released and the working
+// state from a load until it closes; closing releases both and the problem.
 #include <QDialog>
+
+#include "engine/rescheduling_states.h"
 #include "engine/run_host.h"
+#include "problem_io/input_checker.h"
+
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
 
 class TForm18 : public QDialog {
   Q_OBJECT
  public:
   explicit TForm18(QWidget* parent = nullptr);
+  ~TForm18() override;
 
-  // The integer in a parameter field (the type: the combo's index).
+  // The integer in a parameter field (the type: the combo's index). A field
+  // left out of its range reads as the value leaving it would reset it to.
   int field_value(ReschedulerField f) const;
+
+  // The released and working states (empty before a load and after closing).
+  const RESCH_STATES& states() const { return resch_states; }
+
+  // 1 loaded, 0 not (cancelled, refused or damaged).
+  int load_released_schedule();
+
+  void FormShow();
+  void FormClose();
+  void Button1Click();
+  void Button2Click();
+  void Button3Click();
+  void Ob();
+  void Button5Click();
+  void Button6Click();
+  void Button7Click();
+  void Button8Click();
+
+ protected:
+  void showEvent(QShowEvent* e) override;
+  void done(int r) override;
+  bool eventFilter(QObject* watched, QEvent* e) override;
+
+ private:
+  // Enables or disables "Run", "Shop env.", "Show initial state" and the four fields.
+  void enable_run_controls(bool on);
+  // The path of the released-schedule file the planner chooses; "" when cancelled.
+  QString choose_released_file();
+
+  RESCH_STATES resch_states;
+  InputCheck input_check;
+
+  QPushButton *Button1, *Button2, *Button3, *Button4, *Button5, *Button6, *Button7, *Button8;
+  QGroupBox* GroupBox1;
+  QComboBox *ComboBox1, *ComboBox2;
+  QLineEdit *Edit1, *Edit2, *Edit3, *Edit4;
 };
 
 extern TForm18* Form18;

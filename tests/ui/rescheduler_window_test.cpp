@@ -1,0 +1,294 @@
+#include "ui/rescheduler_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <map>
+#include <memory>
+#include <utility>
+
+#include "engine/live_schedule.h"
+#include "engine/run_state.h"
+#include "problem_io/input_reader.h"
+#include "problem_io/schedule_file.h"
+#include "solvers/run_report.h"
+#include "solvers/tabu_search.h"
+#include "tests/support/generated_problem.h"
+#include "tests/support/recording_host.h"
+#include "tests/support/released_file.h"
+#include "tests/support/temp_dir.h"
+#include "tests/ui/box_answerer.h"
+#include "ui/app_windows.h"
+#include "ui/gui_run_host.h"
+#include "ui/input_data_window.h"
+
+namespace {
+
+// Start and end of every machine position of a schedule, by machine and position.
+using Times = std::map<std::pair<int, int>, std::pair<int, int>>;
+Times times_of(const SCH& sch) {
+  Times out;
+  for (int m = 1; m <= sch.n_of_Machines; ++m) {
+    int p = 0;
+    for (int t = sch.Mach_Head[m]; t != NO_TASK; t = sch.task(t).next_on_machine)
+      out[{m, ++p}] = {sch.task(t).StartT, sch.task(t).EndT};
+  }
+  return out;
+}
+
+// The file dialog the window opens is answered with path ("" cancels).
+class FileChooser {
+ public:
+  explicit FileChooser(QString path) : path_(std::move(path)) {
+    timer_.setInterval(10);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      if (!dialog) return;
+      if (path_.isEmpty()) {
+        dialog->reject();
+      } else {
+        // Typed into "File name:" as a planner would: a file written a moment
+        // ago may not be listed in the dialog yet.
+        if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit")) name->setText(path_);
+        QMetaObject::invokeMethod(dialog, "accept");
+      }
+    });
+    timer_.start();
+  }
+
+ private:
+  QString path_;
+  QTimer timer_;
+};
+
+class ReschedulerWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    set_run_report_folder(dir.path());
+    set_run_host(&host);
+    form = Form18;
+    form->show();
+  }
+  void TearDown() override {
+    form->close();
+    set_run_host(nullptr);
+    last_SCH.reset();
+  }
+  template <class W>
+  W* child(const char* name) {
+    W* w = form->findChild<W*>(name);
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+  }
+  bool enabled(const char* button) { return child<QPushButton>(button)->isEnabled(); }
+  void click(const char* button) { child<QPushButton>(button)->click(); }
+  void type(const char* edit, const QString& s) {
+    QLineEdit* e = child<QLineEdit>(edit);
+    e->clear();
+    QTest::keyClicks(e, s);
+  }
+  // The planner moves on to another field; a field that takes the focus
+  // back does so once the move is over.
+  // (A message box that closed leaves no window active offscreen: the test
+  // activates the window again, as the planner's click would.)
+  void leave_for(QWidget* next) {
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    next->setFocus();
+    QTest::qWait(30);
+  }
+  QWidget* focused() { return form->focusWidget(); }
+  void load(const std::string& path) {
+    FileChooser chooser(QString::fromStdString(path));
+    click("Button1");
+  }
+  // The released file of a generated problem whose schedule came from a
+  // short tabu search.
+  std::string searched_release() {
+    EXPECT_TRUE(load_generated_problem(31, GeneratedSize::Small));
+    {
+      RecordingHost quiet;
+      quiet.fields = {{SchedulerField::Steps, 3}, {SchedulerField::Loops, 5}, {SchedulerField::TabuSize, 10}};
+      first_run = 1;
+      EXPECT_EQ(TS_S_do_pi(), 1);
+    }
+    set_run_host(&host);
+    const std::string path = dir.file("searched.rsf");
+    EXPECT_EQ(release_sch_file(*last_SCH, Machines, Orders, n_of_SetupTypes, path), 1);
+    free_input_data();
+    last_SCH.reset();
+    return path;
+  }
+
+  AppWindows windows;
+  GuiRunHost host;
+  TempDir dir;
+  BoxAnswerer boxes;
+  TForm18* form = nullptr;
+};
+
+TEST_F(ReschedulerWindow, NothingRunsBeforeALoadAndACancelledLoadChangesNothing) {
+  for (const char* b : {"Button3", "Button6", "Button7", "Button8"}) EXPECT_FALSE(enabled(b)) << b;
+  EXPECT_FALSE(child<QLineEdit>("Edit4")->isEnabled());
+  EXPECT_TRUE(enabled("Button1"));
+  load("");
+  EXPECT_TRUE(boxes.texts.isEmpty());
+  EXPECT_FALSE(enabled("Button6"));
+  EXPECT_EQ(child<QComboBox>("ComboBox2")->currentIndex(), 1);
+  EXPECT_EQ(form->field_value(ReschedulerField::Steps), 2000);
+}
+
+TEST_F(ReschedulerWindow, BrokenFilesLoadNothingAndLeaveTheControlsOff) {
+  const std::string good = write_released_file(dir, "good.rsf", 17);
+  load(good);
+  ASSERT_TRUE(enabled("Button6"));
+  const std::string text = read_file(good);
+  const std::string damaged = dir.write("damaged.rsf", text.substr(0, text.rfind("\n4|")) + "\n4|1|1\n");
+  boxes.clear();
+  load(damaged);
+  EXPECT_EQ(boxes.texts, QStringList({"Input data reading OK!"}));
+  for (const char* b : {"Button3", "Button6", "Button7", "Button8"}) EXPECT_FALSE(enabled(b)) << b;
+  EXPECT_FALSE(form->states().released);
+  EXPECT_EQ(n_of_Jobs, 0);
+
+  boxes.clear();
+  load(dir.write("foreign.rsf", with_foreign_schedule_header(text)));
+  EXPECT_EQ(boxes.texts, QStringList({"Input data reading OK!"}));
+  EXPECT_FALSE(enabled("Button6"));
+
+  boxes.clear();
+  load(dir.write("refused.rsf", "1|x\n" + text));
+  EXPECT_EQ(boxes.last(), "  Input data are incorrect!\nOpening process stopped!");
+  EXPECT_FALSE(enabled("Button6"));
+  EXPECT_FALSE(form->states().loaded());
+}
+
+TEST_F(ReschedulerWindow, FieldChecksWhileTypingAndOnLeaving) {
+  load(write_released_file(dir, "good.rsf", 17));
+  form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+  QLineEdit* steps = child<QLineEdit>("Edit1");
+  QLineEdit* loops = child<QLineEdit>("Edit2");
+  QLineEdit* freeze = child<QLineEdit>("Edit4");
+  steps->setFocus();
+  type("Edit1", "2a");
+  EXPECT_TRUE(steps->text().isEmpty());
+  boxes.clear();
+  leave_for(loops);  // leaves the empty steps field
+  EXPECT_EQ(boxes.texts, QStringList({" The value of the Num. of Steps field is out of the range! It must be in [1 - 9999]."}));
+  EXPECT_EQ(steps->text(), "10");
+  EXPECT_EQ(focused(), steps);
+
+  leave_for(loops);
+  ASSERT_EQ(focused(), loops);
+  type("Edit2", "9999");
+  EXPECT_EQ(loops->text(), "999");  // the field takes three characters
+  type("Edit2", "0");
+  EXPECT_TRUE(loops->text().isEmpty());
+  boxes.clear();
+  leave_for(freeze);
+  EXPECT_EQ(boxes.last(), " The value of the Num. of Loops field is out of the range! It must be in [1 - 999].");
+  EXPECT_EQ(loops->text(), "10");
+  EXPECT_EQ(focused(), loops);
+
+  leave_for(freeze);
+  ASSERT_EQ(focused(), freeze);
+  type("Edit4", "10000");
+  EXPECT_EQ(freeze->text(), "1000");
+  type("Edit4", "0");
+  EXPECT_EQ(freeze->text(), "0");
+  freeze->clear();
+  boxes.clear();
+  leave_for(steps);
+  EXPECT_EQ(boxes.last(), " The value of the Freeze time field is out of the range! It must be in [0 - 9999].");
+  EXPECT_EQ(freeze->text(), "0");
+}
+
+// Generated problem, search, release, load, a slower machine in "Shop env.",
+// the initial state of both types, a run and its report.
+TEST_F(ReschedulerWindow, WholeReschedulingRoad) {
+  const std::string path = searched_release();
+  load(path);
+  EXPECT_EQ(boxes.texts, QStringList({"Input data reading OK!", "Released Schedule loading ok!"}));
+  ASSERT_TRUE(enabled("Button6"));
+  EXPECT_EQ(first_run, 1);
+  const Times released = times_of(*last_SCH);
+
+  // "Shop env.": machine 1 at a tenth of its speed, typed into the input-data window.
+  const int old_speed = Machines[1].Speed;
+  const QString new_speed = QString::number(std::max(1, old_speed / 10));
+  bool changed = false;
+  QTimer shop_env;
+  shop_env.setInterval(10);
+  QObject::connect(&shop_env, &QTimer::timeout, [&] {
+    if (QApplication::activeModalWidget() != Form14 || changed) return;
+    changed = true;
+    EXPECT_TRUE(Form14->in_modify_mode());
+    auto* edit = Form14->findChild<QLineEdit*>("Edit18");
+    edit->setText(new_speed);
+    Form14->findChild<QPushButton*>("Button6")->click();
+    Form14->close();
+  });
+  shop_env.start();
+  click("Button7");
+  shop_env.stop();
+  ASSERT_TRUE(changed);
+  EXPECT_FALSE(Form14->in_modify_mode());
+  EXPECT_EQ(Machines[1].Speed, new_speed.toInt());
+  EXPECT_EQ(form->states().working->machines[1].Speed, new_speed.toInt());
+  EXPECT_EQ(form->states().released->machines[1].Speed, old_speed);
+  const Times changed_shop = times_of(*last_SCH);
+  ASSERT_NE(changed_shop, released);
+
+  // A freeze time in the middle of machine 1's sequence.
+  const auto first = changed_shop.find({1, 1});
+  ASSERT_NE(first, changed_shop.end());
+  int freeze = 0;
+  for (const auto& [at, t] : changed_shop)
+    if (at.first == 1) freeze = std::max(freeze, t.first / 2);
+  freeze = std::max(freeze, first->second.first);
+  type("Edit4", QString::number(freeze));
+
+  std::map<int, Times> shown;
+  for (int type_index : {0, 1}) {
+    child<QComboBox>("ComboBox2")->setCurrentIndex(type_index);
+    click("Button8");
+    shown[type_index] = times_of(*last_SCH);
+  }
+  EXPECT_NE(shown[0], shown[1]);
+  EXPECT_EQ(shown[0].at({1, 1}), released.at({1, 1}));
+  EXPECT_EQ(shown[1].at({1, 1}), changed_shop.at({1, 1}));
+
+  type("Edit1", "4");
+  type("Edit2", "8");
+  type("Edit3", "20");
+  click("Button6");
+  EXPECT_TRUE(enabled("Button3"));
+  EXPECT_TRUE(form->isVisible());
+  const std::string report = read_file(run_report_path());
+  EXPECT_NE(report.find("Type: First modify environment then freeze released schedule."), std::string::npos);
+  EXPECT_NE(report.find("\nFreeze interval OK!\n"), std::string::npos);
+  // Every frozen machine position kept the times it had in the changed shop.
+  const Times after = times_of(*last_SCH);
+  int frozen = 0;
+  for (int m = 1; m <= n_of_Machines; ++m)
+    for (int p = 1; p <= Machines[m].N_Frozen; ++p, ++frozen) EXPECT_EQ(after.at({m, p}), changed_shop.at({m, p}));
+  EXPECT_GT(frozen, 0);
+  EXPECT_EQ(first_run, 0);
+
+  click("Button2");
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_FALSE(form->states().released);
+  EXPECT_FALSE(form->states().working);
+  EXPECT_EQ(n_of_Jobs, 0);
+  EXPECT_FALSE(enabled("Button6"));
+  EXPECT_FALSE(enabled("Button3"));
+}
+
+}  // namespace
