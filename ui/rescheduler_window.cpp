@@ -201,7 +201,9 @@ void TForm18::done(int r) {
   QDialog::done(r);
 }
 
-void TForm18::FormShow() {}
+void TForm18::FormShow() {
+  if (Form15) Form15->show_more_button(true);
+}
 
 // The results windows show the problem being released: they go too.
 void TForm18::FormClose() {
@@ -210,6 +212,7 @@ void TForm18::FormClose() {
   free_input_data();
   Button3->setEnabled(false);
   enable_run_controls(false);
+  if (Form15) Form15->show_more_button(false);
 }
 
 void TForm18::Button2Click() { close(); }
@@ -242,14 +245,31 @@ void TForm18::Button1Click() {
   }
 }
 
+namespace {
+// "Schedule Performance " made visible; already visible, it is shown anew so
+// that it draws the live schedule and overlay as they are now.
+void show_schedule_performance() {
+  if (!Form10) return;
+  if (Form10->isVisible()) Form10->hide();
+  Form10->show();
+}
+}  // namespace
+
 void TForm18::Button3Click() {
-  if (Form10) Form10->show();
+  show_schedule_performance();
   run_host().show_window(RunWindow::Results, true);
 }
 
-void TForm18::Ob() { show_modal(Form15); }
+void TForm18::Ob() {
+  Form15->set_active_control(false);
+  show_modal(Form15);
+}
 
-void TForm18::Button5Click() { show_modal(Form17); }
+void TForm18::Button5Click() {
+  Form17->show_statistics(false);
+  show_modal(Form17);
+  Form17->show_statistics(true);
+}
 
 void TForm18::Button6Click() {
   run_host().clear_results();
@@ -257,7 +277,7 @@ void TForm18::Button6Click() {
   stop_flag = false;
   if (ComboBox1->currentIndex() != 0 || !resch_states.loaded()) return;
   if (TS_S_do_pi_Reschedule(*resch_states.released, *resch_states.working) != 1) return;
-  if (Form10) Form10->show();
+  show_schedule_performance();
   run_host().show_window(RunWindow::Results, true);
   Button3->setEnabled(true);
 }
@@ -272,8 +292,6 @@ void TForm18::Button7Click() {
 void TForm18::Button8Click() {
   if (!resch_states.loaded()) return;
   resch_states.show_initial_state(field_value(ReschedulerField::Type), field_value(ReschedulerField::FreezeTime));
-  if (Form10) {
-    Form10->set_initial_data_snapshot(resch_states.released.get());
-    Form10->show();
-  }
+  if (Form10) Form10->set_initial_data_snapshot(resch_states.released.get());
+  show_schedule_performance();
 }

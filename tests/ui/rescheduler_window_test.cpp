@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -27,6 +28,8 @@
 #include "ui/app_windows.h"
 #include "ui/gui_run_host.h"
 #include "ui/input_data_window.h"
+#include "ui/objective_priority_window.h"
+#include "ui/schedule_performance_window.h"
 
 namespace {
 
@@ -262,6 +265,10 @@ TEST_F(ReschedulerWindow, WholeReschedulingRoad) {
     shown[type_index] = times_of(*last_SCH);
   }
   EXPECT_NE(shown[0], shown[1]);
+  // The results window shows it, with the released plan offered as overlay.
+  EXPECT_TRUE(Form10->isVisible());
+  EXPECT_FALSE(Form10->findChild<QCheckBox*>("CheckBox17")->isHidden());
+  EXPECT_FALSE(Form15->findChild<QPushButton*>("Button2")->isHidden());  // "More" while open
   EXPECT_EQ(shown[0].at({1, 1}), released.at({1, 1}));
   EXPECT_EQ(shown[1].at({1, 1}), changed_shop.at({1, 1}));
 
@@ -289,6 +296,8 @@ TEST_F(ReschedulerWindow, WholeReschedulingRoad) {
   EXPECT_EQ(n_of_Jobs, 0);
   EXPECT_FALSE(enabled("Button6"));
   EXPECT_FALSE(enabled("Button3"));
+  EXPECT_FALSE(Form10->isVisible());
+  EXPECT_TRUE(Form15->findChild<QPushButton*>("Button2")->isHidden());
 }
 
 }  // namespace
