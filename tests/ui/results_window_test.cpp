@@ -1,0 +1,138 @@
+// The results window: its pages, the step-series filter, zoom and its undo,
+// the report memos, and the performance test's bars.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTest>
+
+#include "solvers/performance_test.h"
+#include "tests/support/generated_problem.h"
+#include "tests/ui/window_run_fixture.h"
+#include "ui/bar_chart.h"
+#include "ui/chart_colors.h"
+#include "ui/point_chart.h"
+#include "ui/results_window.h"
+
+namespace {
+
+constexpr ResultSeries kStepSeries[5] = {ResultSeries::StepLateOrders, ResultSeries::StepLateJobs,
+                                         ResultSeries::StepMaxTardiness, ResultSeries::StepSetups,
+                                         ResultSeries::StepCompletion};
+
+class ResultsWindow : public WindowRunTest {
+ protected:
+  QComboBox* filter() { return Form6->findChild<QComboBox*>(QStringLiteral("ComboBox1")); }
+  // Steps 1..n: small late-order counts, setups around 40, completion in thousands.
+  void fill_steps(int n) {
+    for (int i = 1; i <= n; ++i) {
+      const double values[5] = {double(i % 3), double(i), 50.0 + i, 40.0 + i % 5, 5000.0 + 10 * i};
+      const ChartColour colours[5] = {ChartColour::Late, ChartColour::Intime, ChartColour::Planned,
+                                      ChartColour::Setup, ChartColour::Constraint};
+      for (int s = 0; s < 5; ++s)
+        Form6->add_series_point(kStepSeries[s], i, values[s], QString::number(i), colours[s]);
+    }
+  }
+  void choose(int index) {
+    filter()->setFocus();
+    while (filter()->currentIndex() < index) QTest::keyClick(filter(), Qt::Key_Down);
+    while (filter()->currentIndex() > index) QTest::keyClick(filter(), Qt::Key_Up);
+  }
+};
+
+TEST_F(ResultsWindow, SixPagesWithTheStepChartActiveAndAllFunctionsChosen) {
+  auto* pages = Form6->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+  ASSERT_EQ(pages->count(), 6);
+  const QStringList captions = {"Index", "Average Obj_values", "Measuring", "H Matrix", "Best Obj. values",
+                                "Obj. values"};
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(pages->tabText(i), captions[i]);
+  EXPECT_EQ(pages->currentIndex(), 5);
+  EXPECT_EQ(filter()->currentText(), "All Obj. Functions");
+  EXPECT_EQ(filter()->count(), 6);
+  EXPECT_EQ(filter()->itemText(4), "Num. of Setups");
+}
+
+TEST_F(ResultsWindow, TheFilterShowsOneSeriesScaledToItAndHoldsAcrossARefill) {
+  Form6->show();
+  fill_steps(10);
+  choose(4);  // "Num. of Setups"
+  for (ResultSeries s : kStepSeries) EXPECT_EQ(Form6->series_active(s), s == ResultSeries::StepSetups);
+  EXPECT_LT(Form6->step_chart()->y_range().y(), 100);  // completion times no longer set the scale
+  EXPECT_GE(Form6->step_chart()->y_range().y(), 44);
+
+  for (ResultSeries s : kStepSeries) Form6->clear_series(s);
+  fill_steps(12);
+  EXPECT_EQ(Form6->point_count(ResultSeries::StepCompletion), 12);  // hidden series keep their points
+  for (ResultSeries s : kStepSeries) EXPECT_EQ(Form6->series_active(s), s == ResultSeries::StepSetups);
+
+  choose(0);
+  for (ResultSeries s : kStepSeries) EXPECT_TRUE(Form6->series_active(s));
+  EXPECT_GE(Form6->step_chart()->y_range().y(), 5120);
+}
+
+TEST_F(ResultsWindow, UndoZoomShowsEveryPointIncludingThoseAddedWhileZoomed) {
+  Form6->show();
+  fill_steps(10);
+  PointChart* chart = Form6->step_chart();
+  chart->flush();
+  chart->chart()->zoomIn(QRectF(chart->chart()->plotArea().center(), QSizeF(20, 20)));
+  ASSERT_TRUE(chart->zoomed());
+  const QPointF zoomed_x = chart->x_range();
+  fill_steps(30);
+  chart->flush();
+  EXPECT_EQ(chart->x_range(), zoomed_x);  // new points do not move a zoomed view
+
+  QTest::mouseClick(chart->viewport(), Qt::RightButton, {}, chart->viewport()->rect().center());
+  EXPECT_FALSE(chart->zoomed());
+  EXPECT_GE(chart->x_range().y(), 30);
+
+  chart->chart()->zoomIn(QRectF(chart->chart()->plotArea().center(), QSizeF(20, 20)));
+  choose(2);  // a new choice undoes the zoom as well
+  EXPECT_FALSE(chart->zoomed());
+}
+
+TEST_F(ResultsWindow, PointsTakeTheCurrentSchemesColours) {
+  const int saved = Col_Setup;
+  fill_steps(2);
+  EXPECT_EQ(Form6->series_colour(ResultSeries::StepSetups), QColor(255, 128, 0));  // 0x0080FF is orange
+  Col_Setup = 0x00FF0000;  // blue in the BBGGRR form
+  Form6->clear_series(ResultSeries::StepSetups);
+  fill_steps(2);
+  EXPECT_EQ(Form6->series_colour(ResultSeries::StepSetups), QColor(0, 0, 255));
+  Col_Setup = saved;
+}
+
+TEST_F(ResultsWindow, AMemoLoadOfAnUnreadableReportLeavesNoStaleText) {
+  auto* memo = Form6->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
+  Form6->load_memo(ResultsMemo::Index, QString::fromStdString(dir.write("r.txt", "line one\nEnd of file.\n")));
+  EXPECT_EQ(memo->toPlainText(), "line one\nEnd of file.\n");
+  Form6->load_memo(ResultsMemo::Index, QString::fromStdString(dir.file("missing.txt")));
+  EXPECT_EQ(memo->toPlainText(), "");
+  EXPECT_TRUE(memo->isReadOnly());
+}
+
+TEST_F(ResultsWindow, APerformanceTestFillsTheAverageTableAndTheMeasuringBarsOnly) {
+  ASSERT_TRUE(load_generated_problem(5, GeneratedSize::Small));
+  set_fields(3, 4, 20);
+  host.fields[SchedulerField::Iterations] = 3;
+  Form6->load_memo(ResultsMemo::Index, QString::fromStdString(dir.write("old.txt", "old report")));
+  fill_steps(4);
+  performance_test();
+
+  EXPECT_EQ(Form6->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText(), "");
+  auto* average = Form6->findChild<QPlainTextEdit*>(QStringLiteral("Memo2"));
+  EXPECT_EQ(average->toPlainText(), report());
+  EXPECT_FALSE(average->isHidden());
+  EXPECT_EQ(Form6->point_count(ResultSeries::StepSetups), 0);  // cleared at the start
+  BarChart* bars = Form6->measuring_chart();
+  for (int set = 0; set < 3; ++set) {
+    ASSERT_EQ(bars->bar_count(set), 3);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(bars->mark(set, i), QString::number(bars->bar(set, i)));
+  }
+  EXPECT_EQ(bars->colour(0), chart_colour(ChartColour::Late));
+  EXPECT_EQ(bars->colour(2), chart_colour(ChartColour::Intime));
+  EXPECT_TRUE(Form6->isVisible());
+}
+
+}  // namespace
