@@ -26,12 +26,34 @@ QImage marker(const QColor& colour) {
   return image;
 }
 
-// Bounds with a margin, never empty.
-QPointF padded(double lo, double hi, bool from_zero) {
-  if (from_zero) lo = std::min(lo, 0.0);
+// A tick step of 1, 2 or 5 times a power of ten that cuts span into at
+// most about ten steps.
+double tick_step(double span) {
+  if (span <= 0) return 1;
+  const double unit = std::pow(10.0, std::floor(std::log10(span / 10)));
+  for (double f : {1.0, 2.0, 5.0})
+    if (span / (f * unit) <= 10) return f * unit;
+  return 10 * unit;
+}
+
+// [lo, hi] widened to whole tick steps, never empty.
+struct AxisRange {
+  double lo, hi, step;
+};
+AxisRange rounded_out(double lo, double hi) {
   if (hi <= lo) hi = lo + 1;
-  const double pad = (hi - lo) * 0.05;
-  return {from_zero && lo >= 0 ? lo : lo - pad, hi + pad};
+  const double step = tick_step(hi - lo);
+  return {std::floor(lo / step) * step, std::ceil(hi / step) * step, step};
+}
+
+// The axis draws one tick item per step: a larger step goes in before a
+// wider range, a smaller one after a narrower range, so that no moment
+// holds thousands of ticks.
+void set_axis(QValueAxis* axis, const AxisRange& r) {
+  const bool larger_step = r.step > axis->tickInterval();
+  if (larger_step) axis->setTickInterval(r.step);
+  if (axis->min() != r.lo || axis->max() != r.hi) axis->setRange(r.lo, r.hi);
+  if (!larger_step && axis->tickInterval() != r.step) axis->setTickInterval(r.step);
 }
 }  // namespace
 
@@ -42,13 +64,16 @@ PointChart::PointChart(const QString& title, const QString& bottom_title, QWidge
   c->legend()->hide();
   x_axis_ = new QValueAxis;
   x_axis_->setTitleText(bottom_title);
-  x_axis_->setLabelFormat(QStringLiteral("%d"));
+  x_axis_->setLabelFormat(QStringLiteral("%.0f"));
   y_axis_ = new QValueAxis;
   y_axis_->setLabelFormat(QStringLiteral("%g"));
   c->addAxis(x_axis_, Qt::AlignBottom);
   c->addAxis(y_axis_, Qt::AlignLeft);
-  x_axis_->setRange(0, 1);
-  y_axis_->setRange(0, 1);
+  for (QValueAxis* a : {x_axis_, y_axis_}) {
+    a->setTickType(QValueAxis::TicksDynamic);
+    a->setTickAnchor(0);
+    set_axis(a, {0, 1, 1});
+  }
 }
 
 int PointChart::add_series(const QString& name) {
@@ -84,30 +109,46 @@ void PointChart::add_point(int series, double x, double y, const QColor& colour)
     s.min_y = std::min(s.min_y, y);
     s.max_y = std::max(s.max_y, y);
   }
-  if (!flush_queued_) {
-    flush_queued_ = true;
-    QTimer::singleShot(0, this, &PointChart::flush);
-  }
+  changed();
+}
+
+void PointChart::changed() {
+  axes_dirty_ = true;
+  if (flush_queued_ || !isVisible()) return;
+  flush_queued_ = true;
+  QTimer::singleShot(0, this, [this] {
+    flush_queued_ = false;
+    if (isVisible()) flush();
+  });
+}
+
+void PointChart::showEvent(QShowEvent* event) {
+  flush();
+  ZoomChartView::showEvent(event);
 }
 
 void PointChart::clear_series(int series) {
   Series& s = series_[series];
   s.pending.clear();
-  s.series->clear();
+  // Emptied at the flush: a chart out of view keeps its drawn points until
+  // it is looked at again, instead of tearing them down mid-search.
+  s.reset = true;
   s.has_bounds = false;
-  if (!zoomed()) fit_axes();
+  changed();
 }
 
 void PointChart::flush() {
-  flush_queued_ = false;
-  bool added = false;
   for (Series& s : series_) {
-    if (s.pending.empty()) continue;
-    s.series->append(QList<QPointF>(s.pending.begin(), s.pending.end()));
+    if (s.pending.empty() && !s.reset) continue;
+    // One replace of the whole list redraws once; appending a list would
+    // redraw the series once per point.
+    QList<QPointF> points = s.reset ? QList<QPointF>() : s.series->points();
+    points.append(QList<QPointF>(s.pending.begin(), s.pending.end()));
+    s.series->replace(points);
     s.pending.clear();
-    added = true;
+    s.reset = false;
   }
-  if (added && !zoomed()) fit_axes();
+  if (axes_dirty_ && !zoomed()) fit_axes();
 }
 
 int PointChart::point_count(int series) {
@@ -124,15 +165,23 @@ QColor PointChart::colour(int series) const { return series_[series].colour; }
 
 void PointChart::set_active(int series, bool active) {
   series_[series].series->setVisible(active);
-  if (!zoomed()) fit_axes();
+  changed();
 }
 
 bool PointChart::active(int series) const { return series_[series].series->isVisible(); }
 
-QPointF PointChart::x_range() const { return {x_axis_->min(), x_axis_->max()}; }
-QPointF PointChart::y_range() const { return {y_axis_->min(), y_axis_->max()}; }
+QPointF PointChart::x_range() {
+  flush();
+  return {x_axis_->min(), x_axis_->max()};
+}
+
+QPointF PointChart::y_range() {
+  flush();
+  return {y_axis_->min(), y_axis_->max()};
+}
 
 void PointChart::fit_axes() {
+  axes_dirty_ = false;
   bool any = false;
   double min_x = 0, max_x = 0, min_y = 0, max_y = 0;
   for (const Series& s : series_) {
@@ -148,14 +197,11 @@ void PointChart::fit_axes() {
     max_y = std::max(max_y, s.max_y);
   }
   if (!any) {
-    x_axis_->setRange(0, 1);
-    y_axis_->setRange(0, 1);
+    set_axis(x_axis_, {0, 1, 1});
+    set_axis(y_axis_, {0, 1, 1});
     return;
   }
-  const QPointF x = padded(min_x, max_x, false);
-  const QPointF y = padded(min_y, max_y, true);
-  x_axis_->setRange(std::floor(x.x()), std::ceil(x.y()));
-  y_axis_->setRange(y.x(), y.y());
-  x_axis_->applyNiceNumbers();
-  y_axis_->applyNiceNumbers();
+  // Steps from 0 (or 1) on; values from 0 up unless some are negative.
+  set_axis(x_axis_, rounded_out(std::min(min_x, 0.0), max_x + 1));
+  set_axis(y_axis_, rounded_out(std::min(min_y, 0.0), max_y * 1.02 + 0.5));
 }

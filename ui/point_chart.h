@@ -1,11 +1,13 @@
 #pragma once
 // A chart of point series whose axes follow the data: the bottom axis spans
 // the x values of the shown series, the left one 0 (or the smallest value)
-// to the largest value. Points are collected and drawn together at the next
-// pass of the event loop, so a solver that adds thousands of points at the
-// end of a run, or the live chart adding a few steps per refresh, costs one
-// redraw each time, never one per point. A hidden (inactive) series keeps
-// its points; the axes then follow the shown series only.
+// to the largest value, both rounded out to whole tick steps. Points are
+// collected and handed to the chart together at the next pass of the event
+// loop, or when the chart comes into view, so a solver that adds thousands
+// of points at the end of a run, or the live chart adding a few steps per
+// refresh, costs one redraw each time, never one per point, and a chart
+// nobody looks at costs nothing while the search runs. A hidden (inactive)
+// series keeps its points; the axes then follow the shown series only.
 #include <QColor>
 #include <QString>
 #include <vector>
@@ -25,7 +27,8 @@ class PointChart : public ZoomChartView {
   // Queues a point; the series takes the colour of its points.
   void add_point(int series, double x, double y, const QColor& colour);
   void clear_series(int series);
-  // Draws the queued points now (the event loop does it otherwise).
+  // Hands the queued points to the chart now and fits the axes (the event
+  // loop does it otherwise, once the chart is in view).
   void flush();
 
   int point_count(int series);
@@ -33,25 +36,30 @@ class PointChart : public ZoomChartView {
   QColor colour(int series) const;
   void set_active(int series, bool active);
   bool active(int series) const;
-  // The visible range of the axes.
-  QPointF x_range() const;
-  QPointF y_range() const;
+  // The visible range of the axes, after a flush.
+  QPointF x_range();
+  QPointF y_range();
 
  protected:
   void fit_axes() override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   struct Series {
     QScatterSeries* series = nullptr;
     std::vector<QPointF> pending;
+    bool reset = false;  // cleared since the last flush: pending replaces the points
     QColor colour;
     bool has_bounds = false;
     double min_x = 0, max_x = 0, min_y = 0, max_y = 0;
   };
   void set_colour(Series& s, const QColor& colour);
+  // Something changed: flush at the next event pass when in view.
+  void changed();
 
   std::vector<Series> series_;
   QValueAxis* x_axis_;
   QValueAxis* y_axis_;
   bool flush_queued_ = false;
+  bool axes_dirty_ = false;
 };

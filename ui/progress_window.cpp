@@ -19,6 +19,7 @@
 #include "ui/objective_priority_window.h"
 #include "ui/operator_priority_window.h"
 #include "ui/results_window.h"
+#include "ui/throttled_labels.h"
 #include "ui/up_down.h"
 #include "ui/window_placement.h"
 
@@ -104,8 +105,6 @@ TForm7::TForm7(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
     QLabel* fresh = make_label(("Label" + std::to_string(31 + 2 * row)).c_str(), QString());
     dev->setAccessibleName(QString::fromLatin1(resch_captions[row]));
     fresh->setAccessibleName(QString::fromLatin1(resch_captions[row]) + QStringLiteral(" new:"));
-    dev->setMinimumWidth(36);
-    fresh->setMinimumWidth(36);
     resch_values_[2 * row] = dev;
     resch_values_[2 * row + 1] = fresh;
     resch->addWidget(caption, row, 0);
@@ -182,6 +181,17 @@ TForm7::TForm7(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
   layout->addWidget(GroupBox1);
   layout->addWidget(GroupBox2);
   layout->addStretch();
+  // The labels a run rewrites every step have a fixed size and paint their
+  // own background: a new text then repaints only the label, never the
+  // group around it, and never lays the window out again.
+  const int number_width = fontMetrics().horizontalAdvance(QStringLiteral("0000000000"));
+  for (QLabel* l : {Label4, Label6, Label8, Label15, Label16, Label17, Label18, Label19, Label20})
+    l->setFixedSize(number_width, l->sizeHint().height());
+  for (QLabel* l : resch_values_) l->setFixedSize(number_width * 2 / 3, l->sizeHint().height());
+  Label26->setFixedSize(fontMetrics().horizontalAdvance(QStringLiteral("Current time: 00:00:00")) + 8,
+                        Label26->sizeHint().height());
+  for (QLabel* l : findChildren<QLabel*>()) l->setAutoFillBackground(true);
+
   // The width stays what the controls need; FormShow sets the height.
   setFixedWidth(qMax(sizeHint().width(), 250));
 
@@ -195,6 +205,7 @@ TForm7::TForm7(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
   Timer3 = new QTimer(this);
   Timer3->setObjectName(QStringLiteral("Timer3"));
   Timer3->setInterval(1000);
+  shown_ = new ThrottledLabels(40, this);
 
   connect(Button1, &QPushButton::clicked, this, &TForm7::Button1Click);
   connect(Edit1, &QLineEdit::textChanged, this, &TForm7::Edit1Change);
@@ -210,7 +221,7 @@ TForm7::TForm7(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
   connect(CheckBox3, &QCheckBox::toggled, this, &TForm7::CheckBox3Click);
 }
 
-QLabel* TForm7::label(ProgressLabel l) const {
+QLabel* TForm7::label_of(ProgressLabel l) const {
   switch (l) {
     case ProgressLabel::Title: return Label1;
     case ProgressLabel::Subtitle: return Label2;
@@ -237,13 +248,24 @@ QLabel* TForm7::label(ProgressLabel l) const {
   return Label1;
 }
 
+QLabel* TForm7::label(ProgressLabel l) {
+  shown_->apply();
+  return label_of(l);
+}
+
 void TForm7::set_label(ProgressLabel l, const QString& text) {
-  QLabel* target = label(l);
-  if (target->text() == text) return;
-  target->setText(text);
-  // The search lets events run only at the start of a step: without an
-  // immediate repaint a long step would show the step before it.
-  if (target->isVisible()) target->repaint();
+  QLabel* target = label_of(l);
+  if (shown_->text(target) == text) return;
+  // The search lets events run only at the start of a step, just before it
+  // writes the step number: painted then, a long step would show the step
+  // before it. Every other text is painted at the next event pass.
+  if (shown_->set(target, text) && l == ProgressLabel::Step && target->isVisible()) target->repaint();
+}
+
+// A hidden window shows what the run wrote last when it is shown again.
+void TForm7::hideEvent(QHideEvent* event) {
+  shown_->apply();
+  ClosingForm::hideEvent(event);
 }
 
 void TForm7::show_group(ProgressGroup g, bool visible) {
@@ -306,7 +328,7 @@ void TForm7::Edit3Change() {
   if (ok) maxTABU = v;
 }
 
-void TForm7::Timer3Timer() { Label26->setText(QStringLiteral("Current time: ") + now_text()); }
+void TForm7::Timer3Timer() { set_label(ProgressLabel::Clock, QStringLiteral("Current time: ") + now_text()); }
 
 void TForm7::FormShow() {
   if (Form1 != nullptr) {

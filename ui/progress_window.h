@@ -18,6 +18,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
+class ThrottledLabels;
 class TUpDown;
 
 class TForm7 : public ClosingForm {
@@ -25,7 +26,9 @@ class TForm7 : public ClosingForm {
  public:
   explicit TForm7(QWidget* parent = nullptr);
 
-  // The label a run writes; repainted at once when the window is visible.
+  // The label a run writes. Shown at most 25 times a second (a text set
+  // sooner waits for the next showing); the step number of a step longer
+  // than that is painted before the step runs.
   void set_label(ProgressLabel l, const QString& text);
   void show_group(ProgressGroup g, bool visible);
   // Puts the run's loop count and tabu-list size into Edit2 and Edit3.
@@ -39,11 +42,13 @@ class TForm7 : public ClosingForm {
   void uncheck_priority_control();
   void uncheck_search_operators();
 
-  QLabel* label(ProgressLabel l) const;
+  // The label, showing every text a run wrote to it.
+  QLabel* label(ProgressLabel l);
 
  protected:
   void FormShow() override;
   void FormClose() override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   void Button1Click();
@@ -61,6 +66,7 @@ class TForm7 : public ClosingForm {
   void fit_results_height();
 
   QLabel* make_label(const char* name, const QString& text);
+  QLabel* label_of(ProgressLabel l) const;
 
   QLabel* Label1;
   QLabel* Label2;
@@ -96,6 +102,7 @@ class TForm7 : public ClosingForm {
   QTimer* Timer1;
   QTimer* Timer2;
   QTimer* Timer3;
+  ThrottledLabels* shown_;
 };
 
 extern TForm7* Form7;

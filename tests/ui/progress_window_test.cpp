@@ -57,6 +57,25 @@ TEST_F(ProgressWindow, StartsWithItsDesignTexts) {
   EXPECT_TRUE(control<QWidget>("GroupBox3")->isHidden());
 }
 
+TEST_F(ProgressWindow, TextsOfQuickStepsWaitForTheNextShowingAndNoneIsLost) {
+  Form7->show();
+  QLabel* step = Form7->findChild<QLabel*>(QStringLiteral("Label4"));
+  Form7->set_label(ProgressLabel::Step, "1");
+  EXPECT_EQ(step->text(), "1");  // the first text shows at once
+  Form7->set_label(ProgressLabel::Step, "2");
+  Form7->set_label(ProgressLabel::Step, "3");
+  Form7->set_label(ProgressLabel::LateJobs, "17");
+  EXPECT_EQ(step->text(), "1");  // too soon: waiting
+  QTest::qWait(80);              // the interval passes while events run
+  EXPECT_EQ(step->text(), "3");
+  EXPECT_EQ(Form7->findChild<QLabel*>(QStringLiteral("Label16"))->text(), "17");
+
+  Form7->set_label(ProgressLabel::Step, "4");
+  Form7->set_label(ProgressLabel::Step, "5");
+  Form7->hide();  // the end of a run shows the last texts
+  EXPECT_EQ(step->text(), "5");
+}
+
 TEST_F(ProgressWindow, TheLimitArmsOnlyFrom1To241Minutes) {
   type_limit("241");
   EXPECT_TRUE(limit_timer()->isActive());
