@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "engine/run_state.h"
 #include "problem_io/input_reader.h"
@@ -24,6 +25,7 @@
 #include "ui/number_fields.h"
 #include "ui/objective_priority_window.h"
 #include "ui/operator_priority_window.h"
+#include "ui/results_window.h"
 #include "ui/schedule_performance_window.h"
 
 TForm18* Form18 = nullptr;
@@ -69,6 +71,25 @@ class CheckWindowOfTheProgram : public InputCheckWindow {
   InputCheckWindow* window_;
 };
 
+// A results window made visible beside the rescheduler; already visible, it
+// is shown anew so that it draws the live schedule and overlay as they are
+// now. While the rescheduler is shown modally it blocks every other window:
+// the results window becomes its transient, so that the planner can page,
+// zoom and edit the charts meanwhile.
+void show_beside(QWidget* window, QWidget* rescheduler) {
+  if (!window) return;
+  if (window->isVisible()) window->hide();
+  window->winId();
+  if (QWindow* w = window->windowHandle()) w->setTransientParent(rescheduler->windowHandle());
+  window->show();
+}
+
+// The windows shown beside the rescheduler go back to standing alone.
+void release_from(QWidget* window) {
+  if (!window) return;
+  window->hide();
+  if (QWindow* w = window->windowHandle()) w->setTransientParent(nullptr);
+}
 }  // namespace
 
 TForm18::TForm18(QWidget* parent) : QDialog(parent) {
@@ -207,7 +228,8 @@ void TForm18::FormShow() {
 
 // The results windows show the problem being released: they go too.
 void TForm18::FormClose() {
-  if (Form10) Form10->hide();
+  release_from(Form10);
+  release_from(Form6);
   resch_states.release();
   free_input_data();
   Button3->setEnabled(false);
@@ -245,19 +267,9 @@ void TForm18::Button1Click() {
   }
 }
 
-namespace {
-// "Schedule Performance " made visible; already visible, it is shown anew so
-// that it draws the live schedule and overlay as they are now.
-void show_schedule_performance() {
-  if (!Form10) return;
-  if (Form10->isVisible()) Form10->hide();
-  Form10->show();
-}
-}  // namespace
-
 void TForm18::Button3Click() {
-  show_schedule_performance();
-  run_host().show_window(RunWindow::Results, true);
+  show_beside(Form10, this);
+  show_beside(Form6, this);
 }
 
 void TForm18::Ob() {
@@ -277,8 +289,8 @@ void TForm18::Button6Click() {
   stop_flag = false;
   if (ComboBox1->currentIndex() != 0 || !resch_states.loaded()) return;
   if (TS_S_do_pi_Reschedule(*resch_states.released, *resch_states.working) != 1) return;
-  show_schedule_performance();
-  run_host().show_window(RunWindow::Results, true);
+  show_beside(Form10, this);
+  show_beside(Form6, this);
   Button3->setEnabled(true);
 }
 
@@ -293,5 +305,5 @@ void TForm18::Button8Click() {
   if (!resch_states.loaded()) return;
   resch_states.show_initial_state(field_value(ReschedulerField::Type), field_value(ReschedulerField::FreezeTime));
   if (Form10) Form10->set_initial_data_snapshot(resch_states.released.get());
-  show_schedule_performance();
+  show_beside(Form10, this);
 }
