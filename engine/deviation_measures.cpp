@@ -11,16 +11,16 @@ int setups_on(const _S& S, int m) {
 
 }  // namespace
 
-void compare_S(const _S& S, OBJ_VALUE& values, const std::vector<ORDER>& Orders, const std::vector<JOB>& Jobs,
+void compare_S(const _S& S, OBJ_VALUE& values, const std::vector<ORDER>& orders, const std::vector<JOB>& jobs,
                const _S& ref, const std::vector<ORDER>& ref_Orders, const std::vector<JOB>& ref_Jobs,
                const std::vector<int>& ref_setups) {
   int* d = values.Dev;
   for (int i = 0; i < 10; ++i) d[i] = 0;
-  // Jobs are numbered order by order, so one tracker per rule counts each
+  // jobs are numbered order by order, so one tracker per rule counts each
   // order once.
   int R = 0, M = 0, D = 0, N = 0;
   for (int j = 1; j <= S.n_of_Jobs; ++j) {
-    const int o = Jobs[j].Order_ID;
+    const int o = jobs[j].Order_ID;
     const int route = S.J_A[j][0];
     if (route != ref.J_A[j][0]) {
       ++d[0];
@@ -41,7 +41,7 @@ void compare_S(const _S& S, OBJ_VALUE& values, const std::vector<ORDER>& Orders,
           break;
         }
     }
-    const bool late = Orders[o].CET < Jobs[j].EndT;
+    const bool late = orders[o].CET < jobs[j].EndT;
     const bool ref_late = ref_Orders[ref_Jobs[j].Order_ID].CET < ref_Jobs[j].EndT;
     if (late != ref_late) {
       ++d[2];

@@ -25,7 +25,7 @@
 // evaluation (job completions), ref_Orders and ref_Jobs the reference's;
 // ref_setups[m] is the reference's number of setups on machine m. Allocates
 // nothing.
-void compare_S(const _S& S, OBJ_VALUE& values, const std::vector<ORDER>& Orders, const std::vector<JOB>& Jobs,
+void compare_S(const _S& S, OBJ_VALUE& values, const std::vector<ORDER>& orders, const std::vector<JOB>& jobs,
                const _S& ref, const std::vector<ORDER>& ref_Orders, const std::vector<JOB>& ref_Jobs,
                const std::vector<int>& ref_setups);
 

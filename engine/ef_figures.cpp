@@ -8,14 +8,14 @@ namespace {
 double quotient(double a, double b) { return b != 0.0 ? a / b : 0.0; }
 
 template <class Load>
-void calc_EF(const SCH& sch, const std::vector<JOB>& Jobs, const OBJ_VALUE& values, EF_VALUE& ef, Load load) {
+void calc_EF(const SCH& sch, const std::vector<JOB>& jobs, const OBJ_VALUE& values, EF_VALUE& ef, Load load) {
   ef.reset();
   const double nJ = sch.n_of_Jobs;
   const double nM = sch.n_of_Machines;
   const double Cmax = static_cast<double>(values.Completion_Time);
   double sum_completion = 0.0;
-  for (int j = 1; j <= sch.n_of_Jobs && static_cast<std::size_t>(j) < Jobs.size(); ++j)
-    sum_completion += Jobs[static_cast<std::size_t>(j)].EndT;
+  for (int j = 1; j <= sch.n_of_Jobs && static_cast<std::size_t>(j) < jobs.size(); ++j)
+    sum_completion += jobs[static_cast<std::size_t>(j)].EndT;
   double P = 0.0;
   double machine_shares = 0.0;
   if (sch.has_tables()) {
@@ -33,12 +33,12 @@ void calc_EF(const SCH& sch, const std::vector<JOB>& Jobs, const OBJ_VALUE& valu
 }
 }  // namespace
 
-void calc_EF_without_setup(const SCH& sch, const std::vector<JOB>& Jobs, const OBJ_VALUE& values, EF_VALUE& ef) {
-  calc_EF(sch, Jobs, values, ef, [](const TASK& t) { return static_cast<double>(t.ProcT); });
+void calc_EF_without_setup(const SCH& sch, const std::vector<JOB>& jobs, const OBJ_VALUE& values, EF_VALUE& ef) {
+  calc_EF(sch, jobs, values, ef, [](const TASK& t) { return static_cast<double>(t.ProcT); });
 }
 
-void calc_EF_with_setup(const SCH& sch, const std::vector<JOB>& Jobs, const OBJ_VALUE& values, EF_VALUE& ef) {
-  calc_EF(sch, Jobs, values, ef,
+void calc_EF_with_setup(const SCH& sch, const std::vector<JOB>& jobs, const OBJ_VALUE& values, EF_VALUE& ef) {
+  calc_EF(sch, jobs, values, ef,
           [](const TASK& t) { return static_cast<double>(t.EndT) - static_cast<double>(t.StartT); });
 }
 

@@ -19,8 +19,8 @@ struct EF_VALUE {
 // Fill ef from the live schedule (values is its OBJ_VALUE; job completions
 // from Jobs). Processing load without setup, or from start to end with setup.
 // A quotient whose divisor is 0 (empty schedule) gives 0.
-void calc_EF_without_setup(const SCH& sch, const std::vector<JOB>& Jobs, const OBJ_VALUE& values, EF_VALUE& ef);
-void calc_EF_with_setup(const SCH& sch, const std::vector<JOB>& Jobs, const OBJ_VALUE& values, EF_VALUE& ef);
+void calc_EF_without_setup(const SCH& sch, const std::vector<JOB>& jobs, const OBJ_VALUE& values, EF_VALUE& ef);
+void calc_EF_with_setup(const SCH& sch, const std::vector<JOB>& jobs, const OBJ_VALUE& values, EF_VALUE& ef);
 // Appends the eight EF lines; a quotient by 0 as 0.
 void show_EF(const EF_VALUE& ef, std::vector<std::string>& lines);
 // A number as the planner reads it everywhere in the windows: rounded to 15

@@ -12,10 +12,10 @@ void copy_list(std::vector<int>& to, const std::vector<int>& from) {
 
 }  // namespace
 
-void set_freeze_job(const _S& S, int j, const std::vector<ORDER>& Orders, std::vector<JOB>& Jobs,
+void set_freeze_job(const _S& S, int j, const std::vector<ORDER>& orders, std::vector<JOB>& jobs,
                     const std::vector<MACHINE>& /*Machines*/, int t) {
-  JOB& job = Jobs[j];
-  const ORDER& o = Orders[job.Order_ID];
+  JOB& job = jobs[j];
+  const ORDER& o = orders[job.Order_ID];
   if (!job.Freeze) {
     job.Freeze = std::make_unique<FREEZE_JOB>();
     job.Freeze->alloc_lists(o.MG_M);
@@ -69,27 +69,27 @@ void set_freeze_job(const _S& S, int j, const std::vector<ORDER>& Orders, std::v
   for (int i = F.n_routes + 1; i <= 8; ++i) F.routes[i] = 0;
 }
 
-void freeze_S_at(const _S& S, const std::vector<ORDER>& Orders, std::vector<JOB>& Jobs,
-                 std::vector<MACHINE>& Machines, int t) {
+void freeze_S_at(const _S& S, const std::vector<ORDER>& orders, std::vector<JOB>& jobs,
+                 std::vector<MACHINE>& machines, int t) {
   for (int j = 1; j <= S.n_of_Jobs; ++j) {
-    Jobs[j].Freeze = std::make_unique<FREEZE_JOB>();
-    Jobs[j].Freeze->alloc_lists(Orders[Jobs[j].Order_ID].MG_M);
-    set_freeze_job(S, j, Orders, Jobs, Machines, t);
+    jobs[j].Freeze = std::make_unique<FREEZE_JOB>();
+    jobs[j].Freeze->alloc_lists(orders[jobs[j].Order_ID].MG_M);
+    set_freeze_job(S, j, orders, jobs, machines, t);
   }
   for (int m = 1; m <= S.n_of_Machines; ++m) {
     int p = 0;
     while (p < S.count(m) && S.Times[m][p + 1].StartT <= t) ++p;
-    Machines[m].N_Frozen = p;
+    machines[m].N_Frozen = p;
   }
 }
 
-int compare_S_sequences(const _S& a, const _S& b, const std::vector<JOB>& Jobs,
-                        const std::vector<MACHINE>& Machines) {
+int compare_S_sequences(const _S& a, const _S& b, const std::vector<JOB>& jobs,
+                        const std::vector<MACHINE>& machines) {
   for (int j = 1; j <= a.n_of_Jobs; ++j)
-    for (int k = 1; k <= Jobs[j].N_Frozen; ++k)
+    for (int k = 1; k <= jobs[j].N_Frozen; ++k)
       if (a.J_A[j][k] != b.J_A[j][k] || a.J_pos[j][k] != b.J_pos[j][k]) return 0;
   for (int m = 1; m <= a.n_of_Machines; ++m) {
-    const int z = Machines[m].N_Frozen;
+    const int z = machines[m].N_Frozen;
     if (z > a.count(m) || z > b.count(m)) return 0;
     for (int p = 1; p <= z; ++p)
       if (a.M_wload[m][p] != b.M_wload[m][p] || a.M_step[m][p] != b.M_step[m][p]) return 0;

@@ -18,16 +18,16 @@ class _S;
 // lie wholly after the last frozen step keep the order's machines; every other
 // group is closed; the routes are the order's feasible routes whose every group
 // stays open. A job with nothing started gets its order's routes and lists.
-void set_freeze_job(const _S& S, int j, const std::vector<ORDER>& Orders, std::vector<JOB>& Jobs,
-                    const std::vector<MACHINE>& Machines, int t);
+void set_freeze_job(const _S& S, int j, const std::vector<ORDER>& orders, std::vector<JOB>& jobs,
+                    const std::vector<MACHINE>& machines, int t);
 
 // Gives every job a new FREEZE_JOB (set_freeze_job) and every machine its
 // frozen-position count: the longest head of its sequence whose starts are all
 // at or before t.
-void freeze_S_at(const _S& S, const std::vector<ORDER>& Orders, std::vector<JOB>& Jobs,
-                 std::vector<MACHINE>& Machines, int t);
+void freeze_S_at(const _S& S, const std::vector<ORDER>& orders, std::vector<JOB>& jobs,
+                 std::vector<MACHINE>& machines, int t);
 
 // 1 when a and b agree on every frozen job step (machine and position) and
 // every frozen machine position (job and route step), else 0.
-int compare_S_sequences(const _S& a, const _S& b, const std::vector<JOB>& Jobs,
-                        const std::vector<MACHINE>& Machines);
+int compare_S_sequences(const _S& a, const _S& b, const std::vector<JOB>& jobs,
+                        const std::vector<MACHINE>& machines);

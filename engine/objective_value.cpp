@@ -63,9 +63,9 @@ struct Evaluation {
   int last_late_order = 0;
   bool any_scheduled = false;
 
-  void add_job(int j, int Cj, int Sj, std::vector<ORDER>& Orders, std::vector<JOB>& Jobs) {
-    JOB& job = Jobs[static_cast<std::size_t>(j)];
-    ORDER& od = Orders[static_cast<std::size_t>(job.Order_ID)];
+  void add_job(int j, int Cj, int Sj, std::vector<ORDER>& orders, std::vector<JOB>& jobs) {
+    JOB& job = jobs[static_cast<std::size_t>(j)];
+    ORDER& od = orders[static_cast<std::size_t>(job.Order_ID)];
     const std::int64_t Lj = static_cast<std::int64_t>(Cj) - od.CET;
     const std::int64_t Tj = std::max<std::int64_t>(Lj, 0);
     if (Tj > 0 || Cj == -1) {
@@ -98,19 +98,19 @@ struct Evaluation {
   }
 };
 
-bool job_in_tables(int j, const std::vector<ORDER>& Orders, const std::vector<JOB>& Jobs) {
-  if (j < 1 || static_cast<std::size_t>(j) >= Jobs.size()) return false;
-  const int o = Jobs[static_cast<std::size_t>(j)].Order_ID;
-  return o >= 1 && static_cast<std::size_t>(o) < Orders.size();
+bool job_in_tables(int j, const std::vector<ORDER>& orders, const std::vector<JOB>& jobs) {
+  if (j < 1 || static_cast<std::size_t>(j) >= jobs.size()) return false;
+  const int o = jobs[static_cast<std::size_t>(j)].Order_ID;
+  return o >= 1 && static_cast<std::size_t>(o) < orders.size();
 }
 
 }  // namespace
 
-void calc_S_obj_values(const _S& S, OBJ_VALUE& values, std::vector<ORDER>& Orders, std::vector<JOB>& Jobs) {
+void calc_S_obj_values(const _S& S, OBJ_VALUE& values, std::vector<ORDER>& orders, std::vector<JOB>& jobs) {
   Evaluation e;
   for (int j = 1; j <= S.n_of_Jobs; ++j) {
     const int n = S.n_steps(j);
-    if (n == 0 || !job_in_tables(j, Orders, Jobs)) continue;  // route 0: not scheduled
+    if (n == 0 || !job_in_tables(j, orders, jobs)) continue;  // route 0: not scheduled
     int Sj = 0;
     int Cj = -1;
     if (const TimedJobs::Job* t = S.Timed.through(j, n)) {
@@ -125,7 +125,7 @@ void calc_S_obj_values(const _S& S, OBJ_VALUE& values, std::vector<ORDER>& Order
         if (k == n) Cj = r.EndT;
       }
     }
-    e.add_job(j, Cj, Sj, Orders, Jobs);
+    e.add_job(j, Cj, Sj, orders, jobs);
   }
   std::int64_t setups = 0;
   if (S.Timed.setups_pass == S.Timed.pass) {
@@ -141,15 +141,15 @@ void calc_S_obj_values(const _S& S, OBJ_VALUE& values, std::vector<ORDER>& Order
   values.n_of_Scheduled_Jobs = e.v[9];
 }
 
-void calc_sch_obj_values(const SCH& sch, OBJ_VALUE& values, std::vector<ORDER>& Orders, std::vector<JOB>& Jobs) {
+void calc_sch_obj_values(const SCH& sch, OBJ_VALUE& values, std::vector<ORDER>& orders, std::vector<JOB>& jobs) {
   Evaluation e;
   if (sch.has_tables()) {
     std::int64_t setups = 0;
     for (int j = 1; j <= sch.n_of_Jobs; ++j) {
       const int head = sch.Job_Head[j];
-      if (head == NO_TASK || !job_in_tables(j, Orders, Jobs)) continue;
+      if (head == NO_TASK || !job_in_tables(j, orders, jobs)) continue;
       if (const TimedJobs::Job* timed = sch.Timed.through(j, sch.Job_Tail[j])) {
-        e.add_job(j, timed->EndT, timed->StartT, Orders, Jobs);
+        e.add_job(j, timed->EndT, timed->StartT, orders, jobs);
         continue;
       }
       int Sj = sch.task(head).StartT;
@@ -158,7 +158,7 @@ void calc_sch_obj_values(const SCH& sch, OBJ_VALUE& values, std::vector<ORDER>& 
         Sj = std::min(Sj, sch.task(t).StartT);
         Cj = sch.task(t).EndT;
       }
-      e.add_job(j, Cj, Sj, Orders, Jobs);
+      e.add_job(j, Cj, Sj, orders, jobs);
     }
     if (sch.Timed.setups_pass == sch.Timed.pass) {
       setups = sch.Timed.setups;

@@ -71,10 +71,10 @@ class OBJ_VALUE {
 // Evaluates a timed _S: all ten values, each job's start and completion and
 // each order's start and completion (in Jobs and Orders). Jobs on route 0 are
 // not scheduled and add nothing.
-void calc_S_obj_values(const _S& S, OBJ_VALUE& values, std::vector<ORDER>& Orders, std::vector<JOB>& Jobs);
+void calc_S_obj_values(const _S& S, OBJ_VALUE& values, std::vector<ORDER>& orders, std::vector<JOB>& jobs);
 // The same on a timed SCH; writes criteria 0..8 only (n_of_Scheduled_Jobs of
 // values stays), plus the job and order times.
-void calc_sch_obj_values(const SCH& sch, OBJ_VALUE& values, std::vector<ORDER>& Orders, std::vector<JOB>& Jobs);
+void calc_sch_obj_values(const SCH& sch, OBJ_VALUE& values, std::vector<ORDER>& orders, std::vector<JOB>& jobs);
 // On the loaded problem's globals.
 void calc_S_obj_values(const _S& S, OBJ_VALUE& values);
 void calc_sch_obj_values(const SCH& sch, OBJ_VALUE& values);

@@ -6,15 +6,15 @@
 
 namespace {
 
-bool has_frozen_steps(const std::vector<JOB>& Jobs, int j) { return Jobs[j].N_Frozen >= 1; }
+bool has_frozen_steps(const std::vector<JOB>& jobs, int j) { return jobs[j].N_Frozen >= 1; }
 
-void reinsert(_S& S, int j, const std::vector<ORDER>& Orders, const std::vector<JOB>& Jobs,
-              const std::vector<MACHINE>& Machines, const _S& ref) {
+void reinsert(_S& S, int j, const std::vector<ORDER>& orders, const std::vector<JOB>& jobs,
+              const std::vector<MACHINE>& machines, const _S& ref) {
   remove_job(S, j);
-  if (has_frozen_steps(Jobs, j))
-    insert_job_own_routes(S, j, Jobs, Machines, ref);
+  if (has_frozen_steps(jobs, j))
+    insert_job_own_routes(S, j, orders, jobs, machines, ref);
   else
-    insert_job_order_routes(S, j, Orders, Jobs, Machines);
+    insert_job_order_routes(S, j, orders, jobs, machines);
 }
 
 // Scratch of the shuffle's drawn positions, kept between calls so that a
@@ -27,38 +27,38 @@ std::vector<int>& positions_scratch(int n) {
 
 }  // namespace
 
-int move_reinsert_order_resch(_S& S, int o, const std::vector<ORDER>& Orders, const std::vector<JOB>& Jobs,
-                              const std::vector<MACHINE>& Machines, const _S& ref) {
+int move_reinsert_order_resch(_S& S, int o, const std::vector<ORDER>& orders, const std::vector<JOB>& jobs,
+                              const std::vector<MACHINE>& machines, const _S& ref) {
   // An order without jobs has no first job: nothing of another order may move.
-  if (Orders[o].NJob < 1) return 1;
-  const int f = Orders[o].First_Job;
-  const int last = f + Orders[o].NJob - 1;
-  reinsert(S, f, Orders, Jobs, Machines, ref);
+  if (orders[o].NJob < 1) return 1;
+  const int f = orders[o].First_Job;
+  const int last = f + orders[o].NJob - 1;
+  reinsert(S, f, orders, jobs, machines, ref);
   for (int k = last; k >= f + 1; --k) {
-    if (has_frozen_steps(Jobs, k))
-      reinsert(S, k, Orders, Jobs, Machines, ref);
-    else if (!follow_job_if_free(S, f, k, Orders, Jobs, Machines, ref))
-      reinsert(S, k, Orders, Jobs, Machines, ref);
+    if (has_frozen_steps(jobs, k))
+      reinsert(S, k, orders, jobs, machines, ref);
+    else if (!follow_job_if_free(S, f, k, orders, jobs, machines, ref))
+      reinsert(S, k, orders, jobs, machines, ref);
   }
   return 1;
 }
 
-int follow_job_if_free(_S& S, int a, int b, const std::vector<ORDER>& /*Orders*/, const std::vector<JOB>& Jobs,
-                       const std::vector<MACHINE>& /*Machines*/, const _S& /*ref*/) {
-  if (has_frozen_steps(Jobs, a) || has_frozen_steps(Jobs, b)) return 0;
+int follow_job_if_free(_S& S, int a, int b, const std::vector<ORDER>& /*orders*/, const std::vector<JOB>& jobs,
+                       const std::vector<MACHINE>& /*machines*/, const _S& /*ref*/) {
+  if (has_frozen_steps(jobs, a) || has_frozen_steps(jobs, b)) return 0;
   follow_job(S, a, b);
   return 1;
 }
 
-int move_reinsert_job_resch(_S& S, int j, const std::vector<ORDER>& Orders, const std::vector<JOB>& Jobs,
-                            const std::vector<MACHINE>& Machines, const _S& ref) {
-  reinsert(S, j, Orders, Jobs, Machines, ref);
+int move_reinsert_job_resch(_S& S, int j, const std::vector<ORDER>& orders, const std::vector<JOB>& jobs,
+                            const std::vector<MACHINE>& machines, const _S& ref) {
+  reinsert(S, j, orders, jobs, machines, ref);
   return 1;
 }
 
-int move_shuffle_machine_resch(_S& S, int m, const std::vector<MACHINE>& Machines) {
+int move_shuffle_machine_resch(_S& S, int m, const std::vector<MACHINE>& machines) {
   const int n = S.count(m);
-  const int z = Machines[m].N_Frozen;
+  const int z = machines[m].N_Frozen;
   const int u = n - z;
   if (u < 2) return 0;
   const int k = rand_n(u) + 1;

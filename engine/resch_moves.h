@@ -14,21 +14,21 @@ class _S;
 // has frozen steps, else from the order's; then each later job from its own
 // lists when frozen, else right before f on f's machines when neither is
 // frozen, else from the order's lists. Returns 1.
-int move_reinsert_order_resch(_S& S, int o, const std::vector<ORDER>& Orders, const std::vector<JOB>& Jobs,
-                              const std::vector<MACHINE>& Machines, const _S& ref);
+int move_reinsert_order_resch(_S& S, int o, const std::vector<ORDER>& orders, const std::vector<JOB>& jobs,
+                              const std::vector<MACHINE>& machines, const _S& ref);
 
 // When neither job a nor job b has frozen steps, b takes a's route and
 // machines and stands right before a (follow_job) and the result is 1; else 0
 // and nothing changes.
-int follow_job_if_free(_S& S, int a, int b, const std::vector<ORDER>& Orders, const std::vector<JOB>& Jobs,
-                       const std::vector<MACHINE>& Machines, const _S& ref);
+int follow_job_if_free(_S& S, int a, int b, const std::vector<ORDER>& orders, const std::vector<JOB>& jobs,
+                       const std::vector<MACHINE>& machines, const _S& ref);
 
 // Re-inserts job j: from its order's lists when nothing of it is frozen, else
 // from its own lists with its frozen steps back at their reference positions.
 // Returns 1.
-int move_reinsert_job_resch(_S& S, int j, const std::vector<ORDER>& Orders, const std::vector<JOB>& Jobs,
-                            const std::vector<MACHINE>& Machines, const _S& ref);
+int move_reinsert_job_resch(_S& S, int j, const std::vector<ORDER>& orders, const std::vector<JOB>& jobs,
+                            const std::vector<MACHINE>& machines, const _S& ref);
 
 // Rotates randomly drawn positions after machine m's frozen head. Returns 1,
 // or 0 (nothing changed) when fewer than two positions are unfrozen.
-int move_shuffle_machine_resch(_S& S, int m, const std::vector<MACHINE>& Machines);
+int move_shuffle_machine_resch(_S& S, int m, const std::vector<MACHINE>& machines);

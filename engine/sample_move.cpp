@@ -7,10 +7,10 @@
 #include "engine/search_operators.h"
 #include "engine/timing.h"
 
-int nth_late_job(int r, const std::vector<ORDER>& Orders, const std::vector<JOB>& Jobs) {
-  const int n = static_cast<int>(Jobs.size()) - 1;
+int nth_late_job(int r, const std::vector<ORDER>& orders, const std::vector<JOB>& jobs) {
+  const int n = static_cast<int>(jobs.size()) - 1;
   for (int j = 1; j <= n; ++j)
-    if (Jobs[j].EndT > Orders[Jobs[j].Order_ID].CET && --r == 0) return j;
+    if (jobs[j].EndT > orders[jobs[j].Order_ID].CET && --r == 0) return j;
   return 0;
 }
 

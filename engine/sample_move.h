@@ -24,7 +24,7 @@ class _S;
 // CET; 0 when fewer than r jobs are late by that test. The evaluation counts a
 // job without a completion as late, so the scan can come up short: the caller
 // then makes no move.
-int nth_late_job(int r, const std::vector<ORDER>& Orders, const std::vector<JOB>& Jobs);
+int nth_late_job(int r, const std::vector<ORDER>& orders, const std::vector<JOB>& jobs);
 
 // The late jobs of the schedule every sample of a step starts from, found once
 // per step instead of once per sample: the first draw of a step times and

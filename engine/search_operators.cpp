@@ -238,36 +238,36 @@ void remove_job(_S& S, int j) {
   }
 }
 
-void insert_job_random(_S& S, int j, const std::vector<ORDER>& Orders, const std::vector<JOB>& Jobs) {
-  const ORDER& o = Orders[Jobs[j].Order_ID];
+void insert_job_random(_S& S, int j, const std::vector<ORDER>& orders, const std::vector<JOB>& jobs) {
+  const ORDER& o = orders[jobs[j].Order_ID];
   insert_with(S, j, o.N_Routes, o.R_feasible, o.MG_M, [](int, int, int n_m) { return rand_n(n_m) + 1; });
 }
 
-void insert_job_order_routes(_S& S, int j, const std::vector<ORDER>& Orders, const std::vector<JOB>& Jobs,
-                             const std::vector<MACHINE>& Machines) {
-  const ORDER& o = Orders[Jobs[j].Order_ID];
+void insert_job_order_routes(_S& S, int j, const std::vector<ORDER>& orders, const std::vector<JOB>& jobs,
+                             const std::vector<MACHINE>& machines) {
+  const ORDER& o = orders[jobs[j].Order_ID];
   insert_with(S, j, o.N_Routes, o.R_feasible, o.MG_M,
-              [&](int, int m, int n_m) { return position_after_frozen(n_m, Machines[m].N_Frozen); });
+              [&](int, int m, int n_m) { return position_after_frozen(n_m, machines[m].N_Frozen); });
 }
 
-void insert_job_own_routes(_S& S, int j, const std::vector<JOB>& Jobs, const std::vector<MACHINE>& Machines,
-                           const _S& reference) {
-  const JOB& job = Jobs[j];
+void insert_job_own_routes(_S& S, int j, const std::vector<ORDER>& orders, const std::vector<JOB>& jobs,
+                           const std::vector<MACHINE>& machines, const _S& reference) {
+  const JOB& job = jobs[j];
   if (!job.Freeze) {
     // A job without its own lists has nothing frozen: its order's lists apply.
-    insert_job_order_routes(S, j, Orders, Jobs, Machines);
+    insert_job_order_routes(S, j, orders, jobs, machines);
     return;
   }
   const FREEZE_JOB& f = *job.Freeze;
   insert_with(S, j, f.n_routes, f.routes, f.machines, [&](int k, int m, int n_m) {
-    if (k > job.N_Frozen) return position_after_frozen(n_m, Machines[m].N_Frozen);
+    if (k > job.N_Frozen) return position_after_frozen(n_m, machines[m].N_Frozen);
     return reference.J_pos[j][k];
   });
 }
 
-int move_reinsert_job(_S& S, int j, const std::vector<ORDER>& Orders, const std::vector<JOB>& Jobs) {
+int move_reinsert_job(_S& S, int j, const std::vector<ORDER>& orders, const std::vector<JOB>& jobs) {
   remove_job(S, j);
-  insert_job_random(S, j, Orders, Jobs);
+  insert_job_random(S, j, orders, jobs);
   return 1;
 }
 
@@ -281,12 +281,12 @@ int follow_job(_S& S, int a, int b) {
   return 1;
 }
 
-int move_reinsert_order(_S& S, int o, const std::vector<ORDER>& Orders, const std::vector<JOB>& Jobs) {
-  if (Orders[o].NJob < 1) return 1;  // an order without jobs has nothing to move
-  const int f = Orders[o].First_Job;
+int move_reinsert_order(_S& S, int o, const std::vector<ORDER>& orders, const std::vector<JOB>& jobs) {
+  if (orders[o].NJob < 1) return 1;  // an order without jobs has nothing to move
+  const int f = orders[o].First_Job;
   remove_job(S, f);
-  insert_job_random(S, f, Orders, Jobs);
-  if (Orders[o].NJob > 1) gather_before(S, f, f + 1, f + Orders[o].NJob - 1);
+  insert_job_random(S, f, orders, jobs);
+  if (orders[o].NJob > 1) gather_before(S, f, f + 1, f + orders[o].NJob - 1);
   return 1;
 }
 
@@ -338,24 +338,24 @@ int move_shuffle_machine(_S& S, int m) {
   return 1;
 }
 
-void group_orders_on_machine(_S& S, int m, const std::vector<JOB>& Jobs) {
+void group_orders_on_machine(_S& S, int m, const std::vector<JOB>& jobs) {
   int* seq = S.M_wload[m];
   int* step = S.M_step[m];
   const int cnt = seq[0];
-  std::vector<int> jobs(seq + 1, seq + cnt + 1);
+  std::vector<int> seq_jobs(seq + 1, seq + cnt + 1);
   std::vector<int> steps(step + 1, step + cnt + 1);
   std::vector<char> placed(cnt, 0);
   int p = 0;
   for (int i = 0; i < cnt; ++i) {
     if (placed[i]) continue;
-    const int o = Jobs[jobs[i]].Order_ID;
+    const int o = jobs[seq_jobs[i]].Order_ID;
     for (int q = i; q < cnt; ++q) {
-      if (placed[q] || Jobs[jobs[q]].Order_ID != o) continue;
+      if (placed[q] || jobs[seq_jobs[q]].Order_ID != o) continue;
       placed[q] = 1;
       ++p;
-      seq[p] = jobs[q];
+      seq[p] = seq_jobs[q];
       step[p] = steps[q];
-      S.J_pos[jobs[q]][steps[q]] = p;
+      S.J_pos[seq_jobs[q]][steps[q]] = p;
     }
   }
 }

@@ -36,22 +36,22 @@ void remove_job(_S& S, int j);
 // step, a random usable machine of the order for the step's machine group and a
 // uniform position among 1..(count + 1). A job of an order without a feasible
 // route stays removed (route 0, no machines): no route can carry it.
-void insert_job_random(_S& S, int j, const std::vector<ORDER>& Orders, const std::vector<JOB>& Jobs);
+void insert_job_random(_S& S, int j, const std::vector<ORDER>& orders, const std::vector<JOB>& jobs);
 
 // Rescheduling insert of a removed job j that carries its own FREEZE_JOB: the
 // route and machines come from the job's own lists; a frozen route step
 // (k <= Jobs[j].N_Frozen) goes back to its position in reference, any other
 // step to a random position after the machine's frozen prefix.
-void insert_job_own_routes(_S& S, int j, const std::vector<JOB>& Jobs,
-                           const std::vector<MACHINE>& Machines, const _S& reference);
+void insert_job_own_routes(_S& S, int j, const std::vector<ORDER>& orders, const std::vector<JOB>& jobs,
+                           const std::vector<MACHINE>& machines, const _S& reference);
 
 // Rescheduling insert of a removed job j from its order's routes and machine
 // lists, never into a machine's frozen prefix.
-void insert_job_order_routes(_S& S, int j, const std::vector<ORDER>& Orders,
-                             const std::vector<JOB>& Jobs, const std::vector<MACHINE>& Machines);
+void insert_job_order_routes(_S& S, int j, const std::vector<ORDER>& orders,
+                             const std::vector<JOB>& jobs, const std::vector<MACHINE>& machines);
 
 // remove_job then insert_job_random. Returns 1.
-int move_reinsert_job(_S& S, int j, const std::vector<ORDER>& Orders, const std::vector<JOB>& Jobs);
+int move_reinsert_job(_S& S, int j, const std::vector<ORDER>& orders, const std::vector<JOB>& jobs);
 
 // Job b takes job a's route and machines and stands immediately before a on
 // each of them. Returns 1.
@@ -62,7 +62,7 @@ int follow_job(_S& S, int a, int b);
 // The tables come out as after follow_job for each job in turn, but the jobs
 // are gathered in one pass over each machine they leave or join, so the move
 // costs about the length of those sequences, never its square. Returns 1.
-int move_reinsert_order(_S& S, int o, const std::vector<ORDER>& Orders, const std::vector<JOB>& Jobs);
+int move_reinsert_order(_S& S, int o, const std::vector<ORDER>& orders, const std::vector<JOB>& jobs);
 
 // Rotates a random set of positions of machine m: 1 when m has at least two
 // jobs, 0 (nothing changed) when it has fewer.
@@ -87,4 +87,4 @@ int nth_free_index(int r, const unsigned char* avail, int from, int to);
 
 // Makes the jobs of every order contiguous on machine m: orders in the order of
 // their first appearance, the jobs of an order in their relative order.
-void group_orders_on_machine(_S& S, int m, const std::vector<JOB>& Jobs);
+void group_orders_on_machine(_S& S, int m, const std::vector<JOB>& jobs);

@@ -29,23 +29,23 @@ SHOP::SHOP(const SHOP& other) : n_of_SetupTypes(other.n_of_SetupTypes) {
   values = other.values ? std::make_unique<OBJ_VALUE>(*other.values) : std::make_unique<OBJ_VALUE>();
 }
 
-void SHOP::save(int n_setup_types, const std::vector<ORDER>& Orders, const std::vector<JOB>& Jobs,
-                const std::vector<MACHINE>& Machines, const SCH* sch, const OBJ_VALUE* values_in) {
+void SHOP::save(int n_setup_types, const std::vector<ORDER>& orders_in, const std::vector<JOB>& jobs_in,
+                const std::vector<MACHINE>& machines_in, const SCH* sch, const OBJ_VALUE* values_in) {
   auto s = std::make_unique<SCH>();
   if (sch) s->copy_from(*sch);
   const int nO = s->n_of_Orders, nJ = s->n_of_Jobs, nM = s->n_of_Machines;
   n_of_SetupTypes = n_setup_types;
-  orders = copy_entries(Orders, nO);
-  jobs = copy_entries(Jobs, nJ);
-  machines = copy_entries(Machines, nM);
+  orders = copy_entries(orders_in, nO);
+  jobs = copy_entries(jobs_in, nJ);
+  machines = copy_entries(machines_in, nM);
   schedule = std::move(s);
   values = values_in ? std::make_unique<OBJ_VALUE>(*values_in) : std::make_unique<OBJ_VALUE>();
 }
 
-void SHOP::restore(std::vector<ORDER>& Orders, std::vector<JOB>& Jobs, std::vector<MACHINE>& Machines,
+void SHOP::restore(std::vector<ORDER>& orders_out, std::vector<JOB>& jobs_out, std::vector<MACHINE>& machines_out,
                    SCH* target) const {
-  write_back(orders, Orders, count_orders());
-  write_back(jobs, Jobs, count_jobs());
-  write_back(machines, Machines, count_machines());
+  write_back(orders, orders_out, count_orders());
+  write_back(jobs, jobs_out, count_jobs());
+  write_back(machines, machines_out, count_machines());
   if (target && schedule) *target = *schedule;
 }

@@ -29,14 +29,14 @@ class SHOP {
   // Takes a snapshot of the given arrays, schedule and values: orders
   // 1..sch->n_of_Orders, jobs 1..n_of_Jobs, machines 1..n_of_Machines (a null
   // schedule counts as an empty one); a null values record gives a fresh one.
-  void save(int n_setup_types, const std::vector<ORDER>& Orders, const std::vector<JOB>& Jobs,
-            const std::vector<MACHINE>& Machines, const SCH* sch, const OBJ_VALUE* values_in);
+  void save(int n_setup_types, const std::vector<ORDER>& orders_in, const std::vector<JOB>& jobs_in,
+            const std::vector<MACHINE>& machines_in, const SCH* sch, const OBJ_VALUE* values_in);
 
   // Writes the snapshot back: its orders, jobs and machines over entries
   // 1..count of the live arrays (a shorter array is lengthened first, so
   // nothing is written out of range) and a deep copy of its schedule into
   // target. The setup-type count and the values are never written back.
-  void restore(std::vector<ORDER>& Orders, std::vector<JOB>& Jobs, std::vector<MACHINE>& Machines,
+  void restore(std::vector<ORDER>& orders_out, std::vector<JOB>& jobs_out, std::vector<MACHINE>& machines_out,
                SCH* target) const;
 
   int count_orders() const { return schedule ? schedule->n_of_Orders : 0; }

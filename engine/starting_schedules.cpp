@@ -42,23 +42,23 @@ void append_job(_S& S, int j, int route, MachineOf machine) {
   for (int k = 1; k <= n; ++k) append(S, machine(k), j, k);
 }
 
-void orders_in_sequence(_S& S, const std::vector<ORDER>& Orders, const std::vector<int>& sequence) {
+void orders_in_sequence(_S& S, const std::vector<ORDER>& orders, const std::vector<int>& sequence) {
   clear_schedule(S);
   for (size_t i = 1; i < sequence.size(); ++i) {
-    const ORDER& o = Orders[sequence[i]];
+    const ORDER& o = orders[sequence[i]];
     const int route = o.N_Routes > 0 ? o.R_feasible[1] : 0;
     for (int j = o.First_Job; j < o.First_Job + o.NJob; ++j)
       append_job(S, j, route, [&](int k) { return first_machine(o, route, k); });
   }
 }
 
-void orders_by_exe_type(_S& S, const std::vector<ORDER>& Orders, const std::vector<std::vector<int>>& Exe_O,
+void orders_by_exe_type(_S& S, const std::vector<ORDER>& orders, const std::vector<std::vector<int>>& exe_o,
                         bool every_job_draws) {
   clear_schedule(S);
   for (int t = 1; t <= 10; ++t) {
-    const std::vector<int>& list = Exe_O[t];
+    const std::vector<int>& list = exe_o[t];
     for (int i = 1; i <= list[0]; ++i) {
-      const ORDER& o = Orders[list[i]];
+      const ORDER& o = orders[list[i]];
       const int route = o.R_feasible[o.N_Routes];  // the last feasible route; 0 when there is none
       const int f = o.First_Job;
       for (int j = f; j < f + o.NJob; ++j) {
@@ -73,46 +73,46 @@ void orders_by_exe_type(_S& S, const std::vector<ORDER>& Orders, const std::vect
 
 }  // namespace
 
-int random_init_S(_S& S, const std::vector<ORDER>& Orders, const std::vector<JOB>& Jobs) {
+int random_init_S(_S& S, const std::vector<ORDER>& orders, const std::vector<JOB>& jobs) {
   seed_random_from_time();
   // A reused buffer starts empty too, so its rows never overflow.
   clear_schedule(S);
   for (int j = 1; j <= S.n_of_Jobs; ++j) {
-    const ORDER& o = Orders[Jobs[j].Order_ID];
+    const ORDER& o = orders[jobs[j].Order_ID];
     const int route = o.N_Routes > 0 ? o.R_feasible[rand_n(o.N_Routes) + 1] : 0;
     append_job(S, j, route, [&](int k) { return random_machine(o, route, k); });
   }
   return 1;
 }
 
-int order_assign_EDD_seq(_S& S, const std::vector<ORDER>& Orders) {
+int order_assign_EDD_seq(_S& S, const std::vector<ORDER>& orders) {
   const int n = S.n_of_Orders;
   std::vector<int> sequence(n + 1);
   for (int i = 0; i <= n; ++i) sequence[i] = i;
   for (int i = 1; i <= n; ++i) {
     int best = i;
     for (int q = i + 1; q <= n; ++q)
-      if (Orders[sequence[q]].CET < Orders[sequence[best]].CET) best = q;
+      if (orders[sequence[q]].CET < orders[sequence[best]].CET) best = q;
     std::swap(sequence[i], sequence[best]);
   }
-  orders_in_sequence(S, Orders, sequence);
+  orders_in_sequence(S, orders, sequence);
   return 1;
 }
 
-int order_assign_random_seq(_S& S, const std::vector<ORDER>& Orders) {
+int order_assign_random_seq(_S& S, const std::vector<ORDER>& orders) {
   std::vector<int> sequence(S.n_of_Orders + 1);
   for (int i = 0; i <= S.n_of_Orders; ++i) sequence[i] = i;
-  orders_in_sequence(S, Orders, sequence);
+  orders_in_sequence(S, orders, sequence);
   return 1;
 }
 
-int order_exe_type_assign(_S& S, const std::vector<ORDER>& Orders, const std::vector<std::vector<int>>& Exe_O) {
-  orders_by_exe_type(S, Orders, Exe_O, false);
+int order_exe_type_assign(_S& S, const std::vector<ORDER>& orders, const std::vector<std::vector<int>>& exe_o) {
+  orders_by_exe_type(S, orders, exe_o, false);
   return 1;
 }
 
-int order_exe_type_assign_jobs(_S& S, const std::vector<ORDER>& Orders,
-                                const std::vector<std::vector<int>>& Exe_O) {
-  orders_by_exe_type(S, Orders, Exe_O, true);
+int order_exe_type_assign_jobs(_S& S, const std::vector<ORDER>& orders,
+                                const std::vector<std::vector<int>>& exe_o) {
+  orders_by_exe_type(S, orders, exe_o, true);
   return 1;
 }

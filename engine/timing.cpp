@@ -152,15 +152,15 @@ constexpr int kNear = 3;
 // The records of a job a few positions ahead lie anywhere in the tables;
 // asking for them early keeps the pass linear in the schedule on problems that
 // do not fit in the cache.
-void prefetch_job(int j, int n_jobs, const TimedJobs& timed, const std::vector<ORDER>& Orders,
-                  const std::vector<JOB>& Jobs, bool with_order) {
-  if (j < 1 || j > n_jobs || !in_range(j, Jobs.size())) return;
-  const JOB& job = Jobs[static_cast<std::size_t>(j)];
+void prefetch_job(int j, int n_jobs, const TimedJobs& timed, const std::vector<ORDER>& orders,
+                  const std::vector<JOB>& jobs, bool with_order) {
+  if (j < 1 || j > n_jobs || !in_range(j, jobs.size())) return;
+  const JOB& job = jobs[static_cast<std::size_t>(j)];
   if (!with_order) {
     __builtin_prefetch(&job);
     __builtin_prefetch(&timed.jobs[static_cast<std::size_t>(j)]);
-  } else if (in_range(job.Order_ID, Orders.size())) {
-    __builtin_prefetch(&Orders[static_cast<std::size_t>(job.Order_ID)]);
+  } else if (in_range(job.Order_ID, orders.size())) {
+    __builtin_prefetch(&orders[static_cast<std::size_t>(job.Order_ID)]);
   }
 }
 
@@ -201,9 +201,9 @@ class ArrayPositions {
     const int k = steps_[p_];
     S_.Timed.note(j, k == 1 ? -1 : (k > 1 ? k - 1 : -2), k, m_, r);
   }
-  void prefetch(const std::vector<ORDER>& Orders, const std::vector<JOB>& Jobs) const {
-    if (p_ + kAhead <= n_) prefetch_job(seq_[p_ + kAhead], S_.n_of_Jobs, S_.Timed, Orders, Jobs, false);
-    if (p_ + kNear <= n_) prefetch_job(seq_[p_ + kNear], S_.n_of_Jobs, S_.Timed, Orders, Jobs, true);
+  void prefetch(const std::vector<ORDER>& orders, const std::vector<JOB>& jobs) const {
+    if (p_ + kAhead <= n_) prefetch_job(seq_[p_ + kAhead], S_.n_of_Jobs, S_.Timed, orders, jobs, false);
+    if (p_ + kNear <= n_) prefetch_job(seq_[p_ + kNear], S_.n_of_Jobs, S_.Timed, orders, jobs, true);
   }
 
  private:
@@ -254,17 +254,17 @@ class LinkedPositions {
 
 // One timing pass, plain or rescheduling, over either representation.
 template <class Positions, bool Resch, class Schedule>
-void time_pass(Schedule& sched, const std::vector<std::vector<int>>& MG_M_ex, const std::vector<ORDER>& Orders,
-               const std::vector<JOB>& Jobs, const std::vector<MACHINE>& Machines, const _S* reference,
+void time_pass(Schedule& sched, const std::vector<std::vector<int>>& mg_m_ex, const std::vector<ORDER>& orders,
+               const std::vector<JOB>& jobs, const std::vector<MACHINE>& machines, const _S* reference,
                int bound) {
   for (int gi = 10; gi >= 1; --gi) {
     const std::size_t g = static_cast<std::size_t>(MG_seq[1][gi]);
-    if (g >= MG_M_ex.size() || MG_M_ex[g].empty()) continue;
-    const std::vector<int>& group = MG_M_ex[g];
+    if (g >= mg_m_ex.size() || mg_m_ex[g].empty()) continue;
+    const std::vector<int>& group = mg_m_ex[g];
     for (int i = 1; i <= group[0]; ++i) {
       const int m = group[i];
-      if (!Positions::has_machine(sched, m) || !in_range(m, Machines.size())) continue;
-      const MACHINE& mc = Machines[m];
+      if (!Positions::has_machine(sched, m) || !in_range(m, machines.size())) continue;
+      const MACHINE& mc = machines[m];
       Positions pos(sched, m);
       int frozen = 0;
       if (Resch && m <= reference->n_of_Machines)
@@ -272,14 +272,14 @@ void time_pass(Schedule& sched, const std::vector<std::vector<int>>& MG_M_ex, co
       PositionContext c{0, 0, 1, false, 0};
       CalendarCursor cursor;
       for (int p = 1; pos.valid(); pos.next(), ++p) {
-        pos.prefetch(Orders, Jobs);
+        pos.prefetch(orders, jobs);
         auto& r = pos.record();
         const int j = pos.job();
-        if (j < 1 || j > pos.n_jobs() || !in_range(j, Jobs.size())) {
+        if (j < 1 || j > pos.n_jobs() || !in_range(j, jobs.size())) {
           set_not_computed(r);
           continue;
         }
-        const ORDER& od = Orders[static_cast<std::size_t>(Jobs[j].Order_ID)];
+        const ORDER& od = orders[static_cast<std::size_t>(jobs[j].Order_ID)];
         if (Resch && p <= frozen) {
           copy_times(r, reference->Times[m][p]);
         } else {
@@ -296,45 +296,45 @@ void time_pass(Schedule& sched, const std::vector<std::vector<int>>& MG_M_ex, co
 }
 
 template <bool Resch>
-void time_S(_S& S, const std::vector<std::vector<int>>& MG_M_ex, const std::vector<ORDER>& Orders,
-            const std::vector<JOB>& Jobs, const std::vector<MACHINE>& Machines, const _S* reference, int bound) {
+void time_S(_S& S, const std::vector<std::vector<int>>& mg_m_ex, const std::vector<ORDER>& orders,
+            const std::vector<JOB>& jobs, const std::vector<MACHINE>& machines, const _S* reference, int bound) {
   if (S.n_of_Machines <= 0 || S.M_wload.empty()) return;
   S.Timed.begin_pass();
-  time_pass<ArrayPositions, Resch>(S, MG_M_ex, Orders, Jobs, Machines, reference, bound);
+  time_pass<ArrayPositions, Resch>(S, mg_m_ex, orders, jobs, machines, reference, bound);
   S.Timed.setups_pass = S.Timed.pass;
 }
 
 template <bool Resch>
-void time_sch(SCH& sch, const std::vector<std::vector<int>>& MG_M_ex, const std::vector<ORDER>& Orders,
-              const std::vector<JOB>& Jobs, const std::vector<MACHINE>& Machines, const _S* reference, int bound) {
+void time_sch(SCH& sch, const std::vector<std::vector<int>>& mg_m_ex, const std::vector<ORDER>& orders,
+              const std::vector<JOB>& jobs, const std::vector<MACHINE>& machines, const _S* reference, int bound) {
   if (!sch.has_tables()) return;
   sch.Timed.begin_pass();
-  time_pass<LinkedPositions, Resch>(sch, MG_M_ex, Orders, Jobs, Machines, reference, bound);
+  time_pass<LinkedPositions, Resch>(sch, mg_m_ex, orders, jobs, machines, reference, bound);
   sch.Timed.setups_pass = sch.Timed.pass;
 }
 
 }  // namespace
 
-void calc_S_times(_S& S, const std::vector<std::vector<int>>& MG_M_ex, const std::vector<ORDER>& Orders,
-                  const std::vector<JOB>& Jobs, const std::vector<MACHINE>& Machines) {
-  time_S<false>(S, MG_M_ex, Orders, Jobs, Machines, nullptr, 0);
+void calc_S_times(_S& S, const std::vector<std::vector<int>>& mg_m_ex, const std::vector<ORDER>& orders,
+                  const std::vector<JOB>& jobs, const std::vector<MACHINE>& machines) {
+  time_S<false>(S, mg_m_ex, orders, jobs, machines, nullptr, 0);
 }
 
-void calc_sch_times(SCH& sch, const std::vector<std::vector<int>>& MG_M_ex, const std::vector<ORDER>& Orders,
-                    const std::vector<JOB>& Jobs, const std::vector<MACHINE>& Machines) {
-  time_sch<false>(sch, MG_M_ex, Orders, Jobs, Machines, nullptr, 0);
+void calc_sch_times(SCH& sch, const std::vector<std::vector<int>>& mg_m_ex, const std::vector<ORDER>& orders,
+                    const std::vector<JOB>& jobs, const std::vector<MACHINE>& machines) {
+  time_sch<false>(sch, mg_m_ex, orders, jobs, machines, nullptr, 0);
 }
 
-void calc_S_times_resch(_S& S, const std::vector<std::vector<int>>& MG_M_ex, const std::vector<ORDER>& Orders,
-                        const std::vector<JOB>& Jobs, const std::vector<MACHINE>& Machines, const _S& reference,
+void calc_S_times_resch(_S& S, const std::vector<std::vector<int>>& mg_m_ex, const std::vector<ORDER>& orders,
+                        const std::vector<JOB>& jobs, const std::vector<MACHINE>& machines, const _S& reference,
                         int bound) {
-  time_S<true>(S, MG_M_ex, Orders, Jobs, Machines, &reference, bound);
+  time_S<true>(S, mg_m_ex, orders, jobs, machines, &reference, bound);
 }
 
-void calc_sch_times_resch(SCH& sch, const std::vector<std::vector<int>>& MG_M_ex, const std::vector<ORDER>& Orders,
-                          const std::vector<JOB>& Jobs, const std::vector<MACHINE>& Machines, const _S& reference,
+void calc_sch_times_resch(SCH& sch, const std::vector<std::vector<int>>& mg_m_ex, const std::vector<ORDER>& orders,
+                          const std::vector<JOB>& jobs, const std::vector<MACHINE>& machines, const _S& reference,
                           int bound) {
-  time_sch<true>(sch, MG_M_ex, Orders, Jobs, Machines, &reference, bound);
+  time_sch<true>(sch, mg_m_ex, orders, jobs, machines, &reference, bound);
 }
 
 void calc_S_times(_S& S) { calc_S_times(S, MG_M_ex, Orders, Jobs, Machines); }
@@ -346,11 +346,11 @@ void calc_sch_times_resch(SCH& sch, const _S& reference, int bound) {
   calc_sch_times_resch(sch, MG_M_ex, Orders, Jobs, Machines, reference, bound);
 }
 
-int fit_op_to_Calendar(int& StartT, int& EndT, int lower_bound, int m, const std::vector<MACHINE>& Machines) {
-  if (!in_range(m, Machines.size())) return 0;
-  return fit_to_calendar(StartT, EndT, lower_bound, Machines[static_cast<std::size_t>(m)]);
+int fit_op_to_Calendar(int& StartT, int& EndT, int lower_bound, int m, const std::vector<MACHINE>& machines) {
+  if (!in_range(m, machines.size())) return 0;
+  return fit_to_calendar(StartT, EndT, lower_bound, machines[static_cast<std::size_t>(m)]);
 }
 
-int fit_task_to_Calendar(int& StartT, int& EndT, int lower_bound, int m, const std::vector<MACHINE>& Machines) {
-  return fit_op_to_Calendar(StartT, EndT, lower_bound, m, Machines);
+int fit_task_to_Calendar(int& StartT, int& EndT, int lower_bound, int m, const std::vector<MACHINE>& machines) {
+  return fit_op_to_Calendar(StartT, EndT, lower_bound, m, machines);
 }

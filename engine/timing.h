@@ -18,20 +18,20 @@
 #include "engine/schedule_array.h"
 #include "engine/schedule_linked.h"
 
-void calc_S_times(_S& S, const std::vector<std::vector<int>>& MG_M_ex, const std::vector<ORDER>& Orders,
-                  const std::vector<JOB>& Jobs, const std::vector<MACHINE>& Machines);
-void calc_sch_times(SCH& sch, const std::vector<std::vector<int>>& MG_M_ex, const std::vector<ORDER>& Orders,
-                    const std::vector<JOB>& Jobs, const std::vector<MACHINE>& Machines);
+void calc_S_times(_S& S, const std::vector<std::vector<int>>& mg_m_ex, const std::vector<ORDER>& orders,
+                  const std::vector<JOB>& jobs, const std::vector<MACHINE>& machines);
+void calc_sch_times(SCH& sch, const std::vector<std::vector<int>>& mg_m_ex, const std::vector<ORDER>& orders,
+                    const std::vector<JOB>& jobs, const std::vector<MACHINE>& machines);
 
 // Rescheduling variants: positions 1..N_Frozen of each machine copy their six
 // timing fields from the same machine and position of the reference (a timed
 // _S whose frozen heads equal this schedule's); every other position starts no
 // earlier than bound (the freeze time).
-void calc_S_times_resch(_S& S, const std::vector<std::vector<int>>& MG_M_ex, const std::vector<ORDER>& Orders,
-                        const std::vector<JOB>& Jobs, const std::vector<MACHINE>& Machines, const _S& reference,
+void calc_S_times_resch(_S& S, const std::vector<std::vector<int>>& mg_m_ex, const std::vector<ORDER>& orders,
+                        const std::vector<JOB>& jobs, const std::vector<MACHINE>& machines, const _S& reference,
                         int bound);
-void calc_sch_times_resch(SCH& sch, const std::vector<std::vector<int>>& MG_M_ex, const std::vector<ORDER>& Orders,
-                          const std::vector<JOB>& Jobs, const std::vector<MACHINE>& Machines, const _S& reference,
+void calc_sch_times_resch(SCH& sch, const std::vector<std::vector<int>>& mg_m_ex, const std::vector<ORDER>& orders,
+                          const std::vector<JOB>& jobs, const std::vector<MACHINE>& machines, const _S& reference,
                           int bound);
 
 // The same passes on the loaded problem's globals.
@@ -45,5 +45,5 @@ void calc_sch_times_resch(SCH& sch, const _S& reference, int bound);
 // earlier than lower_bound. Returns 1 fitted, 0 fitted nowhere (then the last
 // interval tried gives the times; a machine without intervals keeps
 // max(StartT, lower_bound)). The length EndT - StartT never changes.
-int fit_op_to_Calendar(int& StartT, int& EndT, int lower_bound, int m, const std::vector<MACHINE>& Machines);
-int fit_task_to_Calendar(int& StartT, int& EndT, int lower_bound, int m, const std::vector<MACHINE>& Machines);
+int fit_op_to_Calendar(int& StartT, int& EndT, int lower_bound, int m, const std::vector<MACHINE>& machines);
+int fit_task_to_Calendar(int& StartT, int& EndT, int lower_bound, int m, const std::vector<MACHINE>& machines);

@@ -79,11 +79,11 @@ bool write_schedule_section(std::ostream& out, const SCH& sch) {
 }
 
 // The problem as a scheduling input file.
-bool write_input_part(std::ostream& out, const std::vector<MACHINE>& Machines,
-                      const std::vector<ORDER>& Orders, int nM, int nO, int S) {
+bool write_input_part(std::ostream& out, const std::vector<MACHINE>& machines,
+                      const std::vector<ORDER>& orders, int nM, int nO, int S) {
   write_header_record(out, nM, nO, S);
-  for (int m = 1; m <= nM; ++m) write_machine_records(out, Machines[m], S);
-  for (int o = 1; o <= nO; ++o) write_order_records(out, Orders[o]);
+  for (int m = 1; m <= nM; ++m) write_machine_records(out, machines[m], S);
+  for (int o = 1; o <= nO; ++o) write_order_records(out, orders[o]);
   return true;
 }
 
@@ -229,14 +229,14 @@ int export_sch_file(const SCH& sch, const std::string& path) {
   return write_replacing(path, [&](std::ostream& out) { return write_schedule_section(out, sch); });
 }
 
-int release_sch_file(const SCH& sch, const std::vector<MACHINE>& Machines, const std::vector<ORDER>& Orders,
+int release_sch_file(const SCH& sch, const std::vector<MACHINE>& machines, const std::vector<ORDER>& orders,
                      int n_setup_types, const std::string& path) {
   const int nM = sch.n_of_Machines, nO = sch.n_of_Orders;
-  if (nM < 0 || nO < 0 || n_setup_types < 0 || (nM > 0 && nM >= static_cast<int>(Machines.size())) ||
-      (nO > 0 && nO >= static_cast<int>(Orders.size())))
+  if (nM < 0 || nO < 0 || n_setup_types < 0 || (nM > 0 && nM >= static_cast<int>(machines.size())) ||
+      (nO > 0 && nO >= static_cast<int>(orders.size())))
     return -1;
   return write_replacing(path, [&](std::ostream& out) {
-    if (!write_input_part(out, Machines, Orders, nM, nO, n_setup_types)) return false;
+    if (!write_input_part(out, machines, orders, nM, nO, n_setup_types)) return false;
     out << "s\n";
     return write_schedule_section(out, sch);
   });

@@ -50,8 +50,8 @@ int export_sch_file(const SCH& sch, const std::string& path);
 // orders 1..O of Orders, M and O from sch, n_setup_types setup types) as a
 // scheduling input file, a line "s", then the schedule section of sch.
 // 1 written; -1 not written (file error, or M or O beyond the given arrays).
-int release_sch_file(const SCH& sch, const std::vector<MACHINE>& Machines,
-                     const std::vector<ORDER>& Orders, int n_setup_types, const std::string& path);
+int release_sch_file(const SCH& sch, const std::vector<MACHINE>& machines,
+                     const std::vector<ORDER>& orders, int n_setup_types, const std::string& path);
 
 // Reads a schedule file, or the whole of a released-schedule file (lines whose
 // tag is not 1..4 are passed over), and assigns the schedule read to target.

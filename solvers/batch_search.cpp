@@ -10,15 +10,15 @@
 #include "problem_io/input_reader.h"
 #include "problem_io/report_lines.h"
 
-int TS_batch_core(int maxSTEP, int maxLOOP, int minLOOP, int maxImpless, int maxTABU, _S& S, double& elapsed,
+int TS_batch_core(int maxSTEP, int max_loop, int min_loop, int maxImpless, int max_tabu, _S& S, double& elapsed,
                   int& best_step, int& best_loop) {
   RunHost& host = run_host();
   seed_random_from_time();
   TabuRules rules;
   rules.maxSTEP = maxSTEP;
-  rules.loops = &maxLOOP;
-  rules.tabu_size = &maxTABU;
-  rules.early_end_from = minLOOP < 2 ? minLOOP : 2;  // step > 1 or step >= minLOOP
+  rules.loops = &max_loop;
+  rules.tabu_size = &max_tabu;
+  rules.early_end_from = min_loop < 2 ? min_loop : 2;  // step > 1 or step >= min_loop
   rules.replace_on_equal = false;
   rules.idle_steps = maxImpless;
   rules.interactive = false;

@@ -35,10 +35,10 @@ std::int64_t n_of_job_combinations(const ORDER& o) {
   return cnt;
 }
 
-void assign_job_by_index(_S& S, int j, std::int64_t k, const std::vector<ORDER>& Orders,
-                         const std::vector<JOB>& Jobs) {
+void assign_job_by_index(_S& S, int j, std::int64_t k, const std::vector<ORDER>& orders,
+                         const std::vector<JOB>& jobs) {
   remove_job(S, j);
-  const ORDER& o = Orders[Jobs[j].Order_ID];
+  const ORDER& o = orders[jobs[j].Order_ID];
   for (int i = 1; i <= o.N_Routes; ++i) {
     const int r = o.R_feasible[i];
     std::int64_t l[5];

@@ -37,8 +37,8 @@ std::int64_t n_of_job_combinations(const ORDER& o);
 // value for steps the route does not have). The job is taken out first and
 // appended at the end of each chosen machine. A k beyond the combinations
 // leaves the job out (route 0).
-void assign_job_by_index(_S& S, int j, std::int64_t k, const std::vector<ORDER>& Orders,
-                         const std::vector<JOB>& Jobs);
+void assign_job_by_index(_S& S, int j, std::int64_t k, const std::vector<ORDER>& orders,
+                         const std::vector<JOB>& jobs);
 
 // Next permutation of list[1..list[0]] in lexicographic order; 0 (list
 // unchanged) when it is the last.

@@ -206,7 +206,7 @@ TEST(ReschedulingInserts, FrozenHeadsAndReferencePositions) {
   for (int i = 0; i < 300; ++i) {
     remove_job(S, j);
     if (i % 2)  // a job without its own lists is inserted from its order's
-      insert_job_own_routes(S, j, Jobs, Machines, S);
+      insert_job_own_routes(S, j, Orders, Jobs, Machines, S);
     else
       insert_job_order_routes(S, j, Orders, Jobs, Machines);
     for (int k = 1; k <= S.n_steps(j); ++k) ASSERT_GT(S.J_pos[j][k], Machines[S.J_A[j][k]].N_Frozen);
@@ -229,7 +229,7 @@ TEST(ReschedulingInserts, FrozenHeadsAndReferencePositions) {
   Machines[m1].N_Frozen = reference.J_pos[f][1];
   for (int i = 0; i < 50; ++i) {
     remove_job(S, f);
-    insert_job_own_routes(S, f, Jobs, Machines, reference);
+    insert_job_own_routes(S, f, Orders, Jobs, Machines, reference);
     EXPECT_EQ(S.J_A[f][1], m1);
     EXPECT_EQ(S.J_pos[f][1], reference.J_pos[f][1]);
   }
@@ -237,7 +237,7 @@ TEST(ReschedulingInserts, FrozenHeadsAndReferencePositions) {
   // A route whose group offers the job no machine leaves it off the shop.
   own.machines[R_MG_ex[route][2]][0] = 0;
   remove_job(S, f);
-  insert_job_own_routes(S, f, Jobs, Machines, reference);
+  insert_job_own_routes(S, f, Orders, Jobs, Machines, reference);
   EXPECT_EQ(S.J_A[f][0], 0);
   EXPECT_EQ(S.M_wload[m1][0], reference.M_wload[m1][0] - 1);
   Jobs[f].Freeze.reset();
@@ -303,4 +303,25 @@ TEST(SearchOperators, DrawnPositionsEqualThePlainScansOnEveryLength) {
       ASSERT_EQ(got, want) << "length " << c << ", seed " << seed;
     }
   }
+}
+
+TEST(ReschedulingInserts, ReadTheArraysTheyAreGivenNotTheLoadedOnes) {
+  // A snapshot's order may permit fewer machines than the loaded one: a job
+  // without its own lists must follow the snapshot's order.
+  build_varied_shop(21, 12);
+  _S S = random_start_S(21);
+  const int j = 1;
+  std::vector<ORDER> snapshot = Orders;
+  ORDER& od = snapshot[Jobs[j].Order_ID];
+  const int route = S.J_A[j][0];
+  for (int k = 1; k <= S.n_steps(j); ++k) od.MG_M[R_MG_ex[route][k]] = {1, S.J_A[j][k]};
+  od.N_Routes = 1;
+  od.R_feasible[1] = route;
+  const std::array<int, 5> placed = S.J_A[j];
+  for (int i = 0; i < 40; ++i) {
+    remove_job(S, j);
+    insert_job_own_routes(S, j, snapshot, Jobs, Machines, S);
+    ASSERT_EQ(S.J_A[j], placed) << "draw " << i;
+  }
+  expect_S_consistent(S, "snapshot inserts");
 }

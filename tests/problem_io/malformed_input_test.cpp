@@ -118,9 +118,9 @@ TEST_F(MalformedInput, EveryTruncationAndLongLinesAnywhere) {
   for (std::size_t n = 0; n + 1 < text.size(); ++n) EXPECT_NE(exercise(text.substr(0, n)), 1) << n;
   const int n = static_cast<int>(sample_input_lines().size());
   for (int l = 1; l <= n + 1; ++l) {
-    const std::string text = l <= n ? sample_with_inserted(l, "100|" + std::string(196, '1'))
+    const std::string with_long = l <= n ? sample_with_inserted(l, "100|" + std::string(196, '1'))
                                     : join_lines(sample_input_lines()) + "100|" + std::string(196, '1') + "\n";
-    EXPECT_EQ(exercise(text), l <= n ? -1 : 1) << l;  // after the last line the input has ended before it
+    EXPECT_EQ(exercise(with_long), l <= n ? -1 : 1) << l;  // after the last line the input has ended before it
   }
   EXPECT_EQ(exercise(std::string(200, '|') + "\n"), -1);
   EXPECT_EQ(exercise("001|2|1|2" + std::string(150, '|') + "\n"), -1);

@@ -41,14 +41,14 @@ void ModalAnswerer::answer() {
     // queued, so that a box it opens (the replace question) finds this timer
     // free to answer it.
     QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
-  } else if (auto* dialog = qobject_cast<QColorDialog*>(modal)) {
+  } else if (auto* colour_dialog = qobject_cast<QColorDialog*>(modal)) {
     ++colour_dialogs;
-    colour_dialog_start = dialog->currentColor();
+    colour_dialog_start = colour_dialog->currentColor();
     if (!colour.isValid()) {
-      dialog->reject();
+      colour_dialog->reject();
       return;
     }
-    dialog->setCurrentColor(colour);
-    QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+    colour_dialog->setCurrentColor(colour);
+    QMetaObject::invokeMethod(colour_dialog, "accept", Qt::QueuedConnection);
   }
 }
