@@ -111,18 +111,20 @@ ChartFrame::View ChartFrame::view() const {
 
 void ChartFrame::draw_box(QPainter& p, const QRectF& r, const QColor& c, int depth) {
   p.fillRect(r, c);
-  if (depth <= 0) return;
+  if (depth > 0) draw_faces(p, r, QBrush(shade(c.rgb(), 80)), QBrush(shade(c.rgb(), 62)), depth);
+}
+
+void ChartFrame::draw_faces(QPainter& p, const QRectF& r, const QBrush& top, const QBrush& side, int depth) {
   const double d = depth;
-  // Top and right faces of the box, darker than the front, on the stack.
-  const QPointF top[4] = {r.topLeft(), QPointF(r.left() + d, r.top() - d), QPointF(r.right() + d, r.top() - d),
-                          r.topRight()};
-  const QPointF side[4] = {r.topRight(), QPointF(r.right() + d, r.top() - d),
-                           QPointF(r.right() + d, r.bottom() - d), r.bottomRight()};
+  const QPointF top_face[4] = {r.topLeft(), QPointF(r.left() + d, r.top() - d), QPointF(r.right() + d, r.top() - d),
+                               r.topRight()};
+  const QPointF side_face[4] = {r.topRight(), QPointF(r.right() + d, r.top() - d),
+                                QPointF(r.right() + d, r.bottom() - d), r.bottomRight()};
   p.setPen(Qt::NoPen);
-  p.setBrush(c.darker(125));
-  p.drawPolygon(top, 4);
-  p.setBrush(c.darker(160));
-  p.drawPolygon(side, 4);
+  p.setBrush(top);
+  p.drawPolygon(top_face, 4);
+  p.setBrush(side);
+  p.drawPolygon(side_face, 4);
 }
 
 void ChartFrame::paint_axes(QPainter& p, const View& v) {

@@ -12,6 +12,17 @@ void GanttSeries::Clear() {
 }
 
 void GanttSeries::AddGanttColor(double start, double end, double row, const QString& label, int colour) {
+  const double lo = std::min(start, end), hi = std::max(start, end);
+  if (bars_.empty()) {
+    x0_ = lo;
+    x1_ = hi;
+    y0_ = y1_ = row;
+  } else {
+    x0_ = std::min(x0_, lo);
+    x1_ = std::max(x1_, hi);
+    y0_ = std::min(y0_, row);
+    y1_ = std::max(y1_, row);
+  }
   bars_.push_back(GanttBar{start, end, row, label, color_of(colour).rgb()});
   index_ok_ = false;
 }
@@ -21,13 +32,8 @@ void GanttSeries::build_index() const {
   first_.clear();
   order_.clear();
   if (bars_.empty()) return;
-  double lo = bars_.front().row, hi = lo;
-  for (const GanttBar& b : bars_) {
-    lo = std::min(lo, b.row);
-    hi = std::max(hi, b.row);
-  }
-  row0_ = static_cast<int>(std::floor(lo));
-  const std::size_t n_rows = static_cast<std::size_t>(std::floor(hi)) - static_cast<std::size_t>(row0_) + 1;
+  row0_ = static_cast<int>(std::floor(y0_));
+  const std::size_t n_rows = static_cast<std::size_t>(static_cast<long>(std::floor(y1_)) - row0_ + 1);
   // Counting sort by whole row keeps the order of insertion inside a row, so
   // bars that overlap are drawn in the order they were added.
   first_.assign(n_rows + 1, 0);
@@ -58,21 +64,36 @@ GanttChart::GanttChart(const QString& title, const QString& row_prefix, QWidget*
 bool GanttChart::data_bounds(double& x0, double& x1, double& y0, double& y1) const {
   bool any = false;
   for (const GanttSeries& s : series_) {
-    if (!s.Active) continue;
-    for (const GanttBar& b : s.bars_) {
-      if (!any) {
-        x0 = b.start;
-        x1 = b.end;
-        y0 = y1 = b.row;
-        any = true;
-      }
-      x0 = std::min(x0, std::min(b.start, b.end));
-      x1 = std::max(x1, std::max(b.start, b.end));
-      y0 = std::min(y0, b.row);
-      y1 = std::max(y1, b.row);
-    }
+    if (!s.Active || s.bars_.empty()) continue;
+    x0 = any ? std::min(x0, s.x0_) : s.x0_;
+    x1 = any ? std::max(x1, s.x1_) : s.x1_;
+    y0 = any ? std::min(y0, s.y0_) : s.y0_;
+    y1 = any ? std::max(y1, s.y1_) : s.y1_;
+    any = true;
   }
   return any;
+}
+
+const QStaticText& GanttChart::mark_text(const QString& label, const QFont& font) {
+  if (font.pixelSize() != marks_pixel_size_) {
+    marks_.clear();
+    marks_pixel_size_ = font.pixelSize();
+  }
+  auto it = marks_.find(label);
+  if (it == marks_.end()) {
+    QStaticText text(label);
+    text.setTextFormat(Qt::PlainText);
+    text.prepare(QTransform(), font);
+    it = marks_.insert(label, text);
+  }
+  return it.value();
+}
+
+const std::pair<QBrush, QBrush>& GanttChart::face_brushes(QRgb colour) {
+  for (const auto& f : faces_)
+    if (f.first == colour) return f.second;
+  faces_.emplace_back(colour, std::make_pair(QBrush(shade(colour, 80)), QBrush(shade(colour, 62))));
+  return faces_.back().second;
 }
 
 void GanttChart::paint_one(QPainter& p, const View& v, const GanttSeries& s) {
@@ -90,8 +111,11 @@ void GanttChart::paint_one(QPainter& p, const View& v, const GanttSeries& s) {
   const bool marks = s.MarksVisible && 1.0 / rows_per_pixel >= s.MarksFontHeight;
   QFont mark_font = font();
   mark_font.setPixelSize(std::max(1, s.MarksFontHeight));
-  const QFontMetrics fm(mark_font);
   p.setFont(mark_font);
+  // Pens, brushes and mark layouts are made once per colour or label; the
+  // loop itself allocates nothing.
+  const QPen dark_text(Qt::black), light_text(Qt::white);
+  const QPen* text_pen = nullptr;
   for (int r = r_lo; r <= r_hi; ++r) {
     for (int k = s.first_[static_cast<std::size_t>(r)]; k < s.first_[static_cast<std::size_t>(r) + 1]; ++k) {
       const GanttBar& b = s.bars_[static_cast<std::size_t>(s.order_[static_cast<std::size_t>(k)])];
@@ -102,22 +126,26 @@ void GanttChart::paint_one(QPainter& p, const View& v, const GanttSeries& s) {
       if (xb - xa < 1.0) xb = xa + 1.0;
       const double yc = v.py(b.row, inv);
       const QRectF box(xa, yc - half, xb - xa, 2 * half);
-      const QColor c = QColor::fromRgb(b.colour);
       if (depth > 0) {
-        draw_box(p, box, c, depth);
-      } else {
-        p.fillRect(box, c);
+        const auto& faces = face_brushes(b.colour);
+        draw_faces(p, box, faces.first, faces.second, depth);
       }
-      if (box.width() >= 4) {
-        p.setPen(c.darker(200));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(box);
+      // Whole pixels take the painter's quickest fill.
+      const QRect pixels = box.toRect();
+      if (pixels.width() >= 4) {  // an outline in a darker shade of the bar
+        p.fillRect(pixels, shade(b.colour, 50));
+        p.fillRect(pixels.adjusted(1, 1, -1, -1), QColor::fromRgb(b.colour));
+      } else {
+        p.fillRect(pixels, QColor::fromRgb(b.colour));
       }
       if (marks && !b.label.isEmpty() && box.width() >= s.MarksFontHeight * 0.5) {
-        const int w = fm.horizontalAdvance(b.label);
-        if (w + 2 <= box.width()) {
-          p.setPen(qGray(b.colour) < 96 ? Qt::white : Qt::black);
-          p.drawText(QPointF(box.center().x() - w / 2.0, yc + fm.ascent() / 2.0 - 1), b.label);
+        const QStaticText& text = mark_text(b.label, mark_font);
+        const QSizeF size = text.size();
+        if (size.width() + 2 <= box.width()) {
+          const QPen* pen = qGray(b.colour) < 96 ? &light_text : &dark_text;
+          if (pen != text_pen) p.setPen(*pen);
+          text_pen = pen;
+          p.drawStaticText(QPointF(box.center().x() - size.width() / 2.0, yc - size.height() / 2.0), text);
         }
       }
     }

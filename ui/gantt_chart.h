@@ -8,8 +8,12 @@
 // kept per series and rebuilt after a change), skips bars outside the time
 // range and allocates nothing per bar; marks are drawn only where rows are far
 // enough apart for their text.
+#include <QBrush>
+#include <QHash>
 #include <QRgb>
+#include <QStaticText>
 #include <QString>
+#include <utility>
 #include <vector>
 
 #include "ui/chart_frame.h"
@@ -40,6 +44,8 @@ class GanttSeries {
   // Bars by whole row: bars of row r sit in order_[first_[r - row0_] .. first_[r - row0_ + 1]).
   void build_index() const;
   std::vector<GanttBar> bars_;
+  // Bounds of all bars, kept as they are added.
+  double x0_ = 0.0, x1_ = 0.0, y0_ = 0.0, y1_ = 0.0;
   mutable bool index_ok_ = false;
   mutable int row0_ = 0;
   mutable std::vector<int> first_;
@@ -70,5 +76,12 @@ class GanttChart : public ChartFrame {
 
  private:
   void paint_one(QPainter& p, const View& v, const GanttSeries& s);
+  // The laid-out text of a mark in the given font, made once per label.
+  const QStaticText& mark_text(const QString& label, const QFont& font);
+  // The two 3-D face brushes of a bar colour, made once per colour.
+  const std::pair<QBrush, QBrush>& face_brushes(QRgb colour);
   std::vector<GanttSeries> series_;
+  QHash<QString, QStaticText> marks_;
+  int marks_pixel_size_ = -1;
+  std::vector<std::pair<QRgb, std::pair<QBrush, QBrush>>> faces_;
 };

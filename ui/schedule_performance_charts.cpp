@@ -21,14 +21,25 @@
 #include "ui/gantt_chart.h"
 #include "ui/message_boxes.h"
 #include "ui/processing_window.h"
+#include "ui/row_check_list.h"
 #include "ui/schedule_performance_window.h"
 
 namespace {
 constexpr int kFrozenColour = 0x00FFFF;  // yellow in every scheme
 
-bool is_checked(const QListWidget* list, int index) {
-  const QListWidgetItem* item = list->item(index);
-  return item && item->checkState() == Qt::Checked;
+// Bar labels are numbers; each text is made once and shared by every bar
+// that shows it, so filling a chart makes no string per bar.
+const QString& number_text(int n) {
+  static std::vector<QString> texts;
+  if (n < 0 || n > 10000000) {
+    static QString other;
+    other = QString::number(n);
+    return other;
+  }
+  const std::size_t i = static_cast<std::size_t>(n);
+  if (i >= texts.size()) texts.resize(i + 1);
+  if (texts[i].isEmpty()) texts[i] = QString::number(n);
+  return texts[i];
 }
 
 template <class T>
@@ -53,9 +64,25 @@ void add_task_bars(GanttSeries& series, const TASK& t, bool frozen, int due, dou
   series.AddGanttColor(work_start, t.EndT, row, label, late ? Col_Late : Col_Intime);
 }
 
+// The percentage r x 100 cut (not rounded) to two decimals, as the general
+// float text of floor(r x 10000) x 0.01 reads: 0.123456 gives "12.34", 0.5
+// gives "50", 0.0051 gives "0.51". Written from the whole hundredths, so no
+// float formatting is needed per bar.
+QString percent_label(double r) {
+  const double hundredths = std::floor(r * 10000.0);
+  if (!(std::fabs(hundredths) < 1e15)) return QString::fromStdString(float_to_str(hundredths * 0.01));
+  const long long h = static_cast<long long>(hundredths);
+  const long long whole = (h < 0 ? -h : h) / 100, cents = (h < 0 ? -h : h) % 100;
+  QString text = QString::number(whole);
+  if (cents != 0) {
+    text += QLatin1Char('.') + QString::number(cents / 10);
+    if (cents % 10 != 0) text += QString::number(cents % 10);
+  }
+  return h < 0 ? QLatin1Char('-') + text : text;
+}
+
 void add_utilization(PagedBarSeries* s, int m, double r, int colour) {
-  // The label is the percentage cut (not rounded) to two decimals.
-  s->AddXY(m, r * 100.0, QString::fromStdString(float_to_str(std::floor(r * 10000.0) * 0.01)), colour);
+  s->AddXY(m, r * 100.0, percent_label(r), colour);
 }
 }  // namespace
 
@@ -65,17 +92,17 @@ void TForm10::fill_job_gantt(const SCH* sch, GanttSeries& series, const std::vec
   if (!sch || sch->Job_Head.empty()) return;
   const int n = std::min(sch->n_of_Jobs, static_cast<int>(sch->Job_Head.size()) - 1);
   for (int j = n; j >= 1; --j) {
-    if (!is_checked(CheckListBox3, j - 1)) continue;
+    if (!CheckListBox3->is_checked(j - 1)) continue;
     const JOB* job = record(jobs, j);
     const ORDER* o = job ? record(orders, job->Order_ID) : nullptr;
     if (!o) continue;
-    series.AddGanttColor(o->CST, o->CET, j + 0.2 + offset, QString::number(job->Order_ID), Col_Constraint);
-    series.AddGanttColor(job->StartT, job->EndT, j + 0.1 + offset, QString::number(j), Col_Planned);
+    series.AddGanttColor(o->CST, o->CET, j + 0.2 + offset, number_text(job->Order_ID), Col_Constraint);
+    series.AddGanttColor(job->StartT, job->EndT, j + 0.1 + offset, number_text(j), Col_Planned);
     int step = 0;
     for (int t = sch->Job_Head[static_cast<std::size_t>(j)]; t != NO_TASK; t = sch->task(t).next_in_job) {
       const TASK& task = sch->task(t);
       ++step;
-      add_task_bars(series, task, step <= job->N_Frozen, o->CET, task.Job + offset, QString::number(task.Machine));
+      add_task_bars(series, task, step <= job->N_Frozen, o->CET, task.Job + offset, number_text(task.Machine));
     }
   }
 }
@@ -88,8 +115,7 @@ void TForm10::fill_machine_gantt(const SCH* sch, GanttSeries& series, const std:
   const bool lists = sch && !sch->Mach_Head.empty();
   const int n_lists = lists ? std::min(n, static_cast<int>(sch->Mach_Head.size()) - 1) : 0;
   if (overloaded) {
-    const QSignalBlocker quiet(CheckListBox2);
-    for (int i = 0; i < CheckListBox2->count(); ++i) CheckListBox2->item(i)->setCheckState(Qt::Unchecked);
+    CheckListBox2->change_all(RowCheckList::Change::UncheckAll);
     for (int m = n_lists; m >= 1; --m) {
       const MACHINE* machine = record(machines, m);
       const int head = sch->Mach_Head[static_cast<std::size_t>(m)];
@@ -99,20 +125,20 @@ void TForm10::fill_machine_gantt(const SCH* sch, GanttSeries& series, const std:
       int last = head;
       while (sch->task(last).next_on_machine != NO_TASK) last = sch->task(last).next_on_machine;
       if (machine->Cal[static_cast<std::size_t>(machine->N_Cal)].ET < sch->task(last).EndT)
-        if (QListWidgetItem* item = CheckListBox2->item(m - 1)) item->setCheckState(Qt::Checked);
+        CheckListBox2->set_checked(m - 1, true);
     }
   }
   for (int m = n; m >= 1; --m) {
     const MACHINE* machine = record(machines, m);
-    if (!machine || !is_checked(CheckListBox2, m - 1)) continue;
+    if (!machine || !CheckListBox2->is_checked(m - 1)) continue;
     const int intervals = std::min(machine->N_Cal, static_cast<int>(machine->Cal.size()) - 1);
     for (int k = 1; k <= intervals; ++k) {
       const CAL_INTERVAL& c = machine->Cal[static_cast<std::size_t>(k)];
-      series.AddGanttColor(c.ST, c.ET, m + 0.2 + offset, QString::number(k), Col_Constraint);
+      series.AddGanttColor(c.ST, c.ET, m + 0.2 + offset, number_text(k), Col_Constraint);
     }
   }
   for (int m = n_lists; m >= 1; --m) {
-    if (!is_checked(CheckListBox2, m - 1)) continue;
+    if (!CheckListBox2->is_checked(m - 1)) continue;
     const MACHINE* machine = record(machines, m);
     const int frozen = machine ? machine->N_Frozen : 0;
     int position = 0;
@@ -120,7 +146,7 @@ void TForm10::fill_machine_gantt(const SCH* sch, GanttSeries& series, const std:
       const TASK& task = sch->task(t);
       ++position;
       add_task_bars(series, task, position <= frozen, due_of(task.Job, jobs, orders), task.Machine + offset,
-                    QString::number(task.Job));
+                    number_text(task.Job));
     }
   }
 }
@@ -132,20 +158,20 @@ void TForm10::fill_order_gantt(const SCH* sch, GanttSeries& series, const std::v
   const bool details = CheckBox3->isChecked();
   for (int o = sch->n_of_Orders; o >= 1; --o) {
     const ORDER* order = record(orders, o);
-    if (!order || !is_checked(CheckListBox1, o - 1)) continue;
+    if (!order || !CheckListBox1->is_checked(o - 1)) continue;
     series.AddGanttColor(order->CST, order->CET, o + 0.2 + offset, QStringLiteral("w"), Col_Constraint);
     if (!details) {
-      series.AddGanttColor(order->StartT, order->EndT, o + offset, QString::number(o),
+      series.AddGanttColor(order->StartT, order->EndT, o + offset, number_text(o),
                            order->CET < order->EndT ? Col_Late : Col_Intime);
       continue;
     }
-    series.AddGanttColor(order->StartT, order->EndT, o + 0.1 + offset, QString::number(o), Col_Planned);
+    series.AddGanttColor(order->StartT, order->EndT, o + 0.1 + offset, number_text(o), Col_Planned);
     for (int j = order->First_Job; j < order->First_Job + order->NJob; ++j) {
       const JOB* job = record(jobs, j);
       if (!job) continue;
       if (job->N_Frozen > 0)
         series.AddGanttColor(job->StartT, job->EndT, o + 0.2 + offset, QStringLiteral("f"), kFrozenColour);
-      series.AddGanttColor(job->StartT, job->EndT, o + offset, QString::number(j),
+      series.AddGanttColor(job->StartT, job->EndT, o + offset, number_text(j),
                            order->CET < job->EndT ? Col_Late : Col_Intime);
     }
   }
@@ -210,7 +236,7 @@ void TForm10::redraw_order_chart() {
   Chart3->refresh();
 }
 
-void TForm10::select_late(QListWidget* list, bool jobs) {
+void TForm10::select_late(RowCheckList* list, bool jobs) {
   const QSignalBlocker quiet(list);
   list->setCurrentRow(0);
   int first_late = -1;
@@ -223,7 +249,7 @@ void TForm10::select_late(QListWidget* list, bool jobs) {
       const ORDER* order = record(Orders, i + 1);
       late = order && order->EndT > order->CET;
     }
-    list->item(i)->setCheckState(late ? Qt::Checked : Qt::Unchecked);
+    list->set_checked(i, late);
     if (late && first_late < 0) first_late = i;
   }
   if (first_late >= 0) list->setCurrentRow(first_late);

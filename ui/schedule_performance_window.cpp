@@ -25,6 +25,7 @@
 #include "engine/shop_snapshot.h"
 #include "engine/undo_list.h"
 #include "ui/paged_bar_chart.h"
+#include "ui/row_check_list.h"
 #include "ui/colors_window.h"
 #include "ui/gantt_chart.h"
 #include "ui/modal_session.h"
@@ -179,7 +180,7 @@ QWidget* TForm10::build_panel1() {
   return Panel1;
 }
 
-QWidget* TForm10::build_gantt_page(GanttChart*& chart, QListWidget*& list, const QString& list_name,
+QWidget* TForm10::build_gantt_page(GanttChart*& chart, RowCheckList*& list, const QString& list_name,
                                    const char* const names[5], const QString& fourth_caption) {
   auto* page = new QWidget;
   auto* row = new QHBoxLayout(page);
@@ -187,11 +188,10 @@ QWidget* TForm10::build_gantt_page(GanttChart*& chart, QListWidget*& list, const
   auto* selection = new QWidget;
   auto* column = new QVBoxLayout(selection);
   column->setContentsMargins(0, 0, 0, 0);
-  list = new QListWidget;
+  list = new RowCheckList;
   list->setObjectName(list_name);
   list->setAccessibleName(chart->title() + QStringLiteral(" rows"));
   list->setMaximumWidth(130);
-  list->setUniformItemSizes(true);
   list->setContextMenuPolicy(Qt::CustomContextMenu);
   column->addWidget(list, 1);
   QPushButton* select_all = button(names[0], QStringLiteral("Select All"));
@@ -207,7 +207,7 @@ QWidget* TForm10::build_gantt_page(GanttChart*& chart, QListWidget*& list, const
   chart_column->addWidget(hide, 0, Qt::AlignLeft);
   row->addLayout(chart_column, 1);
 
-  QListWidget* l = list;
+  RowCheckList* l = list;
   GanttChart* c = chart;
   // The four selection buttons: one family over the three pages.
   auto redraw = [this, c](bool overloaded) {
@@ -215,17 +215,10 @@ QWidget* TForm10::build_gantt_page(GanttChart*& chart, QListWidget*& list, const
     if (c == Chart2) redraw_machine_chart(overloaded);
     if (c == Chart3) redraw_order_chart();
   };
-  auto set_all = [l](int mode) {  // 0 check, 1 uncheck, 2 invert
-    const QSignalBlocker quiet(l);  // one redraw after the whole list, not one per item
-    for (int i = 0; i < l->count(); ++i) {
-      QListWidgetItem* item = l->item(i);
-      const bool on = mode == 0 || (mode == 2 && item->checkState() != Qt::Checked);
-      item->setCheckState(on ? Qt::Checked : Qt::Unchecked);
-    }
-  };
-  connect(select_all, &QPushButton::clicked, this, [=] { set_all(0); redraw(false); });
-  connect(unselect_all, &QPushButton::clicked, this, [=] { set_all(1); redraw(false); });
-  connect(invert, &QPushButton::clicked, this, [=] { set_all(2); redraw(false); });
+  using Change = RowCheckList::Change;
+  connect(select_all, &QPushButton::clicked, this, [=] { l->change_all(Change::CheckAll); redraw(false); });
+  connect(unselect_all, &QPushButton::clicked, this, [=] { l->change_all(Change::UncheckAll); redraw(false); });
+  connect(invert, &QPushButton::clicked, this, [=] { l->change_all(Change::Invert); redraw(false); });
   connect(fourth, &QPushButton::clicked, this, [=] {
     if (c == Chart2) {
       redraw(true);
@@ -334,17 +327,6 @@ void TForm10::showEvent(QShowEvent* e) {
   if (!e->spontaneous()) FormShow();
 }
 
-void TForm10::fill_check_list(QListWidget* list, const QString& prefix, int n) {
-  const QSignalBlocker quiet(list);
-  list->clear();
-  QStringList names;
-  names.reserve(std::max(0, n));
-  for (int i = 1; i <= n; ++i) names << prefix + QString::number(i);
-  list->addItems(names);
-  // Only the first 40 rows are drawn at first: a large shop opens quickly.
-  for (int i = 0; i < list->count(); ++i) list->item(i)->setCheckState(i < 40 ? Qt::Checked : Qt::Unchecked);
-}
-
 void TForm10::FormShow() {
   CheckBox17->setChecked(false);
   CheckBox17->setVisible(rescheduling_mode());
@@ -353,9 +335,10 @@ void TForm10::FormShow() {
     c->series(1).Active = false;
   }
   editor_form_show();
-  fill_check_list(CheckListBox1, QStringLiteral("Order_"), last_obj_value.n_of_Orders);
-  fill_check_list(CheckListBox2, QStringLiteral("Mach_"), last_obj_value.n_of_Machines);
-  fill_check_list(CheckListBox3, QStringLiteral("Job_"), last_obj_value.n_of_Jobs);
+  // Only the first 40 rows are drawn at first: a large shop opens quickly.
+  CheckListBox1->fill(QStringLiteral("Order_"), last_obj_value.n_of_Orders, 40);
+  CheckListBox2->fill(QStringLiteral("Mach_"), last_obj_value.n_of_Machines, 40);
+  CheckListBox3->fill(QStringLiteral("Job_"), last_obj_value.n_of_Jobs, 40);
   show_sch_data();
   CheckBox12->setChecked(false);
   {
@@ -565,7 +548,7 @@ void TForm10::build_menus() {
     const char* menu_name;
     const char* item_name;
     GanttChart* chart;
-    QListWidget* list;
+    RowCheckList* list;
     QString prefix;
     QString nothing;
     int* target;
@@ -587,7 +570,7 @@ void TForm10::build_menus() {
     QMenu* menu = m.menu;
     QAction* item = m.item;
     GanttChart* chart = m.chart;
-    QListWidget* list = m.list;
+    RowCheckList* list = m.list;
     const QString prefix = m.prefix, nothing = m.nothing;
     int* target = m.target;
     const auto focus = m.focus;
@@ -622,12 +605,11 @@ void TForm10::build_menus() {
 
 namespace {
 // Checks exactly the item named `name`; false (and nothing changed) when the list has none.
-bool check_only(QListWidget* list, const QString& name) {
+bool check_only(RowCheckList* list, const QString& name) {
   const QList<QListWidgetItem*> found = list->findItems(name, Qt::MatchExactly);
   if (found.isEmpty()) return false;
-  const QSignalBlocker quiet(list);
-  for (int i = 0; i < list->count(); ++i) list->item(i)->setCheckState(Qt::Unchecked);
-  found.front()->setCheckState(Qt::Checked);
+  list->change_all(RowCheckList::Change::UncheckAll);
+  list->set_checked(list->row(found.front()), true);
   return true;
 }
 }  // namespace
@@ -649,11 +631,9 @@ void TForm10::show_order_rows(const QString& order_item) {
 void TForm10::show_job_rows(const QStringList& job_items) {
   PageControl1->setCurrentIndex(0);
   if (job_items.isEmpty()) return;
-  {
-    const QSignalBlocker quiet(CheckListBox3);
-    for (int i = 0; i < CheckListBox3->count(); ++i) CheckListBox3->item(i)->setCheckState(Qt::Unchecked);
-    for (const QString& name : job_items)
-      for (QListWidgetItem* item : CheckListBox3->findItems(name, Qt::MatchExactly)) item->setCheckState(Qt::Checked);
-  }
+  CheckListBox3->change_all(RowCheckList::Change::UncheckAll);
+  for (const QString& name : job_items)
+    for (QListWidgetItem* item : CheckListBox3->findItems(name, Qt::MatchExactly))
+      CheckListBox3->set_checked(CheckListBox3->row(item), true);
   redraw_job_chart();
 }

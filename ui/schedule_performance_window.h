@@ -24,7 +24,7 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class RowCheckList;
 class QMenu;
 class QAction;
 class QPlainTextEdit;
@@ -88,13 +88,12 @@ class TForm10 : public QDialog {
   // ---- Display ----
   void build_display();
   QWidget* build_panel1();
-  QWidget* build_gantt_page(GanttChart*& chart, QListWidget*& list, const QString& list_name,
+  QWidget* build_gantt_page(GanttChart*& chart, RowCheckList*& list, const QString& list_name,
                             const char* const names[5], const QString& fourth_caption);
   QWidget* build_utilization_page();
   QWidget* build_display_switches();
 
   void FormShow();
-  void fill_check_list(QListWidget* list, const QString& prefix, int n);
   void fill_job_gantt(const SCH* sch, GanttSeries& series, const std::vector<JOB>& jobs,
                       const std::vector<ORDER>& orders, double offset);
   void fill_machine_gantt(const SCH* sch, GanttSeries& series, const std::vector<MACHINE>& machines,
@@ -108,7 +107,7 @@ class TForm10 : public QDialog {
   void redraw_job_chart();
   void redraw_machine_chart(bool overloaded);
   void redraw_order_chart();
-  void select_late(QListWidget* list, bool jobs);
+  void select_late(RowCheckList* list, bool jobs);
 
   void CheckBox1Click();   // Marks visible
   void CheckBox2Click();   // View 3D
@@ -130,10 +129,6 @@ class TForm10 : public QDialog {
   void TrackBar1Change();
   void Button32Click();    // <<
   void Button33Click();    // >>
-  void chart_context_menu(GanttChart* chart, QMenu* menu, QAction* item, const QString& prefix,
-                          const QString& nothing, int& target, const QPoint& at);
-  void list_context_menu(QListWidget* list, QMenu* menu, QAction* item, const QString& nothing, int& target,
-                         const QPoint& at);
   std::vector<GanttSeries*> gantt_series();
   void build_menus();
   // The overlay of the initial data exists only while rescheduling.
@@ -167,7 +162,7 @@ class TForm10 : public QDialog {
   QTabWidget* PageControl1 = nullptr;
   GanttChart *Chart1 = nullptr, *Chart2 = nullptr, *Chart3 = nullptr;
   PagedBarChart* Chart4 = nullptr;
-  QListWidget *CheckListBox1 = nullptr, *CheckListBox2 = nullptr, *CheckListBox3 = nullptr;
+  RowCheckList *CheckListBox1 = nullptr, *CheckListBox2 = nullptr, *CheckListBox3 = nullptr;
   QWidget *job_selection = nullptr, *machine_selection = nullptr, *order_selection = nullptr;
   QCheckBox *CheckBox1 = nullptr, *CheckBox2 = nullptr, *CheckBox3 = nullptr, *CheckBox4 = nullptr,
             *CheckBox5 = nullptr, *CheckBox6 = nullptr, *CheckBox7 = nullptr, *CheckBox8 = nullptr,
