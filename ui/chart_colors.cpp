@@ -1,12 +1,17 @@
 #include "ui/chart_colors.h"
 
-int Col_Setup = 0x0080FF;
-int Col_Intime = 0x00FF00;
-int Col_Late = 0x0000FF;
-int Col_Constraint = 0x808080;
-int Col_Planned = 0xFFFFFF;
+#include "problem_io/chart_color_schemes.h"
+
+// The defaults of the colour schemes, in their order.
+int Col_Setup = default_chart_colours[0];
+int Col_Intime = default_chart_colours[1];
+int Col_Late = default_chart_colours[2];
+int Col_Constraint = default_chart_colours[3];
+int Col_Planned = default_chart_colours[4];
 
 QColor color_of(int bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+
+int bgr_of(const QColor& c) { return c.red() | (c.green() << 8) | (c.blue() << 16); }
 
 QColor chart_colour(ChartColour c) {
   switch (c) {

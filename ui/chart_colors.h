@@ -14,5 +14,7 @@ extern int Col_Planned;     // planned windows; 0xFFFFFF white
 
 // Red from the low byte, green from the middle one, blue from the high one.
 QColor color_of(int bgr);
+// Back to 0x00BBGGRR: what the colour dialog's choice is kept as.
+int bgr_of(const QColor& c);
 // The colour a solver's chart role is drawn in now.
 QColor chart_colour(ChartColour c);
