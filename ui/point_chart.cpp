@@ -92,6 +92,7 @@ int PointChart::add_series(const QString& name) {
 void PointChart::set_colour(Series& s, const QColor& colour) {
   s.colour = colour;
   s.series->setColor(colour);
+  s.series->setMarkerSize(kMarkerSize);
   s.series->setLightMarker(marker(colour));
 }
 

@@ -181,16 +181,16 @@ TForm7::TForm7(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
   layout->addWidget(GroupBox1);
   layout->addWidget(GroupBox2);
   layout->addStretch();
-  // The labels a run rewrites every step have a fixed size and paint their
-  // own background: a new text then repaints only the label, never the
-  // group around it, and never lays the window out again.
+  // The labels a run rewrites have a fixed size: a new text repaints the
+  // label and never lays the window out again.
   const int number_width = fontMetrics().horizontalAdvance(QStringLiteral("0000000000"));
   for (QLabel* l : {Label4, Label6, Label8, Label15, Label16, Label17, Label18, Label19, Label20})
     l->setFixedSize(number_width, l->sizeHint().height());
   for (QLabel* l : resch_values_) l->setFixedSize(number_width * 2 / 3, l->sizeHint().height());
   Label26->setFixedSize(fontMetrics().horizontalAdvance(QStringLiteral("Current time: 00:00:00")) + 8,
                         Label26->sizeHint().height());
-  for (QLabel* l : findChildren<QLabel*>()) l->setAutoFillBackground(true);
+  // The step stands right beside "/": "STEP:   42 / 80".
+  Label4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
   // The width stays what the controls need; FormShow sets the height.
   setFixedWidth(qMax(sizeHint().width(), 250));
