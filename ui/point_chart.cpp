@@ -3,7 +3,7 @@
 #include <QChart>
 #include <QImage>
 #include <QPainter>
-#include <QScatterSeries>
+#include <QLineSeries>
 #include <QTimer>
 #include <QValueAxis>
 #include <algorithm>
@@ -12,8 +12,9 @@
 namespace {
 constexpr int kMarkerSize = 7;
 
-// One image stamped at every point: drawn in the paint pass, not one
-// graphics item per point, so thousands of points stay cheap. The dark rim
+// One image stamped at every point. A series without a line draws these
+// images in its paint pass; a scatter series would build one graphics item
+// per point, which tens of thousands of steps cannot afford. The dark rim
 // keeps white points visible on the white plot area.
 QImage marker(const QColor& colour) {
   QImage image(kMarkerSize, kMarkerSize, QImage::Format_ARGB32_Premultiplied);
@@ -78,7 +79,10 @@ PointChart::PointChart(const QString& title, const QString& bottom_title, QWidge
 
 int PointChart::add_series(const QString& name) {
   Series s;
-  s.series = new QScatterSeries;
+  s.series = new QLineSeries;
+  s.series->setPen(Qt::NoPen);  // points only, never joined
+  s.series->setPointsVisible(true);
+  s.series->setMarkerSize(kMarkerSize);
   s.series->setObjectName(name);
   s.series->setName(name);
   chart()->addSeries(s.series);
@@ -91,8 +95,6 @@ int PointChart::add_series(const QString& name) {
 
 void PointChart::set_colour(Series& s, const QColor& colour) {
   s.colour = colour;
-  s.series->setColor(colour);
-  s.series->setMarkerSize(kMarkerSize);
   s.series->setLightMarker(marker(colour));
 }
 

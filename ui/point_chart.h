@@ -14,7 +14,7 @@
 
 #include "ui/zoom_chart_view.h"
 
-class QScatterSeries;
+class QLineSeries;
 class QValueAxis;
 
 class PointChart : public ZoomChartView {
@@ -46,7 +46,7 @@ class PointChart : public ZoomChartView {
 
  private:
   struct Series {
-    QScatterSeries* series = nullptr;
+    QLineSeries* series = nullptr;
     std::vector<QPointF> pending;
     bool reset = false;  // cleared since the last flush: pending replaces the points
     QColor colour;

@@ -7,7 +7,8 @@
 //
 // The runs alternate, several of each; each side's figure is its fastest run
 // (the one least disturbed by other load on the machine). Runs offscreen
-// unless a display is chosen. A run by hand gives the figures; with a
+// unless a display is chosen. A run by hand gives the figures (--size=Small
+// or --size=Large measures another generated problem); with a
 // --benchmark_min_time below 1 (CI's single brief run) it runs a few short
 // steps on the Small problem only to show that it still works.
 #include <QApplication>
@@ -20,6 +21,7 @@
 #include <string>
 
 #include "bench/support/measure.h"
+#include "bench/support/problem_shelf.h"
 #include "engine/run_state.h"
 #include "solvers/run_report.h"
 #include "solvers/tabu_search.h"
@@ -107,11 +109,24 @@ Rate samples_per_second(RunHost& host) {
   return {samples / wall, samples / cpu};
 }
 
-bool brief_run(int argc, char** argv) {
-  const char* flag = "--benchmark_min_time=";
+// The value of --name=value on the command line, or nullptr.
+const char* option(int argc, char** argv, const char* name) {
+  const std::string prefix = std::string("--") + name + "=";
   for (int i = 1; i < argc; ++i)
-    if (std::strncmp(argv[i], flag, std::strlen(flag)) == 0) return std::atof(argv[i] + std::strlen(flag)) < 1.0;
-  return false;
+    if (std::strncmp(argv[i], prefix.c_str(), prefix.size()) == 0) return argv[i] + prefix.size();
+  return nullptr;
+}
+
+GeneratedSize size_option(int argc, char** argv) {
+  const char* size = option(argc, argv, "size");
+  if (size != nullptr && std::strcmp(size, "Small") == 0) return GeneratedSize::Small;
+  if (size != nullptr && std::strcmp(size, "Large") == 0) return GeneratedSize::Large;
+  return GeneratedSize::Default;
+}
+
+bool brief_run(int argc, char** argv) {
+  const char* min_time = option(argc, argv, "benchmark_min_time");
+  return min_time != nullptr && std::atof(min_time) < 1.0;
 }
 
 }  // namespace
@@ -123,12 +138,12 @@ int main(int argc, char** argv) {
   TempDir dir;
   set_run_report_folder(dir.path());
   AppWindows windows;
-  const GeneratedSize problem = brief ? GeneratedSize::Small : GeneratedSize::Default;
+  const GeneratedSize problem = brief ? GeneratedSize::Small : size_option(argc, argv);
   if (!load_generated_problem(1, problem)) {
     std::fprintf(stderr, "the generated problem did not load\n");
     return 1;
   }
-  const RunSize size = brief ? RunSize{3, 10} : RunSize{600, 100};
+  const RunSize size = brief ? RunSize{3, 10} : RunSize{problem == GeneratedSize::Small ? 9999 : 600, 100};
   const int rounds = brief ? 1 : 3;
 
   Rate headless;
@@ -141,8 +156,8 @@ int main(int argc, char** argv) {
     windowed.keep_faster(samples_per_second(gui));
     docked = docked && gui.docked();
   }
-  std::printf("Tabu search, %s problem, %d steps x %d loops, fastest of %d runs each\n",
-              brief ? "Small" : "Default", size.steps, size.loops, rounds);
+  std::printf("Tabu search, %s problem, %d steps x %d loops, fastest of %d runs each\n", size_name(problem),
+              size.steps, size.loops, rounds);
   std::printf("                                       per wall second   per processor second\n");
   std::printf("  headless:                           %12.0f %20.0f samples\n", headless.wall, headless.cpu);
   std::printf("  progress window + \"Chart visible\":  %12.0f %20.0f samples\n", windowed.wall, windowed.cpu);
