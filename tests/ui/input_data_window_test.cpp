@@ -9,6 +9,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QContextMenuEvent>
+#include <QTabWidget>
 #include <QTest>
 
 #include "problem_io/input_reader.h"
@@ -242,6 +244,29 @@ TEST_F(InputDataWindow, QuickShowAndTheGroupMemo) {
   EXPECT_FALSE(memo.contains("MG6 [ 0 ] "));
   click("Button2");
   EXPECT_EQ(child<QPlainTextEdit>("Memo1")->toPlainText().split('\n').size(), 2);
+}
+
+TEST_F(InputDataWindow, TopGroupListEnlargesAndComesBack) {
+  open(false);
+  form.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(2);
+  QListWidget* top = child<QListWidget>("ListBox13");
+  const int normal = top->height();
+  QTest::mouseDClick(top->viewport(), Qt::LeftButton);
+  EXPECT_TRUE(child<QListWidget>("ListBox4")->isHidden());
+  EXPECT_TRUE(child<QListWidget>("ListBox12")->isHidden());
+  EXPECT_NE(top->height(), normal);
+  // The context menu of the page puts it back.
+  QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
+  QApplication::sendEvent(child<QWidget>("TabSheet3"), &menu);
+  EXPECT_FALSE(child<QListWidget>("ListBox4")->isHidden());
+  EXPECT_EQ(top->height(), normal);
+  // Closing while enlarged leaves the pyramid whole for the next showing.
+  QTest::mouseDClick(top->viewport(), Qt::LeftButton);
+  ASSERT_TRUE(child<QListWidget>("ListBox4")->isHidden());
+  form.close();
+  form.show();
+  EXPECT_FALSE(child<QListWidget>("ListBox4")->isHidden());
+  EXPECT_EQ(top->height(), normal);
 }
 
 }  // namespace
