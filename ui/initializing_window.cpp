@@ -13,7 +13,7 @@
 
 TForm13* Form13 = nullptr;
 
-TForm13::TForm13(QWidget* parent) : QDialog(parent) {
+TForm13::TForm13(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
   setObjectName(QStringLiteral("Form13"));
   setWindowTitle(QStringLiteral("Initializing"));
 
@@ -42,16 +42,6 @@ TForm13::TForm13(QWidget* parent) : QDialog(parent) {
   connect(Button1, &QPushButton::clicked, this, &TForm13::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &TForm13::Button2Click);
   connect(Button3, &QPushButton::clicked, this, &TForm13::Button3Click);
-}
-
-void TForm13::showEvent(QShowEvent* e) {
-  QDialog::showEvent(e);
-  if (!e->spontaneous()) FormShow();
-}
-
-void TForm13::done(int r) {
-  FormClose();
-  QDialog::done(r);
 }
 
 void TForm13::FormShow() {

@@ -4,27 +4,23 @@
 // ("Save changes", so that the next search may start from it) or, on
 // closing, go back to the schedule that was live when the window opened or
 // was last saved.
-#include <QDialog>
+#include "ui/closing_form.h"
 
 #include "engine/initial_schedule.h"
 
 class QComboBox;
 class QPushButton;
 
-class TForm13 : public QDialog {
+class TForm13 : public ClosingForm {
   Q_OBJECT
  public:
   explicit TForm13(QWidget* parent = nullptr);
 
-  void FormShow();
-  void FormClose();
+  void FormShow() override;
+  void FormClose() override;
   void Button1Click();
   void Button2Click();
   void Button3Click();
-
- protected:
-  void showEvent(QShowEvent* e) override;
-  void done(int r) override;
 
  private:
   KEPT_SCHEDULE kept;

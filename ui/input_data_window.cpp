@@ -77,7 +77,7 @@ void choose_item(QComboBox* box, const QString& text) { box->setCurrentIndex(box
 
 }  // namespace
 
-TForm14::TForm14(QWidget* parent) : QDialog(parent) {
+TForm14::TForm14(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
   setObjectName(QStringLiteral("Form14"));
   setWindowTitle(QStringLiteral("Input data"));
   setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
@@ -342,16 +342,6 @@ QWidget* TForm14::build_orders_tab() {
   return TabSheet3;
 }
 
-void TForm14::showEvent(QShowEvent* e) {
-  QDialog::showEvent(e);
-  if (!e->spontaneous()) FormShow();
-}
-
-void TForm14::done(int r) {
-  FormClose();
-  QDialog::done(r);
-}
-
 bool TForm14::eventFilter(QObject* watched, QEvent* e) {
   QListWidget* top = group_list[10];
   if (top && (watched == top || watched == top->viewport())) {
@@ -363,7 +353,7 @@ bool TForm14::eventFilter(QObject* watched, QEvent* e) {
   } else if (watched == TabSheet3 && e->type() == QEvent::ContextMenu) {
     TabSheet3ContextPopup();
   }
-  return QDialog::eventFilter(watched, e);
+  return ClosingForm::eventFilter(watched, e);
 }
 
 void TForm14::FormShow() {

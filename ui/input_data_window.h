@@ -5,7 +5,7 @@
 // around its modal showing, it also changes a machine's speed and calendar
 // and an order's time window, straight in the live problem arrays; in view
 // mode nothing can change.
-#include <QDialog>
+#include "ui/closing_form.h"
 
 class QCheckBox;
 class QComboBox;
@@ -18,7 +18,7 @@ class QPushButton;
 class QTabWidget;
 class QWidget;
 
-class TForm14 : public QDialog {
+class TForm14 : public ClosingForm {
   Q_OBJECT
  public:
   explicit TForm14(QWidget* parent = nullptr);
@@ -26,8 +26,8 @@ class TForm14 : public QDialog {
   void set_modify_mode(bool on) { modify_mode = on; }
   bool in_modify_mode() const { return modify_mode; }
 
-  void FormShow();
-  void FormClose();
+  void FormShow() override;
+  void FormClose() override;
   void show_MG_M();
   void CheckListBox1Click();
   void Button1Click();
@@ -51,8 +51,6 @@ class TForm14 : public QDialog {
   void TabSheet3ContextPopup();
 
  protected:
-  void showEvent(QShowEvent* e) override;
-  void done(int r) override;
   bool eventFilter(QObject* watched, QEvent* e) override;
 
  private:

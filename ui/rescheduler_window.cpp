@@ -92,7 +92,7 @@ void release_from(QWidget* window) {
 }
 }  // namespace
 
-TForm18::TForm18(QWidget* parent) : QDialog(parent) {
+TForm18::TForm18(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
   setObjectName(QStringLiteral("Form18"));
   setWindowTitle(QStringLiteral("Production Rescheduler"));
 
@@ -189,7 +189,7 @@ bool TForm18::eventFilter(QObject* watched, QEvent* e) {
         check_number_on_exit(edit, rule->leave_lo, rule->leave_hi, QString::fromLatin1(rule->message),
                              QString::fromLatin1(rule->reset));
   }
-  return QDialog::eventFilter(watched, e);
+  return ClosingForm::eventFilter(watched, e);
 }
 
 int TForm18::field_value(ReschedulerField f) const {
@@ -210,16 +210,6 @@ int TForm18::field_value(ReschedulerField f) const {
 void TForm18::enable_run_controls(bool on) {
   for (QWidget* w : std::initializer_list<QWidget*>{Button6, Button7, Button8, Edit1, Edit2, Edit3, Edit4})
     w->setEnabled(on);
-}
-
-void TForm18::showEvent(QShowEvent* e) {
-  QDialog::showEvent(e);
-  if (!e->spontaneous()) FormShow();
-}
-
-void TForm18::done(int r) {
-  FormClose();
-  QDialog::done(r);
 }
 
 void TForm18::FormShow() {

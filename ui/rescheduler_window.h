@@ -3,7 +3,7 @@
 // the planner change the shop ("Shop env."), shows the frozen initial state
 // and runs the rescheduling search. It owns the released and the working
 // state from a load until it closes; closing releases both and the problem.
-#include <QDialog>
+#include "ui/closing_form.h"
 
 #include "engine/rescheduling_states.h"
 #include "engine/run_host.h"
@@ -14,7 +14,7 @@ class QGroupBox;
 class QLineEdit;
 class QPushButton;
 
-class TForm18 : public QDialog {
+class TForm18 : public ClosingForm {
   Q_OBJECT
  public:
   explicit TForm18(QWidget* parent = nullptr);
@@ -30,8 +30,8 @@ class TForm18 : public QDialog {
   // 1 loaded, 0 not (cancelled, refused or damaged).
   int load_released_schedule();
 
-  void FormShow();
-  void FormClose();
+  void FormShow() override;
+  void FormClose() override;
   void Button1Click();
   void Button2Click();
   void Button3Click();
@@ -42,8 +42,6 @@ class TForm18 : public QDialog {
   void Button8Click();
 
  protected:
-  void showEvent(QShowEvent* e) override;
-  void done(int r) override;
   bool eventFilter(QObject* watched, QEvent* e) override;
 
  private:

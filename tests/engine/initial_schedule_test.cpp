@@ -8,6 +8,7 @@
 #include "engine/run_state.h"
 #include "problem_io/input_reader.h"
 #include "tests/support/generated_problem.h"
+#include "tests/support/machine_rows.h"
 #include "tests/support/solver_run.h"
 
 namespace {
@@ -20,15 +21,7 @@ class InitialSchedule : public SolverRunTest {
   }
   void TearDown() override { free_input_data(); }
   // The live schedule's machine sequences, to tell two schedules apart.
-  static std::vector<std::vector<int>> sequences() {
-    std::vector<std::vector<int>> out;
-    for (int m = 1; m <= last_SCH->n_of_Machines; ++m) {
-      out.emplace_back();
-      for (int t = last_SCH->Mach_Head[m]; t != NO_TASK; t = last_SCH->task(t).next_on_machine)
-        out.back().push_back(last_SCH->task(t).Job);
-    }
-    return out;
-  }
+  static std::vector<std::vector<int>> sequences() { return machine_jobs(*last_SCH); }
 };
 
 TEST_F(InitialSchedule, EveryMethodMakesAConsistentLiveSchedule) {

@@ -9,22 +9,15 @@
 #include "engine/timing.h"
 #include "problem_io/input_reader.h"
 #include "tests/support/generated_problem.h"
+#include "tests/support/machine_rows.h"
 #include "tests/support/random_schedule.h"
 
 namespace {
 
-struct Times {
-  int start, end;
-  bool operator==(const Times& o) const { return start == o.start && end == o.end; }
-};
+using Times = PositionTimes;
 
 // Machine m's positions in sch, in sequence order.
-std::vector<Times> machine_times(const SCH& sch, int m) {
-  std::vector<Times> out;
-  for (int t = sch.Mach_Head[m]; t != NO_TASK; t = sch.task(t).next_on_machine)
-    out.push_back({sch.task(t).StartT, sch.task(t).EndT});
-  return out;
-}
+std::vector<Times> machine_times(const SCH& sch, int m) { return machine_times(sch)[static_cast<size_t>(m - 1)]; }
 
 class ReschStates : public ::testing::Test {
  protected:

@@ -11,21 +11,14 @@
 #include "engine/run_state.h"
 #include "problem_io/input_reader.h"
 #include "tests/support/generated_problem.h"
+#include "tests/support/machine_rows.h"
 #include "tests/ui/box_answerer.h"
 #include "ui/app_windows.h"
 #include "ui/schedule_performance_window.h"
 
 namespace {
 
-std::vector<std::vector<int>> live_sequences() {
-  std::vector<std::vector<int>> out;
-  for (int m = 1; m <= last_SCH->n_of_Machines; ++m) {
-    out.emplace_back();
-    for (int t = last_SCH->Mach_Head[m]; t != NO_TASK; t = last_SCH->task(t).next_on_machine)
-      out.back().push_back(last_SCH->task(t).Job);
-  }
-  return out;
-}
+std::vector<std::vector<int>> live_sequences() { return machine_jobs(*last_SCH); }
 
 class InitializingWindow : public ::testing::Test {
  protected:

@@ -21,6 +21,7 @@
 #include "solvers/run_report.h"
 #include "solvers/tabu_search.h"
 #include "tests/support/generated_problem.h"
+#include "tests/support/machine_rows.h"
 #include "tests/support/recording_host.h"
 #include "tests/support/released_file.h"
 #include "tests/support/temp_dir.h"
@@ -33,17 +34,9 @@
 
 namespace {
 
-// Start and end of every machine position of a schedule, by machine and position.
-using Times = std::map<std::pair<int, int>, std::pair<int, int>>;
-Times times_of(const SCH& sch) {
-  Times out;
-  for (int m = 1; m <= sch.n_of_Machines; ++m) {
-    int p = 0;
-    for (int t = sch.Mach_Head[m]; t != NO_TASK; t = sch.task(t).next_on_machine)
-      out[{m, ++p}] = {sch.task(t).StartT, sch.task(t).EndT};
-  }
-  return out;
-}
+using Times = std::vector<std::vector<PositionTimes>>;
+// Position p of machine m.
+const PositionTimes& at(const Times& t, int m, int p) { return t.at(m - 1).at(p - 1); }
 
 // The file dialog the window opens is answered with path ("" cancels).
 class FileChooser {
@@ -221,7 +214,7 @@ TEST_F(ReschedulerWindow, WholeReschedulingRoad) {
   EXPECT_EQ(boxes.texts, QStringList({"Input data reading OK!", "Released Schedule loading ok!"}));
   ASSERT_TRUE(enabled("Button6"));
   EXPECT_EQ(first_run, 1);
-  const Times released = times_of(*last_SCH);
+  const Times released = machine_times(*last_SCH);
 
   // "Shop env.": machine 1 at a tenth of its speed, typed into the input-data window.
   const int old_speed = Machines[1].Speed;
@@ -246,31 +239,29 @@ TEST_F(ReschedulerWindow, WholeReschedulingRoad) {
   EXPECT_EQ(Machines[1].Speed, new_speed.toInt());
   EXPECT_EQ(form->states().working->machines[1].Speed, new_speed.toInt());
   EXPECT_EQ(form->states().released->machines[1].Speed, old_speed);
-  const Times changed_shop = times_of(*last_SCH);
+  const Times changed_shop = machine_times(*last_SCH);
   ASSERT_NE(changed_shop, released);
 
   // A freeze time in the middle of machine 1's sequence.
-  const auto first = changed_shop.find({1, 1});
-  ASSERT_NE(first, changed_shop.end());
+  ASSERT_FALSE(changed_shop[0].empty());
   int freeze = 0;
-  for (const auto& [at, t] : changed_shop)
-    if (at.first == 1) freeze = std::max(freeze, t.first / 2);
-  freeze = std::max(freeze, first->second.first);
+  for (const PositionTimes& t : changed_shop[0]) freeze = std::max(freeze, t.start / 2);
+  freeze = std::max(freeze, changed_shop[0][0].start);
   type("Edit4", QString::number(freeze));
 
   std::map<int, Times> shown;
   for (int type_index : {0, 1}) {
     child<QComboBox>("ComboBox2")->setCurrentIndex(type_index);
     click("Button8");
-    shown[type_index] = times_of(*last_SCH);
+    shown[type_index] = machine_times(*last_SCH);
   }
   EXPECT_NE(shown[0], shown[1]);
   // The results window shows it, with the released plan offered as overlay.
   EXPECT_TRUE(Form10->isVisible());
   EXPECT_FALSE(Form10->findChild<QCheckBox*>("CheckBox17")->isHidden());
   EXPECT_FALSE(Form15->findChild<QPushButton*>("Button2")->isHidden());  // "More" while open
-  EXPECT_EQ(shown[0].at({1, 1}), released.at({1, 1}));
-  EXPECT_EQ(shown[1].at({1, 1}), changed_shop.at({1, 1}));
+  EXPECT_EQ(at(shown[0], 1, 1), at(released, 1, 1));
+  EXPECT_EQ(at(shown[1], 1, 1), at(changed_shop, 1, 1));
 
   type("Edit1", "4");
   type("Edit2", "8");
@@ -282,10 +273,10 @@ TEST_F(ReschedulerWindow, WholeReschedulingRoad) {
   EXPECT_NE(report.find("Type: First modify environment then freeze released schedule."), std::string::npos);
   EXPECT_NE(report.find("\nFreeze interval OK!\n"), std::string::npos);
   // Every frozen machine position kept the times it had in the changed shop.
-  const Times after = times_of(*last_SCH);
+  const Times after = machine_times(*last_SCH);
   int frozen = 0;
   for (int m = 1; m <= n_of_Machines; ++m)
-    for (int p = 1; p <= Machines[m].N_Frozen; ++p, ++frozen) EXPECT_EQ(after.at({m, p}), changed_shop.at({m, p}));
+    for (int p = 1; p <= Machines[m].N_Frozen; ++p, ++frozen) EXPECT_EQ(at(after, m, p), at(changed_shop, m, p));
   EXPECT_GT(frozen, 0);
   EXPECT_EQ(first_run, 0);
 
