@@ -270,6 +270,8 @@ void TForm10::show_sch_data() {
   // "Show Gantt Charts" off: the values only, so that edits stay quick.
   if (Panel3->isHidden()) return;
   if (Form12) {
+    Form12->adjustSize();
+    Form12->move(mapToGlobal(rect().center()) - QPoint(Form12->width() / 2, Form12->height() / 2));
     Form12->show();
     Form12->repaint();
   }

@@ -27,6 +27,7 @@
 #include "ui/paged_bar_chart.h"
 #include "ui/row_check_list.h"
 #include "ui/colors_window.h"
+#include "ui/input_data_window.h"
 #include "ui/gantt_chart.h"
 #include "ui/modal_session.h"
 #include "ui/up_down.h"
@@ -476,7 +477,10 @@ void TForm10::Button31Click() {
   if (auto* pages = Form6->findChild<QTabWidget*>(QStringLiteral("PageControl1"))) pages->setCurrentIndex(1);
 }
 
-void TForm10::Button38Click() {}
+// The problem's data, browsed only: the modify mode belongs to the rescheduler.
+void TForm10::Button38Click() {
+  if (Form14 && !Form14->in_modify_mode()) show_modal(Form14);
+}
 
 void TForm10::CheckBox11Click() {
   ChartAxis& axis = Chart4->left_axis;

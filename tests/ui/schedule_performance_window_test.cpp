@@ -11,6 +11,7 @@
 #include <QSlider>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -23,6 +24,7 @@
 #include "tests/support/temp_dir.h"
 #include "ui/app_windows.h"
 #include "ui/paged_bar_chart.h"
+#include "ui/results_window.h"
 #include "ui/chart_colors.h"
 #include "ui/gantt_chart.h"
 
@@ -486,4 +488,31 @@ TEST_F(SchedulePerformance, DisplaySwitchesReachEverySeries) {
   EXPECT_FALSE(child<QWidget>("Panel3")->isVisibleTo(Form10));
   child<QCheckBox>("CheckBox9")->click();
   EXPECT_LT(chart("Chart1")->series(0).Count(), bars);
+}
+
+TEST_F(SchedulePerformance, SelectColorsRedrawsInTheChosenColoursAndShowResultsBringsTheResults) {
+  load_shop_with_setup_late_and_frozen();
+  show();
+  const int kept = Col_Intime;
+  // The colour window is answered as a planner would: a new in-time colour, then closed.
+  QTimer answer;
+  answer.setInterval(10);
+  QObject::connect(&answer, &QTimer::timeout, [&] {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      Col_Intime = 0x00FF0000;  // blue in 0x00BBGGRR
+      modal->close();
+      answer.stop();
+    }
+  });
+  answer.start();
+  child<QPushButton>("Button3")->click();
+  bool blue = false;
+  for (const GanttBar& b : chart("Chart1")->series(0).bars()) blue = blue || b.colour == qRgb(0, 0, 255);
+  EXPECT_TRUE(blue);
+  Col_Intime = kept;
+
+  child<QPushButton>("Button31")->click();
+  EXPECT_TRUE(Form6->isVisible());
+  EXPECT_EQ(Form6->findChild<QTabWidget*>("PageControl1")->currentIndex(), 1);  // "Average Obj_values"
+  Form6->hide();
 }
