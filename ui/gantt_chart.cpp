@@ -129,6 +129,7 @@ void GanttChart::paint_one(QPainter& p, const View& v, const GanttSeries& s) {
       if (depth > 0) {
         const auto& faces = face_brushes(b.colour);
         draw_faces(p, box, faces.first, faces.second, depth);
+        text_pen = nullptr;  // the faces are drawn without a pen
       }
       // Whole pixels take the painter's quickest fill.
       const QRect pixels = box.toRect();
