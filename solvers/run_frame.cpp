@@ -208,26 +208,22 @@ void end_search_windows(RunWindow caller, const TabuSearchLoop& search) {
   host.show_results_memo(ResultsMemo::Index, true);
 }
 
+const StepSeries step_series[5] = {{ResultSeries::StepLateOrders, 0, ChartColour::Late},
+                                   {ResultSeries::StepLateJobs, 1, ChartColour::Intime},
+                                   {ResultSeries::StepMaxTardiness, 3, ChartColour::Planned},
+                                   {ResultSeries::StepSetups, 4, ChartColour::Setup},
+                                   {ResultSeries::StepCompletion, 5, ChartColour::Constraint}};
+
 void fill_search_charts(const std::vector<int>& improvements) {
   RunHost& host = run_host();
   host.clear_series(ResultSeries::BestLateJobs);
   for (size_t i = 0; i < improvements.size(); ++i)
     host.add_series_point(ResultSeries::BestLateJobs, static_cast<double>(i + 1), improvements[i],
                           std::to_string(i + 1), ChartColour::Intime);
-  struct StepSeries {
-    ResultSeries series;
-    int criterion;
-    ChartColour colour;
-  };
-  const StepSeries steps[5] = {{ResultSeries::StepLateOrders, 0, ChartColour::Late},
-                               {ResultSeries::StepLateJobs, 1, ChartColour::Intime},
-                               {ResultSeries::StepMaxTardiness, 3, ChartColour::Planned},
-                               {ResultSeries::StepSetups, 4, ChartColour::Setup},
-                               {ResultSeries::StepCompletion, 5, ChartColour::Constraint}};
-  for (const StepSeries& s : steps) host.clear_series(s.series);
+  for (const StepSeries& s : step_series) host.clear_series(s.series);
   const int last = std::min<int>(step_no - 1, static_cast<int>(OBJ_history.size()) - 1);
   for (int i = 1; i <= last; ++i)
-    for (const StepSeries& s : steps)
+    for (const StepSeries& s : step_series)
       host.add_series_point(s.series, i, static_cast<double>(OBJ_history[i].criterion(s.criterion)),
                             std::to_string(i), s.colour);
 }

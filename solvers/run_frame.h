@@ -99,6 +99,16 @@ void end_search_windows(RunWindow caller, const TabuSearchLoop& search);
 // labelled 1, 2, ...; the five step series from OBJ_history[1..step_no - 1].
 void fill_search_charts(const std::vector<int>& improvements);
 
+// The five series of the "Obj. values" chart: which objective value of a
+// step's best each shows (the OBJ_VALUE criterion) and in which colour. The
+// end of a run and the progress window's live chart draw them alike.
+struct StepSeries {
+  ResultSeries series;
+  int criterion;
+  ChartColour colour;
+};
+extern const StepSeries step_series[5];
+
 // The chosen _S becomes the live schedule: written into J_A and M_wload, a new
 // last_SCH built from them, timed, evaluated, its values in last_obj_value.
 // A rescheduling run passes its reference (the released schedule, timed and

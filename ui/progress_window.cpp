@@ -14,6 +14,7 @@
 
 #include "engine/run_state.h"
 #include "engine/search_parameters.h"
+#include "solvers/run_frame.h"
 #include "ui/chart_colors.h"
 #include "ui/main_window.h"
 #include "ui/objective_priority_window.h"
@@ -394,10 +395,21 @@ void TForm7::CheckBox1Click() {
   }
 }
 
-namespace {
-// Docks a priority window at the right of the progress window, left at the
-// given x and bottom-aligned with the main window.
-void dock_bottom(QWidget* window, int left) {
+// A priority or operator window docked at the given left edge, bottom-aligned
+// with the main window, its "Active control" checked so that every change
+// applies to the running search at once; undocked, it closes and is centred
+// again when shown from elsewhere.
+template <class PriorityWindow>
+void TForm7::dock_priority_window(PriorityWindow* window, bool docked, int left) {
+  if (window == nullptr) return;
+  if (!docked) {
+    window->set_active_control(false);
+    if (window->isVisible()) window->close();
+    window->set_placed(false);
+    return;
+  }
+  window->set_active_control(true);
+  window->set_placed(true);
   QRect r = outer_geometry(window);
   r.moveLeft(left);
   if (Form1 != nullptr) {
@@ -405,60 +417,28 @@ void dock_bottom(QWidget* window, int left) {
     r.moveTop(main.top() + main.height() - r.height() - 2);
   }
   set_outer_geometry(window, r);
+  window->show();
+  window->raise();
+  if (Form6 != nullptr && Form6->isVisible()) CheckBox1Click();
 }
-}  // namespace
 
 void TForm7::CheckBox2Click() {
-  if (Form15 == nullptr) return;
-  if (CheckBox2->isChecked()) {
-    Form15->set_active_control(true);
-    Form15->set_placed(true);
-    const QRect own = outer_geometry(this);
-    dock_bottom(Form15, own.left() + own.width() + 4);
-    Form15->show();
-    Form15->raise();
-    if (Form6 != nullptr && Form6->isVisible()) CheckBox1Click();
-  } else {
-    Form15->set_active_control(false);
-    if (Form15->isVisible()) Form15->close();
-    Form15->set_placed(false);
-  }
+  const QRect own = outer_geometry(this);
+  dock_priority_window(Form15, CheckBox2->isChecked(), own.left() + own.width() + 4);
 }
 
 void TForm7::CheckBox3Click() {
-  if (Form17 == nullptr) return;
-  if (CheckBox3->isChecked()) {
-    Form17->set_active_control(true);
-    Form17->set_placed(true);
-    const QRect own = outer_geometry(this);
-    const int priority_width = Form15 != nullptr ? outer_geometry(Form15).width() : 0;
-    dock_bottom(Form17, own.left() + own.width() + priority_width + 8);
-    Form17->show();
-    Form17->raise();
-    if (Form6 != nullptr && Form6->isVisible()) CheckBox1Click();
-  } else {
-    Form17->set_active_control(false);
-    if (Form17->isVisible()) Form17->close();
-    Form17->set_placed(false);
-  }
+  const QRect own = outer_geometry(this);
+  const int priority_width = Form15 != nullptr ? outer_geometry(Form15).width() : 0;
+  dock_priority_window(Form17, CheckBox3->isChecked(), own.left() + own.width() + priority_width + 8);
 }
 
 void TForm7::Timer2Timer() {
   if (Form6 == nullptr || !Form6->isVisible()) return;
-  struct StepSeries {
-    ResultSeries series;
-    int criterion;
-    ChartColour colour;
-  };
-  static const StepSeries steps[5] = {{ResultSeries::StepLateOrders, 0, ChartColour::Late},
-                                      {ResultSeries::StepLateJobs, 1, ChartColour::Intime},
-                                      {ResultSeries::StepMaxTardiness, 3, ChartColour::Planned},
-                                      {ResultSeries::StepSetups, 4, ChartColour::Setup},
-                                      {ResultSeries::StepCompletion, 5, ChartColour::Constraint}};
   const int last = qMin(step_no, static_cast<int>(OBJ_history.size()));
   for (int i = chart_no; i < last; ++i) {
     const QString label = QString::number(i);
-    for (const StepSeries& s : steps)
+    for (const StepSeries& s : step_series)
       Form6->add_series_point(s.series, i, static_cast<double>(OBJ_history[i].criterion(s.criterion)), label,
                               s.colour);
   }

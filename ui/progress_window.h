@@ -61,6 +61,8 @@ class TForm7 : public ClosingForm {
   void CheckBox1Click();
   void CheckBox2Click();
   void CheckBox3Click();
+  template <class PriorityWindow>
+  void dock_priority_window(PriorityWindow* window, bool docked, int left);
   // The Results window ends 4 pixels above the highest docked priority or
   // operator window that is visible; unchanged when neither is.
   void fit_results_height();
