@@ -20,6 +20,7 @@
 #include "engine/live_schedule.h"
 #include "engine/shop_snapshot.h"
 #include "engine/timing.h"
+#include "problem_io/chart_color_schemes.h"
 #include "tests/support/small_problem.h"
 #include "tests/support/temp_dir.h"
 #include "ui/app_windows.h"
@@ -494,6 +495,8 @@ TEST_F(SchedulePerformance, SelectColorsRedrawsInTheChosenColoursAndShowResultsB
   load_shop_with_setup_late_and_frozen();
   show();
   const int kept = Col_Intime;
+  TempDir schemes;
+  set_chart_colors_folder(schemes.path());  // the colour window writes its file there
   // The colour window is answered as a planner would: a new in-time colour, then closed.
   QTimer answer;
   answer.setInterval(10);
@@ -510,6 +513,7 @@ TEST_F(SchedulePerformance, SelectColorsRedrawsInTheChosenColoursAndShowResultsB
   for (const GanttBar& b : chart("Chart1")->series(0).bars()) blue = blue || b.colour == qRgb(0, 0, 255);
   EXPECT_TRUE(blue);
   Col_Intime = kept;
+  set_chart_colors_folder("");
 
   child<QPushButton>("Button31")->click();
   EXPECT_TRUE(Form6->isVisible());
