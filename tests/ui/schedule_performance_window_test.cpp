@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -519,4 +520,26 @@ TEST_F(SchedulePerformance, SelectColorsRedrawsInTheChosenColoursAndShowResultsB
   EXPECT_TRUE(Form6->isVisible());
   EXPECT_EQ(Form6->findChild<QTabWidget*>("PageControl1")->currentIndex(), 1);  // "Average Obj_values"
   Form6->hide();
+}
+
+TEST_F(SchedulePerformance, ShowMessagesNamesTheRefreshBeforeItRuns) {
+  load_one_machine_jobs(2);
+  show();
+  child<QCheckBox>("CheckBox10")->click();
+  QStringList seen;
+  QTimer answer;
+  answer.setInterval(10);
+  QObject::connect(&answer, &QTimer::timeout, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      seen << box->text();
+      box->accept();
+    }
+  });
+  answer.start();
+  Form10->show_sch_data();
+  EXPECT_EQ(seen, QStringList{"show_sch_data() refresh the data on screen!"});
+  child<QCheckBox>("CheckBox10")->click();
+  Form10->show_sch_data();  // still answered, but no box comes now
+  answer.stop();
+  EXPECT_EQ(seen.size(), 1);
 }
