@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QTimer>
 #include <QComboBox>
 #include <QPushButton>
 
@@ -12,11 +14,14 @@
 #include "problem_io/input_reader.h"
 #include "tests/support/generated_problem.h"
 #include "tests/support/machine_rows.h"
-#include "tests/ui/box_answerer.h"
+#include "tests/ui/modal_answerer.h"
 #include "ui/app_windows.h"
 #include "ui/schedule_performance_window.h"
 
 namespace {
+
+// The text of the last box answered.
+QString last(const QStringList& texts) { return texts.value(texts.size() - 1); }
 
 std::vector<std::vector<int>> live_sequences() { return machine_jobs(*last_SCH); }
 
@@ -50,7 +55,7 @@ class InitializingWindow : public ::testing::Test {
   QPushButton* button(const char* name) { return Form13->findChild<QPushButton*>(name); }
 
   AppWindows windows;
-  BoxAnswerer boxes;
+  ModalAnswerer boxes;
   QTimer closer;
   int results_shown = 0;
 };
@@ -74,11 +79,10 @@ TEST_F(InitializingWindow, GeneratingTwiceAndAnsweringNoRestoresTheOpeningSchedu
   generate(5);
   EXPECT_EQ(results_shown, 2);
   ASSERT_NE(live_sequences(), opening);
-  boxes.yes_no = {false};
+  boxes.yes = false;
   button("Button2")->click();
-  EXPECT_EQ(boxes.texts, QStringList({"The schedule has been changed. Would You like to save changes?",
+  EXPECT_EQ(boxes.messages, QStringList({"The schedule has been changed. Would You like to save changes?",
                                       "Discard changes and exit!"}));
-  EXPECT_EQ(boxes.captions.front(), "Question");
   EXPECT_FALSE(Form13->isVisible());
   EXPECT_EQ(live_sequences(), opening);
   EXPECT_EQ(last_obj_value.sumTardiness, opening_tardiness);
@@ -88,37 +92,37 @@ TEST_F(InitializingWindow, WithoutALiveScheduleNoLeavesNone) {
   Form13->show();
   generate(4);
   ASSERT_TRUE(last_SCH);
-  boxes.yes_no = {false};
+  boxes.yes = false;
   Form13->close();
   EXPECT_FALSE(last_SCH);
-  EXPECT_EQ(boxes.last(), "Discard changes and exit!");
+  EXPECT_EQ(last(boxes.messages), "Discard changes and exit!");
   // Opening and closing again: nothing created, nothing asked.
-  boxes.clear();
+  boxes.messages.clear();
   Form13->show();
   Form13->close();
-  EXPECT_EQ(boxes.texts, QStringList({" No schedule created!"}));
+  EXPECT_EQ(boxes.messages, QStringList({" No schedule created!"}));
 }
 
 TEST_F(InitializingWindow, ClosingUnchangedAsksNothingAndSavingTwiceReportsNoChanges) {
   ASSERT_EQ(build_starting_schedule(1), 1);
   Form13->show();
   Form13->close();
-  EXPECT_TRUE(boxes.texts.isEmpty());
+  EXPECT_TRUE(boxes.messages.isEmpty());
 
   Form13->show();
   generate(3);
   first_run = 1;
   button("Button3")->click();
-  EXPECT_EQ(boxes.last(), "The schedule has been saved succesfully!");
+  EXPECT_EQ(last(boxes.messages), "The schedule has been saved succesfully!");
   EXPECT_EQ(first_run, 0);
   EXPECT_FALSE(button("Button3")->isEnabled());
   const auto saved = live_sequences();
   button("Button3")->setEnabled(true);
   button("Button3")->click();
-  EXPECT_EQ(boxes.last(), "There is no changes in the schedule!");
-  boxes.clear();
+  EXPECT_EQ(last(boxes.messages), "There is no changes in the schedule!");
+  boxes.messages.clear();
   Form13->close();  // the saved schedule is live: nothing to ask
-  EXPECT_TRUE(boxes.texts.isEmpty());
+  EXPECT_TRUE(boxes.messages.isEmpty());
   EXPECT_EQ(live_sequences(), saved);
 }
 
@@ -128,9 +132,9 @@ TEST_F(InitializingWindow, YesOnClosingKeepsTheNewScheduleForTheNextRun) {
   generate(4);
   const auto generated = live_sequences();
   first_run = 1;
-  boxes.yes_no = {true};
+  boxes.yes = true;
   Form13->close();
-  EXPECT_EQ(boxes.last(), "The schedule has been saved succesfully!");
+  EXPECT_EQ(last(boxes.messages), "The schedule has been saved succesfully!");
   EXPECT_EQ(first_run, 0);
   EXPECT_EQ(live_sequences(), generated);
 }

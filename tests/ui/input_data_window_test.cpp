@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QTimer>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -15,9 +17,12 @@
 
 #include "problem_io/input_reader.h"
 #include "tests/support/small_problem.h"
-#include "tests/ui/box_answerer.h"
+#include "tests/ui/modal_answerer.h"
 
 namespace {
+
+// The text of the last box answered.
+QString last(const QStringList& texts) { return texts.value(texts.size() - 1); }
 
 // Machines: 1 (step 1, two intervals), 2, 3, 4 (steps 2, 3, 4), 5 virtual
 // (steps 1-2). Orders: 1 over steps 1-4 on machines 1-4, 2 on step 1 only.
@@ -75,7 +80,7 @@ class InputDataWindow : public ::testing::Test {
   }
 
   TForm14 form;
-  BoxAnswerer boxes;
+  ModalAnswerer boxes;
 };
 
 TEST_F(InputDataWindow, ViewModeShowsTheFirstMachineAndOrderWithoutModifyControls) {
@@ -130,29 +135,29 @@ TEST_F(InputDataWindow, CalendarAddAndDelete) {
   type("Edit19", "300");
   type("Edit20", "400");
   click("Button8");
-  EXPECT_TRUE(boxes.texts.isEmpty());
+  EXPECT_TRUE(boxes.messages.isEmpty());
   EXPECT_EQ(lines("ListBox1"), QStringList({" [ 0 , 100 ] ", " [ 300 , 400 ] ", " [ 500 , 600 ] "}));
   EXPECT_EQ(Machines[1].N_Cal, 3);
 
   type("Edit19", "100");
   type("Edit20", "200");
   click("Button8");
-  EXPECT_EQ(boxes.last(), "Availability time intervals can not be overlapped!");
+  EXPECT_EQ(last(boxes.messages), "Availability time intervals can not be overlapped!");
   type("Edit19", "450");
   type("Edit20", "450");
   click("Button8");
-  EXPECT_EQ(boxes.last(), "Length of an availability time interval can not be zero or smaller!");
+  EXPECT_EQ(last(boxes.messages), "Length of an availability time interval can not be zero or smaller!");
   type("Edit19", "470");
   type("Edit20", "460");
   click("Button8");
-  EXPECT_EQ(boxes.last(), "Length of an availability time interval can not be zero or smaller!");
+  EXPECT_EQ(last(boxes.messages), "Length of an availability time interval can not be zero or smaller!");
   child<QLineEdit>("Edit20")->clear();
   click("Button8");
-  EXPECT_EQ(boxes.last(), " Missing integer value(s)!");
+  EXPECT_EQ(last(boxes.messages), " Missing integer value(s)!");
   EXPECT_EQ(Machines[1].N_Cal, 3);
 
   click("Button7");
-  EXPECT_EQ(boxes.last(), "There is no selected item!");
+  EXPECT_EQ(last(boxes.messages), "There is no selected item!");
   child<QListWidget>("ListBox1")->setCurrentRow(2);
   EXPECT_EQ(caption("Label39"), " [ 500 , 600 ] ");
   click("Button7");
@@ -160,9 +165,9 @@ TEST_F(InputDataWindow, CalendarAddAndDelete) {
   child<QListWidget>("ListBox1")->setCurrentRow(0);
   click("Button7");
   child<QListWidget>("ListBox1")->setCurrentRow(0);
-  boxes.clear();
+  boxes.messages.clear();
   click("Button7");
-  EXPECT_EQ(boxes.last(), "Machine has only one calendar element. It can not be deleted!");
+  EXPECT_EQ(last(boxes.messages), "Machine has only one calendar element. It can not be deleted!");
   EXPECT_EQ(Machines[1].N_Cal, 1);
   EXPECT_EQ(Machines[1].Cal[1].ST, 300);
 }
@@ -174,7 +179,7 @@ TEST_F(InputDataWindow, SpeedField) {
   type("Edit18", "4x");
   EXPECT_TRUE(text("Edit18").isEmpty());
   click("Button6");
-  EXPECT_EQ(boxes.last(), " The value of the speed field is out of the range! It must be in [1 - 1000].");
+  EXPECT_EQ(last(boxes.messages), " The value of the speed field is out of the range! It must be in [1 - 1000].");
   EXPECT_EQ(text("Edit18"), "5");
   type("Edit18", "12");
   click("Button6");
@@ -186,11 +191,11 @@ TEST_F(InputDataWindow, OrderTimeWindow) {
   open(true);
   type("Edit22", "5");  // equal to CST
   click("Button10");
-  EXPECT_EQ(boxes.last(), " The Constraint End Time has to be larger than Constraint Start Time.");
+  EXPECT_EQ(last(boxes.messages), " The Constraint End Time has to be larger than Constraint Start Time.");
   EXPECT_EQ(Orders[1].CET, 900);
   type("Edit21", "900");
   click("Button9");
-  EXPECT_EQ(boxes.last(), " The Constraint Start Time has to be smaller then Constraint End Time.");
+  EXPECT_EQ(last(boxes.messages), " The Constraint Start Time has to be smaller then Constraint End Time.");
   type("Edit21", "0");
   click("Button9");
   EXPECT_EQ(Orders[1].CST, 0);
@@ -198,7 +203,7 @@ TEST_F(InputDataWindow, OrderTimeWindow) {
   type("Edit22", "32001");
   EXPECT_TRUE(text("Edit22").isEmpty());
   click("Button10");
-  EXPECT_EQ(boxes.last(), " The value of the end time field is out of the range! It must be in [0 - 32000].");
+  EXPECT_EQ(last(boxes.messages), " The value of the end time field is out of the range! It must be in [0 - 32000].");
   EXPECT_EQ(text("Edit22"), "900");
 }
 

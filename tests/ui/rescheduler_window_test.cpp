@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QTimer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
@@ -25,7 +27,7 @@
 #include "tests/support/recording_host.h"
 #include "tests/support/released_file.h"
 #include "tests/support/temp_dir.h"
-#include "tests/ui/box_answerer.h"
+#include "tests/ui/modal_answerer.h"
 #include "ui/app_windows.h"
 #include "ui/gui_run_host.h"
 #include "ui/input_data_window.h"
@@ -34,34 +36,12 @@
 
 namespace {
 
+// The text of the last box answered.
+QString last(const QStringList& texts) { return texts.value(texts.size() - 1); }
+
 using Times = std::vector<std::vector<PositionTimes>>;
 // Position p of machine m.
 const PositionTimes& at(const Times& t, int m, int p) { return t.at(m - 1).at(p - 1); }
-
-// The file dialog the window opens is answered with path ("" cancels).
-class FileChooser {
- public:
-  explicit FileChooser(QString path) : path_(std::move(path)) {
-    timer_.setInterval(10);
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-      if (!dialog) return;
-      if (path_.isEmpty()) {
-        dialog->reject();
-      } else {
-        // Typed into "File name:" as a planner would: a file written a moment
-        // ago may not be listed in the dialog yet.
-        if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit")) name->setText(path_);
-        QMetaObject::invokeMethod(dialog, "accept");
-      }
-    });
-    timer_.start();
-  }
-
- private:
-  QString path_;
-  QTimer timer_;
-};
 
 class ReschedulerWindow : public ::testing::Test {
  protected:
@@ -100,9 +80,11 @@ class ReschedulerWindow : public ::testing::Test {
     QTest::qWait(30);
   }
   QWidget* focused() { return form->focusWidget(); }
+  // "" cancels the file dialog.
   void load(const std::string& path) {
-    FileChooser chooser(QString::fromStdString(path));
+    boxes.file = QString::fromStdString(path);
     click("Button1");
+    boxes.file.clear();
   }
   // The released file of a generated problem whose schedule came from a
   // short tabu search.
@@ -125,7 +107,7 @@ class ReschedulerWindow : public ::testing::Test {
   AppWindows windows;
   GuiRunHost host;
   TempDir dir;
-  BoxAnswerer boxes;
+  ModalAnswerer boxes;
   TForm18* form = nullptr;
 };
 
@@ -134,7 +116,7 @@ TEST_F(ReschedulerWindow, NothingRunsBeforeALoadAndACancelledLoadChangesNothing)
   EXPECT_FALSE(child<QLineEdit>("Edit4")->isEnabled());
   EXPECT_TRUE(enabled("Button1"));
   load("");
-  EXPECT_TRUE(boxes.texts.isEmpty());
+  EXPECT_TRUE(boxes.messages.isEmpty());
   EXPECT_FALSE(enabled("Button6"));
   EXPECT_EQ(child<QComboBox>("ComboBox2")->currentIndex(), 1);
   EXPECT_EQ(form->field_value(ReschedulerField::Steps), 2000);
@@ -146,21 +128,21 @@ TEST_F(ReschedulerWindow, BrokenFilesLoadNothingAndLeaveTheControlsOff) {
   ASSERT_TRUE(enabled("Button6"));
   const std::string text = read_file(good);
   const std::string damaged = dir.write("damaged.rsf", text.substr(0, text.rfind("\n4|")) + "\n4|1|1\n");
-  boxes.clear();
+  boxes.messages.clear();
   load(damaged);
-  EXPECT_EQ(boxes.texts, QStringList({"Input data reading OK!"}));
+  EXPECT_EQ(boxes.messages, QStringList({"Input data reading OK!"}));
   for (const char* b : {"Button3", "Button6", "Button7", "Button8"}) EXPECT_FALSE(enabled(b)) << b;
   EXPECT_FALSE(form->states().released);
   EXPECT_EQ(n_of_Jobs, 0);
 
-  boxes.clear();
+  boxes.messages.clear();
   load(dir.write("foreign.rsf", with_foreign_schedule_header(text)));
-  EXPECT_EQ(boxes.texts, QStringList({"Input data reading OK!"}));
+  EXPECT_EQ(boxes.messages, QStringList({"Input data reading OK!"}));
   EXPECT_FALSE(enabled("Button6"));
 
-  boxes.clear();
+  boxes.messages.clear();
   load(dir.write("refused.rsf", "1|x\n" + text));
-  EXPECT_EQ(boxes.last(), "  Input data are incorrect!\nOpening process stopped!");
+  EXPECT_EQ(last(boxes.messages), "  Input data are incorrect!\nOpening process stopped!");
   EXPECT_FALSE(enabled("Button6"));
   EXPECT_FALSE(form->states().loaded());
 }
@@ -175,9 +157,9 @@ TEST_F(ReschedulerWindow, FieldChecksWhileTypingAndOnLeaving) {
   steps->setFocus();
   type("Edit1", "2a");
   EXPECT_TRUE(steps->text().isEmpty());
-  boxes.clear();
+  boxes.messages.clear();
   leave_for(loops);  // leaves the empty steps field
-  EXPECT_EQ(boxes.texts, QStringList({" The value of the Num. of Steps field is out of the range! It must be in [1 - 9999]."}));
+  EXPECT_EQ(boxes.messages, QStringList({" The value of the Num. of Steps field is out of the range! It must be in [1 - 9999]."}));
   EXPECT_EQ(steps->text(), "10");
   EXPECT_EQ(focused(), steps);
 
@@ -187,9 +169,9 @@ TEST_F(ReschedulerWindow, FieldChecksWhileTypingAndOnLeaving) {
   EXPECT_EQ(loops->text(), "999");  // the field takes three characters
   type("Edit2", "0");
   EXPECT_TRUE(loops->text().isEmpty());
-  boxes.clear();
+  boxes.messages.clear();
   leave_for(freeze);
-  EXPECT_EQ(boxes.last(), " The value of the Num. of Loops field is out of the range! It must be in [1 - 999].");
+  EXPECT_EQ(last(boxes.messages), " The value of the Num. of Loops field is out of the range! It must be in [1 - 999].");
   EXPECT_EQ(loops->text(), "10");
   EXPECT_EQ(focused(), loops);
 
@@ -200,9 +182,9 @@ TEST_F(ReschedulerWindow, FieldChecksWhileTypingAndOnLeaving) {
   type("Edit4", "0");
   EXPECT_EQ(freeze->text(), "0");
   freeze->clear();
-  boxes.clear();
+  boxes.messages.clear();
   leave_for(steps);
-  EXPECT_EQ(boxes.last(), " The value of the Freeze time field is out of the range! It must be in [0 - 9999].");
+  EXPECT_EQ(last(boxes.messages), " The value of the Freeze time field is out of the range! It must be in [0 - 9999].");
   EXPECT_EQ(freeze->text(), "0");
 }
 
@@ -211,7 +193,7 @@ TEST_F(ReschedulerWindow, FieldChecksWhileTypingAndOnLeaving) {
 TEST_F(ReschedulerWindow, WholeReschedulingRoad) {
   const std::string path = searched_release();
   load(path);
-  EXPECT_EQ(boxes.texts, QStringList({"Input data reading OK!", "Released Schedule loading ok!"}));
+  EXPECT_EQ(boxes.messages, QStringList({"Input data reading OK!", "Released Schedule loading ok!"}));
   ASSERT_TRUE(enabled("Button6"));
   EXPECT_EQ(first_run, 1);
   const Times released = machine_times(*last_SCH);
