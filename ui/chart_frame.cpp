@@ -133,7 +133,9 @@ void ChartFrame::paint_axes(QPainter& p, const View& v) {
   const int d = v.depth;
   p.setPen(QColor(0xD0, 0xD0, 0xD0));
   // Left axis: labels and grid lines across the back wall.
-  const double ystep = label_step(v.y1 - v.y0, r.height(), fm.height() + 4, left_axis.increment);
+  // Row axes label every row that has room; value axes leave a line between labels.
+  const double y_gap = left_axis.increment > 0.0 ? fm.height() + 4 : 2.0 * fm.height();
+  const double ystep = label_step(v.y1 - v.y0, r.height(), y_gap, left_axis.increment);
   double y = std::ceil(v.y0 / ystep - 1e-9) * ystep;
   for (int n = 0; y <= v.y1 + 1e-9 && n < kMaxLabels; ++n, y += ystep) {
     const double py = v.py(y, left_axis.inverted);

@@ -60,6 +60,7 @@ bool PagedBarChart::data_bounds(double& x0, double& x1, double& y0, double& y1) 
   }
   x0 -= 0.5;
   x1 += 0.5;
+  y1 += (y1 - y0) * 0.08;  // room for the marks above the tallest bar
   return any;
 }
 
@@ -71,6 +72,17 @@ void PagedBarChart::paint_series(QPainter& p, const View& v) {
   const double bar_w = std::max(1.0, unit * 0.8 / active);
   const double base = v.py(std::clamp(0.0, v.y0, v.y1), false);
   const QFontMetrics fm(font());
+  // Marks stand above their bars, written upwards when the widest one shown
+  // is wider than a bar but a line of text is not.
+  int widest = 0;
+  for (const PagedBarSeries& s : series_)
+    if (s.Active && s.MarksVisible)
+      for (const ChartPoint& pt : s.points())
+        if (pt.x >= v.x0 && pt.x <= v.x1) widest = std::max(widest, fm.horizontalAdvance(pt.label));
+  const bool upright = widest <= bar_w + 4;
+  const bool upwards = !upright && fm.height() <= bar_w + 4;
+  const double lift = 3 + (v.depth > 0 ? v.depth : 0);
+  p.setPen(Qt::black);
   int k = 0;
   for (const PagedBarSeries& s : series_) {
     if (!s.Active) continue;
@@ -81,12 +93,14 @@ void PagedBarChart::paint_series(QPainter& p, const View& v) {
       const QRectF box(xa, std::min(top, base), bar_w, std::max(1.0, std::abs(base - top)));
       const QColor c = QColor::fromRgb(pt.colour);
       draw_box(p, box, c, v.depth > 0 ? std::min(v.depth, static_cast<int>(bar_w)) : 0);
-      if (s.MarksVisible && !pt.label.isEmpty()) {
-        const int w = fm.horizontalAdvance(pt.label);
-        if (w <= bar_w + 4) {
-          p.setPen(Qt::black);
-          p.drawText(QPointF(box.center().x() - w / 2.0, box.top() - 3 - (v.depth > 0 ? v.depth : 0)), pt.label);
-        }
+      if (!s.MarksVisible || pt.label.isEmpty() || (!upright && !upwards)) continue;
+      p.setPen(Qt::black);
+      if (upright) {
+        p.drawText(QPointF(box.center().x() - fm.horizontalAdvance(pt.label) / 2.0, box.top() - lift), pt.label);
+      } else {
+        p.setTransform(QTransform(0, -1, 1, 0, box.center().x() + fm.ascent() / 2.0, box.top() - lift));
+        p.drawText(QPointF(0, 0), pt.label);
+        p.resetTransform();
       }
     }
     ++k;

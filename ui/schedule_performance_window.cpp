@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -250,6 +251,7 @@ QWidget* TForm10::build_utilization_page() {
   TrackBar1->setRange(1, 4);
   TrackBar1->setPageStep(1);
   TrackBar1->setTickPosition(QSlider::TicksBothSides);
+  TrackBar1->setInvertedAppearance(true);  // 1 at the top
   TrackBar1->setVisible(false);
   Button32 = button("Button32", QStringLiteral("<<"));
   Button33 = button("Button33", QStringLiteral(">>"));
@@ -319,6 +321,8 @@ QWidget* TForm10::build_display_switches() {
 }
 
 void TForm10::showEvent(QShowEvent* e) {
+  // Maximised; without a window manager to do it, the screen's free area.
+  if (!e->spontaneous() && screen()) setGeometry(screen()->availableGeometry());
   QDialog::showEvent(e);
   if (!e->spontaneous()) FormShow();
 }
