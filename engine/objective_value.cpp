@@ -111,21 +111,12 @@ void calc_S_obj_values(const _S& S, OBJ_VALUE& values, std::vector<ORDER>& order
   for (int j = 1; j <= S.n_of_Jobs; ++j) {
     const int n = S.n_steps(j);
     if (n == 0 || !job_in_tables(j, orders, jobs)) continue;  // route 0: not scheduled
-    int Sj = 0;
-    int Cj = -1;
     if (const TimedJobs::Job* t = S.Timed.through(j, n)) {
-      Sj = t->StartT;
-      Cj = t->EndT;
+      e.add_job(j, t->EndT, t->StartT, orders, jobs);
     } else {
-      for (int k = 1; k <= n; ++k) {
-        const int m = S.J_A[j][k];
-        const int p = S.J_pos[j][k];
-        const OP_TIME& r = (m >= 0 && m <= S.n_of_Machines) ? S.Times[m][p] : S.Times[0][0];
-        if (k == 1 || r.StartT < Sj) Sj = r.StartT;
-        if (k == n) Cj = r.EndT;
-      }
+      const JobSpan span = job_span(S, j);
+      e.add_job(j, span.EndT, span.StartT, orders, jobs);
     }
-    e.add_job(j, Cj, Sj, orders, jobs);
   }
   std::int64_t setups = 0;
   if (S.Timed.setups_pass == S.Timed.pass) {
@@ -135,6 +126,31 @@ void calc_S_obj_values(const _S& S, OBJ_VALUE& values, std::vector<ORDER>& order
       const OP_TIME* row = S.Times[m];
       for (int p = 1, n = S.M_wload[m][0]; p <= n; ++p) setups += row[p].Setup == 1;
     }
+  }
+  e.v[4] = setups;
+  for (int i = 0; i < 9; ++i) values.criterion(i) = e.v[i];
+  values.n_of_Scheduled_Jobs = e.v[9];
+}
+
+JobSpan job_span(const _S& S, int j) {
+  JobSpan span{0, -1};
+  const int n = S.n_steps(j);
+  for (int k = 1; k <= n; ++k) {
+    const int m = S.J_A[j][k];
+    const int p = S.J_pos[j][k];
+    const OP_TIME& r = (m >= 0 && m <= S.n_of_Machines) ? S.Times[m][p] : S.Times[0][0];
+    if (k == 1 || r.StartT < span.StartT) span.StartT = r.StartT;
+    if (k == n) span.EndT = r.EndT;
+  }
+  return span;
+}
+
+void calc_S_obj_values_from_spans(const _S& S, const JobSpan* spans, std::int64_t setups, OBJ_VALUE& values,
+                                  std::vector<ORDER>& orders, std::vector<JOB>& jobs) {
+  Evaluation e;
+  for (int j = 1; j <= S.n_of_Jobs; ++j) {
+    if (S.n_steps(j) == 0 || !job_in_tables(j, orders, jobs)) continue;  // route 0: not scheduled
+    e.add_job(j, spans[j].EndT, spans[j].StartT, orders, jobs);
   }
   e.v[4] = setups;
   for (int i = 0; i < 9; ++i) values.criterion(i) = e.v[i];

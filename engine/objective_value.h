@@ -77,4 +77,20 @@ void calc_S_obj_values(const _S& S, OBJ_VALUE& values, std::vector<ORDER>& order
 void calc_sch_obj_values(const SCH& sch, OBJ_VALUE& values, std::vector<ORDER>& orders, std::vector<JOB>& jobs);
 // On the loaded problem's globals.
 void calc_S_obj_values(const _S& S, OBJ_VALUE& values);
+
+// What the evaluation reads of one job of a timed _S: its start (the smallest
+// StartT of its route steps) and its completion (EndT of its last one).
+struct JobSpan {
+  int StartT;
+  int EndT;
+  bool operator==(const JobSpan& o) const { return StartT == o.StartT && EndT == o.EndT; }
+  bool operator!=(const JobSpan& o) const { return !(*this == o); }
+};
+// Job j's span from the timing records (a job on route 0 gives {0, -1}).
+JobSpan job_span(const _S& S, int j);
+// calc_S_obj_values from the spans of every job (spans[1..J]) and the number of
+// positions with a setup instead of the timing records: the same values and
+// the same writes into Jobs and Orders, job by job in the same order.
+void calc_S_obj_values_from_spans(const _S& S, const JobSpan* spans, std::int64_t setups, OBJ_VALUE& values,
+                                  std::vector<ORDER>& orders, std::vector<JOB>& jobs);
 void calc_sch_obj_values(const SCH& sch, OBJ_VALUE& values);

@@ -30,6 +30,7 @@ struct OP_TIME {
 };
 
 class SCH;
+class ScheduleChanges;
 
 class _S {
  public:
@@ -48,6 +49,9 @@ class _S {
   RowTable<OP_TIME> Times;
   // Filled by the timing pass beside Times; never copied.
   TimedJobs Timed;
+  // When set, the moves of engine/search_operators note here what they change
+  // (the incremental timing of a search's sample reads it). Never copied.
+  ScheduleChanges* changes = nullptr;
 
   _S() = default;
   // Empty schedule: every count and route 0, timing rows without values.

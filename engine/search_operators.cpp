@@ -4,6 +4,7 @@
 
 #include "engine/random_source.h"
 #include "engine/schedule_array.h"
+#include "engine/schedule_changes.h"
 
 int Nx_op_pri[n_of_operators + 1] = {0, 1, 1, 1, 1, 1};
 
@@ -17,6 +18,10 @@ void insert_at(_S& S, int m, int p, int j, int k) {
   int* step = S.M_step[m];
   const int cnt = seq[0] + 1;
   p = std::max(1, std::min(p, cnt));
+  if (S.changes) {
+    S.changes->row(m, p, cnt - p, cnt - 1);
+    S.changes->job(j);
+  }
   for (int q = cnt; q > p; --q) {
     seq[q] = seq[q - 1];
     step[q] = step[q - 1];
@@ -54,6 +59,7 @@ void insert_with(_S& S, int j, int n_routes, const int* routes, const std::vecto
     const size_t g = static_cast<size_t>(R_MG_ex[route][k]);
     if (g >= lists.size() || lists[g].empty() || lists[g][0] < 1) route = 0;
   }
+  if (S.changes) S.changes->job(j);
   S.J_A[j][0] = route;
   if (route == 0) return;
   for (int k = 1; k <= n; ++k) {
@@ -161,9 +167,16 @@ void gather_before(_S& S, int f, int first, int last) {
     int* seq = S.M_wload[m];
     int* step = S.M_step[m];
     int w = 0;
-    for (int p = 1, cnt = seq[0]; p <= cnt; ++p) {
+    int first_out = 0;
+    int last_out = 0;
+    const int cnt = seq[0];
+    for (int p = 1; p <= cnt; ++p) {
       const int j = seq[p];
-      if (j >= first && j <= last) continue;
+      if (j >= first && j <= last) {
+        if (first_out == 0) first_out = p;
+        last_out = p;
+        continue;
+      }
       ++w;
       if (w != p) {
         seq[w] = j;
@@ -172,10 +185,12 @@ void gather_before(_S& S, int f, int first, int last) {
       }
     }
     seq[0] = w;
+    if (S.changes && first_out > 0) S.changes->row(m, first_out, cnt - last_out, cnt);
   }
   const int route = S.J_A[f][0];
   const int n = S.n_steps(f);
   for (int b = first; b <= last; ++b) {
+    if (S.changes) S.changes->job(b);
     for (int k = 1, old_n = S.n_steps(b); k <= old_n; ++k) S.J_A[b][k] = S.J_pos[b][k] = 0;
     S.J_A[b][0] = route;
   }
@@ -186,6 +201,7 @@ void gather_before(_S& S, int f, int first, int last) {
     int* step = S.M_step[m];
     const int p = S.J_pos[f][k];
     const int cnt = seq[0];
+    if (S.changes) S.changes->row(m, p, cnt - p + 1, cnt);
     for (int q = cnt; q >= p; --q) {
       seq[q + block] = seq[q];
       step[q + block] = step[q];
@@ -220,6 +236,7 @@ int select_Nx_op(int n, const int* weights) {
 
 void remove_job(_S& S, int j) {
   const int n = S.n_steps(j);
+  if (S.changes) S.changes->job(j);
   S.J_A[j][0] = 0;
   for (int k = 1; k <= n; ++k) {
     const int m = S.J_A[j][k];
@@ -229,6 +246,7 @@ void remove_job(_S& S, int j) {
     int* seq = S.M_wload[m];
     int* step = S.M_step[m];
     const int cnt = seq[0];
+    if (S.changes) S.changes->row(m, p, cnt - p, cnt);
     for (int q = p; q < cnt; ++q) {
       seq[q] = seq[q + 1];
       step[q] = step[q + 1];
@@ -316,6 +334,15 @@ void rotate_positions(_S& S, const int* P, int m) {
   if (k < 2) return;
   int* seq = S.M_wload[m];
   int* step = S.M_step[m];
+  if (S.changes) {
+    int lo = P[1];
+    int hi = P[1];
+    for (int i = 2; i <= k; ++i) {
+      lo = std::min(lo, P[i]);
+      hi = std::max(hi, P[i]);
+    }
+    S.changes->row(m, lo, seq[0] - hi, seq[0]);
+  }
   const int last_job = seq[P[k]];
   const int last_step = step[P[k]];
   for (int i = k; i >= 2; --i) {
@@ -342,6 +369,7 @@ void group_orders_on_machine(_S& S, int m, const std::vector<JOB>& jobs) {
   int* seq = S.M_wload[m];
   int* step = S.M_step[m];
   const int cnt = seq[0];
+  if (S.changes) S.changes->row(m, 1, 0, cnt);
   std::vector<int> seq_jobs(seq + 1, seq + cnt + 1);
   std::vector<int> steps(step + 1, step + cnt + 1);
   std::vector<char> placed(cnt, 0);

@@ -20,6 +20,8 @@ TabuRules interactive_tabu_rules(int maxSTEP) {
 
 TabuSearchLoop::TabuSearchLoop(const TabuRules& rules, _S& sample) : rules_(rules), sample_(sample) {}
 
+TabuSearchLoop::~TabuSearchLoop() { timing_.release(); }
+
 void TabuSearchLoop::start() {
   current_ = std::make_unique<_S>(sample_);
   step_best_ = std::make_unique<_S>(sample_);
@@ -35,7 +37,14 @@ void TabuSearchLoop::start() {
 
 bool TabuSearchLoop::move(int op, _S& sample) { return apply_Nx_op(sample, op, late_) != 0; }
 
+bool TabuSearchLoop::evaluate_sample_incrementally(_S& s, OBJ_VALUE& v) {
+  if (!incremental_ || &s != &sample_ || !timing_.ready(s)) return false;
+  timing_.time_and_evaluate(s, v);
+  return true;
+}
+
 void TabuSearchLoop::evaluate(_S& s, OBJ_VALUE& v) {
+  if (evaluate_sample_incrementally(s, v)) return;
   calc_S_times(s);
   calc_S_obj_values(s, v);
 }
@@ -69,8 +78,12 @@ void TabuSearchLoop::sample_step(int step) {
   // The loop count is read at every test: the progress window may change it
   // while events run at the start of the step.
   late_.forget();  // the current schedule changed at the end of the last step
+  if (incremental_) timing_.set_base(*current_);
   for (int loop = 1; loop <= *rules_.loops; ++loop) {
-    sample_.assign(*current_);
+    if (incremental_)
+      timing_.reset_sample(sample_);
+    else
+      sample_.assign(*current_);
     const int op = select_Nx_op(n_of_operators, Nx_op_pri);
     if (!move(op, sample_)) continue;
     const std::uint64_t hash = tabu_hash(sample_);

@@ -18,13 +18,17 @@
 //   the start) has step operator 0; it counts in the sums (entry 0) of
 //   Op_Total and Op_Improve only, never as an operator.
 //
-// Nothing is allocated per sample except what the tabu list needs for a new
-// entry (and it reuses dropped entries' memory).
+// Every sample starts from the current schedule and is timed and evaluated
+// incrementally (engine/sample_timing): only what its move changed is copied
+// back, re-timed and re-evaluated, with the values, schedules and records of
+// the full pass. Nothing is allocated per sample except what the tabu list
+// needs for a new entry (and it reuses dropped entries' memory).
 #include <memory>
 #include <vector>
 
 #include "engine/objective_value.h"
 #include "engine/sample_move.h"
+#include "engine/sample_timing.h"
 #include "engine/schedule_array.h"
 #include "engine/tabu_list.h"
 
@@ -62,7 +66,7 @@ class TabuSearchLoop {
 
   // sample is the starting schedule; it is the sample buffer of the search.
   TabuSearchLoop(const TabuRules& rules, _S& sample);
-  virtual ~TabuSearchLoop() = default;
+  virtual ~TabuSearchLoop();
   TabuSearchLoop(const TabuSearchLoop&) = delete;
   TabuSearchLoop& operator=(const TabuSearchLoop&) = delete;
 
@@ -91,8 +95,17 @@ class TabuSearchLoop {
   // evaluation). The default is apply_Nx_op on the loaded problem.
   virtual bool move(int op, _S& sample);
   // Times and evaluates s into v. The default is calc_S_times and
-  // calc_S_obj_values on the loaded problem.
+  // calc_S_obj_values on the loaded problem, incrementally for the sample.
   virtual void evaluate(_S& s, OBJ_VALUE& v);
+  // When s is the sample, reset from the current schedule and moved since:
+  // times and evaluates it incrementally and returns true; else false.
+  bool evaluate_sample_incrementally(_S& s, OBJ_VALUE& v);
+  SampleTiming& sample_timing() { return timing_; }
+  // Samples are reset from the current schedule and timed incrementally
+  // (true), which needs every change of move() to go through the search
+  // operators' primitives; a subclass whose move() edits the sample any
+  // other way sets it false, and every sample is then copied and timed in full.
+  bool incremental_ = true;
   // Interactive runs: the progress window shows a new overall best (before the
   // first step with best step 0). The default writes the best step and the six
   // main values.
@@ -115,6 +128,7 @@ class TabuSearchLoop {
   OBJ_VALUE step_values_;
   OBJ_VALUE best_values_;
   LateJobs late_;
+  SampleTiming timing_;
   TABULIST tabu_;
   std::vector<int> improvements_;
   int evaluated_ = 1;

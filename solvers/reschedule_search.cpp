@@ -36,7 +36,9 @@ void evaluate_resch(_S& s, OBJ_VALUE& v, const Reference& ref) {
 // the timing that keeps the frozen heads' times.
 class RescheduleLoop : public TabuSearchLoop {
  public:
-  RescheduleLoop(const TabuRules& rules, _S& sample, const Reference& ref) : TabuSearchLoop(rules, sample), ref_(ref) {}
+  RescheduleLoop(const TabuRules& rules, _S& sample, const Reference& ref) : TabuSearchLoop(rules, sample), ref_(ref) {
+    sample_timing().use_rescheduling(&ref.S, ref.freeze_time);
+  }
 
  protected:
   bool move(int op, _S& s) override {
@@ -68,7 +70,12 @@ class RescheduleLoop : public TabuSearchLoop {
     }
   }
 
-  void evaluate(_S& s, OBJ_VALUE& v) override { evaluate_resch(s, v, ref_); }
+  void evaluate(_S& s, OBJ_VALUE& v) override {
+    if (evaluate_sample_incrementally(s, v))
+      compare_S(s, v, Orders, Jobs, ref_.S, ref_.orders, ref_.jobs, ref_.setups);
+    else
+      evaluate_resch(s, v, ref_);
+  }
 
   void show_best(int best_step, const OBJ_VALUE& v) override {
     TabuSearchLoop::show_best(best_step, v);

@@ -5,11 +5,19 @@
 // walk this very path.
 #include <gtest/gtest.h>
 
+#include "engine/sample_timing.h"
 #include "tests/support/generated_problem.h"
 #include "tests/support/search_path.h"
 #include "tests/support/varied_shop.h"
 
 namespace {
+
+// Every sample of the paths below is also timed and evaluated in full.
+class FixedSeedPath : public ::testing::Test {
+ protected:
+  void SetUp() override { SampleTiming::set_checking(true); }
+  void TearDown() override { SampleTiming::set_checking(false); }
+};
 
 void expect_path(const SearchPath& path, const std::vector<SearchStep>& expected) {
   ASSERT_EQ(path.steps.size(), expected.size());
@@ -25,7 +33,7 @@ void expect_path(const SearchPath& path, const std::vector<SearchStep>& expected
 }  // namespace
 
 // Many late jobs: every operator moves, and steps end early.
-TEST(SearchPath, DefaultProblemFollowsTheFullPassPath) {
+TEST_F(FixedSeedPath, DefaultProblemFollowsTheFullPassPath) {
   ASSERT_TRUE(load_generated_problem(7, GeneratedSize::Default));
   expect_path(run_search_path(3, 12, 40), {
       {{331, 2342, 8003095, 8873, 3556, 9395, 9207362, 0, 0}, 41, 0x17169935c210b633ull},
@@ -46,7 +54,7 @@ TEST(SearchPath, DefaultProblemFollowsTheFullPassPath) {
 // Routes of one to four steps, an order that no route can carry (its jobs stay
 // off the shop), and a run into a schedule without late jobs, where operators
 // 2 and 4 make no move.
-TEST(SearchPath, VariedShopFollowsTheFullPassPath) {
+TEST_F(FixedSeedPath, VariedShopFollowsTheFullPassPath) {
   build_varied_shop(5, 12, true);
   expect_path(run_search_path(4, 30, 20), {
       {{2, 6, 113, 26, 18, 81, 1456, 0, 0}, 17, 0xe773b312ef95e052ull},

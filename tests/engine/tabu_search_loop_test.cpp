@@ -18,6 +18,7 @@ class ScriptedLoop : public TabuSearchLoop {
  public:
   ScriptedLoop(const TabuRules& rules, _S& start, std::deque<long long> late)
       : TabuSearchLoop(rules, start), base_(start), late_(std::move(late)) {
+    incremental_ = false;  // the moves below write the sample's rows directly
     std::vector<int>& p = perm_[1];
     p.assign(1, start.M_wload[1][0]);
     for (int i = 1; i <= p[0]; ++i) p.push_back(i);

@@ -1,0 +1,393 @@
+#include "engine/sample_timing.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <stdexcept>
+#include <string>
+
+#include "engine/problem.h"
+#include "engine/timing.h"
+#include "engine/timing_rule.h"
+
+using namespace timing_rule;
+
+namespace {
+
+bool g_checking = false;
+
+bool valid_job(const _S& S, int j) {
+  return j >= 1 && j <= S.n_of_Jobs && static_cast<std::size_t>(j) < Jobs.size();
+}
+
+bool same_record(const OP_TIME& a, const OP_TIME& b) {
+  return a.Setup == b.Setup && a.StartT == b.StartT && a.SetT == b.SetT && a.ProcT == b.ProcT && a.EndT == b.EndT &&
+         a.M_Calendar_OK == b.M_Calendar_OK;
+}
+
+// Calls f(m) for every machine the full timing pass times, in its order.
+template <class F>
+void for_pass_machines(const _S& S, F&& f) {
+  for (int gi = 10; gi >= 1; --gi) {
+    const std::size_t g = static_cast<std::size_t>(MG_seq[1][gi]);
+    if (g >= MG_M_ex.size() || MG_M_ex[g].empty()) continue;
+    const std::vector<int>& group = MG_M_ex[g];
+    for (int i = 1; i <= group[0]; ++i) {
+      const int m = group[i];
+      if (m > S.n_of_Machines || m < 0 || static_cast<std::size_t>(m) >= Machines.size() || m < 1) continue;
+      f(m);
+    }
+  }
+}
+
+int count_setups(const _S& S, int m) {
+  const OP_TIME* row = S.Times[m];
+  int n = 0;
+  for (int p = 1, cnt = S.M_wload[m][0]; p <= cnt; ++p) n += row[p].Setup == 1;
+  return n;
+}
+
+// What the start rule needs of the job's previous route step, read through
+// J_A and J_pos as the full pass does when it has no note of the job.
+void previous_step(const _S& S, int m, int p, int j, PositionContext& c) {
+  const int k = S.M_step[m][p];
+  c.prev_step_end = 0;
+  if (k == 1) {
+    c.first_step = true;
+    return;
+  }
+  c.first_step = S.J_A[j][1] == m;
+  if (!c.first_step && k > 1) {
+    const int pm = S.J_A[j][k - 1];
+    if (pm >= 0 && pm <= S.n_of_Machines) c.prev_step_end = S.Times[pm][S.J_pos[j][k - 1]].EndT;
+  }
+}
+
+[[noreturn]] void fault(const std::string& what) {
+  throw std::logic_error("incremental timing differs from the full pass: " + what);
+}
+
+}  // namespace
+
+SampleTiming::~SampleTiming() { release(); }
+
+void SampleTiming::set_checking(bool on) { g_checking = on; }
+bool SampleTiming::checking() { return g_checking; }
+
+void SampleTiming::release() {
+  if (sample_ && sample_->changes == &log_) sample_->changes = nullptr;
+  sample_ = nullptr;
+  synced_ = false;
+}
+
+void SampleTiming::use_rescheduling(const _S* reference, int bound) {
+  reference_ = reference;
+  bound_ = bound;
+  prepared_ = false;
+  synced_ = false;
+}
+
+void SampleTiming::set_base(_S& base) {
+  base_ = &base;
+  prepared_ = false;
+  synced_ = false;
+}
+
+bool SampleTiming::ready(const _S& sample) const {
+  return prepared_ && synced_ && sample_ == &sample && sample.changes == &log_;
+}
+
+void SampleTiming::time_full(_S& S) const {
+  if (reference_)
+    calc_S_times_resch(S, MG_M_ex, Orders, Jobs, Machines, *reference_, bound_);
+  else
+    calc_S_times(S, MG_M_ex, Orders, Jobs, Machines);
+}
+
+void SampleTiming::prepare_base() {
+  _S& C = *base_;
+  time_full(C);
+  const std::size_t nJ = static_cast<std::size_t>(C.n_of_Jobs) + 1;
+  const std::size_t nM = static_cast<std::size_t>(C.n_of_Machines) + 1;
+  base_spans_.resize(nJ);
+  for (int j = 1; j <= C.n_of_Jobs; ++j) base_spans_[static_cast<std::size_t>(j)] = job_span(C, j);
+  timed_machine_.assign(nM, 0);
+  base_setups_.assign(nM, 0);
+  for_pass_machines(C, [&](int m) {
+    timed_machine_[static_cast<std::size_t>(m)] = 1;
+    base_setups_[static_cast<std::size_t>(m)] = count_setups(C, m);
+  });
+  prepared_ = true;
+  synced_ = false;
+}
+
+void SampleTiming::full_sync(_S& S) {
+  release();
+  const _S& C = *base_;
+  S.assign(C);
+  for (int m = 1; m <= C.n_of_Machines; ++m)
+    std::memcpy(S.Times[m] + 1, C.Times[m] + 1, sizeof(OP_TIME) * static_cast<std::size_t>(C.M_wload[m][0]));
+  spans_ = base_spans_;
+  setups_ = base_setups_;
+  const std::size_t nM = static_cast<std::size_t>(C.n_of_Machines) + 1;
+  log_.reset(C.n_of_Machines, C.n_of_Jobs);
+  times_first_.assign(nM, INT_MAX);
+  retimed_.clear();
+  retimed_.reserve(nM);
+  if (triggers_.size() < nM) triggers_.resize(nM);
+  // A position is triggered at most once a pass: with room for the base's row
+  // and then some, the lists seldom grow during a step.
+  for (int m = 1; m <= C.n_of_Machines; ++m) {
+    std::vector<int>& t = triggers_[static_cast<std::size_t>(m)];
+    t.clear();
+    const std::size_t need = static_cast<std::size_t>(C.M_wload[m][0]) + 8;
+    if (t.capacity() < need) t.reserve(2 * need);
+  }
+  triggered_.clear();
+  triggered_.reserve(nM);
+  touched_mark_.assign(static_cast<std::size_t>(C.n_of_Jobs) + 1, 0);
+  touched_.clear();
+  touched_.reserve(static_cast<std::size_t>(C.n_of_Jobs) + 1);
+  S.changes = &log_;
+  sample_ = &S;
+  synced_ = true;
+}
+
+void SampleTiming::restore(_S& S) {
+  const _S& C = *base_;
+  for (const int j : log_.jobs()) {
+    S.J_A[j] = C.J_A[j];
+    S.J_pos[j] = C.J_pos[j];
+  }
+  auto copy_times = [&](int m, int from) {
+    const int cnt = C.M_wload[m][0];
+    if (from <= cnt)
+      std::memcpy(S.Times[m] + from, C.Times[m] + from, sizeof(OP_TIME) * static_cast<std::size_t>(cnt - from + 1));
+    setups_[static_cast<std::size_t>(m)] = base_setups_[static_cast<std::size_t>(m)];
+  };
+  for (const int m : log_.machines()) {
+    const int from = log_.first(m);
+    const int cnt = C.M_wload[m][0];
+    int* seq = S.M_wload[m];
+    int* step = S.M_step[m];
+    if (from <= cnt) {
+      const std::size_t n = static_cast<std::size_t>(cnt - from + 1);
+      std::memcpy(seq + from, C.M_wload[m] + from, sizeof(int) * n);
+      std::memcpy(step + from, C.M_step[m] + from, sizeof(int) * n);
+      for (int p = from; p <= cnt; ++p) S.J_pos[seq[p]][step[p]] = p;
+    }
+    seq[0] = cnt;
+    copy_times(m, std::min(from, times_first_[static_cast<std::size_t>(m)]));
+  }
+  for (const int m : retimed_) {
+    if (log_.first(m) == INT_MAX) copy_times(m, times_first_[static_cast<std::size_t>(m)]);
+    times_first_[static_cast<std::size_t>(m)] = INT_MAX;
+  }
+  retimed_.clear();
+  for (const int j : touched_) {
+    spans_[static_cast<std::size_t>(j)] = base_spans_[static_cast<std::size_t>(j)];
+    touched_mark_[static_cast<std::size_t>(j)] = 0;
+  }
+  touched_.clear();
+  log_.clear();
+}
+
+void SampleTiming::reset_sample(_S& S) {
+  if (!prepared_) prepare_base();
+  if (ready(S))
+    restore(S);
+  else
+    full_sync(S);
+  if (g_checking) check_reset(S);
+}
+
+void SampleTiming::mark_retimed(int m, int from) {
+  int& first = times_first_[static_cast<std::size_t>(m)];
+  if (first == INT_MAX) retimed_.push_back(m);
+  first = std::min(first, from);
+}
+
+void SampleTiming::touch(int j) {
+  unsigned char& mark = touched_mark_[static_cast<std::size_t>(j)];
+  if (mark) return;
+  mark = 1;
+  touched_.push_back(j);
+}
+
+// Route step k + 1 of job j must be timed again: the end of step k changed.
+void SampleTiming::trigger(const _S& S, int j, int k) {
+  if (k < 1 || k >= S.n_steps(j)) return;
+  const int m = S.J_A[j][k + 1];
+  if (m < 1 || m > S.n_of_Machines) return;
+  std::vector<int>& t = triggers_[static_cast<std::size_t>(m)];
+  if (t.empty()) triggered_.push_back(m);
+  t.push_back(S.J_pos[j][k + 1]);
+}
+
+template <bool Resch>
+void SampleTiming::retime_machine(_S& S, int m) {
+  const _S& C = *base_;
+  const MACHINE& mc = Machines[static_cast<std::size_t>(m)];
+  const int cntS = S.M_wload[m][0];
+  const int cntC = C.M_wload[m][0];
+  const int delta = cntS - cntC;
+  const int first = log_.first(m);
+  int d = first;                                           // first position of another job or step
+  const int e = first == INT_MAX ? 0 : cntS - log_.tail(m);  // after e: the base's tail, shifted by delta
+  int frozenS = 0;
+  int frozenC = 0;
+  if (Resch && m <= reference_->n_of_Machines) {
+    frozenS = std::min({mc.N_Frozen, cntS, reference_->M_wload[m][0]});
+    frozenC = std::min({mc.N_Frozen, cntC, reference_->M_wload[m][0]});
+    if (frozenS != frozenC) d = std::min(d, std::min(frozenS, frozenC) + 1);
+  }
+  std::vector<int>& trig = triggers_[static_cast<std::size_t>(m)];
+  std::sort(trig.begin(), trig.end());
+  std::size_t ti = 0;
+  // The first position after `after` where timing must start again.
+  auto next_start = [&](int after) {
+    while (ti < trig.size() && trig[ti] <= after) ++ti;
+    int n = ti < trig.size() ? trig[ti] : INT_MAX;
+    if (d > after) n = std::min(n, d);
+    return n;
+  };
+  OP_TIME* row = S.Times[m];
+  const OP_TIME* base_row = C.Times[m];
+  const int* seq = S.M_wload[m];
+  const int* steps = S.M_step[m];
+  int p = next_start(0);
+  if (p <= cntS) mark_retimed(m, p);
+  PositionContext c{0, 0, 1, false, 0};
+  CalendarCursor cursor;
+  bool fresh = true;
+  while (p <= cntS) {
+    if (fresh) {
+      // The machine as the full pass leaves it before p: the last position
+      // with a job of the problem.
+      int q = p - 1;
+      while (q >= 1 && !valid_job(S, seq[q])) --q;
+      c.prev_end = q >= 1 ? row[q].EndT : 0;
+      c.prev_type = q >= 1 ? Orders[static_cast<std::size_t>(Jobs[seq[q]].Order_ID)].SetupType : 1;
+      cursor = CalendarCursor();
+      fresh = false;
+    }
+    OP_TIME& r = row[p];
+    const int j = seq[p];
+    if (!valid_job(S, j)) {
+      set_not_computed(r);
+      ++p;
+      continue;
+    }
+    const ORDER& od = Orders[static_cast<std::size_t>(Jobs[j].Order_ID)];
+    if (Resch && p <= frozenS) {
+      copy_times(r, reference_->Times[m][p]);
+    } else {
+      c.p = p;
+      previous_step(S, m, p, j, c);
+      time_position<Resch>(r, mc, od, c, bound_, cursor);
+    }
+    c.prev_end = r.EndT;
+    c.prev_type = od.SetupType;
+    touch(j);
+    // The base's record of the same job and step, where the row around it is
+    // the base's.
+    const OP_TIME* old = p < d ? &base_row[p] : (p > e ? &base_row[p - delta] : nullptr);
+    if (old == nullptr || old->EndT != r.EndT) trigger(S, j, steps[p]);
+    const bool settled = old != nullptr && same_record(*old, r) &&
+                         (!Resch || p < d || (p > frozenS && p - delta > frozenC));
+    if (!settled) {
+      ++p;
+      continue;
+    }
+    // From here to the next start the records are the base's.
+    const int next = next_start(p);
+    const int stop = std::min(next, cntS + 1);
+    if (p > e && delta != 0 && stop > p + 1)
+      std::memcpy(row + p + 1, base_row + p + 1 - delta, sizeof(OP_TIME) * static_cast<std::size_t>(stop - p - 1));
+    p = next;
+    fresh = true;
+  }
+  trig.clear();
+  setups_[static_cast<std::size_t>(m)] = count_setups(S, m);
+}
+
+template <bool Resch>
+void SampleTiming::retime(_S& S) {
+  for_pass_machines(S, [&](int m) {
+    if (log_.first(m) == INT_MAX && triggers_[static_cast<std::size_t>(m)].empty()) return;
+    retime_machine<Resch>(S, m);
+  });
+  for (const int m : triggered_) triggers_[static_cast<std::size_t>(m)].clear();
+  triggered_.clear();
+}
+
+void SampleTiming::time_and_evaluate(_S& S, OBJ_VALUE& values) {
+  if (reference_)
+    retime<true>(S);
+  else
+    retime<false>(S);
+  for (const int j : log_.jobs()) touch(j);
+  for (const int j : touched_) spans_[static_cast<std::size_t>(j)] = job_span(S, j);
+  S.Timed.invalidate();  // the pass's notes were not kept
+  std::int64_t setups = 0;
+  for (int m = 1; m <= S.n_of_Machines; ++m) setups += setups_[static_cast<std::size_t>(m)];
+  calc_S_obj_values_from_spans(S, spans_.data(), setups, values, Orders, Jobs);
+  if (g_checking) check_sample(S, values);
+}
+
+void SampleTiming::check_reset(const _S& S) const {
+  const _S& C = *base_;
+  for (int j = 1; j <= C.n_of_Jobs; ++j)
+    if (S.J_A[j] != C.J_A[j] || S.J_pos[j] != C.J_pos[j]) fault("reset: job " + std::to_string(j) + "'s rows");
+  for (int m = 1; m <= C.n_of_Machines; ++m) {
+    const int cnt = C.M_wload[m][0];
+    if (S.M_wload[m][0] != cnt) fault("reset: machine " + std::to_string(m) + "'s count");
+    for (int p = 1; p <= cnt; ++p) {
+      if (S.M_wload[m][p] != C.M_wload[m][p] || S.M_step[m][p] != C.M_step[m][p])
+        fault("reset: machine " + std::to_string(m) + " position " + std::to_string(p));
+      if (timed_machine_[static_cast<std::size_t>(m)] && !same_record(S.Times[m][p], C.Times[m][p]))
+        fault("reset: times of machine " + std::to_string(m) + " position " + std::to_string(p));
+    }
+    if (setups_[static_cast<std::size_t>(m)] != base_setups_[static_cast<std::size_t>(m)])
+      fault("reset: setups of machine " + std::to_string(m));
+  }
+  for (int j = 1; j <= C.n_of_Jobs; ++j)
+    if (spans_[static_cast<std::size_t>(j)] != base_spans_[static_cast<std::size_t>(j)])
+      fault("reset: span of job " + std::to_string(j));
+}
+
+void SampleTiming::check_sample(const _S& S, const OBJ_VALUE& values) {
+  // What the incremental evaluation left in the problem's records.
+  std::vector<JobSpan> jobs(Jobs.size());
+  for (std::size_t j = 0; j < Jobs.size(); ++j) jobs[j] = {Jobs[j].StartT, Jobs[j].EndT};
+  std::vector<JobSpan> orders(Orders.size());
+  for (std::size_t o = 0; o < Orders.size(); ++o) orders[o] = {Orders[o].StartT, Orders[o].EndT};
+
+  check_.assign(S);
+  time_full(check_);
+  OBJ_VALUE full;
+  calc_S_obj_values(check_, full, Orders, Jobs);
+
+  for (int m = 1; m <= S.n_of_Machines; ++m) {
+    if (!timed_machine_[static_cast<std::size_t>(m)]) continue;
+    for (int p = 1, cnt = S.M_wload[m][0]; p <= cnt; ++p)
+      if (!same_record(S.Times[m][p], check_.Times[m][p]))
+        fault("times of machine " + std::to_string(m) + " position " + std::to_string(p) + ": start " +
+              std::to_string(S.Times[m][p].StartT) + " end " + std::to_string(S.Times[m][p].EndT) +
+              ", full pass start " + std::to_string(check_.Times[m][p].StartT) + " end " +
+              std::to_string(check_.Times[m][p].EndT));
+    if (setups_[static_cast<std::size_t>(m)] != count_setups(check_, m)) fault("setups of machine " + std::to_string(m));
+  }
+  for (int i = 0; i < 9; ++i)
+    if (values.criterion(i) != full.criterion(i))
+      fault("criterion " + std::to_string(i) + ": " + std::to_string(values.criterion(i)) + ", full pass " +
+            std::to_string(full.criterion(i)));
+  if (values.n_of_Scheduled_Jobs != full.n_of_Scheduled_Jobs) fault("scheduled jobs");
+  for (std::size_t j = 1; j < Jobs.size(); ++j)
+    if (jobs[j] != JobSpan{Jobs[j].StartT, Jobs[j].EndT}) fault("record of job " + std::to_string(j));
+  for (std::size_t o = 1; o < Orders.size(); ++o)
+    if (orders[o] != JobSpan{Orders[o].StartT, Orders[o].EndT}) fault("record of order " + std::to_string(o));
+  for (int j = 1; j <= S.n_of_Jobs; ++j)
+    if (S.n_steps(j) > 0 && spans_[static_cast<std::size_t>(j)] != job_span(check_, j))
+      fault("span of job " + std::to_string(j));
+}

@@ -1,0 +1,98 @@
+#pragma once
+// Incremental timing and evaluation of a tabu search's samples. Every sample
+// starts as a copy of the step's current schedule (the base) and differs from
+// it by one move, which changes a few machine rows and jobs. Instead of
+// copying, timing and evaluating the whole schedule per sample, this
+//   - copies back only what the last sample's move and timing changed
+//     (reset_sample), so the sample holds the base's tables and timing rows;
+//   - re-times, in the full pass's order, only the positions whose start can
+//     change: from the first changed position of each changed machine, and at
+//     the later route steps of every job whose end changed; a run of positions
+//     stops as soon as a record equals the base's record of the same job and
+//     step at a place where everything after it is the base's (shifted when
+//     the row grew or shrank), and the base's records are taken over from
+//     there;
+//   - evaluates from a table of job starts and completions (kept up to date
+//     for the jobs whose records changed) and per-machine setup counts,
+//     writing Jobs and Orders job by job exactly as calc_S_obj_values does.
+// The full pass stays the reference: in checking mode every sample is also
+// timed and evaluated in full and compared field by field (every timing
+// record, the ten values, every job's and order's start and completion); a
+// difference throws std::logic_error. Nothing is allocated per sample once
+// the working rows have grown to the problem's size.
+#include <vector>
+
+#include "engine/objective_value.h"
+#include "engine/schedule_array.h"
+#include "engine/schedule_changes.h"
+
+class SampleTiming {
+ public:
+  SampleTiming() = default;
+  ~SampleTiming();
+  SampleTiming(const SampleTiming&) = delete;
+  SampleTiming& operator=(const SampleTiming&) = delete;
+
+  // The rescheduling timing (calc_S_times_resch against reference and bound)
+  // instead of the plain one. reference must outlive this object.
+  void use_rescheduling(const _S* reference, int bound);
+  // base is the schedule the next samples start from; it was (or may have
+  // been) changed. It is timed in full at the next reset_sample and must stay
+  // unchanged until the next set_base.
+  void set_base(_S& base);
+  // sample := base, its timing rows included. The first reset after set_base
+  // copies everything; later ones copy back only what changed. From here until
+  // time_and_evaluate the sample may change only through the moves of
+  // engine/search_operators (and engine/resch_moves), which note their changes.
+  void reset_sample(_S& sample);
+  // Whether sample is the one reset from the base since its last change.
+  bool ready(const _S& sample) const;
+  // Times the moved sample and evaluates it into values (Jobs and Orders of
+  // the loaded problem written as by calc_S_obj_values). sample must be ready.
+  void time_and_evaluate(_S& sample, OBJ_VALUE& values);
+  // Lets go of the sample (it no longer carries this object's log).
+  void release();
+
+  // Checking mode, for tests: every reset is compared with the base and every
+  // sample also timed and evaluated in full and compared.
+  static void set_checking(bool on);
+  static bool checking();
+
+ private:
+  void prepare_base();
+  void full_sync(_S& S);
+  void restore(_S& S);
+  void time_full(_S& S) const;
+  template <bool Resch>
+  void retime(_S& S);
+  template <bool Resch>
+  void retime_machine(_S& S, int m);
+  void mark_retimed(int m, int from);
+  void touch(int j);
+  void trigger(const _S& S, int j, int k);
+  void check_reset(const _S& S) const;
+  void check_sample(const _S& S, const OBJ_VALUE& values);
+
+  _S* base_ = nullptr;
+  _S* sample_ = nullptr;
+  const _S* reference_ = nullptr;  // rescheduling only
+  int bound_ = 0;
+  bool prepared_ = false;  // the base is timed and its spans and setups known
+  bool synced_ = false;    // the sample was fully copied from the prepared base
+
+  std::vector<JobSpan> base_spans_;  // J + 1
+  std::vector<int> base_setups_;     // M + 1
+  std::vector<JobSpan> spans_;       // of the sample
+  std::vector<int> setups_;          // of the sample
+  std::vector<unsigned char> timed_machine_;  // M + 1: the pass times the machine
+
+  ScheduleChanges log_;
+  std::vector<int> times_first_;  // M + 1: first re-timed position, INT_MAX none
+  std::vector<int> retimed_;      // machines with times_first_ set
+  std::vector<std::vector<int>> triggers_;  // M + 1: positions whose previous route step's end changed
+  std::vector<int> triggered_;    // machines with triggers
+  std::vector<unsigned char> touched_mark_;  // J + 1
+  std::vector<int> touched_;      // jobs whose records were re-timed
+
+  _S check_;  // checking mode: the full pass's copy
+};
