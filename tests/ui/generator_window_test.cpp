@@ -176,9 +176,17 @@ TEST_F(GeneratorWindow, OneMachineMethodWritesUnderTheNameExactlyAsChosen) {
   EXPECT_EQ(read_file(dir.file("one.dat")), generated_directly(GENERATION_METHOD::OneMachine, values, 99, dir));
 }
 
-TEST_F(GeneratorWindow, CancelledDialogWritesNothingAndSaysNothing) {
+TEST_F(GeneratorWindow, TheDialogKeepsTheChosenFilterAndACancelledOneWritesNothing) {
+  answerer.file = QString::fromStdString(dir.file("first"));
+  answerer.name_filter = "Text file (*.txt)";
   generate();
-  EXPECT_EQ(answerer.file_dialogs, 1);
+  ASSERT_TRUE(fs::exists(dir.file("first.txt")));  // a name without extension gets the filter's
+  fs::remove(dir.file("first.txt"));
+  answerer.file.clear();
+  answerer.messages.clear();
+  generate();
+  EXPECT_EQ(answerer.file_dialog_filter, "Text file (*.txt)");  // as the planner last chose it
+  EXPECT_EQ(answerer.file_dialogs, 2);
   EXPECT_TRUE(answerer.messages.isEmpty());
   EXPECT_TRUE(fs::is_empty(dir.path()));
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);

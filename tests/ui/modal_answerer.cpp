@@ -28,6 +28,7 @@ void ModalAnswerer::answer() {
     ++file_dialogs;
     file_dialog_filters = dialog->nameFilters();
     file_dialog_proposed = dialog->selectedFiles().value(0);
+    file_dialog_filter = dialog->selectedNameFilter();
     if (file.isEmpty()) {
       dialog->reject();
       return;

@@ -26,6 +26,7 @@ class ModalAnswerer {
   QStringList messages;           // texts of the message boxes, in order
   QStringList file_dialog_filters;  // name filters the last file dialog offered
   QString file_dialog_proposed;   // the file it proposed
+  QString file_dialog_filter;     // the filter it preselected
   int file_dialogs = 0;
   QColor colour_dialog_start;     // the colour the last colour dialog started with
   int colour_dialogs = 0;
