@@ -3,3 +3,4 @@
 std::string input_file_name;
 int first_run = 0;
 bool stop_flag = false;
+int work_mode = 0;

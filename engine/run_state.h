@@ -13,3 +13,8 @@ extern int first_run;
 // The planner's stop request: set by the progress window, cleared by "Run" and
 // by the solvers, polled by the search loops once per step.
 extern bool stop_flag;
+
+// What the results window is showing the live schedule for: 1 while the
+// scheduler window is shown (scheduling), 2 while the rescheduler window is
+// (rescheduling); 0 before either was shown.
+extern int work_mode;

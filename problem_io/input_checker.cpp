@@ -6,6 +6,7 @@
 #include "problem_io/input_limits.h"
 #include "problem_io/input_reader.h"
 #include "problem_io/line_reader.h"
+#include "problem_io/replacing_file.h"
 
 void InputCheck::clear() {
   error_list.clear();
@@ -330,13 +331,21 @@ int check_input_data(InputCheck& check) {
   return 1;
 }
 
+const char* const SAVE_FAILED_MESSAGE = "The text could not be saved; the file is unchanged. -> line_0";
+
 int save_and_check(InputCheck& check, const std::string& text) {
-  {
-    std::ofstream out(input_file_name, std::ios::out | std::ios::binary | std::ios::trunc);
-    out << text;
-  }
   check.error_list.clear();
   check.warning_list.clear();
+  // The edit replaces the file only when every byte went out: a full disk or a
+  // file the user may not write leaves the old content whole, and the old
+  // content is then not checked in the edit's place.
+  ReplacingFile file(input_file_name);
+  if (file.is_open()) file.out() << text;
+  if (!file.commit()) {
+    check.error_list.emplace_back(SAVE_FAILED_MESSAGE);
+    check.input_rejected = true;
+    return 0;
+  }
   const int r = check_input_data(check);
   check.input_rejected = r == 0 || r == -1;
   return r;

@@ -65,7 +65,11 @@ int check_input_data(InputCheck& check);
 // number outside the 32-bit range.
 bool split_line_fields(InputCheck& check, int n_fields, const std::string& line, int N, int values[10]);
 
-// "Save and Check" of the checking window: writes text over the file named by
-// input_file_name, clears both lists, checks again and sets input_rejected
-// when the check returns 0 or -1. Returns the check's result.
+// "Save and Check" of the checking window: clears both lists, writes text over
+// the file named by input_file_name, checks again and sets input_rejected when
+// the check returns 0 or -1. Returns the check's result. When the text cannot
+// be written (a read-only file, a full disk) the file stays as it was, the
+// error list holds SAVE_FAILED_MESSAGE alone, input_rejected is set and the
+// result is 0: the old content is never checked in the edit's place.
 int save_and_check(InputCheck& check, const std::string& text);
+extern const char* const SAVE_FAILED_MESSAGE;

@@ -24,8 +24,9 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
 
 int WinMain(int argc, char** argv) {
   TApplication app(argc, argv);
+  // The application title. No display name is set: on X11 it would be
+  // appended to every window caption; the message boxes carry it themselves.
   QApplication::setApplicationName(QStringLiteral("TAVO_Scheduler"));
-  QApplication::setApplicationDisplayName(QStringLiteral("TAVO_Scheduler"));
   // Run reports go to the program's own folder, whatever the working directory.
   set_run_report_folder(QCoreApplication::applicationDirPath().toStdString());
   GuiRunHost host;

@@ -2,6 +2,7 @@
 // found something, then the reading.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -95,6 +96,24 @@ TEST_F(InputLoad, LastSaveAndCheckDecides) {
   // A warnings-only file whose window edit introduces errors is refused.
   window.on_show = [&](InputCheck& c) { save_and_check(c, kBad); };
   EXPECT_EQ(load(kWarned), -1);
+}
+
+TEST_F(InputLoad, SaveThatCannotWriteKeepsTheFileAndIsNeverACleanCheck) {
+  // A warnings-only file the user may not write: the mended text cannot go
+  // out, so the old content must not pass for a check of the edit.
+  const std::string path = dir.write("p.txt", kWarned);
+  std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+  window.on_show = [&](InputCheck& c) {
+    EXPECT_EQ(save_and_check(c, kGood), 0);
+    EXPECT_TRUE(c.input_rejected);
+    EXPECT_EQ(c.error_list, Lines{SAVE_FAILED_MESSAGE});
+    EXPECT_TRUE(c.warning_list.empty());
+  };
+  EXPECT_EQ(read_input_file(path, check, window), -1);
+  EXPECT_EQ(read_file(path), kWarned);
+  EXPECT_EQ(host.messages, Lines{kMessage});
+  EXPECT_EQ(n_of_Jobs, 3);
+  std::filesystem::permissions(path, std::filesystem::perms::owner_all);
 }
 
 TEST_F(InputLoad, UnopenableFileIsRefusedWithoutWindow) {

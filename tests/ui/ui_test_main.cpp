@@ -7,7 +7,6 @@
 int main(int argc, char** argv) {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   TApplication app(argc, argv);
-  QApplication::setApplicationDisplayName(QStringLiteral("TAVO_Scheduler"));
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
