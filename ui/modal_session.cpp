@@ -72,14 +72,23 @@ void show_modal(QDialog* window) {
   {
     HideWatch watch(window);
     session_loops[window] = &loop;
+    // Window-modal without a parent window blocks nothing by itself (the
+    // windows above are blocked by hand), yet the window stands in Qt's list
+    // of modal windows like any exec()'d dialog, on top of which the program's
+    // message boxes go.
+    const Qt::WindowModality modality = window->windowModality();
+    if (!window->isVisible()) window->setWindowModality(Qt::WindowModal);
     window->setResult(0);
     window->show();
     window->raise();
     window->activateWindow();
     if (window->isVisible()) loop.exec(QEventLoop::DialogExec);
     session_loops.erase(window);
+    if (guard) {
+      guard->hide();
+      guard->setWindowModality(modality);
+    }
   }
-  if (guard && guard->isVisible()) guard->hide();
 }
 
 ModalSessionHold::ModalSessionHold(QWidget* window) : window_(window) { ++session_holds[window_]; }

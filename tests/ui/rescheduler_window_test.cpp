@@ -30,6 +30,7 @@
 #include "tests/ui/modal_answerer.h"
 #include "ui/app_windows.h"
 #include "ui/gui_run_host.h"
+#include "ui/input_checking_window.h"
 #include "ui/input_data_window.h"
 #include "ui/objective_priority_window.h"
 #include "ui/schedule_performance_window.h"
@@ -141,6 +142,13 @@ TEST_F(ReschedulerWindow, BrokenFilesLoadNothingAndLeaveTheControlsOff) {
   EXPECT_FALSE(enabled("Button6"));
 
   boxes.messages.clear();
+  // The checking window shows the errors; the planner closes it.
+  QTimer close_check;
+  close_check.setInterval(10);
+  QObject::connect(&close_check, &QTimer::timeout, [] {
+    if (Form20->isVisible()) Form20->findChild<QPushButton*>("Button1")->click();
+  });
+  close_check.start();
   load(dir.write("refused.rsf", "1|x\n" + text));
   EXPECT_EQ(last(boxes.messages), "  Input data are incorrect!\nOpening process stopped!");
   EXPECT_FALSE(enabled("Button6"));

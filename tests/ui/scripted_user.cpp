@@ -59,7 +59,6 @@ void ScriptedUser::tick() {
     });
     return;
   }
-  if (modal) return;
   if (watched_ && watched_->isVisible() && !watched_seen_) {
     watched_seen_ = true;
     defer(watched_action_);
