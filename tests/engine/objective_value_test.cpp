@@ -157,3 +157,20 @@ TEST(Comparison, AssignmentKeepsScheduledJobsAndSizes) {
   EXPECT_EQ(target.n_of_Jobs, 17);
   EXPECT_EQ(target.n_of_Machines, 5);
 }
+
+TEST(Comparison, EveryCriterionWeighsWhenItsPriorityIsPositive) {
+  // One criterion weighted at a time, the late ones (6 to 8, unweighted at
+  // start-up) among them: the smaller value is the better record.
+  int saved[9];
+  std::copy(ObjPri, ObjPri + 9, saved);
+  for (int i = 0; i < 9; ++i) {
+    std::fill(ObjPri, ObjPri + 9, 0);
+    ObjPri[i] = 3;
+    OBJ_VALUE small = with_values({4, 4, 4, 4, 4, 4, 4, 4, 4});
+    OBJ_VALUE large = small;
+    large.criterion(i) = 8;
+    EXPECT_DOUBLE_EQ(small.F(large), 150.0) << "criterion " << i;  // 3 * 100 * 4 / 8
+    EXPECT_TRUE(large.worse(small)) << "criterion " << i;
+  }
+  std::copy(saved, saved + 9, ObjPri);
+}

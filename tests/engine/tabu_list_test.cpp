@@ -99,3 +99,44 @@ TEST(TabuList, AgreesWithAPlainScanOverALongSearch) {
   }
   EXPECT_GT(hits, 50) << "the walk should revisit schedules";
 }
+
+TEST(TabuList, EqualHashesWithOtherSequencesAreToldApart) {
+  // A forged collision: B carries A's hash, with the same job counts per
+  // machine but two jobs swapped.
+  build_varied_shop(17, 30);
+  const _S A = random_start_S(6), B = swapped_on(A, 1);
+  const std::uint64_t forged = tabu_hash(A);
+  EXPECT_EQ(TABU(A, forged).equal(B, forged), 0);
+  TABULIST list;
+  list.add(TABU(A, forged));
+  EXPECT_EQ(list.is_in_tabu_list(B, forged), 0);
+  EXPECT_EQ(list.is_in_tabu_list(A, forged), 1);
+}
+
+TEST(TabuList, RaisingTheSizeAfterDropsKeepsTheAgeOrder) {
+  // Size 10 until the ring has wrapped (its oldest entry no longer in slot
+  // 0), then 40: the ring grows from a wrapped state and every entry must
+  // keep its age and stay findable.
+  build_varied_shop(23, 6);
+  std::vector<_S> added;
+  _S current = random_start_S(31);
+  TABULIST list;
+  while (added.size() < 60) {
+    _S next = current;
+    move_shuffle_machine(next, rand_n(n_of_Machines) + 1);
+    if (list.is_in_tabu_list(next)) continue;
+    bool seen = false;
+    for (const _S& s : added) seen = seen || same_sequences(s, next);
+    if (seen) continue;
+    add_capped(list, next, added.size() < 25 ? 10 : 40);
+    added.push_back(next);
+    current = next;
+  }
+  ASSERT_EQ(list.count(), 40);
+  for (int i = 0; i < 40; ++i) {
+    const _S& expected = added[added.size() - 1 - static_cast<std::size_t>(i)];
+    ASSERT_EQ(list.from_newest(i).equal(expected), 1) << "entry " << i << " from the newest";
+    ASSERT_EQ(list.is_in_tabu_list(expected), 1) << "entry " << i << " from the newest";
+  }
+  EXPECT_EQ(list.is_in_tabu_list(added[19]), 0) << "dropped before the size was raised";
+}

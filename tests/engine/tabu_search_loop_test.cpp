@@ -103,3 +103,31 @@ TEST_F(TabuSearchLoopRules, TheSearchMovesToAWorseStepBestButKeepsTheOverallBest
   EXPECT_EQ(search.best_values().n_of_Late_Jobs, 100);
   EXPECT_EQ(search.step_best_values().n_of_Late_Jobs, 130);
 }
+
+namespace {
+
+// Every sample of a step is the current schedule itself: after the first,
+// each is in the tabu list and must be neither evaluated nor taken.
+class StandStillLoop : public TabuSearchLoop {
+ public:
+  using TabuSearchLoop::TabuSearchLoop;
+  int evaluations = 0;
+
+ protected:
+  bool move(int, _S&) override { return true; }
+  void evaluate(_S&, OBJ_VALUE& v) override {
+    ++evaluations;
+    v = OBJ_VALUE();
+  }
+};
+
+}  // namespace
+
+TEST_F(TabuSearchLoopRules, ASampleInTheTabuListIsNeverEvaluated) {
+  StandStillLoop search(rules_for(3, &loops_, &tabu_, 2, true, -1), *start_);
+  search.start();
+  search.run();
+  EXPECT_EQ(search.evaluations, 2 + 1);  // the start's two, then the one new schedule
+  EXPECT_EQ(search.evaluated(), 2);
+  EXPECT_EQ(search.tabu_count(), 1);
+}

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/objective_value.h"
 #include "tests/support/small_problem.h"
 
 namespace {
@@ -21,8 +22,9 @@ class TwoStepLine : public ::testing::Test {
   }
   // Loads the problem and the schedule: jobs[j] = {route, machine..}; seq[m] = job ids.
   void schedule(std::vector<std::array<int, 5>> rows, std::vector<std::vector<int>> seqs) {
-    const int ready2 = Machines[2].ReadyT;
+    const int ready1 = Machines[1].ReadyT, ready2 = Machines[2].ReadyT;
     finish_small_problem();
+    Machines[1].ReadyT = ready1;
     Machines[2].ReadyT = ready2;
     reset_J_A_M_wload();
     for (std::size_t j = 1; j < rows.size(); ++j) J_A[j] = rows[j];
@@ -102,6 +104,34 @@ TEST_F(TwoStepLine, LaterStepFirstOnItsMachineOverlapsSetupAndWaitsForReadyTime)
   expect_position(2, 1, {1, 45, 15, 50, 110, 1});
 }
 
+TEST_F(TwoStepLine, ReadyTimeBoundsTheFirstRouteStepAsTheOrdersStartDoes) {
+  add_small_order(1, 10, 1, 2, 2, 4, 500, {1, 2});
+  Machines[1].ReadyT = 12;
+  schedule({{}, {17, 1, 2}}, {{}, {1}, {1}});
+  expect_position(1, 1, {1, 12, 0, 10, 22, 1});
+  Orders[1].CST = 20;
+  calc_S_times(S);
+  calc_sch_times(sch);
+  expect_position(1, 1, {1, 20, 0, 10, 30, 1});
+}
+
+TEST_F(TwoStepLine, JobStartIsItsEarliestStepEvenWhenALaterStepSetsUpBeforeIt) {
+  // Job 2 (step 1 only) holds machine 1 until 40; job 1's step 1 runs 40..50,
+  // and its step 2 sets up on machine 2 from 35, while step 1 still runs.
+  add_small_order(1, 10, 1, 2, 2, 0, 500, {1, 2});
+  add_small_order(1, 40, 1, 1, 2, 0, 500, {1});
+  Machines[2].SetupM(1, 2) = 15;
+  schedule({{}, {17, 1, 2}, {23, 1}}, {{}, {2, 1}, {1}});
+  expect_position(1, 2, {0, 40, 0, 10, 50, 1});
+  expect_position(2, 1, {1, 35, 15, 10, 60, 1});
+  OBJ_VALUE v;
+  calc_S_obj_values(S, v);
+  EXPECT_EQ(Jobs[1].StartT, 35);
+  Jobs[1].StartT = 0;
+  calc_sch_obj_values(sch, v);
+  EXPECT_EQ(Jobs[1].StartT, 35);
+}
+
 TEST_F(TwoStepLine, ProcessingTimeRoundsUpAndSpeedZeroMachineNeitherProcessesNorSetsUp) {
   Machines[1].Speed = 2;
   Machines[2].Speed = 0;
@@ -158,6 +188,10 @@ TEST(CalendarFit, NonPreemptiveFitKeepsLengthAndTriesEveryInterval) {
   EXPECT_EQ(fit_op_to_Calendar(s, e, 4, 1, Machines), 1);
   EXPECT_EQ(s, 4);
   EXPECT_EQ(e, 7);
+  s = 4, e = 10;  // ending exactly at the interval's end fits in it
+  EXPECT_EQ(fit_op_to_Calendar(s, e, 0, 1, Machines), 1);
+  EXPECT_EQ(s, 4);
+  EXPECT_EQ(e, 10);
   s = 2, e = 5;  // a machine without intervals fits nothing
   EXPECT_EQ(fit_op_to_Calendar(s, e, 4, 2, Machines), 0);
   EXPECT_EQ(s, 4);

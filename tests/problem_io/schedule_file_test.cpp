@@ -13,6 +13,7 @@
 #include "tests/support/generated_problem.h"
 #include "tests/support/random_schedule.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/varied_shop.h"
 
 namespace {
 
@@ -121,15 +122,27 @@ TEST_F(ScheduleFile, BadContentIsRefusedAndTheTargetKept) {
   };
   const std::string job1 = "4|1|" + std::to_string(sch.Route[1]);
   const std::string mach1 = "2|1|";
-  const ORDER& o1 = Orders[Jobs[1].Order_ID];
-  int closed = 1;  // a route job 1's order cannot take
-  while (std::count(o1.R_feasible + 1, o1.R_feasible + o1.N_Routes + 1, closed) > 0) ++closed;
-  std::string other_group = good;  // job 1's first machine: one of another group (one machine per group)
-  const std::size_t at = good.find("\n" + job1 + "|") + job1.size() + 2, len = good.find_first_of("|\n", at) - at;
-  other_group.replace(at, len, std::to_string(std::stoi(good.substr(at, len)) % n_of_Machines + 1));
   std::string without_last_machine = good;  // its tag-2 and tag-3 lines gone
   const std::size_t last_m = good.find("\n2|" + nM + "|");
   without_last_machine.erase(last_m, good.find("\n4|1|") - last_m);
+  // Machine m1 holds route steps of at least two jobs, a first and b second.
+  int m1 = 1;
+  while (sch.Mach_Count[m1] < 2) ++m1;
+  const std::string m_line = "2|" + std::to_string(m1) + "|" + std::to_string(sch.Mach_Count[m1]);
+  const std::size_t seq_at = good.find("\n" + m_line + "\n") + m_line.size() + 2;
+  const std::string a_line = good.substr(seq_at, good.find('\n', seq_at) - seq_at);
+  const std::size_t b_at = seq_at + a_line.size() + 1;
+  const std::string b_line = good.substr(b_at, good.find('\n', b_at) - b_at);
+  std::string one_step_left_off = good;  // a's step missing from m1's list, the count one less
+  one_step_left_off.erase(seq_at, a_line.size() + 1);
+  one_step_left_off.replace(one_step_left_off.find(m_line), m_line.size(),
+                            "2|" + std::to_string(m1) + "|" + std::to_string(sch.Mach_Count[m1] - 1));
+  std::string unbalanced = good;  // a listed twice, b not at all: the count still right
+  unbalanced.replace(b_at, b_line.size(), a_line);
+  std::string first_sequence_line = good.substr(good.find("\n3|") + 1);
+  first_sequence_line = first_sequence_line.substr(0, first_sequence_line.find('\n'));
+  std::string over_full = header + "2|1|" + std::to_string(n_of_Jobs + 1) + "\n";
+  for (int i = 0; i <= n_of_Jobs; ++i) over_full += "3|1\n";
   const std::pair<const char*, std::string> cases[] = {
       {"machine above nM", good + "2|" + std::to_string(n_of_Machines + 1) + "|0\n"},
       {"machine 0", good + "2|0|0\n"},
@@ -137,8 +150,12 @@ TEST_F(ScheduleFile, BadContentIsRefusedAndTheTargetKept) {
       {"job 0", good + "4|0|0\n"},
       {"route 27", replaced(job1, "4|1|27")},
       {"route step without a machine", replaced(job1, job1)},
-      {"route the order cannot take", replaced(job1, "4|1|" + std::to_string(closed) + "|1|1|1|1")},
-      {"machine of another group", other_group},
+      {"a route step left off its machine's list", one_step_left_off},
+      {"a job listed for a step it does not have", unbalanced},
+      {"sequence job 0", replaced(first_sequence_line, "3|0")},
+      {"sequence job above nJ", replaced(first_sequence_line, "3|" + std::to_string(n_of_Jobs + 1))},
+      {"machine count below 0", good + "2|1|-1\n"},
+      {"machine count above nJ", over_full + body},
       {"route step on machine above nM", replaced(job1, job1 + "|" + std::to_string(n_of_Machines + 1))},
       {"job on a machine that holds none of its steps", replaced(job1, "4|1|0")},
       {"missing job line", replaced(job1, "")},
@@ -157,6 +174,52 @@ TEST_F(ScheduleFile, BadContentIsRefusedAndTheTargetKept) {
   }
   SCH target;
   EXPECT_EQ(load_sch_file(target, dir.file("missing.sch")), -1);
+}
+
+// The problem changed in one thing under a file that is otherwise valid for it.
+TEST_F(ScheduleFile, RoutesAndMachinesTheOrderNoLongerOffersAreRefused) {
+  const SCH sch = random_schedule(8);
+  const std::string path = dir.file("good.sch");
+  ASSERT_EQ(export_sch_file(sch, path), 1);
+  SCH target;
+  ASSERT_EQ(load_sch_file(target, path), 1);
+  int j = 1;
+  while (sch.Route[j] == 0) ++j;
+  ORDER& o = Orders[Jobs[j].Order_ID];
+  const ORDER kept = o;
+  // The job's route dropped from its order's feasible routes.
+  int* end = std::remove(o.R_feasible + 1, o.R_feasible + o.N_Routes + 1, sch.Route[j]);
+  o.N_Routes = static_cast<int>(end - (o.R_feasible + 1));
+  EXPECT_EQ(load_sch_file(target, path), 0) << "route " << sch.Route[j];
+  o = kept;
+  // The machine of the job's first route step dropped from the order's list
+  // for that step's group.
+  int assignment[5] = {};
+  sch.get_job_assignment(assignment, j);
+  std::vector<int>& list = o.MG_M[R_MG_ex[sch.Route[j]][1]];
+  list.erase(std::find(list.begin() + 1, list.end(), assignment[1]));
+  --list[0];
+  EXPECT_EQ(load_sch_file(target, path), 0) << "machine " << assignment[1];
+  o = kept;
+  EXPECT_EQ(load_sch_file(target, path), 1);
+}
+
+TEST(ScheduleFileRoutes, EveryRouteLengthIsWrittenAndReadBackWhole) {
+  // The varied shop has orders of every execution type: routes of one to
+  // four route steps.
+  build_varied_shop(5, 40);
+  const _S S = random_start_S(5);
+  S.to_J_A_M_wload(J_A, M_wload);
+  const SCH sch(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
+  int longest = 0;
+  for (int j = 1; j <= n_of_Jobs; ++j) longest = std::max(longest, S.n_steps(j));
+  ASSERT_EQ(longest, 4);
+  TempDir dir;
+  const std::string path = dir.file("four.sch");
+  ASSERT_EQ(export_sch_file(sch, path), 1);
+  SCH back;
+  ASSERT_EQ(load_sch_file(back, path), 1);
+  EXPECT_TRUE(same_schedule(back, sch));
 }
 
 TEST_F(ScheduleFile, FailedSaveLeavesThePreviousFileWhole) {
