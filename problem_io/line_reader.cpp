@@ -1,6 +1,15 @@
 #include "problem_io/line_reader.h"
 
-LineReader::LineReader(const std::string& path) : in_(path, std::ios::in | std::ios::binary) {}
+#include <filesystem>
+#include <system_error>
+
+LineReader::LineReader(const std::string& path) {
+  // A folder opens like a file on this system and then reads as an error:
+  // it is no file of ours, so it is never opened.
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) return;
+  in_.open(path, std::ios::in | std::ios::binary);
+}
 
 bool LineReader::next(std::string& line) {
   if (too_long_ || !in_.is_open()) return false;

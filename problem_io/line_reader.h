@@ -11,6 +11,7 @@ class LineReader {
   static constexpr std::size_t kMaxLine = 124;
 
   explicit LineReader(const std::string& path);
+  // False when the path cannot be read as a file (missing, unreadable, a folder).
   bool is_open() const { return in_.is_open(); }
   // The next line into line; false at the end of the file or at a line longer
   // than kMaxLine (after which every call returns false).

@@ -22,3 +22,14 @@ cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVO_CORE_ONLY=
 cmake --build build/sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
+
+# The input fuzz target (clang's libFuzzer), run briefly from a copy of its
+# corpus so that the run never changes the files kept in the repository.
+cmake -S . -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DTAVO_CORE_ONLY=ON -DTAVO_FUZZ=ON -DTAVO_BENCH=OFF
+cmake --build build/fuzz -j "$jobs" --target input_fuzz
+fuzz_corpus=$(mktemp -d)
+cp fuzz/corpus/* "$fuzz_corpus"/
+build/fuzz/input_fuzz -max_total_time=30 -dict=fuzz/input.dict "$fuzz_corpus" > build/fuzz/run.log 2>&1 ||
+  { tail -40 build/fuzz/run.log; rm -rf "$fuzz_corpus"; exit 1; }
+rm -rf "$fuzz_corpus"

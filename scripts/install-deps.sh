@@ -2,7 +2,7 @@
 # Installs every package the program, its tests and its benchmarks need, from
 # Debian's package manager. Run as root on Debian 12.
 set -euo pipefail
-packages=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev
+packages=(g++ clang cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev
           fonts-dejavu-core qt6-base-dev qt6-charts-dev libqt6opengl6-dev)
 missing=()
 for p in "${packages[@]}"; do

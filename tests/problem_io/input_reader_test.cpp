@@ -159,6 +159,7 @@ TEST_F(InputReader, RefusedFileLeavesPreviousProblemLoaded) {
   first_run = 0;
   EXPECT_EQ(read_input_path(dir.file("missing.txt")), -1);
   EXPECT_EQ(input_file_name, dir.file("missing.txt"));
+  EXPECT_EQ(read_input_path(dir.path()), -1);  // a folder
   EXPECT_EQ(load("1|2000000|1|1\n"), -1);
   EXPECT_EQ(load("1|2|1|100000\n"), -1);
   EXPECT_EQ(load("1|1|1|8000\n1|10000\n"), -1);  // 10000 matrices of 8001 x 8001

@@ -20,4 +20,7 @@ TEST(LineReader, SplitsLinesDropsLineEndsAndStopsBeforeALineOver124) {
   LineReader missing(dir.file("none.txt"));
   EXPECT_FALSE(missing.is_open());
   EXPECT_FALSE(missing.next(line));
+  LineReader folder(dir.path());
+  EXPECT_FALSE(folder.is_open());
+  EXPECT_FALSE(folder.next(line));
 }

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <filesystem>
 
 #include "tests/support/temp_dir.h"
@@ -11,7 +14,7 @@ namespace fs = std::filesystem;
 namespace {
 int files_in(const std::string& dir) {
   int n = 0;
-  for (const auto& entry : fs::directory_iterator(dir)) n += entry.is_regular_file() ? 1 : 0;
+  for (const auto& entry : fs::directory_iterator(dir)) n += fs::is_regular_file(entry.symlink_status()) ? 1 : 0;
   return n;
 }
 }  // namespace
@@ -65,4 +68,54 @@ TEST(ReplacingFile, MissingFolderCannotBeWritten) {
   ReplacingFile file(dir.file("no/such/folder/plan.sch"));
   EXPECT_FALSE(file.is_open());
   EXPECT_FALSE(file.commit());
+}
+
+TEST(ReplacingFile, LinksToNoFileAreRefusedAndLeftAsTheyAre) {
+  TempDir dir;
+  const std::string dangling = dir.file("dangling.sch"), loop_a = dir.file("a.sch"), loop_b = dir.file("b.sch");
+  fs::create_symlink(dir.file("gone.sch"), dangling);
+  fs::create_symlink(loop_b, loop_a);
+  fs::create_symlink(loop_a, loop_b);
+  for (const std::string& link : {dangling, loop_a}) {
+    ReplacingFile file(link);
+    EXPECT_FALSE(file.is_open()) << link;
+    EXPECT_FALSE(file.commit()) << link;
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(link))) << link;
+  }
+  EXPECT_FALSE(fs::exists(dir.file("gone.sch")));
+  EXPECT_EQ(files_in(dir.path()), 0);
+}
+
+// A name at the length limit leaves no room for a temporary name beside it:
+// the file is written in place, and a write that fails is reported.
+TEST(ReplacingFile, WithoutRoomForATemporaryFileTheTargetIsWrittenInPlace) {
+  TempDir dir;
+  const std::string plan = dir.write(std::string(250, 'p') + ".sch", "old plan\n");
+  {
+    ReplacingFile file(plan);
+    ASSERT_TRUE(file.is_open());
+    file.out() << "new plan\n";
+    EXPECT_TRUE(file.commit());
+  }
+  EXPECT_EQ(read_file(plan), "new plan\n");
+  EXPECT_EQ(files_in(dir.path()), 1);
+
+  // A file size limit makes the write fail part way.
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 4;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  bool committed = true;
+  {
+    ReplacingFile file(plan);
+    const bool opened = file.is_open();
+    file.out() << std::string(100000, 'x') << '\n';
+    committed = file.commit();
+    EXPECT_TRUE(opened);
+  }
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, old_handler);
+  EXPECT_FALSE(committed);
 }
