@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -24,6 +23,7 @@
 #include "problem_io/chart_color_schemes.h"
 #include "tests/support/small_problem.h"
 #include "tests/support/temp_dir.h"
+#include "tests/ui/modal_answerer.h"
 #include "ui/app_windows.h"
 #include "ui/paged_bar_chart.h"
 #include "ui/results_window.h"
@@ -526,20 +526,10 @@ TEST_F(SchedulePerformance, ShowMessagesNamesTheRefreshBeforeItRuns) {
   load_one_machine_jobs(2);
   show();
   child<QCheckBox>("CheckBox10")->click();
-  QStringList seen;
-  QTimer answer;
-  answer.setInterval(10);
-  QObject::connect(&answer, &QTimer::timeout, [&] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      seen << box->text();
-      box->accept();
-    }
-  });
-  answer.start();
+  ModalAnswerer answerer;
   Form10->show_sch_data();
-  EXPECT_EQ(seen, QStringList{"show_sch_data() refresh the data on screen!"});
+  EXPECT_EQ(answerer.messages, QStringList{"show_sch_data() refresh the data on screen!"});
   child<QCheckBox>("CheckBox10")->click();
-  Form10->show_sch_data();  // still answered, but no box comes now
-  answer.stop();
-  EXPECT_EQ(seen.size(), 1);
+  Form10->show_sch_data();
+  EXPECT_EQ(answerer.messages.size(), 1);
 }
