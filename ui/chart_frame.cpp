@@ -137,7 +137,13 @@ void ChartFrame::paint_axes(QPainter& p, const View& v) {
   const double y_gap = left_axis.increment > 0.0 ? fm.height() + 4 : 2.0 * fm.height();
   const double ystep = label_step(v.y1 - v.y0, r.height(), y_gap, left_axis.increment);
   double y = std::ceil(v.y0 / ystep - 1e-9) * ystep;
-  for (int n = 0; y <= v.y1 + 1e-9 && n < kMaxLabels; ++n, y += ystep) {
+  double y_last = v.y1;
+  double dx0 = 0, dx1 = 0, dy0 = 0, dy1 = 0;
+  if (left_axis.labels_within_data && data_bounds(dx0, dx1, dy0, dy1)) {
+    y = std::max(y, std::ceil((std::floor(dy0) - 1e-9) / ystep) * ystep);
+    y_last = std::min(y_last, std::floor(dy1));
+  }
+  for (int n = 0; y <= y_last + 1e-9 && n < kMaxLabels; ++n, y += ystep) {
     const double py = v.py(y, left_axis.inverted);
     p.setPen(QColor(0xD0, 0xD0, 0xD0));
     p.drawLine(QPointF(r.left() + d, py - d), QPointF(r.right() + d, py - d));

@@ -27,6 +27,9 @@ struct ChartAxis {
   int decimals = 3;        // at most this many decimals in a label
   // Automatic ends widen the data range by this much on both sides.
   double margin = 0.0;
+  // Labels only for whole values from the data's lowest to its highest (rows
+  // that exist), never for the margins around them.
+  bool labels_within_data = false;
   bool automatic() const { return auto_minimum && auto_maximum; }
   void set_automatic() { auto_minimum = auto_maximum = true; }
 };

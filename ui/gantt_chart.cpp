@@ -55,6 +55,7 @@ GanttChart::GanttChart(const QString& title, const QString& row_prefix, QWidget*
   left_axis.increment = 1.0;
   left_axis.decimals = 0;
   left_axis.margin = 0.6;
+  left_axis.labels_within_data = true;
   bottom_axis.title = QStringLiteral("Time");
   bottom_axis.decimals = 0;
   setAccessibleName(title);

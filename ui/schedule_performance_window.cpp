@@ -37,6 +37,7 @@ QLineEdit* read_only_edit(const char* name, const QString& label, QFormLayout* f
   edit->setObjectName(QLatin1String(name));
   edit->setReadOnly(true);
   edit->setAlignment(Qt::AlignRight);
+  edit->setMinimumWidth(80);
   edit->setMaximumWidth(110);
   auto* caption = new QLabel(label);
   caption->setBuddy(edit);
