@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "engine/live_schedule.h"
+#include "engine/run_state.h"
 #include "engine/shop_snapshot.h"
 #include "engine/undo_list.h"
 #include "ui/colors_window.h"
@@ -543,4 +544,4 @@ void TForm10::Button33Click() {
   Chart4->refresh();
 }
 
-bool TForm10::rescheduling_mode() const { return shop && shop->schedule != nullptr; }
+bool TForm10::rescheduling_mode() const { return work_mode != 1; }

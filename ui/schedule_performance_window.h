@@ -131,7 +131,7 @@ class TForm10 : public QDialog {
   void Button33Click();    // >>
   std::vector<GanttSeries*> gantt_series();
   void build_menus();
-  // The overlay of the initial data exists only while rescheduling.
+  // The initial data can be overlaid everywhere but in the scheduler window's work.
   bool rescheduling_mode() const;
 
   // ---- Private state of the window (display and editor) ----

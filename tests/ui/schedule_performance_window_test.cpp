@@ -18,6 +18,7 @@
 #include <set>
 
 #include "engine/live_schedule.h"
+#include "engine/run_state.h"
 #include "engine/shop_snapshot.h"
 #include "engine/timing.h"
 #include "problem_io/chart_color_schemes.h"
@@ -118,6 +119,7 @@ class SchedulePerformance : public ::testing::Test {
   void TearDown() override {
     Form10->hide();
     last_SCH.reset();
+    work_mode = 0;
   }
   void show() {
     Form10->resize(1400, 900);
@@ -249,8 +251,13 @@ TEST_F(SchedulePerformance, InitialDataOverlayIsDrawnHalfARowLowerAndNeverHitTes
   initial.save(n_of_SetupTypes, Orders, Jobs, Machines, last_SCH.get(), &last_obj_value);
   initial.values->Completion_Time = 50;
   Form10->set_initial_data_snapshot(&initial);
+  work_mode = 1;  // the scheduler's work has no initial data
   show();
   QCheckBox* overlay = child<QCheckBox>("CheckBox17");
+  EXPECT_FALSE(overlay->isVisibleTo(Form10));
+  Form10->hide();
+  work_mode = 2;  // the rescheduler's
+  show();
   EXPECT_TRUE(overlay->isVisible());
   EXPECT_FALSE(overlay->isChecked());
   overlay->click();
