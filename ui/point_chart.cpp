@@ -74,7 +74,22 @@ PointChart::PointChart(const QString& title, const QString& bottom_title, QWidge
     a->setTickType(QValueAxis::TicksDynamic);
     a->setTickAnchor(0);
     set_axis(a, {0, 1, 1});
+    // A zoomed view gets ticks for its own span: ten or so, whatever it shows.
+    connect(a, &QValueAxis::rangeChanged, this, [this, a](qreal lo, qreal hi) {
+      if (!zoomed()) return;
+      const double step = tick_step(hi - lo);
+      if (step != a->tickInterval()) a->setTickInterval(step);
+    });
   }
+}
+
+// The whole data comes back with the steps of its own span: set first, so
+// that the wider range never meets the zoomed view's fine steps.
+void PointChart::before_zoom_reset() {
+  QRectF b;
+  if (!data_bounds(b)) return;
+  x_axis_->setTickInterval(rounded_out(std::min(b.left(), 0.0), b.right() + 1).step);
+  y_axis_->setTickInterval(rounded_out(std::min(b.top(), 0.0), b.bottom() * 1.02 + 0.5).step);
 }
 
 int PointChart::add_series(const QString& name) {
@@ -183,8 +198,7 @@ QPointF PointChart::y_range() {
   return {y_axis_->min(), y_axis_->max()};
 }
 
-void PointChart::fit_axes() {
-  axes_dirty_ = false;
+bool PointChart::data_bounds(QRectF& b) const {
   bool any = false;
   double min_x = 0, max_x = 0, min_y = 0, max_y = 0;
   for (const Series& s : series_) {
@@ -199,12 +213,19 @@ void PointChart::fit_axes() {
     min_y = std::min(min_y, s.min_y);
     max_y = std::max(max_y, s.max_y);
   }
-  if (!any) {
+  b = QRectF(QPointF(min_x, min_y), QPointF(max_x, max_y));
+  return any;
+}
+
+void PointChart::fit_axes() {
+  axes_dirty_ = false;
+  QRectF b;
+  if (!data_bounds(b)) {
     set_axis(x_axis_, {0, 1, 1});
     set_axis(y_axis_, {0, 1, 1});
     return;
   }
   // Steps from 0 (or 1) on; values from 0 up unless some are negative.
-  set_axis(x_axis_, rounded_out(std::min(min_x, 0.0), max_x + 1));
-  set_axis(y_axis_, rounded_out(std::min(min_y, 0.0), max_y * 1.02 + 0.5));
+  set_axis(x_axis_, rounded_out(std::min(b.left(), 0.0), b.right() + 1));
+  set_axis(y_axis_, rounded_out(std::min(b.top(), 0.0), b.bottom() * 1.02 + 0.5));
 }

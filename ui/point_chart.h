@@ -42,6 +42,7 @@ class PointChart : public ZoomChartView {
 
  protected:
   void fit_axes() override;
+  void before_zoom_reset() override;
   void showEvent(QShowEvent* event) override;
 
  private:
@@ -56,6 +57,8 @@ class PointChart : public ZoomChartView {
   void set_colour(Series& s, const QColor& colour);
   // Something changed: flush at the next event pass when in view.
   void changed();
+  // The bounds of the shown series: x, then y; false when none has a point.
+  bool data_bounds(QRectF& x_then_y) const;
 
   std::vector<Series> series_;
   QValueAxis* x_axis_;

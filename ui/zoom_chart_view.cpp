@@ -10,7 +10,10 @@ ZoomChartView::ZoomChartView(QChart* chart, QWidget* parent) : QChartView(chart,
 bool ZoomChartView::zoomed() const { return chart()->isZoomed(); }
 
 void ZoomChartView::undo_zoom() {
-  if (chart()->isZoomed()) chart()->zoomReset();
+  if (chart()->isZoomed()) {
+    before_zoom_reset();
+    chart()->zoomReset();
+  }
   fit_axes();
 }
 

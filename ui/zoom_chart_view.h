@@ -16,6 +16,8 @@ class ZoomChartView : public QChartView {
  protected:
   // Sets the axes to the data of the shown series (called when not zoomed).
   virtual void fit_axes() = 0;
+  // Called just before the zoom is undone, while the view is still zoomed.
+  virtual void before_zoom_reset() {}
 
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
