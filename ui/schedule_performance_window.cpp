@@ -100,9 +100,6 @@ void TForm10::build_display() {
   PageControl1->addTab(build_gantt_page(Chart3, CheckListBox1, QStringLiteral("CheckListBox1"), order_names,
                                         QStringLiteral("Select Late")),
                        QStringLiteral("Order Gantt"));
-  job_selection = CheckListBox3->parentWidget();
-  machine_selection = CheckListBox2->parentWidget();
-  order_selection = CheckListBox1->parentWidget();
   Chart1->setObjectName(QStringLiteral("Chart1"));
   Chart2->setObjectName(QStringLiteral("Chart2"));
   Chart3->setObjectName(QStringLiteral("Chart3"));

@@ -101,8 +101,8 @@ class TForm10 : public QDialog {
                           double offset);
   void fill_order_gantt(const SCH* sch, GanttSeries& series, const std::vector<JOB>& jobs,
                         const std::vector<ORDER>& orders, double offset);
-  void fill_utilization_chart(const SCH* sch, PagedBarSeries* s4, PagedBarSeries* s5, PagedBarSeries* s6, PagedBarSeries* s7, double H,
-                              const std::vector<MACHINE>& machines);
+  void fill_utilization_chart(const SCH* sch, PagedBarSeries* s4, PagedBarSeries* s5, PagedBarSeries* s6,
+                              PagedBarSeries* s7, double H, const std::vector<MACHINE>& machines);
   bool overlay_shown() const;
   void redraw_job_chart();
   void redraw_machine_chart(bool overloaded);
@@ -163,7 +163,6 @@ class TForm10 : public QDialog {
   GanttChart *Chart1 = nullptr, *Chart2 = nullptr, *Chart3 = nullptr;
   PagedBarChart* Chart4 = nullptr;
   RowCheckList *CheckListBox1 = nullptr, *CheckListBox2 = nullptr, *CheckListBox3 = nullptr;
-  QWidget *job_selection = nullptr, *machine_selection = nullptr, *order_selection = nullptr;
   QCheckBox *CheckBox1 = nullptr, *CheckBox2 = nullptr, *CheckBox3 = nullptr, *CheckBox4 = nullptr,
             *CheckBox5 = nullptr, *CheckBox6 = nullptr, *CheckBox7 = nullptr, *CheckBox8 = nullptr,
             *CheckBox9 = nullptr, *CheckBox10 = nullptr, *CheckBox11 = nullptr, *CheckBox12 = nullptr,
@@ -177,6 +176,8 @@ class TForm10 : public QDialog {
   QAction *Setfocus1 = nullptr, *Setfocus2 = nullptr, *Setfocus3 = nullptr;
 
   // ---- Editor ----
+  // Builds the editor's controls into the lower panel, whose horizontal
+  // layout ends with the display's two switches: the editor's go before them.
   void build_editor(QFrame* panel);
 };
 
