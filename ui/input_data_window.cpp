@@ -542,8 +542,8 @@ void TForm14::Button7Click() {
 void TForm14::Button8Click() {
   const int m = chosen_machine();
   if (m == 0) return;
-  const int st = Edit19->text().isEmpty() ? -1 : field_number(Edit19->text());
-  const int et = Edit20->text().isEmpty() ? -1 : field_number(Edit20->text());
+  const int st = field_number(Edit19->text());
+  const int et = field_number(Edit20->text());
   const SHOP_CHANGE r = add_calendar_interval(Machines[m], st, et);
   if (r.done) {
     ComboBox1Change();
