@@ -1,9 +1,7 @@
 #include "ui/rescheduler_window.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QEvent>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -13,7 +11,6 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
-#include <QWindow>
 
 #include "engine/run_state.h"
 #include "problem_io/input_reader.h"
@@ -27,6 +24,7 @@
 #include "ui/operator_priority_window.h"
 #include "ui/results_window.h"
 #include "ui/schedule_performance_window.h"
+#include "ui/scheduler_window.h"
 
 TForm18* Form18 = nullptr;
 
@@ -57,39 +55,15 @@ W* named(W* w, const char* name) {
   return w;
 }
 
-// The checking window of the input part: the program's "Input Data Checking"
-// window when it offers itself to loads, else one the planner never sees
-// (a file with errors is then refused, one with warnings loads).
-class CheckWindowOfTheProgram : public InputCheckWindow {
- public:
-  explicit CheckWindowOfTheProgram(InputCheckWindow* window) : window_(window) {}
-  void show_modal(InputCheck& check) override {
-    if (window_) window_->show_modal(check);
-  }
 
- private:
-  InputCheckWindow* window_;
-};
-
-// A results window made visible beside the rescheduler; already visible, it
-// is shown anew so that it draws the live schedule and overlay as they are
-// now. While the rescheduler is shown modally it blocks every other window:
-// the results window becomes its transient, so that the planner can page,
-// zoom and edit the charts meanwhile.
-void show_beside(QWidget* window, QWidget* rescheduler) {
+// A results window made visible; already visible, it is shown anew so that
+// it draws the live schedule and overlay as they are now.
+void show_results_window(QWidget* window) {
   if (!window) return;
   if (window->isVisible()) window->hide();
-  window->winId();
-  if (QWindow* w = window->windowHandle()) w->setTransientParent(rescheduler->windowHandle());
   window->show();
 }
 
-// The windows shown beside the rescheduler go back to standing alone.
-void release_from(QWidget* window) {
-  if (!window) return;
-  window->hide();
-  if (QWindow* w = window->windowHandle()) w->setTransientParent(nullptr);
-}
 }  // namespace
 
 TForm18::TForm18(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
@@ -213,13 +187,14 @@ void TForm18::enable_run_controls(bool on) {
 }
 
 void TForm18::FormShow() {
+  work_mode = 2;
   if (Form15) Form15->show_more_button(true);
 }
 
 // The results windows show the problem being released: they go too.
 void TForm18::FormClose() {
-  release_from(Form10);
-  release_from(Form6);
+  if (Form10) Form10->hide();
+  if (Form6) Form6->hide();
   resch_states.release();
   free_input_data();
   Button3->setEnabled(false);
@@ -229,22 +204,13 @@ void TForm18::FormClose() {
 
 void TForm18::Button2Click() { close(); }
 
-QString TForm18::choose_released_file() {
-  QFileDialog dialog(this, QString(), QCoreApplication::applicationDirPath(),
-                     QStringLiteral("Released schedule files (*.rsf *.RSF)"));
-  dialog.setObjectName(QStringLiteral("OpenDialog1"));
-  dialog.setOption(QFileDialog::DontUseNativeDialog);
-  dialog.setFileMode(QFileDialog::ExistingFile);
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
-  return dialog.selectedFiles().front();
-}
-
 int TForm18::load_released_schedule() {
-  const QString path = choose_released_file();
-  if (path.isEmpty()) return 0;
-  CheckWindowOfTheProgram window(dynamic_cast<InputCheckWindow*>(Form20));
-  return read_released_schedule(path.toStdString(), resch_states, input_check, window);
+  TOpenDialog& dialog = Form3->OpenDialog1;
+  dialog.InitialDir = program_dir();
+  dialog.FileName.clear();
+  dialog.Filter = QStringLiteral("Released schedule files (*.rsf)|*.rsf;*.RSF");
+  if (!dialog.Execute(this)) return 0;
+  return read_released_schedule(dialog.FileName.toStdString(), resch_states, Form20->check(), *Form20);
 }
 
 void TForm18::Button1Click() {
@@ -258,8 +224,8 @@ void TForm18::Button1Click() {
 }
 
 void TForm18::Button3Click() {
-  show_beside(Form10, this);
-  show_beside(Form6, this);
+  show_results_window(Form10);
+  show_results_window(Form6);
 }
 
 void TForm18::Ob() {
@@ -274,13 +240,15 @@ void TForm18::Button5Click() {
 }
 
 void TForm18::Button6Click() {
+  // The run hides this window and shows it again: the planner's session goes on.
+  const ModalSessionHold hold(this);
   run_host().clear_results();
   Button3->setEnabled(false);
   stop_flag = false;
   if (ComboBox1->currentIndex() != 0 || !resch_states.loaded()) return;
   if (TS_S_do_pi_Reschedule(*resch_states.released, *resch_states.working) != 1) return;
-  show_beside(Form10, this);
-  show_beside(Form6, this);
+  show_results_window(Form10);
+  show_results_window(Form6);
   Button3->setEnabled(true);
 }
 
@@ -295,5 +263,5 @@ void TForm18::Button8Click() {
   if (!resch_states.loaded()) return;
   resch_states.show_initial_state(field_value(ReschedulerField::Type), field_value(ReschedulerField::FreezeTime));
   if (Form10) Form10->set_initial_data_snapshot(resch_states.released.get());
-  show_beside(Form10, this);
+  show_results_window(Form10);
 }

@@ -7,7 +7,6 @@
 
 #include "engine/rescheduling_states.h"
 #include "engine/run_host.h"
-#include "problem_io/input_checker.h"
 
 class QComboBox;
 class QGroupBox;
@@ -47,11 +46,8 @@ class TForm18 : public ClosingForm {
  private:
   // Enables or disables "Run", "Shop env.", "Show initial state" and the four fields.
   void enable_run_controls(bool on);
-  // The path of the released-schedule file the planner chooses; "" when cancelled.
-  QString choose_released_file();
 
   RESCH_STATES resch_states;
-  InputCheck input_check;
 
   QPushButton *Button1, *Button2, *Button3, *Button4, *Button5, *Button6, *Button7, *Button8;
   QGroupBox* GroupBox1;

@@ -116,7 +116,12 @@ TEST_F(ReschedulerWindow, NothingRunsBeforeALoadAndACancelledLoadChangesNothing)
   for (const char* b : {"Button3", "Button6", "Button7", "Button8"}) EXPECT_FALSE(enabled(b)) << b;
   EXPECT_FALSE(child<QLineEdit>("Edit4")->isEnabled());
   EXPECT_TRUE(enabled("Button1"));
+  EXPECT_EQ(work_mode, 2);  // the results window works in rescheduling mode
   load("");
+  EXPECT_EQ(boxes.file_dialogs, 1);
+  ASSERT_EQ(boxes.file_dialog_filters.size(), 1);
+  EXPECT_TRUE(boxes.file_dialog_filters[0].startsWith("Released schedule files (*.rsf)"));
+  EXPECT_TRUE(boxes.file_dialog_filters[0].contains("*.RSF"));
   EXPECT_TRUE(boxes.messages.isEmpty());
   EXPECT_FALSE(enabled("Button6"));
   EXPECT_EQ(child<QComboBox>("ComboBox2")->currentIndex(), 1);
