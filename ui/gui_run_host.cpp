@@ -46,8 +46,13 @@ void GuiRunHost::set_initial_data_snapshot(SHOP* snapshot) {
   if (Form10) Form10->set_initial_data_snapshot(snapshot);
 }
 
+// A window a run shows is there for the planner to use: one left open from
+// before a modal session began (and disabled with the others) is enabled.
 void GuiRunHost::show_window(RunWindow w, bool visible) {
-  if (QWidget* window = window_of(w)) window->setVisible(visible);
+  QWidget* window = window_of(w);
+  if (window == nullptr) return;
+  if (visible) window->setEnabled(true);
+  window->setVisible(visible);
 }
 
 void GuiRunHost::close_window(RunWindow w) {

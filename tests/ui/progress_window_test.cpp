@@ -152,7 +152,10 @@ TEST_F(Docking, ShowingThePlacesItAtTheMainWindowsLeftDownToItsBottom) {
 }
 
 TEST_F(Docking, ChartVisibleDocksResultsOnTheStepChartBesideTheWindow) {
+  Form6->show();
+  Form6->setEnabled(false);  // left open when a modal session began
   box("CheckBox1")->click();
+  EXPECT_TRUE(Form6->isEnabled());
   ASSERT_TRUE(Form6->isVisible());
   const QRect results = outer_geometry(Form6);
   EXPECT_EQ(results.left(), progress().left() + progress().width() + 4);
