@@ -1,5 +1,7 @@
 #include "ui/main_window.h"
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QMenuBar>
 #include <QScreen>
 
@@ -54,6 +56,11 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
 }
 
 void TForm1::Exit1Click() { close(); }
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  QMainWindow::closeEvent(event);
+  if (event->isAccepted()) QCoreApplication::quit();
+}
 
 // The scheduler keeps a trailing blank in its design caption; the menu
 // always shows it as "Production Scheduler".

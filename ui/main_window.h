@@ -16,6 +16,11 @@ class TForm1 : public QMainWindow {
   void ReschedulerClick();
   void ProblemGenerator1Click();
   void About1Click();
+
+ protected:
+  // Closing the main window ends the program, even with the results windows
+  // still open beside it.
+  void closeEvent(QCloseEvent* event) override;
 };
 
 extern TForm1* Form1;

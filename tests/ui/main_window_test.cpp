@@ -10,6 +10,10 @@
 #include <QTimer>
 #include <stdexcept>
 
+#include "tests/ui/scheduler_fixture.h"
+#include "ui/about_box.h"
+#include "ui/results_window.h"
+
 TEST(MainWindow, StartsMaximisedWithItsMenu) {
   TForm1 form;
   EXPECT_EQ(form.windowTitle(), "TAVO Scheduler");
@@ -59,4 +63,38 @@ TEST(Application, ExceptionFromAHandlerIsShownInAMessageBox) {
   EXPECT_EQ(text, "Calculation failed.");
   EXPECT_EQ(caption, "TAVO_Scheduler");
   EXPECT_TRUE(w.isVisible());  // the program goes on
+}
+
+TEST_F(SchedulerWindowTest, AboutBoxOpensFromTheMenuAndClosesWithOk) {
+  Form1->show();
+  QString caption;
+  bool main_blocked = false;
+  user.on_shown(Form21, [&] {
+    caption = Form21->windowTitle();
+    main_blocked = !Form1->isEnabled();
+    Form21->findChild<QPushButton*>("Button1")->click();
+  });
+  Form1->About1Click();
+  EXPECT_EQ(caption, "About");
+  EXPECT_TRUE(main_blocked);
+  EXPECT_FALSE(Form21->isVisible());
+  EXPECT_TRUE(Form1->isEnabled());
+  Form1->hide();
+}
+
+TEST_F(SchedulerWindowTest, ClosingTheMainWindowEndsTheProgramWithOtherWindowsOpen) {
+  Form1->show();
+  Form6->show();
+  bool forced = false;
+  QTimer give_up;
+  give_up.setSingleShot(true);
+  QObject::connect(&give_up, &QTimer::timeout, [&] {
+    forced = true;
+    QApplication::quit();
+  });
+  give_up.start(3000);
+  QTimer::singleShot(0, Form1, [] { Form1->findChild<QAction*>("Exit1")->trigger(); });
+  QApplication::exec();
+  EXPECT_FALSE(forced);
+  Form6->hide();
 }
