@@ -75,17 +75,18 @@ bool GanttChart::data_bounds(double& x0, double& x1, double& y0, double& y1) con
   return any;
 }
 
-const QStaticText& GanttChart::mark_text(const QString& label, const QFont& font) {
+const GanttChart::Mark& GanttChart::mark_text(const QString& label, const QFont& font) {
   if (font.pixelSize() != marks_pixel_size_) {
     marks_.clear();
     marks_pixel_size_ = font.pixelSize();
   }
   auto it = marks_.find(label);
   if (it == marks_.end()) {
-    QStaticText text(label);
-    text.setTextFormat(Qt::PlainText);
-    text.prepare(QTransform(), font);
-    it = marks_.insert(label, text);
+    Mark mark{QStaticText(label), QSizeF()};
+    mark.text.setTextFormat(Qt::PlainText);
+    mark.text.prepare(QTransform(), font);
+    mark.size = mark.text.size();
+    it = marks_.insert(label, mark);
   }
   return it.value();
 }
@@ -141,13 +142,13 @@ void GanttChart::paint_one(QPainter& p, const View& v, const GanttSeries& s) {
         p.fillRect(pixels, QColor::fromRgb(b.colour));
       }
       if (marks && !b.label.isEmpty() && box.width() >= s.MarksFontHeight * 0.5) {
-        const QStaticText& text = mark_text(b.label, mark_font);
-        const QSizeF size = text.size();
+        const Mark& mark = mark_text(b.label, mark_font);
+        const QSizeF size = mark.size;
         if (size.width() + 2 <= box.width()) {
           const QPen* pen = qGray(b.colour) < 96 ? &light_text : &dark_text;
           if (pen != text_pen) p.setPen(*pen);
           text_pen = pen;
-          p.drawStaticText(QPointF(box.center().x() - size.width() / 2.0, yc - size.height() / 2.0), text);
+          p.drawStaticText(QPointF(box.center().x() - size.width() / 2.0, yc - size.height() / 2.0), mark.text);
         }
       }
     }

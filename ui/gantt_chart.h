@@ -11,6 +11,7 @@
 #include <QBrush>
 #include <QHash>
 #include <QRgb>
+#include <QSizeF>
 #include <QStaticText>
 #include <QString>
 #include <utility>
@@ -76,12 +77,16 @@ class GanttChart : public ChartFrame {
 
  private:
   void paint_one(QPainter& p, const View& v, const GanttSeries& s);
-  // The laid-out text of a mark in the given font, made once per label.
-  const QStaticText& mark_text(const QString& label, const QFont& font);
+  // The laid-out text of a mark in the given font and its size, made once per label.
+  struct Mark {
+    QStaticText text;
+    QSizeF size;
+  };
+  const Mark& mark_text(const QString& label, const QFont& font);
   // The two 3-D face brushes of a bar colour, made once per colour.
   const std::pair<QBrush, QBrush>& face_brushes(QRgb colour);
   std::vector<GanttSeries> series_;
-  QHash<QString, QStaticText> marks_;
+  QHash<QString, Mark> marks_;
   int marks_pixel_size_ = -1;
   std::vector<std::pair<QRgb, std::pair<QBrush, QBrush>>> faces_;
 };
