@@ -257,6 +257,8 @@ void TForm18::Button7Click() {
   show_modal(Form14);
   Form14->set_modify_mode(false);
   resch_states.reevaluate_after_env_change();
+  // A results window left open shows the re-timed schedule, not the old times.
+  if (Form10 && Form10->isVisible()) Form10->show_sch_data();
 }
 
 void TForm18::Button8Click() {

@@ -227,6 +227,7 @@ TEST_F(ReschedulerWindow, WholeReschedulingRoad) {
     Form14->close();
   });
   shop_env.start();
+  Form10->show();  // the planner looks at the released plan meanwhile
   click("Button7");
   shop_env.stop();
   ASSERT_TRUE(changed);
@@ -236,6 +237,7 @@ TEST_F(ReschedulerWindow, WholeReschedulingRoad) {
   EXPECT_EQ(form->states().released->machines[1].Speed, old_speed);
   const Times changed_shop = machine_times(*last_SCH);
   ASSERT_NE(changed_shop, released);
+  EXPECT_EQ(Form10->findChild<QLineEdit*>("Edit6")->text(), QString::number(last_obj_value.Completion_Time));
 
   // A freeze time in the middle of machine 1's sequence.
   ASSERT_FALSE(changed_shop[0].empty());
