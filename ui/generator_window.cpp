@@ -167,6 +167,10 @@ void TForm16::EditExit(int row) {
   QPointer<QLineEdit> target = edit;
   QTimer::singleShot(0, this, [this, target] {
     if (!target) return;
+    // A button whose press took the focus away never sees its release,
+    // which went to the message box: it is not left pressed.
+    for (QPushButton* b : findChildren<QPushButton*>())
+      if (b->isDown()) b->setDown(false);
     PageControl1->setCurrentWidget(target->parentWidget());
     activateWindow();  // the message box had the focus
     target->setFocus(Qt::OtherFocusReason);
