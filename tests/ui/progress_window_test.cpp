@@ -55,6 +55,14 @@ TEST_F(ProgressWindow, StartsWithItsDesignTexts) {
   EXPECT_EQ(limit_state(), "Timer inactive");
   EXPECT_EQ(control<QCheckBox>("CheckBox1")->text(), "Chart visible");
   EXPECT_TRUE(control<QWidget>("GroupBox3")->isHidden());
+
+  // The rescheduling search shows its group and writes its six counters.
+  Form7->show_group(ProgressGroup::Rescheduling, true);
+  Form7->set_label(ProgressLabel::SetupsNew, "12");
+  EXPECT_FALSE(control<QWidget>("GroupBox3")->isHidden());
+  EXPECT_EQ(Form7->label(ProgressLabel::SetupsNew)->parentWidget(), control<QWidget>("GroupBox3"));
+  EXPECT_EQ(Form7->label(ProgressLabel::SetupsNew)->text(), "12");
+  EXPECT_NE(Form7->label(ProgressLabel::SetupsDev), Form7->label(ProgressLabel::SetupsNew));
 }
 
 TEST_F(ProgressWindow, TextsOfQuickStepsWaitForTheNextShowingAndNoneIsLost) {
