@@ -11,6 +11,7 @@
 
 #include "engine/search_operators.h"
 #include "ui/progress_window.h"
+#include "ui/throttled_labels.h"
 
 TForm17* Form17 = nullptr;
 
@@ -118,6 +119,8 @@ TForm17::TForm17(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
   layout->addLayout(bottom);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
+  shown_ = new ThrottledLabels(40, this);
+
   // Every operator starts with priority 1: all drawn alike.
   for (int i = 0; i <= n_of_operators; ++i) Nx_op_pri[i] = 1;
   for (int i = 1; i <= kRows; ++i) {
@@ -141,7 +144,12 @@ TForm17::TForm17(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
   connect(Button1, &QPushButton::clicked, this, [this] { close(); });
 }
 
-QLabel* TForm17::statistic_label(OperatorColumn c, int op) const {
+QLabel* TForm17::statistic_label(OperatorColumn c, int op) {
+  shown_->apply();
+  return label_of(c, op);
+}
+
+QLabel* TForm17::label_of(OperatorColumn c, int op) const {
   if (op < 0 || op > kRows) return nullptr;
   switch (c) {
     case OperatorColumn::Improve: return op == 0 ? Label20 : improve_[op];
@@ -152,7 +160,13 @@ QLabel* TForm17::statistic_label(OperatorColumn c, int op) const {
 }
 
 void TForm17::set_statistic(OperatorColumn c, int op, int value) {
-  if (QLabel* l = statistic_label(c, op)) l->setText(QString::number(value));
+  if (QLabel* l = label_of(c, op)) shown_->set(l, QString::number(value));
+}
+
+// Shown again, the window shows what the run wrote last.
+void TForm17::hideEvent(QHideEvent* event) {
+  shown_->apply();
+  ClosingForm::hideEvent(event);
 }
 
 void TForm17::set_active_control(bool on) { CheckBox1->setChecked(on); }
@@ -169,6 +183,7 @@ void TForm17::show_statistics(bool visible) {
 }
 
 void TForm17::FormShow() {
+  shown_->apply();
   ComboBox1->setCurrentIndex(0);
   ComboBox1Change();
   ComboBox2Change();
@@ -181,6 +196,7 @@ void TForm17::ComboBox1Change() {
 }
 
 void TForm17::ComboBox2Change() {
+  shown_->apply();  // a run's waiting values never overwrite the shares below
   const int op = ComboBox1->currentIndex() + 1;
   const int n = ComboBox1->count();
   if (op < 1 || op > n_of_operators || ComboBox2->currentIndex() < 0) return;

@@ -11,13 +11,15 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
+class ThrottledLabels;
 
 class TForm17 : public ClosingForm {
   Q_OBJECT
  public:
   explicit TForm17(QWidget* parent = nullptr);
 
-  // An operator statistic (operator 1..n_of_operators, 0 for the column's sum).
+  // An operator statistic (operator 1..n_of_operators, 0 for the column's
+  // sum). A run writes them every step: shown at most 25 times a second.
   void set_statistic(OperatorColumn c, int op, int value);
   // The hidden "Active control" box, checked while the progress window docks
   // the window.
@@ -26,13 +28,18 @@ class TForm17 : public ClosingForm {
   // rescheduler windows show the window without them).
   void show_statistics(bool visible);
 
-  QLabel* statistic_label(OperatorColumn c, int op) const;
+  // The label, showing every value a run wrote to it.
+  QLabel* statistic_label(OperatorColumn c, int op);
 
  protected:
   void FormShow() override;
   void FormClose() override;
 
+ protected:
+  void hideEvent(QHideEvent* event) override;
+
  private:
+  QLabel* label_of(OperatorColumn c, int op) const;
   void ComboBox1Change();
   void ComboBox2Change();
 
@@ -49,6 +56,7 @@ class TForm17 : public ClosingForm {
   QComboBox* ComboBox2;
   QCheckBox* CheckBox1;
   QPushButton* Button1;
+  ThrottledLabels* shown_;
 };
 
 extern TForm17* Form17;

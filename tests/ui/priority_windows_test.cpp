@@ -187,8 +187,10 @@ TEST_F(OperatorWindow, TheNextOperatorDrawFollowsThePriorities) {
 }
 
 TEST_F(OperatorWindow, StatisticsGoToTheirColumnsAndCanBeHidden) {
-  Form17->set_statistic(OperatorColumn::Total, 2, 17);
+  Form17->set_statistic(OperatorColumn::Total, 2, 16);
+  Form17->set_statistic(OperatorColumn::Total, 2, 17);  // a step later
   Form17->set_statistic(OperatorColumn::Improve, 0, 5);
+  EXPECT_EQ(Form17->statistic_label(OperatorColumn::Total, 2), child<QLabel>(Form17, "Label23"));
   EXPECT_EQ(child<QLabel>(Form17, "Label23")->text(), "17");
   EXPECT_EQ(child<QLabel>(Form17, "Label20")->text(), "5");
   Form17->show_statistics(false);
