@@ -217,9 +217,10 @@ void TForm11::Button9Click() {
 
 void TForm11::Button10Click() {
   const int index = ComboBox1->currentIndex();
-  if (index < 0) return;
-  // The default scheme stays, whether named in the text or chosen in the list.
-  if (ComboBox1->currentText() == QLatin1String("default") || ComboBox1->itemText(index) == QLatin1String("default")) {
+  // Only the scheme the combo names: once another name is typed over the
+  // chosen one, no scheme is chosen.
+  if (index < 0 || ComboBox1->itemText(index) != ComboBox1->currentText()) return;
+  if (ComboBox1->currentText() == QLatin1String("default")) {
     show_message(QStringLiteral("Default scheme cannot be deleted!"), this);
     return;
   }

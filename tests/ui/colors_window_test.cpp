@@ -149,6 +149,10 @@ TEST_F(ColorsWindow, SchemeNamesThatCannotBeSavedOrDeletedAreRefusedWithTheirMes
   EXPECT_EQ(items(), QStringList({"a", "default"}));
 
   combo()->setCurrentIndex(0);
+  combo()->setEditText("typed over");
+  click("Button10");
+  EXPECT_EQ(items(), QStringList({"a", "default"}));  // the name shown is no scheme
+  combo()->setCurrentIndex(0);
   click("Button10");
   EXPECT_EQ(items(), QStringList{"default"});
   EXPECT_EQ(combo()->currentText(), "");
