@@ -1,15 +1,384 @@
-// The editor half of the schedule performance window: the lower panel's
-// schedule edits, the undo history and the schedule-file buttons.
-#include <QFrame>
+// The schedule editor of the results window: the job sequence of one machine,
+// the route and machines of one job, and the undo history. Every handler only
+// translates between the controls and the engine's edits (engine/sequence_moves.h,
+// engine/schedule_edits.h, engine/undo_list.h); every edit ends in
+// calc_obj_and_show_sch_data, which writes, times, evaluates, redraws and
+// records.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
 
+#include "engine/live_schedule.h"
+#include "engine/schedule_edits.h"
+#include "engine/sequence_moves.h"
+#include "engine/undo_list.h"
+#include "ui/message_boxes.h"
 #include "ui/schedule_performance_window.h"
+#include "engine/run_state.h"
 
-void TForm10::build_editor(QFrame* /*panel*/) {}
+namespace {
 
-void TForm10::editor_form_show() {}
+QString job_name(int j) { return QStringLiteral("Job_%1").arg(j); }
 
-void TForm10::set_focus_on_order(int /*o*/) {}
+int number_of(const QString& name) { return get_number_from_name(name.toStdString()); }
 
-void TForm10::set_focus_on_machine(int /*m*/) {}
+// The job an item of the job sequence names, kept beside its text so that
+// reading the list back parses nothing.
+int listed_job(const QListWidgetItem* item) { return item->data(Qt::UserRole).toInt(); }
 
-void TForm10::set_focus_on_job(int /*j*/) {}
+// The row whose text is `text`, -1 when none.
+int find_row(const QListWidget* list, const QString& text) {
+  for (int i = 0; i < list->count(); ++i)
+    if (list->item(i)->text() == text) return i;
+  return -1;
+}
+
+}  // namespace
+
+bool TForm10::editor_has_schedule() const { return last_SCH && schedule_fits_problem(*last_SCH); }
+
+void TForm10::editor_message(const char* text) {
+  if (show_messages) show_message(QString::fromLatin1(text), this);
+}
+
+// ---- the one recalculation path ----
+
+void TForm10::calc_obj_and_show_sch_data(int mode) {
+  if (!editor_has_schedule()) return;
+  bool changed = true;
+  if (mode == 1) {
+    editor_message(" calc_obj_and_show_sch_data() saves the ListBox1 job sequence! ");
+    const int m = machine_index + 1;
+    if (save_sequence_to_machine(*last_SCH, read_sequence_list_jobs(), m) != 1) {
+      show_message(QStringLiteral("Problem with number of jobs on machine %1").arg(m), this);
+      // The list no longer shows the machine: show what the schedule holds.
+      load_machine_seq_to_listbox(m);
+      changed = false;
+    }
+  }
+  if (work_mode == 2) show_message(QStringLiteral("Job time data have been recalculated!"), this);
+  editor_message(" calc_obj_and_show_sch_data () calculate schedule data");
+  recalc_schedule_values(*last_SCH, last_obj_value);
+  show_sch_data();
+  // A refused sequence changed nothing: no history entry that undoes nothing.
+  if (mode != 2 && changed && undo_list) {
+    undo_list->push(*last_SCH);
+    Button36->setEnabled(true);
+    Button37->setEnabled(false);
+  }
+}
+
+// ---- lists ----
+
+std::vector<int> TForm10::read_sequence_list_jobs() const {
+  std::vector<int> jobs;
+  jobs.reserve(static_cast<std::size_t>(ListBox1->count()));
+  for (int i = 0; i < ListBox1->count(); ++i) jobs.push_back(listed_job(ListBox1->item(i)));
+  return jobs;
+}
+
+JobSequence TForm10::read_sequence_list() const {
+  JobSequence seq;
+  seq.reserve(static_cast<std::size_t>(ListBox1->count()));
+  for (int i = 0; i < ListBox1->count(); ++i)
+    seq.push_back({listed_job(ListBox1->item(i)), ListBox1->item(i)->isSelected()});
+  return seq;
+}
+
+// Only the items that changed are touched: every new text makes the list lay
+// its items out again, which would cost more than the whole recalculation.
+void TForm10::write_sequence_list(const JobSequence& seq) {
+  const QSignalBlocker block(ListBox1);
+  for (std::size_t i = 0; i < seq.size() && static_cast<int>(i) < ListBox1->count(); ++i) {
+    QListWidgetItem* item = ListBox1->item(static_cast<int>(i));
+    if (listed_job(item) != seq[i].job) {
+      item->setText(job_name(seq[i].job));
+      item->setData(Qt::UserRole, seq[i].job);
+    }
+    if (item->isSelected() != seq[i].selected) item->setSelected(seq[i].selected);
+  }
+}
+
+void TForm10::load_machine_seq_to_listbox(int m) {
+  const QSignalBlocker block(ListBox1);
+  ListBox1->clear();
+  if (!last_SCH) return;
+  for (int j : machine_sequence(*last_SCH, m)) {
+    auto* item = new QListWidgetItem(job_name(j), ListBox1);
+    item->setData(Qt::UserRole, j);
+  }
+}
+
+int TForm10::selected_job() const {
+  const QListWidgetItem* item = ListBox2->currentItem();
+  return (item && item->isSelected()) ? number_of(item->text()) : -1;
+}
+
+// ---- "Modify schedule" ----
+
+void TForm10::refill_editor_lists() {
+  if (!editor_has_schedule()) return;
+  editor_message("Button1 load the ListBox1 and ComboBox7!");
+  {
+    const QSignalBlocker block(ComboBox1);
+    ComboBox1->clear();
+    QStringList machines;
+    for (int m = 1; m <= last_obj_value.n_of_Machines; ++m) machines << QStringLiteral("Mach_%1").arg(m);
+    ComboBox1->addItems(machines);
+  }
+  if (ComboBox1->count() > 0) {
+    {
+      const QSignalBlocker block(ComboBox1);
+      ComboBox1->setCurrentIndex(0);
+    }
+    ComboBox1Change(0);
+  }
+  {
+    const QSignalBlocker block(ComboBox7);
+    ComboBox7->clear();
+    QStringList orders{QStringLiteral("All Orders")};
+    for (int o = 1; o <= last_obj_value.n_of_Orders; ++o) orders << QStringLiteral("Order_%1").arg(o);
+    ComboBox7->addItems(orders);
+  }
+  if (ComboBox7->count() > 0) {
+    last_order_index = -1;
+    last_job = -1;
+    {
+      const QSignalBlocker block(ComboBox7);
+      ComboBox7->setCurrentIndex(0);
+    }
+    ComboBox7Change(0);
+  }
+  Button21->setEnabled(true);
+}
+
+// ---- machine and its sequence ----
+
+void TForm10::ComboBox1Change(int index) {
+  if (index < 0 || !editor_has_schedule()) return;
+  editor_message("Combobox1 Onchange load job sequence on machine!");
+  load_machine_seq_to_listbox(index + 1);
+  const int j = selected_job();
+  const int row = j > 0 ? find_row(ListBox1, job_name(j)) : -1;
+  if (row >= 0) {
+    ListBox1->clearSelection();
+    ListBox1->item(row)->setSelected(true);
+    ListBox1->scrollToItem(ListBox1->item(row), QAbstractItemView::PositionAtTop);
+  }
+  machine_index = index;
+  if (CheckBox15->isChecked()) Button27Click();
+}
+
+void TForm10::move_sequence(const char* message, bool (*apply)(JobSequence&)) {
+  if (!editor_has_schedule()) return;
+  editor_message(message);
+  JobSequence seq = read_sequence_list();
+  if (!apply(seq)) return;
+  write_sequence_list(seq);
+  calc_obj_and_show_sch_data(1);
+}
+
+void TForm10::Button17Click() { move_sequence("Move Up button changes the job sequence!", move_selected_up); }
+void TForm10::Button18Click() { move_sequence("Move Down button changes the job sequence!", move_selected_down); }
+void TForm10::Button22Click() { move_sequence("Move Top button changes the job sequence!", move_selected_top); }
+void TForm10::Button24Click() {
+  move_sequence("Move Bottom button changes the job sequence!", move_selected_bottom);
+}
+void TForm10::Button19Click() { move_sequence("Join button changes the job sequence!", join_selected); }
+
+void TForm10::Button25Click() {
+  JobSequence seq = read_sequence_list();
+  select_order_of_first(seq, Jobs);
+  write_sequence_list(seq);
+}
+
+void TForm10::Button26Click() {
+  JobSequence seq = read_sequence_list();
+  select_setup_type_of_first(seq, Jobs, Orders);
+  write_sequence_list(seq);
+}
+
+void TForm10::Button20Click() { ListBox1->clearSelection(); }
+
+void TForm10::Button30Click() {
+  if (!editor_has_schedule()) return;
+  JobSequence seq = read_sequence_list();
+  if (build_batch(seq, Jobs)) {
+    write_sequence_list(seq);
+    calc_obj_and_show_sch_data(1);
+    show_message(QStringLiteral("Sequence schanged!"), this);
+  } else {
+    write_sequence_list(seq);
+    show_message(QStringLiteral("Sequence did not schange!"), this);
+  }
+}
+
+// ---- order, job, route and step machines ----
+
+void TForm10::ComboBox7Change(int index) {
+  if (index < 0 || index == last_order_index || !editor_has_schedule()) return;
+  editor_message("ComboBox7 Onchange load ListBox2");
+  {
+    const QSignalBlocker block(ListBox2);
+    ListBox2->clear();
+    QStringList jobs;
+    const int o = index > 0 ? number_of(ComboBox7->itemText(index)) : 0;
+    if (o >= 1 && o < static_cast<int>(Orders.size())) {
+      for (int j = Orders[o].First_Job; j < Orders[o].First_Job + Orders[o].NJob; ++j) jobs << job_name(j);
+    } else {
+      for (int j = 1; j <= last_obj_value.n_of_Jobs; ++j) jobs << job_name(j);
+    }
+    ListBox2->addItems(jobs);
+    if (ListBox2->count() > 0) ListBox2->setCurrentRow(0);
+  }
+  if (ListBox2->count() > 0) {
+    editor_message("ComboBox7 Onchange calls ListBox2Clisck");
+    ListBox2Click();
+  }
+  if (CheckBox13->isChecked()) Button28Click();
+  if (CheckBox14->isChecked()) Button29Click();
+  last_order_index = index;
+}
+
+void TForm10::ListBox2Click() {
+  const int j = selected_job();
+  if (j < 1 || j > n_of_Jobs || j == last_job || !editor_has_schedule()) return;
+  editor_message("ListBox2 Onchange load ComboBox2");
+  {
+    const QSignalBlocker block(ComboBox2);
+    ComboBox2->clear();
+    int current = -1;
+    for (int r : feasible_routes(Orders[Jobs[j].Order_ID])) {
+      if (r == last_SCH->Route[j]) current = ComboBox2->count();
+      ComboBox2->addItem(QStringLiteral("Route_%1").arg(r));
+    }
+    ComboBox2->setCurrentIndex(current);
+  }
+  last_route_index = -1;
+  ComboBox2Change(ComboBox2->currentIndex());
+  last_job = j;
+}
+
+void TForm10::ComboBox2Change(int index) {
+  const int j = selected_job();
+  if (j < 1 || index < 0 || index == last_route_index || !editor_has_schedule()) return;
+  editor_message("ComboBox2 Onchange load ComboBox3-ComboBox6");
+  for (int k = 1; k <= 4; ++k) {
+    const QSignalBlocker block(StepCombo[k]);
+    StepLabel[k]->hide();
+    StepCombo[k]->hide();
+    StepCombo[k]->clear();
+  }
+  const int r = number_of(ComboBox2->itemText(index));
+  if (r < 1 || r > 26) return;
+  const int n = R_MG_ex[r][0];
+  const ORDER& order = Orders[Jobs[j].Order_ID];
+  int current[5] = {0, 0, 0, 0, 0};
+  const bool on_route = last_SCH->Route[j] == r;
+  if (on_route) last_SCH->get_job_assignment(current, j);
+  for (int k = 1; k <= n; ++k) {
+    const int g = R_MG_ex[r][k];
+    StepLabel[k]->setText(QStringLiteral(" [TS%1-TS%2]%3-> Machine Group %4")
+                              .arg(exe_type_first_step(g))
+                              .arg(exe_type_last_step(g))
+                              .arg(k == 1 ? QStringLiteral(" ") : QString())
+                              .arg(g));
+    StepLabel[k]->show();
+    const QSignalBlocker block(StepCombo[k]);
+    for (int m : usable_machines(order, g)) StepCombo[k]->addItem(QStringLiteral("Mach_%1").arg(m));
+    StepCombo[k]->setCurrentIndex(StepCombo[k]->count() > 0 ? 0 : -1);
+    if (on_route) {
+      const int at = StepCombo[k]->findText(QStringLiteral("Mach_%1").arg(current[k]));
+      if (at >= 0) StepCombo[k]->setCurrentIndex(at);
+    }
+    StepCombo[k]->show();
+    last_step_index[k] = -1;
+  }
+  if (last_route_index != -1) {
+    editor_message("ComboBox2 Onchange saves ComboBox3-ComboBox6 machines");
+    int assignment[5] = {r, 0, 0, 0, 0};
+    bool complete = true;
+    for (int k = 1; k <= n; ++k) {
+      assignment[k] = number_of(StepCombo[k]->currentText());
+      complete = complete && StepCombo[k]->currentIndex() >= 0;
+    }
+    // A route step without a usable machine cannot take the job: the route stays.
+    if (complete) {
+      last_SCH->change_job_route(n, assignment, j);
+      last_step_index[1] = -2;
+    }
+  }
+  StepComboChange(1, StepCombo[1]->currentIndex());
+  // Every later choice in a step combo is the planner's: it moves the route
+  // step and recalculates.
+  for (int k = 1; k <= n; ++k) last_step_index[k] = StepCombo[k]->currentIndex();
+  last_route_index = index;
+}
+
+void TForm10::StepComboChange(int k, int index) {
+  const int j = selected_job();
+  if (index < 0 || j < 1 || !editor_has_schedule()) return;
+  const int m = number_of(StepCombo[k]->itemText(index));
+  if (index != last_step_index[k]) {
+    static const char* const messages[5] = {"", "Combobox3 Onchange save machine", "Combobox4 Onchange save machine",
+                                            "Combobox5 Onchange save machine", "Combobox6 Onchange save machine"};
+    editor_message(messages[k]);
+    last_SCH->move_op_to_machine(m, k, j);
+    if (last_step_index[k] != -1) calc_obj_and_show_sch_data(0);
+    const int row = ComboBox1->findText(QStringLiteral("Mach_%1").arg(m));
+    if (row >= 0) {
+      {
+        const QSignalBlocker block(ComboBox1);
+        ComboBox1->setCurrentIndex(row);
+      }
+      ComboBox1Change(row);
+    }
+  }
+  const int row = ComboBox1->findText(QStringLiteral("Mach_%1").arg(m));
+  if (row >= 0 && ComboBox1->currentIndex() != row) {
+    {
+      const QSignalBlocker block(ComboBox1);
+      ComboBox1->setCurrentIndex(row);
+    }
+    ComboBox1Change(row);
+  }
+  last_step_index[k] = index;
+}
+
+void TForm10::Button23Click() {
+  const int j = selected_job();
+  if (j < 1 || !editor_has_schedule()) return;
+  const int row = ComboBox2->findText(QStringLiteral("Route_%1").arg(last_SCH->Route[j]));
+  if (row < 0) return;
+  {
+    const QSignalBlocker block(ComboBox2);
+    ComboBox2->setCurrentIndex(row);
+  }
+  last_route_index = -1;
+  ComboBox2Change(row);
+}
+
+// ---- undo and redo ----
+
+void TForm10::Button36Click() {
+  if (!undo_list || !last_SCH) return;
+  const int r = undo_list->undo(*last_SCH);
+  if (r <= 0) return;
+  if (r == 2) Button36->setEnabled(false);
+  Button37->setEnabled(true);
+  calc_obj_and_show_sch_data(2);
+  refill_editor_lists();
+}
+
+void TForm10::Button37Click() {
+  if (!undo_list || !last_SCH) return;
+  const int r = undo_list->redo(*last_SCH);
+  if (r <= 0) return;
+  if (r == 2) Button37->setEnabled(false);
+  Button36->setEnabled(true);
+  calc_obj_and_show_sch_data(2);
+  refill_editor_lists();
+}

@@ -20,6 +20,9 @@ class JOB;
 class MACHINE;
 class ORDER;
 class QCheckBox;
+class QComboBox;
+class QListWidget;
+class QPoint;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -36,6 +39,7 @@ class SCH;
 class SHOP;
 class TUpDown;
 class UNDOLIST;
+struct SequenceItem;
 
 class TForm10 : public QDialog {
   Q_OBJECT
@@ -76,6 +80,16 @@ class TForm10 : public QDialog {
   void set_focus_on_order(int o);
   void set_focus_on_machine(int m);
   void set_focus_on_job(int j);
+  // The one recalculation path of every hand edit: write, time, evaluate,
+  // redraw, record. Mode 1 writes ListBox1 back into the chosen machine first
+  // and records; 0 records; 2 recalculates and shows only.
+  void calc_obj_and_show_sch_data(int mode);
+  // "Modify schedule": fills the machine, order and job lists.
+  void refill_editor_lists();
+
+  // Every way of closing (the "Close" button, the title bar, Escape) asks
+  // about unsaved changes first (FormClose); a plain hide asks nothing.
+  void reject() override;
 
  signals:
   // After the display refreshed from last_SCH.
@@ -179,6 +193,64 @@ class TForm10 : public QDialog {
   // Builds the editor's controls into the lower panel, whose horizontal
   // layout ends with the display's two switches: the editor's go before them.
   void build_editor(QFrame* panel);
+  void FormClose();
+  bool editor_has_schedule() const;
+  // A message naming the operation, shown only with "Show Messages".
+  void editor_message(const char* text);
+
+  void ComboBox1Change(int index);
+  void ComboBox7Change(int index);
+  void ListBox2Click();
+  void ComboBox2Change(int index);
+  void StepComboChange(int k, int index);  // ComboBox3Change .. ComboBox6Change for route steps 1..4
+  void Button23Click();                    // "Show Assigned"
+  // The move buttons: read ListBox1, apply the move, write it back and
+  // recalculate when anything moved.
+  void move_sequence(const char* message, bool (*apply)(std::vector<SequenceItem>&));
+  void Button17Click();  // "Up"
+  void Button18Click();  // "Down"
+  void Button22Click();  // "Top"
+  void Button24Click();  // "Bottom"
+  void Button19Click();  // "Join"
+  void Button25Click();  // "Sel. Order"
+  void Button26Click();  // "Sel. Prod"
+  void Button20Click();  // "Unselect"
+  void Button30Click();  // "Build batch"
+  void Button36Click();  // "Undo"
+  void Button37Click();  // "Redo"
+  void Button21Click();  // "Save Changes"
+  void Button34Click();  // "Export "
+  void Button35Click();  // "Inport"
+  void Button39Click();  // "Release Schedule"
+  void Button27Click();  // "Show Machine "
+  void Button28Click();  // "Show Order"
+  void Button29Click();  // "Show Job"
+  void auto_show_toggled(QCheckBox* box, bool checked);
+  void PopupMenu1Popup(const QPoint& pos);
+  void ShowDetailes1Click();
+  void PopupMenu5Popup(const QPoint& pos);
+  void Copyassignement1Click();
+
+  std::vector<SequenceItem> read_sequence_list() const;
+  std::vector<int> read_sequence_list_jobs() const;
+  void write_sequence_list(const std::vector<SequenceItem>& seq);
+  void load_machine_seq_to_listbox(int m);
+  int selected_job() const;  // job of ListBox2's selected item, -1 none
+
+  // ---- Controls of the editor (in Panel2) ----
+  QPushButton *Button1 = nullptr, *Button8 = nullptr, *Button17 = nullptr, *Button18 = nullptr,
+              *Button19 = nullptr, *Button20 = nullptr, *Button21 = nullptr, *Button22 = nullptr,
+              *Button23 = nullptr, *Button24 = nullptr, *Button25 = nullptr, *Button26 = nullptr,
+              *Button27 = nullptr, *Button28 = nullptr, *Button29 = nullptr, *Button30 = nullptr,
+              *Button34 = nullptr, *Button35 = nullptr, *Button36 = nullptr, *Button37 = nullptr,
+              *Button39 = nullptr;
+  QComboBox *ComboBox1 = nullptr, *ComboBox2 = nullptr, *ComboBox7 = nullptr;
+  QLabel* StepLabel[5] = {};     // Label18 .. Label21 for route steps 1..4
+  QComboBox* StepCombo[5] = {};  // ComboBox3 .. ComboBox6 for route steps 1..4
+  QCheckBox *CheckBox13 = nullptr, *CheckBox14 = nullptr, *CheckBox15 = nullptr, *CheckBox16 = nullptr;
+  QListWidget *ListBox1 = nullptr, *ListBox2 = nullptr;
+  QMenu *PopupMenu1 = nullptr, *PopupMenu5 = nullptr;
+  QAction *ShowDetailes1 = nullptr, *Copyassignement1 = nullptr;
 };
 
 extern TForm10* Form10;

@@ -1,0 +1,526 @@
+// The results window's schedule editor driven through its real controls:
+// lists, combos, buttons, context menus, message boxes and file dialogs.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <fstream>
+
+#include "engine/live_schedule.h"
+#include "engine/rescheduling_states.h"
+#include "engine/schedule_edits.h"
+#include "problem_io/input_checker.h"
+#include "problem_io/input_reader.h"
+#include "problem_io/released_schedule_load.h"
+#include "problem_io/schedule_file.h"
+#include "tests/support/generated_problem.h"
+#include "tests/support/random_schedule.h"
+#include "tests/support/recording_host.h"
+#include "tests/support/released_file.h"
+#include "tests/support/temp_dir.h"
+#include "ui/app_windows.h"
+#include "ui/schedule_performance_window.h"
+
+// Texts of boxes readable in failure messages.
+void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace {
+
+// Answers every modal window the code under test opens: message boxes with
+// OK (questions with `yes`), file dialogs with the next queued path ("" or
+// nothing queued cancels). Keeps the texts of the boxes in order.
+class ModalAnswers {
+ public:
+  ModalAnswers() {
+    timer_.setInterval(10);
+    QObject::connect(&timer_, &QTimer::timeout, [this] { answer(); });
+    timer_.start();
+  }
+  QStringList texts;
+  bool yes = true;
+  QStringList files;
+
+  QStringList take() {
+    QStringList out = texts;
+    texts.clear();
+    return out;
+  }
+
+ private:
+  void answer() {
+    QWidget* w = QApplication::activeModalWidget();
+    if (auto* box = qobject_cast<QMessageBox*>(w)) {
+      texts << box->text();
+      QAbstractButton* b = box->button(QMessageBox::Ok);
+      if (!b) b = box->button(yes ? QMessageBox::Yes : QMessageBox::No);
+      b->click();
+    } else if (auto* d = qobject_cast<QFileDialog*>(w)) {
+      // Typed into the "File name:" field, as a planner would.
+      const QString path = files.isEmpty() ? QString() : files.takeFirst();
+      auto* name = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+      if (path.isEmpty() || !name) {
+        d->reject();
+      } else {
+        // The proposed file is selected in the views; a typed name replaces it.
+        for (auto* view : d->findChildren<QAbstractItemView*>()) view->clearSelection();
+        name->setText(path);
+        // Queued, so that a box the dialog itself opens is answered by the
+        // next tick instead of waiting for this one to return.
+        QMetaObject::invokeMethod(d, "accept", Qt::QueuedConnection);
+      }
+    }
+  }
+  QTimer timer_;
+};
+
+std::vector<int> list_jobs(const QListWidget* list) {
+  std::vector<int> jobs;
+  for (int i = 0; i < list->count(); ++i) jobs.push_back(get_number_from_name(list->item(i)->text().toStdString()));
+  return jobs;
+}
+
+std::vector<int> selected_rows(const QListWidget* list) {
+  std::vector<int> rows;
+  for (int i = 0; i < list->count(); ++i)
+    if (list->item(i)->isSelected()) rows.push_back(i);
+  return rows;
+}
+
+class ScheduleEditor : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(load_generated_problem(3, GeneratedSize::Small));
+    fill_random_schedule(5);
+    last_SCH = std::make_unique<SCH>(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
+    recalc_schedule_values(*last_SCH, last_obj_value);
+    form = Form10;
+    form->show();
+    button("Button1")->click();  // "Modify schedule"
+    machines = form->findChild<QComboBox*>("ComboBox1");
+    sequence = form->findChild<QListWidget*>("ListBox1");
+    orders = form->findChild<QComboBox*>("ComboBox7");
+    jobs = form->findChild<QListWidget*>("ListBox2");
+    routes = form->findChild<QComboBox*>("ComboBox2");
+    ASSERT_TRUE(machines && sequence && orders && jobs && routes);
+  }
+  void TearDown() override {
+    form->hide();
+    last_SCH.reset();
+    free_input_data();
+  }
+
+  QPushButton* button(const char* name) const {
+    QPushButton* b = form->findChild<QPushButton*>(name);
+    EXPECT_NE(b, nullptr) << name;
+    return b;
+  }
+  // Chooses the machine with the most jobs in the machine combo.
+  int choose_busiest_machine() {
+    int best = 1;
+    for (int m = 1; m <= n_of_Machines; ++m)
+      if (last_SCH->Mach_Count[m] > last_SCH->Mach_Count[best]) best = m;
+    machines->setCurrentIndex(best - 1);
+    return best;
+  }
+  // Ctrl-clicks the given rows of the job sequence, as a planner selects several.
+  void select_rows(std::initializer_list<int> rows) {
+    sequence->clearSelection();
+    for (int r : rows) {
+      QListWidgetItem* item = sequence->item(r);
+      sequence->scrollToItem(item);
+      QTest::mouseClick(sequence->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                        sequence->visualItemRect(item).center());
+    }
+  }
+  // The values shown are those of a fresh timing and evaluation of last_SCH,
+  // and the machine's list is its sequence.
+  void expect_shown_values_fresh(const char* what) {
+    SCH copy = *last_SCH;
+    OBJ_VALUE fresh;
+    recalc_schedule_values(copy, fresh);
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(last_obj_value.criterion(i), fresh.criterion(i)) << what << " " << i;
+    const struct {
+      const char* edit;
+      std::int64_t value;
+    } shown[] = {{"Edit8", fresh.n_of_Late_Orders}, {"Edit1", fresh.n_of_Late_Jobs}, {"Edit2", fresh.sumTardiness},
+                 {"Edit3", fresh.max_Tardiness},    {"Edit5", fresh.n_of_Setup},     {"Edit6", fresh.Completion_Time}};
+    for (const auto& s : shown)
+      if (auto* e = form->findChild<QLineEdit*>(s.edit)) {
+        EXPECT_EQ(e->text().toLongLong(), s.value) << what << " " << s.edit;
+      }
+    EXPECT_EQ(list_jobs(sequence), machine_sequence(*last_SCH, machines->currentIndex() + 1)) << what;
+  }
+
+  AppWindows windows;
+  ModalAnswers modals;
+  TempDir dir;
+  TForm10* form = nullptr;
+  QComboBox *machines = nullptr, *orders = nullptr, *routes = nullptr;
+  QListWidget *sequence = nullptr, *jobs = nullptr;
+};
+
+}  // namespace
+
+TEST_F(ScheduleEditor, ModifyScheduleFillsTheListsAndTheFirstMachinesSequence) {
+  EXPECT_EQ(machines->count(), n_of_Machines);
+  EXPECT_EQ(machines->itemText(0), "Mach_1");
+  EXPECT_EQ(orders->count(), n_of_Orders + 1);
+  EXPECT_EQ(orders->itemText(0), "All Orders");
+  EXPECT_EQ(jobs->count(), n_of_Jobs);
+  EXPECT_EQ(list_jobs(sequence), machine_sequence(*last_SCH, 1));
+  EXPECT_TRUE(button("Button21")->isEnabled());
+  EXPECT_FALSE(button("Button36")->isEnabled());
+  EXPECT_FALSE(button("Button37")->isEnabled());
+  // The first job is loaded into the route panel: its route chosen.
+  ASSERT_GT(routes->count(), 0);
+  EXPECT_EQ(routes->currentText(), QStringLiteral("Route_%1").arg(last_SCH->Route[1]));
+  orders->setCurrentIndex(2);
+  EXPECT_EQ(list_jobs(jobs).front(), Orders[2].First_Job);
+  EXPECT_EQ(jobs->count(), Orders[2].NJob);
+}
+
+TEST_F(ScheduleEditor, MovesRewriteTheMachineRecalculateAndRecordOnlyWhenSomethingMoved) {
+  const int m = choose_busiest_machine();
+  ASSERT_GE(sequence->count(), 5);
+  std::vector<int> before = list_jobs(sequence);
+  // "Up" with the first item selected moves nothing and records nothing.
+  select_rows({0, 3});
+  button("Button17")->click();
+  EXPECT_EQ(list_jobs(sequence), before);
+  EXPECT_FALSE(button("Button36")->isEnabled());
+
+  // "Top" with items 2 and 4: they go to 0 and 2 and stay selected.
+  select_rows({2, 4});
+  button("Button22")->click();
+  std::vector<int> want = {before[2], before[0], before[4], before[1], before[3]};
+  want.insert(want.end(), before.begin() + 5, before.end());
+  EXPECT_EQ(list_jobs(sequence), want);
+  EXPECT_EQ(selected_rows(sequence), (std::vector<int>{0, 2}));
+  EXPECT_EQ(machine_sequence(*last_SCH, m), want);
+  expect_shown_values_fresh("Top");
+  EXPECT_TRUE(button("Button36")->isEnabled());
+  EXPECT_FALSE(button("Button37")->isEnabled());
+
+  // "Join" with items 1, 3 and 4 gives them positions 1, 2 and 3.
+  before = list_jobs(sequence);
+  select_rows({1, 3, 4});
+  button("Button19")->click();
+  const std::vector<int> joined = list_jobs(sequence);
+  EXPECT_EQ(std::vector<int>(joined.begin(), joined.begin() + 5),
+            (std::vector<int>{before[0], before[1], before[3], before[4], before[2]}));
+  EXPECT_EQ(selected_rows(sequence), (std::vector<int>{1, 2, 3}));
+  expect_shown_values_fresh("Join");
+
+  // "Down", "Bottom", "Unselect".
+  select_rows({0});
+  button("Button18")->click();
+  expect_shown_values_fresh("Down");
+  select_rows({1});
+  button("Button24")->click();
+  EXPECT_EQ(selected_rows(sequence), (std::vector<int>{sequence->count() - 1}));
+  expect_shown_values_fresh("Bottom");
+  button("Button20")->click();
+  EXPECT_TRUE(selected_rows(sequence).empty());
+  EXPECT_TRUE(modals.take().isEmpty());
+}
+
+TEST_F(ScheduleEditor, BuildBatchGathersOrdersOnceAndSaysWhetherItChanged) {
+  // A machine with jobs of two orders, two each, interleaved by hand: a1 b1 a2 b2.
+  int m = 0;
+  std::vector<int> a, b;
+  for (int i = 1; i <= n_of_Machines && m == 0; ++i) {
+    std::vector<int> per_order[64];
+    for (int j : machine_sequence(*last_SCH, i))
+      if (Jobs[j].Order_ID < 64) per_order[Jobs[j].Order_ID].push_back(j);
+    a.clear(), b.clear();
+    for (auto& list : per_order)
+      if (list.size() >= 2) (a.empty() ? a : b) = list;
+    if (!a.empty() && !b.empty()) m = i;
+  }
+  ASSERT_NE(m, 0);
+  std::vector<int> seq = machine_sequence(*last_SCH, m);
+  std::vector<int> head = {a[0], b[0], a[1], b[1]};
+  std::vector<int> rest;
+  for (int j : seq)
+    if (std::find(head.begin(), head.end(), j) == head.end()) rest.push_back(j);
+  head.insert(head.end(), rest.begin(), rest.end());
+  ASSERT_EQ(save_sequence_to_machine(*last_SCH, head, m), 1);
+  machines->setCurrentIndex(m - 1);
+  if (machines->currentIndex() == m - 1) machines->currentIndexChanged(m - 1);
+
+  button("Button30")->click();
+  const std::vector<int> after = list_jobs(sequence);
+  EXPECT_EQ(after[0], a[0]);
+  EXPECT_EQ(after[1], a[1]) << "the jobs of the first order together";
+  EXPECT_EQ(modals.take(), QStringList{"Sequence schanged!"});
+  EXPECT_EQ(machine_sequence(*last_SCH, m), after);
+  expect_shown_values_fresh("Build batch");
+  button("Button30")->click();
+  EXPECT_EQ(modals.take(), QStringList{"Sequence did not schange!"});
+  EXPECT_EQ(list_jobs(sequence), after);
+}
+
+TEST_F(ScheduleEditor, ThirtyEditsTwentyFourUndosAndTheRedoBranchDropped) {
+  choose_busiest_machine();
+  std::vector<std::vector<int>> states{list_jobs(sequence)};
+  for (int n = 1; n <= 30; ++n) {
+    select_rows({sequence->count() - 1});
+    button("Button22")->click();  // "Top": the last job to the front
+    states.push_back(list_jobs(sequence));
+  }
+  QPushButton* undo = button("Button36");
+  QPushButton* redo = button("Button37");
+  for (int u = 1; u <= 24; ++u) {
+    ASSERT_TRUE(undo->isEnabled()) << "undo " << u;
+    undo->click();
+    // Undo refills the lists from the first machine: look at the edited one.
+    choose_busiest_machine();
+    EXPECT_EQ(list_jobs(sequence), states[static_cast<std::size_t>(30 - u)]) << "undo " << u;
+    expect_shown_values_fresh("undo");
+  }
+  EXPECT_FALSE(undo->isEnabled()) << "the 24th undo reached the oldest kept schedule";
+  EXPECT_TRUE(redo->isEnabled());
+  redo->click();
+  choose_busiest_machine();
+  EXPECT_EQ(list_jobs(sequence), states[7]);
+  EXPECT_TRUE(undo->isEnabled());
+  // An edit now drops the redo branch.
+  select_rows({1});
+  button("Button17")->click();
+  EXPECT_FALSE(redo->isEnabled());
+  expect_shown_values_fresh("edit after undo");
+}
+
+TEST_F(ScheduleEditor, RouteAndStepMachineChangesMoveTheJobAndRecalculate) {
+  // A job whose order offers a second route, chosen in the jobs list.
+  int job = 0;
+  for (int j = 1; j <= n_of_Jobs && job == 0; ++j)
+    if (Orders[Jobs[j].Order_ID].N_Routes >= 2) job = j;
+  ASSERT_NE(job, 0);
+  orders->setCurrentIndex(Jobs[job].Order_ID);
+  jobs->setCurrentRow(job - Orders[Jobs[job].Order_ID].First_Job);
+  ASSERT_EQ(routes->currentText(), QStringLiteral("Route_%1").arg(last_SCH->Route[job]));
+  const int other = routes->currentIndex() == 0 ? 1 : 0;
+  const int r = get_number_from_name(routes->itemText(other).toStdString());
+  routes->setCurrentIndex(other);
+  EXPECT_EQ(last_SCH->Route[job], r);
+  int a[5];
+  const int n = last_SCH->get_job_assignment(a, job);
+  EXPECT_EQ(n, R_MG_ex[r][0]);
+  auto* step1 = form->findChild<QComboBox*>("ComboBox3");
+  ASSERT_TRUE(step1->isVisibleTo(form));
+  EXPECT_EQ(step1->currentText(), QStringLiteral("Mach_%1").arg(a[1]));
+  EXPECT_EQ(machines->currentText(), QStringLiteral("Mach_%1").arg(a[1]));
+  EXPECT_EQ(list_jobs(sequence).back(), job) << "the route step goes to the end of its machine";
+  EXPECT_TRUE(button("Button36")->isEnabled());
+  expect_shown_values_fresh("route change");
+  auto* label1 = form->findChild<QLabel*>("Label18");
+  const int g = R_MG_ex[r][1];
+  EXPECT_EQ(label1->text(), QStringLiteral(" [TS%1-TS%2] -> Machine Group %3")
+                                .arg(exe_type_first_step(g))
+                                .arg(exe_type_last_step(g))
+                                .arg(g));
+
+  // A step whose group offers another machine: choosing it moves the step.
+  for (int k = 1; k <= n; ++k) {
+    auto* combo = form->findChild<QComboBox*>(QStringLiteral("ComboBox%1").arg(k + 2));
+    if (combo->count() < 2) continue;
+    const int to = combo->currentIndex() == 0 ? 1 : 0;
+    const int m = get_number_from_name(combo->itemText(to).toStdString());
+    combo->setCurrentIndex(to);
+    last_SCH->get_job_assignment(a, job);
+    EXPECT_EQ(a[k], m);
+    EXPECT_EQ(machines->currentText(), QStringLiteral("Mach_%1").arg(m));
+    EXPECT_EQ(list_jobs(sequence).back(), job);
+    expect_shown_values_fresh("machine change");
+    break;
+  }
+  // Undo brings the job's first route back.
+  const SCH edited = *last_SCH;
+  button("Button36")->click();
+  EXPECT_EQ(last_SCH->equal(edited), 0);
+}
+
+TEST_F(ScheduleEditor, SaveChangesAndTheQuestionOnClosing) {
+  const SCH shown = *last_SCH;
+  button("Button21")->click();
+  EXPECT_EQ(modals.take(), QStringList{"There is no changes in the schedule!"});
+  choose_busiest_machine();
+  select_rows({2});
+  button("Button17")->click();
+  button("Button21")->click();
+  EXPECT_EQ(modals.take(), QStringList{"The schedule has been saved succesfully!"});
+  const SCH saved = *last_SCH;
+  form->close();
+  EXPECT_TRUE(modals.take().isEmpty()) << "closing after Save Changes asks nothing";
+  EXPECT_EQ(last_SCH->equal(saved), 1);
+
+  // Shown again, edited, closed with No: the kept schedule comes back.
+  form->show();
+  button("Button1")->click();
+  choose_busiest_machine();
+  select_rows({2});
+  button("Button18")->click();
+  ASSERT_EQ(last_SCH->equal(saved), 0);
+  modals.yes = false;
+  form->close();
+  EXPECT_EQ(modals.take(), (QStringList{"The schedule has been changed. Would You like to save changes?",
+                                        "Discard changes and exit!"}));
+  EXPECT_EQ(last_SCH->equal(saved), 1);
+  expect_shown_values_fresh("discarded");
+  EXPECT_EQ(machines->count(), 0) << "closing empties the lists";
+  EXPECT_EQ(sequence->count(), 0);
+}
+
+TEST_F(ScheduleEditor, ExportThenInportGivesTheSameScheduleAndAFreshHistory) {
+  choose_busiest_machine();
+  select_rows({3});
+  button("Button22")->click();
+  const SCH exported = *last_SCH;
+  modals.files << QString::fromStdString(dir.file("plan.txt"));
+  button("Button34")->click();
+  EXPECT_EQ(modals.take(), QStringList{"Schedule has been exported into file successfully!"});
+  ASSERT_FALSE(read_file(dir.file("plan.sch")).empty()) << "the format's extension replaces the typed one";
+
+  select_rows({3});
+  button("Button24")->click();
+  ASSERT_EQ(last_SCH->equal(exported), 0);
+  modals.files << QString::fromStdString(dir.file("plan.sch"));
+  button("Button35")->click();
+  EXPECT_EQ(modals.take(), (QStringList{"Schedule has been inported from file successfully!",
+                                        "Schedule has been refreshed on the screen successfully!"}));
+  EXPECT_EQ(last_SCH->equal(exported), 1);
+  for (int j = 1; j <= n_of_Jobs; ++j) EXPECT_EQ(last_SCH->Route[j], exported.Route[j]);
+  expect_shown_values_fresh("inported");
+  EXPECT_FALSE(button("Button36")->isEnabled());
+  EXPECT_FALSE(button("Button37")->isEnabled());
+  EXPECT_EQ(machines->currentIndex(), 0) << "the lists were filled again";
+  // The kept schedule is the one shown first: closing asks about the import.
+  modals.yes = true;
+  form->close();
+  EXPECT_EQ(modals.take(), QStringList{"The schedule has been changed. Would You like to save changes?"});
+  EXPECT_EQ(last_SCH->equal(exported), 1);
+}
+
+TEST_F(ScheduleEditor, FailedFileOperationsSayCannotAndChangeNothing) {
+  choose_busiest_machine();
+  select_rows({3});
+  button("Button22")->click();
+  const SCH live = *last_SCH;
+  // A damaged file (a route beyond the table) and a cancelled dialog.
+  const std::string damaged = dir.write("damaged.sch", "1|" + std::to_string(n_of_Machines) + "|" +
+                                                           std::to_string(n_of_Jobs) + "|" +
+                                                           std::to_string(n_of_Orders) + "\n4|1|27|1\n");
+  modals.files << QString::fromStdString(damaged);
+  button("Button35")->click();
+  EXPECT_EQ(modals.take(), QStringList{"Schedule cannot be inported!"});
+  EXPECT_EQ(last_SCH->equal(live), 1);
+  EXPECT_TRUE(button("Button36")->isEnabled()) << "the history was not replaced";
+  modals.files << "";
+  button("Button35")->click();
+  EXPECT_TRUE(modals.take().isEmpty()) << "a cancelled open dialog does nothing";
+
+  modals.files << "";
+  button("Button34")->click();
+  EXPECT_EQ(modals.take(), QStringList{"Schedule cannot be exported!"});
+  modals.files << QString::fromStdString(dir.file("missing/plan.sch"));
+  button("Button34")->click();
+  EXPECT_EQ(modals.take(), QStringList{"Schedule cannot be exported!"});
+  modals.files << QString::fromStdString(dir.file("missing/plan.rsf"));
+  button("Button39")->click();
+  EXPECT_EQ(modals.take(), QStringList{"Schedule cannot be released!"});
+  button("Button36")->click();
+  button("Button36")->click();
+  EXPECT_EQ(modals.take().size(), 0);
+  EXPECT_FALSE(button("Button36")->isEnabled());
+}
+
+TEST_F(ScheduleEditor, ReleasedScheduleLoadsInTheRescheduler) {
+  choose_busiest_machine();
+  select_rows({2, 3});
+  button("Button22")->click();
+  const SCH released = *last_SCH;
+  const std::string path = dir.file("plan.rsf");
+  modals.files << QString::fromStdString(path);
+  button("Button39")->click();
+  EXPECT_EQ(modals.take(), QStringList{"Schedule has been released successfully!"});
+  form->hide();
+  free_input_data();
+  last_SCH.reset();
+  RecordingHost host;
+  RESCH_STATES states;
+  InputCheck check;
+  ClosedCheckWindow window;
+  ASSERT_EQ(read_released_schedule(path, states, check, window), 1);
+  ASSERT_TRUE(last_SCH);
+  EXPECT_EQ(last_SCH->equal(released), 1);
+  for (int j = 1; j <= n_of_Jobs; ++j) EXPECT_EQ(last_SCH->Route[j], released.Route[j]);
+  states.release();
+}
+
+TEST_F(ScheduleEditor, CopyAssignementAndShowDetailesFromTheListMenus) {
+  // Two jobs of one order on different assignments.
+  int source = 0, target = 0;
+  for (int o = 1; o <= n_of_Orders && target == 0; ++o)
+    for (int j = Orders[o].First_Job + 1; j < Orders[o].First_Job + Orders[o].NJob; ++j) {
+      int x[5], y[5];
+      const int n = last_SCH->get_job_assignment(x, j);
+      if (n > 0 && (n != last_SCH->get_job_assignment(y, Orders[o].First_Job) || !std::equal(x, x + n + 1, y))) {
+        source = Orders[o].First_Job;
+        target = j;
+        break;
+      }
+    }
+  ASSERT_NE(target, 0);
+  orders->setCurrentIndex(Jobs[source].Order_ID);
+  jobs->setCurrentRow(0);  // the source
+  QListWidgetItem* target_item = jobs->item(target - source);
+  auto* menu = form->findChild<QMenu*>("PopupMenu5");
+  auto* copy = form->findChild<QAction*>("Copyassignement1");
+  jobs->customContextMenuRequested(jobs->visualItemRect(target_item).center());
+  EXPECT_EQ(copy->text(), QStringLiteral("Copy assignements of Job_%1 to Job_%2").arg(source).arg(target));
+  menu->hide();
+  copy->trigger();
+  int x[5], y[5];
+  const int n = last_SCH->get_job_assignment(x, target);
+  ASSERT_EQ(n, last_SCH->get_job_assignment(y, source));
+  EXPECT_TRUE(std::equal(x, x + n + 1, y));
+  EXPECT_EQ(jobs->currentItem()->text(), QStringLiteral("Job_%1").arg(target));
+  EXPECT_TRUE(button("Button36")->isEnabled());
+  expect_shown_values_fresh("copy");
+  // The same job, and a click beside every item, offer nothing.
+  jobs->customContextMenuRequested(jobs->visualItemRect(jobs->currentItem()).center());
+  EXPECT_EQ(copy->text(), "Invalid Job selection!");
+  menu->hide();
+  orders->setCurrentIndex(Jobs[source].Order_ID);  // a few jobs: room below the last
+  const QPoint below(5, jobs->viewport()->height() - 2);
+  ASSERT_EQ(jobs->itemAt(below), nullptr);
+  jobs->customContextMenuRequested(below);
+  menu->hide();
+  EXPECT_EQ(copy->text(), "No Jobs here!");
+
+  // "Show Detailes" on the sequence: order, job and machine chosen.
+  choose_busiest_machine();
+  QListWidgetItem* item = sequence->item(1);
+  const int job = get_number_from_name(item->text().toStdString());
+  sequence->customContextMenuRequested(sequence->visualItemRect(item).center());
+  auto* details_menu = form->findChild<QMenu*>("PopupMenu1");
+  EXPECT_EQ(details_menu->actions().front()->text(),
+            QStringLiteral("Job_%1 <-> Order_%2").arg(job).arg(Jobs[job].Order_ID));
+  details_menu->hide();
+  form->findChild<QAction*>("ShowDetailes1")->trigger();
+  EXPECT_EQ(orders->currentText(), QStringLiteral("Order_%1").arg(Jobs[job].Order_ID));
+  EXPECT_EQ(jobs->currentItem()->text(), QStringLiteral("Job_%1").arg(job));
+  EXPECT_EQ(selected_rows(sequence), std::vector<int>{1});
+}

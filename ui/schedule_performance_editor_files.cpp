@@ -1,0 +1,155 @@
+// The editor's schedule-keeping buttons: "Save Changes" and the question on
+// closing, and the schedule files ("Export ", "Inport", "Release Schedule").
+// The file routines show no message; these handlers tell the planner the
+// outcome, and only a success is ever reported as one.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "engine/live_schedule.h"
+#include "engine/undo_list.h"
+#include "problem_io/schedule_file.h"
+#include "ui/message_boxes.h"
+#include "ui/schedule_performance_window.h"
+
+namespace {
+
+// "Description (*.a)|*.a;*.b|..." as Qt's name filters "Description (*.a *.b)".
+QStringList qt_filters(const QString& filter) {
+  const QStringList parts = filter.split(QLatin1Char('|'));
+  QStringList out;
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    QString description = parts[i];
+    const int paren = description.indexOf(QLatin1Char('('));
+    if (paren >= 0) description = description.left(paren).trimmed();
+    out << QStringLiteral("%1 (%2)").arg(description, parts[i + 1].split(QLatin1Char(';')).join(QLatin1Char(' ')));
+  }
+  return out;
+}
+
+// Qt's own dialog (never the platform's), so that a person, a test or a
+// driving tool can type a path into its "File name:" field.
+QFileDialog* file_dialog(QWidget* parent, const QString& caption, const QString& dir, const QString& filter) {
+  auto* d = new QFileDialog(parent, caption, dir);
+  d->setOption(QFileDialog::DontUseNativeDialog);
+  d->setNameFilters(qt_filters(filter));
+  return d;
+}
+
+class ScheduleSaveDialog : public SaveDialog {
+ public:
+  explicit ScheduleSaveDialog(QWidget* parent) : parent_(parent) {}
+  bool Execute() override {
+    std::unique_ptr<QFileDialog> d(file_dialog(parent_, QStringLiteral("Save As"),
+                                               QString::fromStdString(InitialDir), QString::fromStdString(Filter)));
+    d->setObjectName(QStringLiteral("SaveDialog1"));
+    d->setAcceptMode(QFileDialog::AcceptSave);
+    d->setFileMode(QFileDialog::AnyFile);
+    d->selectFile(QString::fromStdString(FileName));
+    if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return false;
+    FileName = d->selectedFiles().front().toStdString();
+    return true;
+  }
+
+ private:
+  QWidget* parent_;
+};
+
+std::string program_folder() { return QCoreApplication::applicationDirPath().toStdString() + "/"; }
+
+}  // namespace
+
+// ---- the kept schedule ----
+
+void TForm10::Button21Click() {
+  if (!last_SCH || !kept_SCH) return;
+  if (last_SCH->equal(*kept_SCH)) {
+    show_message(QStringLiteral("There is no changes in the schedule!"), this);
+    return;
+  }
+  *kept_SCH = *last_SCH;
+  show_message(QStringLiteral("The schedule has been saved succesfully!"), this);
+}
+
+void TForm10::FormClose() {
+  if (last_SCH && kept_SCH && !last_SCH->equal(*kept_SCH)) {
+    if (!ask_yes_no(QStringLiteral("The schedule has been changed. Would You like to save changes?"), this)) {
+      *last_SCH = *kept_SCH;
+      calc_obj_and_show_sch_data(2);
+      show_message(QStringLiteral("Discard changes and exit!"), this);
+    }
+  }
+  kept_SCH.reset();
+  undo_list.reset();
+  for (QComboBox* c : {ComboBox1, ComboBox2, StepCombo[1], StepCombo[2], StepCombo[3], StepCombo[4], ComboBox7}) {
+    const QSignalBlocker block(c);
+    c->clear();
+  }
+  for (QListWidget* l : {ListBox1, ListBox2}) {
+    const QSignalBlocker block(l);
+    l->clear();
+  }
+  last_order_index = last_route_index = last_job = machine_index = -1;
+  Button21->setEnabled(false);
+  Button36->setEnabled(false);
+  Button37->setEnabled(false);
+}
+
+// Every way of closing passes here once: "Close" and the title bar's close
+// through QDialog::closeEvent, Escape directly.
+void TForm10::reject() {
+  FormClose();
+  QDialog::reject();
+}
+
+// ---- schedule files ----
+
+void TForm10::Button34Click() {
+  if (!last_SCH) return;
+  ScheduleSaveDialog dialog(this);
+  const std::string path = choose_schedule_file(ScheduleFileKind::Schedule, dialog, program_folder());
+  // A cancelled dialog wrote nothing: that too is "cannot be exported".
+  const int r = path.empty() ? 0 : export_sch_file(*last_SCH, path);
+  show_message(r == 1 ? QStringLiteral("Schedule has been exported into file successfully!")
+                      : QStringLiteral("Schedule cannot be exported!"),
+               this);
+}
+
+void TForm10::Button39Click() {
+  if (!last_SCH) return;
+  ScheduleSaveDialog dialog(this);
+  const std::string path = choose_schedule_file(ScheduleFileKind::Released, dialog, program_folder());
+  const int r = path.empty() ? 0 : release_sch_file(*last_SCH, Machines, Orders, n_of_SetupTypes, path);
+  show_message(r == 1 ? QStringLiteral("Schedule has been released successfully!")
+                      : QStringLiteral("Schedule cannot be released!"),
+               this);
+}
+
+void TForm10::Button35Click() {
+  if (!last_SCH) return;
+  std::unique_ptr<QFileDialog> d(file_dialog(this, QStringLiteral("Open"), QString::fromStdString(program_folder()),
+                                             QStringLiteral("Schedule files (*.sch)|*.sch;*.SCH")));
+  d->setObjectName(QStringLiteral("OpenDialog1"));
+  d->setAcceptMode(QFileDialog::AcceptOpen);
+  d->setFileMode(QFileDialog::ExistingFile);
+  if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return;
+  const std::string path = d->selectedFiles().front().toStdString();
+  d.reset();
+  // The reader assigns only a schedule it read whole and found to fit the
+  // loaded problem; the history is replaced only then.
+  if (load_sch_file(*last_SCH, path) != 1) {
+    show_message(QStringLiteral("Schedule cannot be inported!"), this);
+    return;
+  }
+  show_message(QStringLiteral("Schedule has been inported from file successfully!"), this);
+  undo_list = std::make_unique<UNDOLIST>(undo_max);
+  undo_list->push(*last_SCH);
+  calc_obj_and_show_sch_data(2);
+  Button36->setEnabled(false);
+  Button37->setEnabled(false);
+  show_message(QStringLiteral("Schedule has been refreshed on the screen successfully!"), this);
+  refill_editor_lists();
+}

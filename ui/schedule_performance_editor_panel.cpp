@@ -1,0 +1,221 @@
+// The controls of the results window's editor panel (Panel2) and their wiring.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "engine/live_schedule.h"
+#include "engine/undo_list.h"
+#include "ui/schedule_performance_window.h"
+
+namespace {
+
+template <class W>
+W* named(W* w, const char* name) {
+  w->setObjectName(QString::fromLatin1(name));
+  return w;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const char* caption) {
+  return named(new QPushButton(QString::fromLatin1(caption), parent), name);
+}
+
+QCheckBox* check_box(QWidget* parent, const char* name, const char* caption) {
+  return named(new QCheckBox(QString::fromLatin1(caption), parent), name);
+}
+
+QComboBox* combo(QWidget* parent, const char* name, const char* accessible) {
+  QComboBox* c = named(new QComboBox(parent), name);
+  c->setAccessibleName(QString::fromLatin1(accessible));
+  c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  c->setMinimumContentsLength(10);
+  return c;
+}
+
+}  // namespace
+
+void TForm10::build_editor(QFrame* panel) {
+  QWidget* p = panel;
+  // The panel's row ends with the display's two switches; the editor's
+  // columns go in front of them, in this order.
+  auto* row = qobject_cast<QHBoxLayout*>(p->layout());
+  if (!row) row = new QHBoxLayout(p);
+  int at = 0;
+
+  // Schedule buttons.
+  auto* buttons = new QVBoxLayout;
+  Button1 = button(p, "Button1", "Modify schedule");
+  Button36 = button(p, "Button36", "Undo");
+  Button37 = button(p, "Button37", "Redo");
+  Button21 = button(p, "Button21", "Save Changes");
+  Button34 = button(p, "Button34", "Export ");
+  Button35 = button(p, "Button35", "Inport");
+  Button39 = button(p, "Button39", "Release Schedule");
+  Button8 = button(p, "Button8", "Close");
+  Button36->setEnabled(false);
+  Button37->setEnabled(false);
+  Button21->setEnabled(false);
+  auto* undo_redo = new QHBoxLayout;
+  undo_redo->addWidget(Button36);
+  undo_redo->addWidget(Button37);
+  buttons->addWidget(Button1);
+  buttons->addLayout(undo_redo);
+  buttons->addWidget(Button21);
+  buttons->addWidget(Button34);
+  buttons->addWidget(Button35);
+  buttons->addWidget(Button39);
+  buttons->addStretch(1);
+  buttons->addWidget(Button8);
+  row->insertLayout(at++, buttons);
+
+  // Route and machines of one job.
+  auto* job_group = named(new QGroupBox(QStringLiteral("Change Assigned  Route and  Machines to Job"), p), "GroupBox2");
+  auto* jg = new QGridLayout(job_group);
+  ComboBox7 = combo(job_group, "ComboBox7", "Order");
+  Button28 = button(job_group, "Button28", "Show Order");
+  CheckBox13 = check_box(job_group, "CheckBox13", "Auto show");
+  CheckBox13->setAccessibleName(QStringLiteral("Auto show Order"));
+  ListBox2 = named(new QListWidget(job_group), "ListBox2");
+  ListBox2->setAccessibleName(QStringLiteral("Jobs"));
+  ListBox2->setContextMenuPolicy(Qt::CustomContextMenu);
+  // Items of one height: a list of thousands of jobs is laid out at once.
+  ListBox2->setUniformItemSizes(true);
+  Button29 = button(job_group, "Button29", "Show Job");
+  CheckBox14 = check_box(job_group, "CheckBox14", "Auto show");
+  CheckBox14->setAccessibleName(QStringLiteral("Auto show Job"));
+  auto* route_label = named(new QLabel(QStringLiteral("Execution Route"), job_group), "Label17");
+  ComboBox2 = combo(job_group, "ComboBox2", "Execution Route");
+  route_label->setBuddy(ComboBox2);
+  Button23 = button(job_group, "Button23", "Show Assigned");
+  Button23->hide();
+  jg->addWidget(ComboBox7, 0, 0);
+  jg->addWidget(Button28, 0, 1);
+  jg->addWidget(CheckBox13, 0, 2);
+  jg->addWidget(ListBox2, 1, 0, 7, 1);
+  jg->addWidget(Button29, 1, 1);
+  jg->addWidget(CheckBox14, 1, 2);
+  jg->addWidget(route_label, 2, 1);
+  jg->addWidget(ComboBox2, 2, 2);
+  static const char* const label_names[5] = {"", "Label18", "Label19", "Label20", "Label21"};
+  static const char* const combo_names[5] = {"", "ComboBox3", "ComboBox4", "ComboBox5", "ComboBox6"};
+  for (int k = 1; k <= 4; ++k) {
+    StepLabel[k] = named(new QLabel(QStringLiteral("Step %1 ").arg(k), job_group), label_names[k]);
+    StepCombo[k] = combo(job_group, combo_names[k], "");
+    StepCombo[k]->setAccessibleName(QStringLiteral("Step %1").arg(k));
+    StepLabel[k]->setBuddy(StepCombo[k]);
+    StepLabel[k]->hide();
+    StepCombo[k]->hide();
+    jg->addWidget(StepLabel[k], 2 + k, 1);
+    jg->addWidget(StepCombo[k], 2 + k, 2);
+    connect(StepCombo[k], &QComboBox::currentIndexChanged, this, [this, k](int i) { StepComboChange(k, i); });
+  }
+  jg->addWidget(Button23, 7, 1);
+  jg->setColumnStretch(0, 1);
+  jg->setRowStretch(7, 1);
+  row->insertWidget(at++, job_group, 3);
+
+  // The job sequence of one machine.
+  auto* seq_group = named(new QGroupBox(QStringLiteral("Change Job Sequence on Machine"), p), "GroupBox3");
+  auto* sg = new QGridLayout(seq_group);
+  ComboBox1 = combo(seq_group, "ComboBox1", "Machine");
+  Button27 = button(seq_group, "Button27", "Show Machine ");
+  CheckBox15 = check_box(seq_group, "CheckBox15", "Auto show");
+  CheckBox15->setAccessibleName(QStringLiteral("Auto show Machine"));
+  CheckBox16 = check_box(seq_group, "CheckBox16", "Information");
+  ListBox1 = named(new QListWidget(seq_group), "ListBox1");
+  ListBox1->setAccessibleName(QStringLiteral("Job sequence"));
+  ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  ListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
+  ListBox1->setUniformItemSizes(true);
+  auto* move = named(new QGroupBox(QStringLiteral("Move"), seq_group), "GroupBox4");
+  auto* mg = new QGridLayout(move);
+  Button22 = button(move, "Button22", "Top");
+  Button24 = button(move, "Button24", "Bottom");
+  Button17 = button(move, "Button17", "Up");
+  Button18 = button(move, "Button18", "Down");
+  Button19 = button(move, "Button19", "Join");
+  Button25 = button(move, "Button25", "Sel. Order");
+  Button26 = button(move, "Button26", "Sel. Prod");
+  Button20 = button(move, "Button20", "Unselect");
+  Button30 = button(move, "Button30", "Build batch");
+  mg->addWidget(Button22, 0, 0);
+  mg->addWidget(Button17, 0, 1);
+  mg->addWidget(Button24, 1, 0);
+  mg->addWidget(Button18, 1, 1);
+  mg->addWidget(Button19, 2, 0);
+  mg->addWidget(Button20, 2, 1);
+  mg->addWidget(Button25, 3, 0);
+  mg->addWidget(Button26, 3, 1);
+  mg->addWidget(Button30, 4, 0, 1, 2);
+  mg->setRowStretch(5, 1);
+  sg->addWidget(ComboBox1, 0, 0);
+  sg->addWidget(Button27, 0, 1);
+  sg->addWidget(CheckBox15, 0, 2);
+  sg->addWidget(CheckBox16, 0, 3);
+  sg->addWidget(ListBox1, 1, 0);
+  sg->addWidget(move, 1, 1, 1, 3);
+  sg->setColumnStretch(0, 1);
+  row->insertWidget(at++, seq_group, 3);
+
+  // Context menus.
+  PopupMenu1 = named(new QMenu(this), "PopupMenu1");
+  PopupMenu1->addSection(QStringLiteral("No Jobs here!"));
+  ShowDetailes1 = named(PopupMenu1->addAction(QStringLiteral("Show Detailes")), "ShowDetailes1");
+  PopupMenu5 = named(new QMenu(this), "PopupMenu5");
+  Copyassignement1 = named(PopupMenu5->addAction(QStringLiteral("Copy assignement")), "Copyassignement1");
+
+  connect(Button1, &QPushButton::clicked, this, [this] { refill_editor_lists(); });
+  connect(Button36, &QPushButton::clicked, this, &TForm10::Button36Click);
+  connect(Button37, &QPushButton::clicked, this, &TForm10::Button37Click);
+  connect(Button21, &QPushButton::clicked, this, &TForm10::Button21Click);
+  connect(Button34, &QPushButton::clicked, this, &TForm10::Button34Click);
+  connect(Button35, &QPushButton::clicked, this, &TForm10::Button35Click);
+  connect(Button39, &QPushButton::clicked, this, &TForm10::Button39Click);
+  connect(Button8, &QPushButton::clicked, this, &QWidget::close);
+  connect(Button27, &QPushButton::clicked, this, &TForm10::Button27Click);
+  connect(Button28, &QPushButton::clicked, this, &TForm10::Button28Click);
+  connect(Button29, &QPushButton::clicked, this, &TForm10::Button29Click);
+  for (QCheckBox* box : {CheckBox13, CheckBox14, CheckBox15})
+    connect(box, &QCheckBox::toggled, this, [this, box](bool on) { auto_show_toggled(box, on); });
+  connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TForm10::ComboBox1Change);
+  connect(ComboBox7, &QComboBox::currentIndexChanged, this, &TForm10::ComboBox7Change);
+  connect(ComboBox2, &QComboBox::currentIndexChanged, this, &TForm10::ComboBox2Change);
+  connect(ListBox2, &QListWidget::itemSelectionChanged, this, &TForm10::ListBox2Click);
+  connect(Button23, &QPushButton::clicked, this, &TForm10::Button23Click);
+  connect(Button17, &QPushButton::clicked, this, &TForm10::Button17Click);
+  connect(Button18, &QPushButton::clicked, this, &TForm10::Button18Click);
+  connect(Button22, &QPushButton::clicked, this, &TForm10::Button22Click);
+  connect(Button24, &QPushButton::clicked, this, &TForm10::Button24Click);
+  connect(Button19, &QPushButton::clicked, this, &TForm10::Button19Click);
+  connect(Button25, &QPushButton::clicked, this, &TForm10::Button25Click);
+  connect(Button26, &QPushButton::clicked, this, &TForm10::Button26Click);
+  connect(Button20, &QPushButton::clicked, this, &TForm10::Button20Click);
+  connect(Button30, &QPushButton::clicked, this, &TForm10::Button30Click);
+  connect(ListBox1, &QWidget::customContextMenuRequested, this, &TForm10::PopupMenu1Popup);
+  connect(ShowDetailes1, &QAction::triggered, this, &TForm10::ShowDetailes1Click);
+  connect(ListBox2, &QWidget::customContextMenuRequested, this, &TForm10::PopupMenu5Popup);
+  connect(Copyassignement1, &QAction::triggered, this, &TForm10::Copyassignement1Click);
+}
+
+void TForm10::editor_form_show() {
+  Button36->setEnabled(false);
+  Button37->setEnabled(false);
+  Button21->setEnabled(false);
+  undo_list = std::make_unique<UNDOLIST>(undo_max);
+  kept_SCH.reset();
+  if (last_SCH) {
+    undo_list->push(*last_SCH);
+    kept_SCH = std::make_unique<SCH>(*last_SCH);
+  }
+  for (int k = 1; k <= 4; ++k) {
+    StepLabel[k]->hide();
+    StepCombo[k]->hide();
+  }
+}
