@@ -184,8 +184,10 @@ TForm7::TForm7(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
   layout->addStretch();
   // The labels a run rewrites have a fixed size: a new text repaints the
   // label and never lays the window out again.
-  const int number_width = fontMetrics().horizontalAdvance(QStringLiteral("0000000000"));
-  for (QLabel* l : {Label4, Label6, Label8, Label15, Label16, Label17, Label18, Label19, Label20})
+  // Twelve digits: the sums of tardiness of the largest shops, the count of
+  // an enumeration's assignments. The step total changes once per run.
+  const int number_width = fontMetrics().horizontalAdvance(QStringLiteral("000000000000"));
+  for (QLabel* l : {Label4, Label8, Label15, Label16, Label17, Label18, Label19, Label20})
     l->setFixedSize(number_width, l->sizeHint().height());
   for (QLabel* l : resch_values_) l->setFixedSize(number_width * 2 / 3, l->sizeHint().height());
   Label26->setFixedSize(fontMetrics().horizontalAdvance(QStringLiteral("Current time: 00:00:00")) + 8,
