@@ -132,15 +132,6 @@ TEST(ColourSchemeFile, MissingFileOrFolderKeepsWhatWasReadBefore) {
   EXPECT_EQ(read_file(kept), "old\n");
 }
 
-TEST(ColourSchemeFile, FolderGivesThePathOfTheFile) {
-  set_chart_colors_folder("/opt/tavo");
-  EXPECT_EQ(chart_colors_path(), "/opt/tavo/chart_colors.cl");
-  set_chart_colors_folder("/opt/tavo/");
-  EXPECT_EQ(chart_colors_path(), "/opt/tavo/chart_colors.cl");
-  set_chart_colors_folder("");
-  EXPECT_EQ(chart_colors_path(), "chart_colors.cl");
-}
-
 TEST(ColourSchemeList, SaveAsPutsTheNameInItsSortedPlaceAndRefusesMissingDuplicatedAndUnfitNames) {
   Loaded l = load_text("a|1|1|1|1|1|\nc|3|3|3|3|3|\n");
   int position = -1;

@@ -222,8 +222,3 @@ TEST_F(GeneratorWindow, AnEmptyFieldThatNeverLostTheFocusStopsTheGenerationWithA
   EXPECT_TRUE(answerer.messages[0].contains("is not a valid integer value"));
   EXPECT_TRUE(fs::is_empty(dir.path()));
 }
-
-TEST_F(GeneratorWindow, CloseHidesTheWindow) {
-  form.findChild<QPushButton*>("Button1")->click();
-  EXPECT_FALSE(form.isVisible());
-}
