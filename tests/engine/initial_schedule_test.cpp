@@ -72,16 +72,6 @@ TEST_F(InitialSchedule, DiscardAfterTwoGenerationsRestoresTheOpeningSchedule) {
   expect_live_schedule_consistent();
 }
 
-TEST_F(InitialSchedule, DiscardWithoutOpeningScheduleLeavesNone) {
-  KEPT_SCHEDULE keeper;
-  keeper.keep_live();
-  EXPECT_EQ(keeper.at_close(), KEPT_SCHEDULE::AtClose::NothingCreated);
-  ASSERT_EQ(build_starting_schedule(4), 1);
-  EXPECT_EQ(keeper.at_close(), KEPT_SCHEDULE::AtClose::Changed);
-  keeper.discard_changes();
-  EXPECT_FALSE(last_SCH);
-}
-
 TEST_F(InitialSchedule, SaveMovesTheKeptCopyAndMarksTheNextStart) {
   KEPT_SCHEDULE keeper;
   keeper.keep_live();

@@ -142,11 +142,6 @@ TEST_F(ReschedulerWindow, BrokenFilesLoadNothingAndLeaveTheControlsOff) {
   EXPECT_EQ(n_of_Jobs, 0);
 
   boxes.messages.clear();
-  load(dir.write("foreign.rsf", with_foreign_schedule_header(text)));
-  EXPECT_EQ(boxes.messages, QStringList({"Input data reading OK!"}));
-  EXPECT_FALSE(enabled("Button6"));
-
-  boxes.messages.clear();
   // The checking window shows the errors; the planner closes it.
   QTimer close_check;
   close_check.setInterval(10);
