@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "engine/run_state.h"
@@ -28,15 +27,17 @@
 
 TForm18* Form18 = nullptr;
 
-namespace {
-
 // One parameter field: its ranges while typing and on leaving, the message
 // of a value left out of range and the text it is reset to.
-struct FieldRule {
+struct TForm18::FieldRule {
   int type_lo, type_hi, leave_lo, leave_hi;
   const char* message;
   const char* reset;
 };
+
+namespace {
+
+using FieldRule = TForm18::FieldRule;
 
 const FieldRule steps_rule{1, 9999, 1, 9999,
                            " The value of the Num. of Steps field is out of the range! It must be in [1 - 9999].", "10"};
@@ -54,7 +55,6 @@ W* named(W* w, const char* name) {
   w->setObjectName(QString::fromLatin1(name));
   return w;
 }
-
 
 // A results window made visible; already visible, it is shown anew so that
 // it draws the live schedule and overlay as they are now.
@@ -136,9 +136,7 @@ TForm18::TForm18(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
   connect(Button6, &QPushButton::clicked, this, &TForm18::Button6Click);
   connect(Button7, &QPushButton::clicked, this, &TForm18::Button7Click);
   connect(Button8, &QPushButton::clicked, this, &TForm18::Button8Click);
-  const std::pair<QLineEdit*, const FieldRule*> rules[] = {
-      {Edit1, &steps_rule}, {Edit2, &loops_rule}, {Edit3, &tabu_rule}, {Edit4, &freeze_rule}};
-  for (const auto& [edit, rule] : rules) {
+  for (const auto& [edit, rule] : field_rules()) {
     QLineEdit* e = edit;
     const FieldRule* r = rule;
     connect(e, &QLineEdit::textChanged, this, [e, r] { check_number_text(e, r->type_lo, r->type_hi); });
@@ -156,14 +154,16 @@ TForm18::~TForm18() {
 
 bool TForm18::eventFilter(QObject* watched, QEvent* e) {
   if (e->type() == QEvent::FocusOut) {
-    const std::pair<QLineEdit*, const FieldRule*> rules[] = {
-        {Edit1, &steps_rule}, {Edit2, &loops_rule}, {Edit3, &tabu_rule}, {Edit4, &freeze_rule}};
-    for (const auto& [edit, rule] : rules)
+    for (const auto& [edit, rule] : field_rules())
       if (watched == edit && edit->isEnabled() && isVisible())
         check_number_on_exit(edit, rule->leave_lo, rule->leave_hi, QString::fromLatin1(rule->message),
                              QString::fromLatin1(rule->reset));
   }
   return ClosingForm::eventFilter(watched, e);
+}
+
+std::array<std::pair<QLineEdit*, const FieldRule*>, 4> TForm18::field_rules() const {
+  return {{{Edit1, &steps_rule}, {Edit2, &loops_rule}, {Edit3, &tabu_rule}, {Edit4, &freeze_rule}}};
 }
 
 int TForm18::field_value(ReschedulerField f) const {

@@ -5,6 +5,9 @@
 // state from a load until it closes; closing releases both and the problem.
 #include "ui/closing_form.h"
 
+#include <array>
+#include <utility>
+
 #include "engine/rescheduling_states.h"
 #include "engine/run_host.h"
 
@@ -16,6 +19,9 @@ class QPushButton;
 class TForm18 : public ClosingForm {
   Q_OBJECT
  public:
+  // A parameter field's ranges, message and reset text.
+  struct FieldRule;
+
   explicit TForm18(QWidget* parent = nullptr);
   ~TForm18() override;
 
@@ -44,6 +50,8 @@ class TForm18 : public ClosingForm {
   bool eventFilter(QObject* watched, QEvent* e) override;
 
  private:
+  // The four parameter fields with their checks.
+  std::array<std::pair<QLineEdit*, const FieldRule*>, 4> field_rules() const;
   // Enables or disables "Run", "Shop env.", "Show initial state" and the four fields.
   void enable_run_controls(bool on);
 
