@@ -1,5 +1,7 @@
 #include "engine/run_host.h"
 
+#include "engine/run_state.h"
+
 namespace {
 RunHost silent_host;
 RunHost* current_host = nullptr;
@@ -31,3 +33,15 @@ int RunHost::rescheduler_field(ReschedulerField f) {
 RunHost& run_host() { return current_host != nullptr ? *current_host : silent_host; }
 
 void set_run_host(RunHost* host) { current_host = host; }
+
+bool stop_confirmed(RunHost& host, const std::string& question, const std::string& confirmation,
+                    bool show_progress_again) {
+  if (!stop_flag) return false;
+  if (host.ask_yes_no(question)) {
+    host.show_message(confirmation);
+    return true;
+  }
+  if (show_progress_again) host.show_window(RunWindow::Progress, true);
+  stop_flag = false;
+  return false;
+}

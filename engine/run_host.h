@@ -154,3 +154,14 @@ class RunHost {
 RunHost& run_host();
 // Installs host (not owned); nullptr goes back to the silent host.
 void set_run_host(RunHost* host);
+
+// The question and answer of a search's stop.
+inline constexpr const char* kStopQuestion = "Do You really want to stop the process?";
+inline constexpr const char* kStopConfirmation = "Process stopped!";
+
+// The planner's "Stop" (stop_flag) put to the planner: nothing when no stop
+// was requested; on Yes the confirmation is shown and the run ends (true); on
+// No the request is forgotten and the run goes on (the progress window shown
+// again first when show_progress_again).
+bool stop_confirmed(RunHost& host, const std::string& question, const std::string& confirmation,
+                    bool show_progress_again);

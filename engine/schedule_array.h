@@ -85,8 +85,7 @@ class _S {
 
   // Number of route steps of job j (0 for route 0 or a route outside the table).
   int n_steps(int j) const {
-    const int r = J_A[j][0];
-    return (r >= 1 && r <= 26) ? R_MG_ex[r][0] : 0;
+    return route_length(J_A[j][0]);
   }
   int count(int m) const { return M_wload[m][0]; }
 

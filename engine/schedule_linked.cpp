@@ -2,12 +2,8 @@
 
 #include <algorithm>
 
-namespace {
-int route_steps(const int (&routes)[27][5], int r) { return (r >= 1 && r <= 26) ? routes[r][0] : 0; }
-}  // namespace
-
 SCH::SCH(int nO, int nJ, int nM, const std::vector<std::array<int, 5>>& J_A_table,
-         const std::vector<std::vector<int>>& M_wload_table, const int (&routes)[27][5])
+         const std::vector<std::vector<int>>& M_wload_table, const RouteTable& routes)
     : n_of_Orders(nO), n_of_Jobs(nJ < 0 ? 0 : nJ), n_of_Machines(nM < 0 ? 0 : nM) {
   Job_Head.assign(static_cast<std::size_t>(n_of_Jobs) + 1, NO_TASK);
   Route.assign(static_cast<std::size_t>(n_of_Jobs) + 1, 0);
@@ -20,7 +16,7 @@ SCH::SCH(int nO, int nJ, int nM, const std::vector<std::array<int, 5>>& J_A_tabl
   int n_nodes = 0;
   for (int j = 1; j <= job_rows; ++j) {
     Route[j] = J_A_table[j][0];
-    n_nodes += route_steps(routes, Route[j]);
+    n_nodes += route_length(routes, Route[j]);
   }
   Pool.reserve(static_cast<std::size_t>(n_nodes));
 
@@ -43,7 +39,7 @@ SCH::SCH(int nO, int nJ, int nM, const std::vector<std::array<int, 5>>& J_A_tabl
     for (int p = count; p >= 1; --p) {
       const int j = row[p];
       if (j < 1 || j > job_rows) continue;
-      for (int k = 1, n = route_steps(routes, Route[j]); k <= n; ++k) {
+      for (int k = 1, n = route_length(routes, Route[j]); k <= n; ++k) {
         if (J_A_table[j][k] == m && node_of[j][k] == NO_TASK) {
           node_of[j][k] = 0;  // taken; the node follows below
           step_at[p] = k;
@@ -67,7 +63,7 @@ SCH::SCH(int nO, int nJ, int nM, const std::vector<std::array<int, 5>>& J_A_tabl
     }
   }
   for (int j = 1; j <= job_rows; ++j) {
-    const int n = route_steps(routes, Route[j]);
+    const int n = route_length(routes, Route[j]);
     for (int k = n; k >= 1; --k) {
       // A route step no machine lists stays in its job only.
       const int t = node_of[j][k] != NO_TASK ? node_of[j][k] : new_step_task(j, k, J_A_table[j][k]);

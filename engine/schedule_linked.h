@@ -57,7 +57,7 @@ class SCH {
   // From tables of the form of the global J_A and M_wload; row 0 is not read.
   // Only the step counts of the route table are read.
   SCH(int nO, int nJ, int nM, const std::vector<std::array<int, 5>>& J_A_table,
-      const std::vector<std::vector<int>>& M_wload_table, const int (&routes)[27][5] = R_MG_ex);
+      const std::vector<std::vector<int>>& M_wload_table, const RouteTable& routes = R_MG_ex);
   SCH(const SCH& other) { copy_from(other); }
   SCH(SCH&&) noexcept = default;
   SCH& operator=(SCH&&) noexcept = default;

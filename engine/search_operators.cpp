@@ -53,7 +53,7 @@ void insert_with(_S& S, int j, int n_routes, const int* routes, const std::vecto
   // route with a group that offers no machine (never a feasible one) is
   // treated the same, rather than leaving a route step without a machine.
   int route = n_routes > 0 ? routes[rand_n(n_routes) + 1] : 0;
-  if (route < 1 || route > 26) route = 0;
+  if (route_length(route) == 0) route = 0;
   const int n = R_MG_ex[route][0];
   for (int k = 1; k <= n && route != 0; ++k) {
     const size_t g = static_cast<size_t>(R_MG_ex[route][k]);

@@ -65,13 +65,7 @@ bool TabuSearchLoop::stop_requested() {
     host.show_message("Batch Scheduling Process stopped!");
     return true;
   }
-  if (host.ask_yes_no("Do You really want to stop the process?")) {
-    host.show_message("Process stopped!");
-    return true;
-  }
-  host.show_window(RunWindow::Progress, true);
-  stop_flag = false;
-  return false;
+  return stop_confirmed(host, kStopQuestion, kStopConfirmation, true);
 }
 
 void TabuSearchLoop::sample_step(int step) {

@@ -24,3 +24,17 @@ FieldValue field_value(std::string_view text) {
   v.value = static_cast<int>(negative ? -magnitude : magnitude);
   return v;
 }
+
+bool split_fields(std::string_view line, std::vector<int>& v) {
+  bool fits = true;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t bar = line.find('|', start);
+    const std::size_t end = bar == std::string_view::npos ? line.size() : bar;
+    const FieldValue x = field_value(line.substr(start, end - start));
+    fits = fits && x.fits;
+    v.push_back(x.value);
+    if (bar == std::string_view::npos) return fits;
+    start = bar + 1;
+  }
+}

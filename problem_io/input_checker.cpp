@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "problem_io/field_value.h"
+#include "problem_io/input_records.h"
 #include "problem_io/input_limits.h"
 #include "problem_io/input_reader.h"
 #include "problem_io/line_reader.h"
@@ -68,7 +69,8 @@ class CheckRun {
  private:
   static bool known_tag(int t) {
     switch (t) {
-      case 1: case 100: case 110: case 120: case 130: case 140: case 200: case 210: case 220:
+      case kHeaderRecord: case kMachineRecord: case kCalendarCountRecord: case kCalendarRecord:
+      case kSetupCountRecord: case kSetupRecord: case kOrderRecord: case kStepCountRecord: case kStepRecord:
         return true;
       default:
         return false;
@@ -78,15 +80,15 @@ class CheckRun {
   // False when a fatal finding stops the check.
   bool record_rules(int tag, const std::string& text) {
     switch (tag) {
-      case 1: return header(text);
-      case 100: return machine(text);
-      case 110: return on_machine(3, text, &CheckRun::calendar_declaration);
-      case 120: return on_machine(4, text, &CheckRun::calendar_item);
-      case 130: return on_machine(3, text, &CheckRun::setup_declaration);
-      case 140: return on_machine(5, text, &CheckRun::setup_item);
-      case 200: return on_order(9, text, &CheckRun::order);
-      case 210: return on_order(3, text, &CheckRun::step_declaration);
-      case 220: return on_order(5, text, &CheckRun::step_item);
+      case kHeaderRecord: return header(text);
+      case kMachineRecord: return machine(text);
+      case kCalendarCountRecord: return on_machine(3, text, &CheckRun::calendar_declaration);
+      case kCalendarRecord: return on_machine(4, text, &CheckRun::calendar_item);
+      case kSetupCountRecord: return on_machine(3, text, &CheckRun::setup_declaration);
+      case kSetupRecord: return on_machine(5, text, &CheckRun::setup_item);
+      case kOrderRecord: return on_order(9, text, &CheckRun::order);
+      case kStepCountRecord: return on_order(3, text, &CheckRun::step_declaration);
+      case kStepRecord: return on_order(5, text, &CheckRun::step_item);
       default: return false;
     }
   }

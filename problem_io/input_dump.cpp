@@ -94,7 +94,7 @@ void write_fixed_table(std::ostream& out, const int (*table)[Width], int rows) {
 void write_routes(std::ostream& out) {
   out << "Routes_tempfile\n";
   out << "R_MG_ex\n" << "Route_ID [ n_of_ES ] --> ES...\n";
-  write_fixed_table(out, R_MG_ex, 27);
+  write_fixed_table(out, R_MG_ex, n_of_Routes + 1);
   out << "Exe_R\n" << "Execution type [ n_of_possible_routes ] --> R...\n";
   write_fixed_table(out, Exe_R, 11);
   out << "MG_TS\n" << "Machine Group [ n_of_Technology Step ] --> TS...\n";
@@ -111,7 +111,7 @@ void write_sch(std::ostream& out) {
   for (int j = 1; j <= n_of_Jobs && j < static_cast<int>(J_A.size()); ++j) {
     const std::array<int, 5>& row = J_A[j];
     const int r = row[0];
-    const int n = (r >= 1 && r <= 26) ? R_MG_ex[r][0] : 0;
+    const int n = route_length(r);
     out << j << " [ " << r << " ] --> ";
     for (int k = 1; k <= n; ++k) out << row[k] << ' ';
     out << '\n';

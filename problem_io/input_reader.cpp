@@ -7,10 +7,9 @@
 
 #include "engine/problem.h"
 #include "engine/problem_tables.h"
-#include "engine/run_host.h"
 #include "engine/run_state.h"
 #include "problem_io/field_value.h"
-#include "problem_io/input_checker.h"
+#include "problem_io/input_records.h"
 #include "problem_io/input_limits.h"
 #include "problem_io/line_reader.h"
 
@@ -34,15 +33,15 @@ class ProblemBuilder {
     const int n = static_cast<int>(v.size()) - 1;
     if (n < 1) return true;
     switch (v[1]) {
-      case 1: return header(v, n);
-      case 100: return machine_line(v, n);
-      case 110: return calendar_declaration(v, n);
-      case 120: return calendar_item(v, n);
-      case 130: return setup_declaration(v, n);
-      case 140: return setup_item(v, n);
-      case 200: return order_line(v, n);
-      case 210: return step_declaration(v, n);
-      case 220: return step_item(v, n);
+      case kHeaderRecord: return header(v, n);
+      case kMachineRecord: return machine_line(v, n);
+      case kCalendarCountRecord: return calendar_declaration(v, n);
+      case kCalendarRecord: return calendar_item(v, n);
+      case kSetupCountRecord: return setup_declaration(v, n);
+      case kSetupRecord: return setup_item(v, n);
+      case kOrderRecord: return order_line(v, n);
+      case kStepCountRecord: return step_declaration(v, n);
+      case kStepRecord: return step_item(v, n);
       default: return true;  // unknown tags and empty lines change nothing
     }
   }
@@ -141,7 +140,7 @@ class ProblemBuilder {
   bool calendar_declaration(const std::vector<int>& v, int n) {
     MACHINE* mc = machine_of(v, n);
     if (!mc || n < 3) return true;
-    mc->N_Cal = declare_items(mc->Cal, cal_next_[m_], 120, v[2], v[3]);
+    mc->N_Cal = declare_items(mc->Cal, cal_next_[m_], kCalendarRecord, v[2], v[3]);
     return true;
   }
 
@@ -190,7 +189,7 @@ class ProblemBuilder {
   bool step_declaration(const std::vector<int>& v, int n) {
     ORDER* od = order_of(v, n);
     if (!od || n < 3) return true;
-    od->N_Step = declare_items(od->Steps, step_next_[o_], 220, v[2], v[3]);
+    od->N_Step = declare_items(od->Steps, step_next_[o_], kStepRecord, v[2], v[3]);
     return true;
   }
 
@@ -220,19 +219,6 @@ class ProblemBuilder {
   std::map<std::pair<int, int>, int> item_lines_;
 };
 
-// Fields 1..n of a line as atol reads them, into v[1..n].
-void split_fields(const std::string& line, std::vector<int>& v) {
-  v.assign(1, 0);
-  std::size_t start = 0;
-  for (;;) {
-    const std::size_t bar = line.find('|', start);
-    const std::size_t end = bar == std::string::npos ? line.size() : bar;
-    v.push_back(field_value(std::string_view(line).substr(start, end - start)).value);
-    if (bar == std::string::npos) break;
-    start = bar + 1;
-  }
-}
-
 }  // namespace
 
 int read_input_path(const std::string& path) {
@@ -246,11 +232,14 @@ int read_input_path(const std::string& path) {
   std::vector<int> fields;
   std::map<std::pair<int, int>, int> item_lines;
   for (const std::string& l : lines) {
+    fields.assign(1, 0);  // fields 1..n
     split_fields(l, fields);
-    if (fields.size() > 2 && (fields[1] == 120 || fields[1] == 220)) ++item_lines[{fields[1], fields[2]}];
+    if (fields.size() > 2 && (fields[1] == kCalendarRecord || fields[1] == kStepRecord))
+      ++item_lines[{fields[1], fields[2]}];
   }
   ProblemBuilder builder(std::move(item_lines));
   for (const std::string& l : lines) {
+    fields.assign(1, 0);
     split_fields(l, fields);
     if (!builder.take_line(fields)) return -1;
   }
@@ -260,27 +249,3 @@ int read_input_path(const std::string& path) {
 }
 
 void free_input_data() { clear_problem_data(); }
-
-int check_input_before_open(InputCheck& check, InputCheckWindow& window) {
-  // Both lists start empty: a warning left from an earlier file must never
-  // count for this one.
-  check.error_list.clear();
-  check.warning_list.clear();
-  check.input_rejected = false;
-  const int r = check_input_data(check);
-  if (r == -1) {
-    check.input_rejected = true;
-    window.show_modal(check);
-  } else if (r == 2) {
-    window.show_modal(check);
-  }
-  if (r != 0 && !check.input_rejected) return 1;
-  run_host().show_message("  Input data are incorrect!\nOpening process stopped!");
-  return -1;
-}
-
-int read_input_file(const std::string& path, InputCheck& check, InputCheckWindow& window) {
-  input_file_name = path;
-  if (check_input_before_open(check, window) == -1) return -1;
-  return read_input_path(path);
-}

@@ -10,27 +10,28 @@ void write_header_record(std::ostream& out, int n_machines, int n_orders, int n_
 
 void write_machine_records(std::ostream& out, const MACHINE& mc, int S) {
   const int id = mc.ID - 1;
-  out << "100|" << id << '|' << mc.Speed << '|' << mc.StartStep - 1 << '|' << mc.EndStep - 1 << '\n';
+  out << kMachineRecord << '|' << id << '|' << mc.Speed << '|' << mc.StartStep - 1 << '|' << mc.EndStep - 1 << '\n';
   const int n_cal = std::max(0, std::min(mc.N_Cal, static_cast<int>(mc.Cal.size()) - 1));
-  out << "110|" << id << '|' << n_cal << '\n';
-  for (int k = 1; k <= n_cal; ++k) out << "120|" << id << '|' << mc.Cal[k].ST << '|' << mc.Cal[k].ET << '\n';
-  out << "130|" << id << '|' << S * S << '\n';
+  out << kCalendarCountRecord << '|' << id << '|' << n_cal << '\n';
+  for (int k = 1; k <= n_cal; ++k)
+    out << kCalendarRecord << '|' << id << '|' << mc.Cal[k].ST << '|' << mc.Cal[k].ET << '\n';
+  out << kSetupCountRecord << '|' << id << '|' << S * S << '\n';
   const int known = mc.setup_types();
   for (int a = 1; a <= S; ++a)
     for (int b = 1; b <= S; ++b) {
       const int cell = a <= known && b <= known ? mc.SetupM(a, b) : 0;
-      if (cell != -1) out << "140|" << id << '|' << a - 1 << '|' << b - 1 << '|' << cell << '\n';
+      if (cell != -1) out << kSetupRecord << '|' << id << '|' << a - 1 << '|' << b - 1 << '|' << cell << '\n';
     }
 }
 
 void write_order_records(std::ostream& out, const ORDER& od) {
   const int id = od.ID - 1;
-  out << "200|" << id << '|' << od.CET << '|' << od.CST << '|' << od.NJob << '|' << od.SJob << '|'
+  out << kOrderRecord << '|' << id << '|' << od.CET << '|' << od.CST << '|' << od.NJob << '|' << od.SJob << '|'
       << od.StartStep - 1 << '|' << od.EndStep - 1 << '|' << od.SetupType - 1 << '\n';
   const int n_step = std::max(0, std::min(od.N_Step, static_cast<int>(od.Steps.size()) - 1));
-  out << "210|" << id << '|' << n_step << '\n';
+  out << kStepCountRecord << '|' << id << '|' << n_step << '\n';
   for (int k = 1; k <= n_step; ++k) {
     const ORDER_STEP& st = od.Steps[k];
-    out << "220|" << id << '|' << st.SS - 1 << '|' << st.ES - 1 << '|' << st.M_ID - 1 << '\n';
+    out << kStepRecord << '|' << id << '|' << st.SS - 1 << '|' << st.ES - 1 << '|' << st.M_ID - 1 << '\n';
   }
 }

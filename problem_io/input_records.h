@@ -4,6 +4,19 @@
 // and 140 lines together, each order's 200, 210 and 220 lines together.
 #include <ostream>
 
+// The tag of each record, its line's first field ("001" reads as 1).
+enum RecordTag : int {
+  kHeaderRecord = 1,           // machines, orders and setup types of the file
+  kMachineRecord = 100,        // speed and step range of a machine
+  kCalendarCountRecord = 110,  // number of a machine's availability intervals
+  kCalendarRecord = 120,       // one availability interval
+  kSetupCountRecord = 130,     // number of a machine's setup entries
+  kSetupRecord = 140,          // one setup time between two setup types
+  kOrderRecord = 200,          // due date, start, jobs, size, steps, setup type
+  kStepCountRecord = 210,      // number of an order's permitted machines
+  kStepRecord = 220,           // one permitted machine for a step range
+};
+
 class MACHINE;
 class ORDER;
 

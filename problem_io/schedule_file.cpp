@@ -34,6 +34,14 @@ std::string choose_schedule_file(ScheduleFileKind kind, SaveDialog& dialog, cons
 
 namespace {
 
+// The tag of each line of a schedule section.
+enum ScheduleTag : int {
+  kScheduleHeader = 1,   // 1|nM|nJ|nO
+  kMachineSequence = 2,  // 2|m|count, followed by count sequence lines
+  kSequenceJob = 3,      // 3|job
+  kJobRoute = 4,         // 4|j|route|machine of each route step
+};
+
 // Writes through a temporary file in the target's folder, put in the target's
 // place only when the writer and the stream both succeeded.
 int write_replacing(const std::string& path, const std::function<bool(std::ostream&)>& write) {
@@ -54,20 +62,20 @@ bool write_schedule_section(std::ostream& out, const SCH& sch) {
       (static_cast<int>(sch.Mach_Head.size()) <= nM || static_cast<int>(sch.Mach_Count.size()) <= nM ||
        static_cast<int>(sch.Job_Head.size()) <= nJ || static_cast<int>(sch.Route.size()) <= nJ))
     return false;
-  out << "1|" << nM << '|' << nJ << '|' << sch.n_of_Orders << '\n';
+  out << kScheduleHeader << '|' << nM << '|' << nJ << '|' << sch.n_of_Orders << '\n';
   for (int m = 1; m <= nM; ++m) {
     const int c = sch.Mach_Count[m];
-    out << "2|" << m << '|' << c << '\n';
+    out << kMachineSequence << '|' << m << '|' << c << '\n';
     int t = sch.Mach_Head[m];
     for (int p = 1; p <= c; ++p) {
       if (t == NO_TASK) return false;
-      out << "3|" << sch.task(t).Job << '\n';
+      out << kSequenceJob << '|' << sch.task(t).Job << '\n';
       t = sch.task(t).next_on_machine;
     }
   }
   for (int j = 1; j <= nJ; ++j) {
     const int r = sch.Route[j];
-    out << "4|" << j << '|' << r;
+    out << kJobRoute << '|' << j << '|' << r;
     if (r != 0) {
       int steps = 0;
       for (int t = sch.Job_Head[j]; t != NO_TASK && steps < 4; t = sch.task(t).next_in_job, ++steps)
@@ -94,19 +102,9 @@ struct Fields {
   bool overflow = false;
 };
 
-Fields split_fields(const std::string& line) {
+Fields fields_of(const std::string& line) {
   Fields f;
-  std::size_t start = 0;
-  for (;;) {
-    const std::size_t bar = line.find('|', start);
-    const std::string_view text =
-        std::string_view(line).substr(start, bar == std::string::npos ? std::string::npos : bar - start);
-    const FieldValue x = field_value(text);
-    f.overflow = f.overflow || !x.fits;
-    f.v.push_back(x.value);
-    if (bar == std::string::npos) break;
-    start = bar + 1;
-  }
+  f.overflow = !split_fields(line, f.v);
   return f;
 }
 
@@ -132,11 +130,11 @@ struct ReadTables {
 // One line; false on bad content.
 bool read_line(ReadTables& T, const Fields& f) {
   const int tag = f.v[0];
-  if (tag < 1 || tag > 4) return true;  // the input part of a released file, its "s" line
+  if (tag < kScheduleHeader || tag > kJobRoute) return true;  // the input part of a released file, its "s" line
   if (f.overflow) return false;
   const std::size_t n = f.v.size();
   auto val = [&](std::size_t i) { return f.v[i]; };
-  if (tag == 1) {
+  if (tag == kScheduleHeader) {
     // A released file's input header "001|M|O|S" is read as a header too; the
     // section's own header follows and replaces it.
     T.header = n >= 4 && val(1) == n_of_Machines && val(2) == n_of_Jobs && val(3) == n_of_Orders;
@@ -152,8 +150,8 @@ bool read_line(ReadTables& T, const Fields& f) {
     T.job_seen.assign(static_cast<std::size_t>(T.nJ) + 1, false);
     return true;
   }
-  if (!T.header || n < (tag == 3 ? 2u : 3u)) return false;
-  if (tag == 2) {
+  if (!T.header || n < (tag == kSequenceJob ? 2u : 3u)) return false;
+  if (tag == kMachineSequence) {
     const int m = val(1), c = val(2);
     if (m < 1 || m > T.nM || c < 0 || c > T.nJ) return false;
     T.m = m;
@@ -163,15 +161,15 @@ bool read_line(ReadTables& T, const Fields& f) {
     T.machine_seen[m] = true;
     return true;
   }
-  if (tag == 3) {
+  if (tag == kSequenceJob) {
     const int job = val(1);
     if (T.m == 0 || T.filled[T.m] >= T.M_wload[T.m][0] || job < 1 || job > T.nJ) return false;
     T.M_wload[T.m][++T.filled[T.m]] = job;
     return true;
   }
-  // tag 4
+  // kJobRoute
   const int j = val(1), r = val(2);
-  if (j < 1 || j > T.nJ || r < 0 || r > 26) return false;
+  if (j < 1 || j > T.nJ || r < 0 || r > n_of_Routes) return false;
   std::array<int, 5> row{r, 0, 0, 0, 0};
   for (std::size_t i = 3; i < n && i <= 6; ++i) {
     if (val(i) > T.nM) return false;
@@ -248,7 +246,7 @@ int load_sch_file(SCH& target, const std::string& path) {
   ReadTables T;
   std::string line;
   while (in.next(line)) {
-    if (!read_line(T, split_fields(line))) return 0;
+    if (!read_line(T, fields_of(line))) return 0;
   }
   if (!complete_and_consistent(T)) return 0;
   SCH built(T.nO, T.nJ, T.nM, T.J_A, T.M_wload, R_MG_ex);

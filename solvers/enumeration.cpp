@@ -184,14 +184,9 @@ int Enumeration_small_size() {
     }
     int first_changed = 1;
     for (;;) {
-      if (stop_flag) {
-        if (host.ask_yes_no("Do You really want to stop the process?")) {
-          host.show_message("Process stopped!");
-          stopped = true;
-          break;
-        }
-        host.show_window(RunWindow::Progress, true);
-        stop_flag = false;
+      if (stop_confirmed(host, kStopQuestion, kStopConfirmation, true)) {
+        stopped = true;
+        break;
       }
       host.process_events();
       // Only the machines whose order changed since the last schedule.

@@ -194,13 +194,7 @@ void performance_test() {
     report.out() << "   " << r.it + 1 << ":";
     write_six(report, "\t------");
     report.end_line();
-    if (stop_flag) {
-      if (host.ask_yes_no("Do You really want to stop the test?")) {
-        host.show_message("Test stopped!");
-        break;
-      }
-      stop_flag = false;
-    }
+    if (stop_confirmed(host, "Do You really want to stop the test?", "Test stopped!", false)) break;
     ++r.it;
     host.set_progress_label(ProgressLabel::Step, std::to_string(r.it));
     host.process_events();

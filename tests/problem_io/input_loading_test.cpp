@@ -10,6 +10,7 @@
 #include "engine/problem.h"
 #include "engine/run_state.h"
 #include "problem_io/input_checker.h"
+#include "problem_io/input_loading.h"
 #include "problem_io/input_reader.h"
 #include "tests/support/input_text.h"
 #include "tests/support/recording_host.h"
