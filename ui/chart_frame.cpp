@@ -131,7 +131,9 @@ void ChartFrame::paint_axes(QPainter& p, const View& v) {
   const QFontMetrics fm(font());
   const QRect& r = v.plot;
   const int d = v.depth;
-  p.setPen(QColor(0xD0, 0xD0, 0xD0));
+  // Grid lines are one-pixel fills: the painter's quickest way to a straight line.
+  const QColor grid(0xD0, 0xD0, 0xD0);
+  p.setPen(Qt::black);
   // Left axis: labels and grid lines across the back wall.
   // Row axes label every row that has room; value axes leave a line between labels.
   const double y_gap = left_axis.increment > 0.0 ? fm.height() + 4 : 2.0 * fm.height();
@@ -145,9 +147,7 @@ void ChartFrame::paint_axes(QPainter& p, const View& v) {
   }
   for (int n = 0; y <= y_last + 1e-9 && n < kMaxLabels; ++n, y += ystep) {
     const double py = v.py(y, left_axis.inverted);
-    p.setPen(QColor(0xD0, 0xD0, 0xD0));
-    p.drawLine(QPointF(r.left() + d, py - d), QPointF(r.right() + d, py - d));
-    p.setPen(Qt::black);
+    p.fillRect(QRect(r.left() + d, static_cast<int>(py) - d, r.width(), 1), grid);
     const QString s = label_text(left_axis, y);
     p.drawText(QRectF(0, py - fm.height() / 2.0, r.left() - 6, fm.height()), Qt::AlignRight | Qt::AlignVCenter, s);
   }
@@ -157,9 +157,7 @@ void ChartFrame::paint_axes(QPainter& p, const View& v) {
   double x = std::ceil(v.x0 / xstep - 1e-9) * xstep;
   for (int n = 0; x <= v.x1 + 1e-9 && n < kMaxLabels; ++n, x += xstep) {
     const double px = v.px(x);
-    p.setPen(QColor(0xD0, 0xD0, 0xD0));
-    p.drawLine(QPointF(px + d, r.top() - d), QPointF(px + d, r.bottom() - d));
-    p.setPen(Qt::black);
+    p.fillRect(QRect(static_cast<int>(px) + d, r.top() - d, 1, r.height()), grid);
     const QString s = label_text(bottom_axis, x);
     p.drawText(QRectF(px - 200, r.bottom() + 4, 400, fm.height()), Qt::AlignHCenter | Qt::AlignTop, s);
   }

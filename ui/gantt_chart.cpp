@@ -114,6 +114,10 @@ void GanttChart::paint_one(QPainter& p, const View& v, const GanttSeries& s) {
   QFont mark_font = font();
   mark_font.setPixelSize(std::max(1, s.MarksFontHeight));
   p.setFont(mark_font);
+  const QFontMetricsF mark_metrics(mark_font);
+  // No mark character is narrower than these (digits all share one width).
+  const double narrowest =
+      std::min(mark_metrics.horizontalAdvance(QLatin1Char('1')), mark_metrics.horizontalAdvance(QLatin1Char('f')));
   // Pens, brushes and mark layouts are made once per colour or label; the
   // loop itself allocates nothing.
   const QPen dark_text(Qt::black), light_text(Qt::white);
@@ -141,7 +145,8 @@ void GanttChart::paint_one(QPainter& p, const View& v, const GanttSeries& s) {
       } else {
         p.fillRect(pixels, QColor::fromRgb(b.colour));
       }
-      if (marks && !b.label.isEmpty() && box.width() >= s.MarksFontHeight * 0.5) {
+      // A mark is looked up only where its characters could fit.
+      if (marks && !b.label.isEmpty() && box.width() >= b.label.size() * narrowest + 2) {
         const Mark& mark = mark_text(b.label, mark_font);
         const QSizeF size = mark.size;
         if (size.width() + 2 <= box.width()) {
