@@ -378,9 +378,6 @@ void TForm7::CheckBox1Click() {
   if (CheckBox1->isChecked()) {
     Form6->show_step_chart_page();
     Form6->set_placed(true);
-    // Left open from before the scheduler's modal session, the window was
-    // disabled with the others; docked, it must take the planner's input.
-    Form6->setEnabled(true);
     const QRect own = outer_geometry(this);
     QRect r = outer_geometry(Form6);
     r.moveTo(own.left() + own.width() + 4, own.top());

@@ -186,6 +186,11 @@ QColor TForm6::series_colour(ResultSeries s) const {
   return Chart2->colour(index_in_chart(s));
 }
 
+void TForm6::setVisible(bool visible) {
+  if (visible) setEnabled(true);
+  ClosingForm::setVisible(visible);
+}
+
 void TForm6::show_step_chart_page() { PageControl1->setCurrentIndex(StepPage); }
 void TForm6::show_average_page() { PageControl1->setCurrentIndex(AveragePage); }
 

@@ -31,6 +31,11 @@ class TForm6 : public ClosingForm {
   void clear_series(ResultSeries s);
   void add_series_point(ResultSeries s, double x, double value, const QString& label, ChartColour c);
 
+  // Whoever shows the window means the planner to page through it: left
+  // open from before a modal session began (and disabled with the other
+  // windows then), it takes input again when it is shown anew.
+  void setVisible(bool visible) override;
+
   // Makes the page "Obj. values" the active one (the progress window docks
   // the window with it).
   void show_step_chart_page();

@@ -103,6 +103,13 @@ TEST_F(ResultsWindow, PointsTakeTheCurrentSchemesColours) {
   Col_Setup = saved;
 }
 
+TEST_F(ResultsWindow, ShownAnewItTakesInputAgainAfterAModalSessionDisabledIt) {
+  Form6->show();
+  Form6->setEnabled(false);  // open when the scheduler's modal session began
+  Form6->setVisible(true);   // the end of a run shows it again
+  EXPECT_TRUE(Form6->isEnabled());
+}
+
 TEST_F(ResultsWindow, AMemoLoadOfAnUnreadableReportLeavesNoStaleText) {
   auto* memo = Form6->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
   Form6->load_memo(ResultsMemo::Index, QString::fromStdString(dir.write("r.txt", "line one\nEnd of file.\n")));
