@@ -4,8 +4,11 @@
 // engine/schedule_edits.h, engine/undo_list.h); every edit ends in
 // calc_obj_and_show_sch_data, which writes, times, evaluates, redraws and
 // records.
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -88,27 +91,50 @@ JobSequence TForm10::read_sequence_list() const {
   return seq;
 }
 
-// Only the items that changed are touched: every new text makes the list lay
-// its items out again, which would cost more than the whole recalculation.
+// Only the items that changed are touched, and the selection is set in one
+// step: every new text and every selection change makes the list work out
+// what to repaint, which would cost more than the whole recalculation.
 void TForm10::write_sequence_list(const JobSequence& seq) {
   const QSignalBlocker block(ListBox1);
-  for (std::size_t i = 0; i < seq.size() && static_cast<int>(i) < ListBox1->count(); ++i) {
-    QListWidgetItem* item = ListBox1->item(static_cast<int>(i));
-    if (listed_job(item) != seq[i].job) {
-      item->setText(job_name(seq[i].job));
-      item->setData(Qt::UserRole, seq[i].job);
+  const int n = std::min(static_cast<int>(seq.size()), ListBox1->count());
+  // The selection first: a text change leaves the list's layout to be redone,
+  // and a selection change after it would force that layout at once.
+  QItemSelection selection;
+  bool selection_changed = false;
+  for (int i = 0; i < n; ++i) {
+    const bool selected = seq[static_cast<std::size_t>(i)].selected;
+    selection_changed = selection_changed || ListBox1->item(i)->isSelected() != selected;
+    if (selected) {
+      const QModelIndex index = ListBox1->model()->index(i, 0);
+      selection.select(index, index);
     }
-    if (item->isSelected() != seq[i].selected) item->setSelected(seq[i].selected);
+  }
+  if (selection_changed) ListBox1->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+  for (int i = 0; i < n; ++i) {
+    const int job = seq[static_cast<std::size_t>(i)].job;
+    QListWidgetItem* item = ListBox1->item(i);
+    if (listed_job(item) != job) {
+      item->setText(job_name(job));
+      item->setData(Qt::UserRole, job);
+    }
   }
 }
 
 void TForm10::load_machine_seq_to_listbox(int m) {
   const QSignalBlocker block(ListBox1);
+  const std::vector<int> jobs = last_SCH ? machine_sequence(*last_SCH, m) : std::vector<int>();
+  // A list that already shows the sequence is only unselected: building it
+  // anew would lay out every item again.
+  if (jobs == read_sequence_list_jobs()) {
+    ListBox1->clearSelection();
+    ListBox1->scrollToTop();
+    return;
+  }
   ListBox1->clear();
-  if (!last_SCH) return;
-  for (int j : machine_sequence(*last_SCH, m)) {
-    auto* item = new QListWidgetItem(job_name(j), ListBox1);
-    item->setData(Qt::UserRole, j);
+  for (int j : jobs) {
+    auto* item = new QListWidgetItem(job_name(j));
+    item->setData(Qt::UserRole, j);  // before it joins the list: no change to announce
+    ListBox1->addItem(item);
   }
 }
 
@@ -122,7 +148,10 @@ int TForm10::selected_job() const {
 void TForm10::refill_editor_lists() {
   if (!editor_has_schedule()) return;
   editor_message("Button1 load the ListBox1 and ComboBox7!");
-  {
+  // The names depend on the counts alone: lists that already hold them are
+  // kept (undo and redo refill after every step, and a large shop has
+  // thousands of jobs).
+  if (ComboBox1->count() != last_obj_value.n_of_Machines) {
     const QSignalBlocker block(ComboBox1);
     ComboBox1->clear();
     QStringList machines;
@@ -136,7 +165,7 @@ void TForm10::refill_editor_lists() {
     }
     ComboBox1Change(0);
   }
-  {
+  if (ComboBox7->count() != last_obj_value.n_of_Orders + 1) {
     const QSignalBlocker block(ComboBox7);
     ComboBox7->clear();
     QStringList orders{QStringLiteral("All Orders")};
@@ -223,16 +252,24 @@ void TForm10::ComboBox7Change(int index) {
   editor_message("ComboBox7 Onchange load ListBox2");
   {
     const QSignalBlocker block(ListBox2);
-    ListBox2->clear();
-    QStringList jobs;
     const int o = index > 0 ? number_of(ComboBox7->itemText(index)) : 0;
-    if (o >= 1 && o < static_cast<int>(Orders.size())) {
-      for (int j = Orders[o].First_Job; j < Orders[o].First_Job + Orders[o].NJob; ++j) jobs << job_name(j);
-    } else {
-      for (int j = 1; j <= last_obj_value.n_of_Jobs; ++j) jobs << job_name(j);
+    const bool one_order = o >= 1 && o < static_cast<int>(Orders.size());
+    const int first = one_order ? Orders[o].First_Job : 1;
+    const int count = one_order ? Orders[o].NJob : last_obj_value.n_of_Jobs;
+    // Jobs are listed as a run of consecutive numbers: the same first job and
+    // count mean the same list, kept as it is.
+    if (ListBox2->count() != count || count == 0 || ListBox2->item(0)->text() != job_name(first)) {
+      ListBox2->clear();
+      QStringList jobs;
+      for (int j = first; j < first + count; ++j) jobs << job_name(j);
+      ListBox2->addItems(jobs);
     }
-    ListBox2->addItems(jobs);
-    if (ListBox2->count() > 0) ListBox2->setCurrentRow(0);
+    if (ListBox2->count() > 0) {
+      ListBox2->clearSelection();
+      ListBox2->setCurrentRow(0);
+      ListBox2->item(0)->setSelected(true);
+      ListBox2->scrollToTop();
+    }
   }
   if (ListBox2->count() > 0) {
     editor_message("ComboBox7 Onchange calls ListBox2Clisck");
@@ -266,15 +303,17 @@ void TForm10::ComboBox2Change(int index) {
   const int j = selected_job();
   if (j < 1 || index < 0 || index == last_route_index || !editor_has_schedule()) return;
   editor_message("ComboBox2 Onchange load ComboBox3-ComboBox6");
+  const int r = number_of(ComboBox2->itemText(index));
+  const int n = (r >= 1 && r <= 26) ? R_MG_ex[r][0] : 0;
+  // The steps of the route shown, the others hidden; a control already in
+  // its state is left alone, so that the panel is not laid out again.
   for (int k = 1; k <= 4; ++k) {
     const QSignalBlocker block(StepCombo[k]);
-    StepLabel[k]->hide();
-    StepCombo[k]->hide();
     StepCombo[k]->clear();
+    if (StepLabel[k]->isHidden() == (k <= n)) StepLabel[k]->setVisible(k <= n);
+    if (StepCombo[k]->isHidden() == (k <= n)) StepCombo[k]->setVisible(k <= n);
   }
-  const int r = number_of(ComboBox2->itemText(index));
-  if (r < 1 || r > 26) return;
-  const int n = R_MG_ex[r][0];
+  if (n == 0) return;
   const ORDER& order = Orders[Jobs[j].Order_ID];
   int current[5] = {0, 0, 0, 0, 0};
   const bool on_route = last_SCH->Route[j] == r;
@@ -286,7 +325,6 @@ void TForm10::ComboBox2Change(int index) {
                               .arg(exe_type_last_step(g))
                               .arg(k == 1 ? QStringLiteral(" ") : QString())
                               .arg(g));
-    StepLabel[k]->show();
     const QSignalBlocker block(StepCombo[k]);
     for (int m : usable_machines(order, g)) StepCombo[k]->addItem(QStringLiteral("Mach_%1").arg(m));
     StepCombo[k]->setCurrentIndex(StepCombo[k]->count() > 0 ? 0 : -1);
@@ -294,7 +332,6 @@ void TForm10::ComboBox2Change(int index) {
       const int at = StepCombo[k]->findText(QStringLiteral("Mach_%1").arg(current[k]));
       if (at >= 0) StepCombo[k]->setCurrentIndex(at);
     }
-    StepCombo[k]->show();
     last_step_index[k] = -1;
   }
   if (last_route_index != -1) {
