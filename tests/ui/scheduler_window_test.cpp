@@ -19,7 +19,11 @@
 #include "engine/run_state.h"
 #include "tests/support/input_text.h"
 #include "tests/ui/scheduler_fixture.h"
+#include "ui/initializing_window.h"
 #include "ui/input_checking_window.h"
+#include "ui/input_data_window.h"
+#include "ui/objective_priority_window.h"
+#include "ui/operator_priority_window.h"
 #include "ui/input_file_loading.h"
 #include "ui/scheduler_window.h"
 
@@ -263,5 +267,55 @@ TEST_F(SchedulerWindowTest, ClosingReleasesTheProblemAndDisablesTheRunControls) 
   load("");
   EXPECT_EQ(label2(), "No input data loaded.");
   EXPECT_FALSE(button("Button4")->isEnabled());
+  Form3->hide();
+}
+
+TEST_F(SchedulerWindowTest, ButtonsOpenTheirWindowsAndTheSchedulerComesBack) {
+  load(sample_file());
+  Form3->show();
+  // "Detailes": the objective priorities open with "Active control" off.
+  auto* active = Form15->findChild<QCheckBox*>("CheckBox1");
+  ASSERT_NE(active, nullptr);
+  active->setChecked(true);
+  bool active_when_shown = true;
+  user.on_shown(Form15, [&] {
+    active_when_shown = Form15->findChild<QCheckBox*>("CheckBox1")->isChecked();
+    Form15->close();
+  });
+  button("Button10")->click();
+  EXPECT_FALSE(active_when_shown);
+
+  // "Search operators": the statistics are hidden while it is open.
+  bool statistics_hidden = false;
+  user.on_shown(Form17, [&] {
+    statistics_hidden = Form17->findChild<QLabel*>("Label12")->isHidden() &&
+                        Form17->findChild<QLabel*>("Label21")->isHidden();
+    Form17->close();
+  });
+  button("Button11")->click();
+  EXPECT_TRUE(statistics_hidden);
+  EXPECT_FALSE(Form17->findChild<QLabel*>("Label12")->isHidden());
+  EXPECT_FALSE(Form17->findChild<QLabel*>("Label21")->isHidden());
+
+  // "Create Starting  Schedule": the scheduler steps aside for the
+  // initializing window and comes back when it closes.
+  bool scheduler_hidden = false;
+  user.on_shown(Form13, [&] {
+    scheduler_hidden = !Form3->isVisible();
+    Form13->close();
+  });
+  button("Button2")->click();
+  EXPECT_TRUE(scheduler_hidden);
+  EXPECT_TRUE(Form3->isVisible());
+  EXPECT_FALSE(Form13->isVisible());
+
+  // "Input data" opens the input-data window.
+  bool input_shown = false;
+  user.on_shown(Form14, [&] {
+    input_shown = true;
+    Form14->close();
+  });
+  button("Button8")->click();
+  EXPECT_TRUE(input_shown);
   Form3->hide();
 }
