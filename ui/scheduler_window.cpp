@@ -29,6 +29,7 @@
 #include "ui/input_file_loading.h"
 #include "ui/message_boxes.h"
 #include "ui/modal_session.h"
+#include "ui/number_fields.h"
 #include "ui/objective_priority_window.h"
 #include "ui/operator_priority_window.h"
 #include "ui/progress_window.h"
@@ -72,10 +73,6 @@ QComboBox* make_combo(const char* name, const QStringList& items, QLabel* label,
   c->addItems(items);
   label->setBuddy(c);
   return c;
-}
-
-bool only_digits(const QString& s) {
-  return std::all_of(s.begin(), s.end(), [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
 }
 
 // Step 2 of the state changes shows at once, not when the run lets the
@@ -243,12 +240,7 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent) {
 
 // ---- parameter fields ----
 
-int TForm3::field_text_value(int i) const {
-  const QString text = fields_[i].edit->text();
-  bool ok = false;
-  const int v = text.toInt(&ok);
-  return ok && only_digits(text) ? v : -1;
-}
+int TForm3::field_text_value(int i) const { return field_number(fields_[i].edit->text()); }
 
 // Edit6 is bounded by the loops in Edit2; while Edit2 holds no number, by the
 // loops field's own maximum.
@@ -272,25 +264,13 @@ QString TForm3::field_message(int i) const {
       .arg(field_max(i));
 }
 
-void TForm3::EditChange(int i) {
-  QLineEdit* e = fields_[i].edit;
-  if (!only_digits(e->text())) {
-    e->setText(QString());
-    return;  // setText ran this check again on the empty text
-  }
-  const int v = field_text_value(i);
-  if (v < 1 || v > field_max(i)) e->setText(QString());
-}
+void TForm3::EditChange(int i) { check_number_text(fields_[i].edit, 1, field_max(i)); }
 
 void TForm3::EditExit(int i) {
-  const int v = field_text_value(i);
-  if (v >= 1 && v <= field_max(i)) return;
   exit_check_running_ = true;
-  show_message(field_message(i), this);
-  fields_[i].edit->setText(QString::number(field_reset(i)));
-  // The box took the activation; the field takes it back with the focus.
-  activateWindow();
-  fields_[i].edit->setFocus(Qt::OtherFocusReason);
+  // The box took the activation; the window takes it back with the field.
+  if (!check_number_on_exit(fields_[i].edit, 1, field_max(i), field_message(i), QString::number(field_reset(i))))
+    activateWindow();
   exit_check_running_ = false;
 }
 
