@@ -9,7 +9,6 @@
 #include <QTimer>
 #include <deque>
 #include <functional>
-#include <ostream>
 #include <string>
 
 class QFileDialog;
@@ -44,9 +43,6 @@ class ScriptedUser {
   bool watched_seen_ = false;
   std::function<void()> watched_action_;
 };
-
-// Readable QString values in test failures.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 // Drives a text into a line edit as typing does: focus, select all, type.
 void type_into(QWidget* edit, const QString& text);
