@@ -57,6 +57,8 @@ double OBJ_VALUE::F(const OBJ_VALUE& other) const {
 
 namespace {
 
+std::uint64_t g_record_writes = 0;
+
 // Accumulates the values job by job; shared by both representations.
 struct Evaluation {
   std::int64_t v[10] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0};  // in OBJ_VALUE order
@@ -106,7 +108,10 @@ bool job_in_tables(int j, const std::vector<ORDER>& orders, const std::vector<JO
 
 }  // namespace
 
+std::uint64_t record_writes() { return g_record_writes; }
+
 void calc_S_obj_values(const _S& S, OBJ_VALUE& values, std::vector<ORDER>& orders, std::vector<JOB>& jobs) {
+  ++g_record_writes;
   Evaluation e;
   for (int j = 1; j <= S.n_of_Jobs; ++j) {
     const int n = S.n_steps(j);
@@ -147,6 +152,7 @@ JobSpan job_span(const _S& S, int j) {
 
 void calc_S_obj_values_from_spans(const _S& S, const JobSpan* spans, std::int64_t setups, OBJ_VALUE& values,
                                   std::vector<ORDER>& orders, std::vector<JOB>& jobs) {
+  ++g_record_writes;
   Evaluation e;
   for (int j = 1; j <= S.n_of_Jobs; ++j) {
     if (S.n_steps(j) == 0 || !job_in_tables(j, orders, jobs)) continue;  // route 0: not scheduled
@@ -158,6 +164,7 @@ void calc_S_obj_values_from_spans(const _S& S, const JobSpan* spans, std::int64_
 }
 
 void calc_sch_obj_values(const SCH& sch, OBJ_VALUE& values, std::vector<ORDER>& orders, std::vector<JOB>& jobs) {
+  ++g_record_writes;
   Evaluation e;
   if (sch.has_tables()) {
     std::int64_t setups = 0;

@@ -86,6 +86,11 @@ struct JobSpan {
   bool operator==(const JobSpan& o) const { return StartT == o.StartT && EndT == o.EndT; }
   bool operator!=(const JobSpan& o) const { return !(*this == o); }
 };
+// How many evaluations have written the Jobs and Orders records so far (every
+// calc_S_obj_values, calc_sch_obj_values and calc_S_obj_values_from_spans
+// counts one): a caller that keeps those records up to date job by job sees
+// here whether anyone else wrote them since.
+std::uint64_t record_writes();
 // Job j's span from the timing records (a job on route 0 gives {0, -1}).
 JobSpan job_span(const _S& S, int j);
 // calc_S_obj_values from the spans of every job (spans[1..J]) and the number of

@@ -63,6 +63,33 @@ void previous_step(const _S& S, int m, int p, int j, PositionContext& c) {
   }
 }
 
+// What one job adds to the values of its schedule, as calc_S_obj_values
+// counts it (nothing when the evaluation does not count the job).
+struct JobValues {
+  std::int64_t late = 0;
+  std::int64_t T = 0;
+  std::int64_t absL = 0;
+  std::int64_t early = 0;
+  std::int64_t E = 0;
+  std::int64_t scheduled = 0;
+  std::int64_t C = 0;
+};
+
+JobValues job_values(bool counted, const JobSpan& span, std::int64_t due, std::int64_t earliest) {
+  JobValues v;
+  if (!counted) return v;
+  const std::int64_t L = static_cast<std::int64_t>(span.EndT) - due;
+  v.T = std::max<std::int64_t>(L, 0);
+  v.late = v.T > 0 || span.EndT == -1;
+  v.absL = L < 0 ? -L : L;
+  const std::int64_t lead = static_cast<std::int64_t>(span.StartT) - earliest;
+  v.E = lead <= 0 ? lead : 0;
+  v.early = v.E < 0 || span.StartT == -1;
+  v.scheduled = 1;
+  v.C = span.EndT;
+  return v;
+}
+
 [[noreturn]] void fault(const std::string& what) {
   throw std::logic_error("incremental timing differs from the full pass: " + what);
 }
@@ -117,8 +144,180 @@ void SampleTiming::prepare_base() {
     timed_machine_[static_cast<std::size_t>(m)] = 1;
     base_setups_[static_cast<std::size_t>(m)] = count_setups(C, m);
   });
+  prepare_values();
   prepared_ = true;
   synced_ = false;
+}
+
+bool SampleTiming::counted(const _S& S, int j) const {
+  if (S.n_steps(j) == 0 || static_cast<std::size_t>(j) >= Jobs.size()) return false;
+  const int o = Jobs[static_cast<std::size_t>(j)].Order_ID;
+  return o >= 1 && static_cast<std::size_t>(o) < Orders.size();
+}
+
+void SampleTiming::prepare_values() {
+  const _S& C = *base_;
+  const std::size_t nJ = static_cast<std::size_t>(C.n_of_Jobs) + 1;
+  due_.assign(nJ, 0);
+  earliest_.assign(nJ, 0);
+  order_of_.assign(nJ, 0);
+  counted_base_.assign(nJ, 0);
+  base_order_late_.assign(Orders.size(), 0);
+  order_mark_.assign(Orders.size(), 0);
+  changed_orders_.clear();
+  changed_orders_.reserve(Orders.size());
+  differing_.clear();
+  differing_.reserve(nJ);
+  written_.clear();
+  written_.reserve(nJ);
+  records_known_ = false;
+  std::int64_t* v = base_values_;
+  std::fill(v, v + 10, 0);
+  bool any = false;
+  for (int j = 1; j <= C.n_of_Jobs; ++j) {
+    const std::size_t i = static_cast<std::size_t>(j);
+    if (!counted(C, j)) continue;
+    counted_base_[i] = 1;
+    const int o = Jobs[i].Order_ID;
+    order_of_[i] = o;
+    due_[i] = Orders[static_cast<std::size_t>(o)].CET;
+    earliest_[i] = Orders[static_cast<std::size_t>(o)].CST;
+    const JobValues x = job_values(true, base_spans_[i], due_[i], earliest_[i]);
+    v[1] += x.late;
+    v[2] += x.T;
+    v[3] = std::max(v[3], x.T);
+    if (!any || x.C > v[5]) v[5] = x.C;
+    any = true;
+    v[6] += x.absL;
+    v[7] += x.early;
+    v[8] += x.E;
+    v[9] += 1;
+    base_order_late_[static_cast<std::size_t>(o)] += static_cast<int>(x.late);
+  }
+  for (const int n : base_order_late_) v[0] += n > 0;
+  std::int64_t setups = 0;
+  for (const int n : base_setups_) setups += n;
+  v[4] = setups;
+  order_late_ = base_order_late_;
+  // Jobs off the shop in the base may come onto it in a sample.
+  for (int j = 1; j <= C.n_of_Jobs; ++j) {
+    const std::size_t i = static_cast<std::size_t>(j);
+    if (counted_base_[i] || j >= static_cast<int>(Jobs.size())) continue;
+    const int o = Jobs[i].Order_ID;
+    if (o < 1 || static_cast<std::size_t>(o) >= Orders.size()) continue;
+    order_of_[i] = o;
+    due_[i] = Orders[static_cast<std::size_t>(o)].CET;
+    earliest_[i] = Orders[static_cast<std::size_t>(o)].CST;
+  }
+}
+
+void SampleTiming::evaluate(const _S& S, OBJ_VALUE& values) {
+  std::int64_t v[10];
+  std::copy(base_values_, base_values_ + 10, v);
+  bool rescan = base_values_[9] == 0;  // no job counted in the base: no largest completion to start from
+  differing_.clear();
+  for (const int j : touched_) {
+    const std::size_t i = static_cast<std::size_t>(j);
+    const bool was = counted_base_[i] != 0;
+    // Only a job whose rows the move wrote can have come onto or left the shop.
+    const bool now = log_.job_changed(j) ? counted(S, j) : was;
+    if (was == now && (!now || spans_[i] == base_spans_[i])) continue;
+    differing_.push_back(j);
+    const JobValues a = job_values(was, base_spans_[i], due_[i], earliest_[i]);
+    const JobValues b = job_values(now, spans_[i], due_[i], earliest_[i]);
+    v[1] += b.late - a.late;
+    v[2] += b.T - a.T;
+    v[6] += b.absL - a.absL;
+    v[7] += b.early - a.early;
+    v[8] += b.E - a.E;
+    v[9] += b.scheduled - a.scheduled;
+    if (a.late != b.late) {
+      const std::size_t o = static_cast<std::size_t>(order_of_[i]);
+      int& n = order_late_[o];
+      if (!order_mark_[o]) {
+        order_mark_[o] = 1;
+        changed_orders_.push_back(static_cast<int>(o));
+      }
+      const int before = n;
+      n += static_cast<int>(b.late - a.late);
+      v[0] += (n > 0) - (before > 0);
+    }
+    // A largest value held by this job that got smaller (or left the count)
+    // is looked for again; a larger one is taken at once.
+    if (was && ((a.T == base_values_[3] && a.T > 0 && (!now || b.T < a.T)) ||
+                (a.C == base_values_[5] && (!now || b.C < a.C))))
+      rescan = true;
+    if (now) {
+      v[3] = std::max(v[3], b.T);
+      v[5] = std::max(v[5], b.C);
+    }
+  }
+  if (rescan) {
+    v[3] = 0;
+    v[5] = 0;
+    bool any = false;
+    for (int j = 1; j <= S.n_of_Jobs; ++j) {
+      const std::size_t i = static_cast<std::size_t>(j);
+      if (!(log_.job_changed(j) ? counted(S, j) : counted_base_[i] != 0)) continue;
+      const std::int64_t C = spans_[i].EndT;
+      v[3] = std::max(v[3], C - due_[i]);
+      if (!any || C > v[5]) v[5] = C;
+      any = true;
+    }
+  }
+  std::int64_t setups = 0;
+  for (int m = 1; m <= S.n_of_Machines; ++m) setups += setups_[static_cast<std::size_t>(m)];
+  v[4] = setups;
+  for (int i = 0; i < 9; ++i) values.criterion(i) = v[i];
+  values.n_of_Scheduled_Jobs = v[9];
+}
+
+// Jobs and Orders as a full evaluation of S would leave them: the records of
+// every counted job, and per order the fold over its jobs in job order (from
+// the first job's record, or on top of what the order held when its first job
+// is not counted). Only the jobs that differ now or differed in the last
+// sample, and their orders, are written when the records are known to hold
+// the last sample's evaluation.
+void SampleTiming::write_records(const _S& S) {
+  if (!records_known_ || record_writes() != records_stamp_) {
+    OBJ_VALUE scratch;
+    calc_S_obj_values_from_spans(S, spans_.data(), 0, scratch, Orders, Jobs);
+    records_known_ = true;
+    records_stamp_ = record_writes();
+    written_ = differing_;
+    return;
+  }
+  auto write = [&](int j) {
+    const std::size_t i = static_cast<std::size_t>(j);
+    if (log_.job_changed(j) ? counted(S, j) : counted_base_[i] != 0) {
+      Jobs[i].StartT = spans_[i].StartT;
+      Jobs[i].EndT = spans_[i].EndT;
+    }
+    const std::size_t o = static_cast<std::size_t>(order_of_[i]);
+    if (o != 0 && !order_mark_[o]) {
+      order_mark_[o] = 1;
+      changed_orders_.push_back(static_cast<int>(o));
+    }
+  };
+  for (const int j : written_) write(j);
+  for (const int j : differing_) write(j);
+  for (const int o : changed_orders_) {
+    ORDER& od = Orders[static_cast<std::size_t>(o)];
+    const int last = std::min(od.First_Job + od.NJob - 1, S.n_of_Jobs);
+    for (int j = std::max(od.First_Job, 1); j <= last; ++j) {
+      const std::size_t i = static_cast<std::size_t>(j);
+      if (!(log_.job_changed(j) ? counted(S, j) : counted_base_[i] != 0) || Jobs[i].Order_ID != o) continue;
+      const JobSpan& span = spans_[static_cast<std::size_t>(j)];
+      if (j == od.First_Job) {
+        od.StartT = span.StartT;
+        od.EndT = span.EndT;
+      } else {
+        od.EndT = std::max(od.EndT, span.EndT);
+        od.StartT = std::min(od.StartT, span.StartT);
+      }
+    }
+  }
+  written_ = differing_;
 }
 
 void SampleTiming::full_sync(_S& S) {
@@ -148,6 +347,9 @@ void SampleTiming::full_sync(_S& S) {
   touched_mark_.assign(static_cast<std::size_t>(C.n_of_Jobs) + 1, 0);
   touched_.clear();
   touched_.reserve(static_cast<std::size_t>(C.n_of_Jobs) + 1);
+  for (const int o : changed_orders_) order_mark_[static_cast<std::size_t>(o)] = 0;
+  changed_orders_.clear();
+  order_late_ = base_order_late_;
   S.changes = &log_;
   sample_ = &S;
   synced_ = true;
@@ -189,6 +391,11 @@ void SampleTiming::restore(_S& S) {
     touched_mark_[static_cast<std::size_t>(j)] = 0;
   }
   touched_.clear();
+  for (const int o : changed_orders_) {
+    order_late_[static_cast<std::size_t>(o)] = base_order_late_[static_cast<std::size_t>(o)];
+    order_mark_[static_cast<std::size_t>(o)] = 0;
+  }
+  changed_orders_.clear();
   log_.clear();
 }
 
@@ -288,11 +495,15 @@ void SampleTiming::retime_machine(_S& S, int m) {
     }
     c.prev_end = r.EndT;
     c.prev_type = od.SetupType;
-    touch(j);
     // The base's record of the same job and step, where the row around it is
     // the base's.
     const OP_TIME* old = p < d ? &base_row[p] : (p > e ? &base_row[p - delta] : nullptr);
-    if (old == nullptr || old->EndT != r.EndT) trigger(S, j, steps[p]);
+    if (old == nullptr || old->EndT != r.EndT) {
+      trigger(S, j, steps[p]);
+      touch(j);
+    } else if (old->StartT != r.StartT) {
+      touch(j);  // the job's start may have changed
+    }
     const bool settled = old != nullptr && same_record(*old, r) &&
                          (!Resch || p < d || (p > frozenS && p - delta > frozenC));
     if (!settled) {
@@ -329,9 +540,8 @@ void SampleTiming::time_and_evaluate(_S& S, OBJ_VALUE& values) {
   for (const int j : log_.jobs()) touch(j);
   for (const int j : touched_) spans_[static_cast<std::size_t>(j)] = job_span(S, j);
   S.Timed.invalidate();  // the pass's notes were not kept
-  std::int64_t setups = 0;
-  for (int m = 1; m <= S.n_of_Machines; ++m) setups += setups_[static_cast<std::size_t>(m)];
-  calc_S_obj_values_from_spans(S, spans_.data(), setups, values, Orders, Jobs);
+  evaluate(S, values);
+  write_records(S);
   if (g_checking) check_sample(S, values);
 }
 

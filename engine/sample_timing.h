@@ -12,14 +12,19 @@
 //     step at a place where everything after it is the base's (shifted when
 //     the row grew or shrank), and the base's records are taken over from
 //     there;
-//   - evaluates from a table of job starts and completions (kept up to date
-//     for the jobs whose records changed) and per-machine setup counts,
-//     writing Jobs and Orders job by job exactly as calc_S_obj_values does.
+//   - evaluates from the jobs whose start or completion changed: the ten
+//     values are the base's plus what those jobs add and take away (the
+//     largest tardiness and completion are looked for again only when a job
+//     that held them got smaller), the setups a sum of per-machine counts, and
+//     Jobs and Orders are written for those jobs and their orders only, as a
+//     full evaluation would leave them (in full whenever another evaluation
+//     wrote them since).
 // The full pass stays the reference: in checking mode every sample is also
 // timed and evaluated in full and compared field by field (every timing
 // record, the ten values, every job's and order's start and completion); a
 // difference throws std::logic_error. Nothing is allocated per sample once
 // the working rows have grown to the problem's size.
+#include <cstdint>
 #include <vector>
 
 #include "engine/objective_value.h"
@@ -70,6 +75,10 @@ class SampleTiming {
   void mark_retimed(int m, int from);
   void touch(int j);
   void trigger(const _S& S, int j, int k);
+  void prepare_values();
+  void evaluate(const _S& S, OBJ_VALUE& values);
+  void write_records(const _S& S);
+  bool counted(const _S& S, int j) const;
   void check_reset(const _S& S) const;
   void check_sample(const _S& S, const OBJ_VALUE& values);
 
@@ -93,6 +102,24 @@ class SampleTiming {
   std::vector<int> triggered_;    // machines with triggers
   std::vector<unsigned char> touched_mark_;  // J + 1
   std::vector<int> touched_;      // jobs whose records were re-timed
+
+  // The base's values and what each job of it adds; per job the due date
+  // (CET) and earliest start (CST) of its order and the order.
+  std::int64_t base_values_[10] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+  std::vector<std::int64_t> due_;
+  std::vector<std::int64_t> earliest_;
+  std::vector<int> order_of_;
+  std::vector<unsigned char> counted_base_;  // the base's evaluation counts the job
+  std::vector<int> base_order_late_;         // late jobs per order
+  std::vector<int> order_late_;              // of the sample
+  std::vector<int> changed_orders_;
+  std::vector<unsigned char> order_mark_;
+  std::vector<int> differing_;               // jobs whose span or count differs from the base's
+  // Jobs whose records in Jobs may differ from the base's (the last sample's
+  // differing jobs), valid while nobody else wrote the records.
+  std::vector<int> written_;
+  std::uint64_t records_stamp_ = 0;
+  bool records_known_ = false;
 
   _S check_;  // checking mode: the full pass's copy
 };

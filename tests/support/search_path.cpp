@@ -8,7 +8,6 @@
 #include "engine/run_host.h"
 #include "engine/run_state.h"
 #include "engine/schedule_array.h"
-#include "engine/tabu_list.h"
 #include "engine/tabu_search_loop.h"
 
 bool SearchStep::operator==(const SearchStep& o) const {
@@ -16,6 +15,18 @@ bool SearchStep::operator==(const SearchStep& o) const {
 }
 
 namespace {
+
+// FNV-1a over every machine's count and job ids: the recorded paths do not
+// depend on how the tabu list hashes schedules.
+std::uint64_t sequences_digest(const _S& S) {
+  std::uint64_t h = 0xcbf29ce484222325ull;
+  for (int m = 1; m <= S.n_of_Machines; ++m)
+    for (int p = 0; p <= S.M_wload[m][0]; ++p) {
+      h ^= static_cast<std::uint32_t>(S.M_wload[m][p]);
+      h *= 0x100000001b3ull;
+    }
+  return h;
+}
 
 // Records the step before at the start of every step (the loop lets events
 // run there, once per step).
@@ -30,7 +41,7 @@ class StepRecorder : public RunHost {
     SearchStep s{};
     for (int i = 0; i < 9; ++i) s.values[i] = loop_.step_best_values().criterion(i);
     s.evaluated = loop_.evaluated();
-    s.best_hash = tabu_hash(loop_.best());
+    s.best_hash = sequences_digest(loop_.best());
     path_.steps.push_back(s);
   }
 

@@ -11,7 +11,7 @@
 struct SearchStep {
   std::int64_t values[9];  // the step's best, criteria 0..8
   int evaluated;           // samples evaluated up to the end of the step
-  std::uint64_t best_hash; // tabu_hash of the overall best after the step
+  std::uint64_t best_hash;  // digest of the overall best's machine sequences after the step
 
   bool operator==(const SearchStep& o) const;
 };
