@@ -77,7 +77,7 @@ struct Fixture {
     }
     timing.reset_sample(sample);
     if (apply_Nx_op(sample, op, late) == 0) return;  // N3 on a short machine: dropped
-    const std::uint64_t h = tabu_hash(sample);
+    const std::uint64_t h = timing.tabu_hash_of(sample);
     if (list.is_in_tabu_list(sample, h)) return;
     list.add(sample, h);
     if (list.count() > kTabuSize) list.drop_oldest();

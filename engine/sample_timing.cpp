@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/problem.h"
+#include "engine/tabu_list.h"
 #include "engine/timing.h"
 #include "engine/timing_rule.h"
 
@@ -144,9 +145,24 @@ void SampleTiming::prepare_base() {
     timed_machine_[static_cast<std::size_t>(m)] = 1;
     base_setups_[static_cast<std::size_t>(m)] = count_setups(C, m);
   });
+  base_machine_hash_.assign(nM, 0);
+  base_hash_sum_ = 0;
+  for (int m = 1; m <= C.n_of_Machines; ++m) {
+    base_machine_hash_[static_cast<std::size_t>(m)] = tabu_machine_hash(C, m);
+    base_hash_sum_ += base_machine_hash_[static_cast<std::size_t>(m)];
+  }
   prepare_values();
   prepared_ = true;
   synced_ = false;
+}
+
+std::uint64_t SampleTiming::tabu_hash_of(const _S& S) {
+  std::uint64_t sum = base_hash_sum_;
+  for (const int m : log_.machines())
+    sum += tabu_machine_hash(S, m) - base_machine_hash_[static_cast<std::size_t>(m)];
+  const std::uint64_t h = tabu_hash_of_sum(sum);
+  if (g_checking && h != tabu_hash(S)) fault("tabu hash");
+  return h;
 }
 
 bool SampleTiming::counted(const _S& S, int j) const {
@@ -287,11 +303,16 @@ void SampleTiming::write_records(const _S& S) {
     written_ = differing_;
     return;
   }
+  // An order is folded again when one of its records changed, or when one
+  // of its jobs came onto or left the shop.
   auto write = [&](int j) {
     const std::size_t i = static_cast<std::size_t>(j);
-    if (log_.job_changed(j) ? counted(S, j) : counted_base_[i] != 0) {
-      Jobs[i].StartT = spans_[i].StartT;
-      Jobs[i].EndT = spans_[i].EndT;
+    const bool moved = log_.job_changed(j);
+    if (moved ? counted(S, j) : counted_base_[i] != 0) {
+      JOB& job = Jobs[i];
+      if (!moved && job.StartT == spans_[i].StartT && job.EndT == spans_[i].EndT) return;
+      job.StartT = spans_[i].StartT;
+      job.EndT = spans_[i].EndT;
     }
     const std::size_t o = static_cast<std::size_t>(order_of_[i]);
     if (o != 0 && !order_mark_[o]) {

@@ -55,6 +55,9 @@ class SampleTiming {
   // Times the moved sample and evaluates it into values (Jobs and Orders of
   // the loaded problem written as by calc_S_obj_values). sample must be ready.
   void time_and_evaluate(_S& sample, OBJ_VALUE& values);
+  // tabu_hash(sample) of the ready sample, from the hashes of the machines its
+  // moves changed and the base's hashes of all others.
+  std::uint64_t tabu_hash_of(const _S& sample);
   // Lets go of the sample (it no longer carries this object's log).
   void release();
 
@@ -90,6 +93,8 @@ class SampleTiming {
   bool synced_ = false;    // the sample was fully copied from the prepared base
 
   std::vector<JobSpan> base_spans_;  // J + 1
+  std::vector<std::uint64_t> base_machine_hash_;  // M + 1: tabu_machine_hash of the base
+  std::uint64_t base_hash_sum_ = 0;
   std::vector<int> base_setups_;     // M + 1
   std::vector<JobSpan> spans_;       // of the sample
   std::vector<int> setups_;          // of the sample

@@ -5,28 +5,41 @@
 
 #include "engine/schedule_array.h"
 
-std::uint64_t tabu_hash(const _S& S) {
-  // Four independent multiply chains over the sequences, so the pass is not
+namespace {
+constexpr std::uint64_t kHashMultiplier = 0x9E3779B97F4A7C15ull;
+}
+
+std::uint64_t tabu_machine_hash(const _S& S, int m) {
+  // Four independent multiply chains over the sequence, so the pass is not
   // held up by one chain's latency; equal sequences always give equal hashes.
-  constexpr std::uint64_t K = 0x9E3779B97F4A7C15ull;
+  constexpr std::uint64_t K = kHashMultiplier;
   std::uint64_t h[4] = {0x243F6A8885A308D3ull, 0x13198A2E03707344ull, 0xA4093822299F31D0ull,
                         0x082EFA98EC4E6C89ull};
-  for (int m = 1; m <= S.n_of_Machines; ++m) {
-    const int* seq = S.M_wload[m];
-    const int cnt = seq[0];
-    h[0] = (h[0] ^ static_cast<std::uint32_t>(cnt) ^ (static_cast<std::uint64_t>(m) << 32)) * K;
-    int p = 1;
-    for (; p + 3 <= cnt; p += 4) {
-      h[0] = (h[0] ^ static_cast<std::uint32_t>(seq[p])) * K;
-      h[1] = (h[1] ^ static_cast<std::uint32_t>(seq[p + 1])) * K;
-      h[2] = (h[2] ^ static_cast<std::uint32_t>(seq[p + 2])) * K;
-      h[3] = (h[3] ^ static_cast<std::uint32_t>(seq[p + 3])) * K;
-    }
-    for (; p <= cnt; ++p) h[1] = (h[1] ^ static_cast<std::uint32_t>(seq[p])) * K;
+  const int* seq = S.M_wload[m];
+  const int cnt = seq[0];
+  h[0] = (h[0] ^ static_cast<std::uint32_t>(cnt) ^ (static_cast<std::uint64_t>(m) << 32)) * K;
+  int p = 1;
+  for (; p + 3 <= cnt; p += 4) {
+    h[0] = (h[0] ^ static_cast<std::uint32_t>(seq[p])) * K;
+    h[1] = (h[1] ^ static_cast<std::uint32_t>(seq[p + 1])) * K;
+    h[2] = (h[2] ^ static_cast<std::uint32_t>(seq[p + 2])) * K;
+    h[3] = (h[3] ^ static_cast<std::uint32_t>(seq[p + 3])) * K;
   }
+  for (; p <= cnt; ++p) h[1] = (h[1] ^ static_cast<std::uint32_t>(seq[p])) * K;
   std::uint64_t r = h[0];
   for (int i = 1; i < 4; ++i) r = (r ^ (h[i] >> 29) ^ h[i]) * K;
+  return r;
+}
+
+std::uint64_t tabu_hash_of_sum(std::uint64_t sum) {
+  const std::uint64_t r = (sum ^ (sum >> 31)) * kHashMultiplier;
   return r ^ (r >> 32);
+}
+
+std::uint64_t tabu_hash(const _S& S) {
+  std::uint64_t sum = 0;
+  for (int m = 1; m <= S.n_of_Machines; ++m) sum += tabu_machine_hash(S, m);
+  return tabu_hash_of_sum(sum);
 }
 
 TABU::TABU(const _S& S) : TABU(S, tabu_hash(S)) {}

@@ -19,6 +19,11 @@ class _S;
 // Every overload below that takes a hash expects exactly tabu_hash(S) of the S
 // it is given; the driver computes it once per sample for the test and the add.
 std::uint64_t tabu_hash(const _S& S);
+// The same from its parts: tabu_hash(S) is tabu_hash_of_sum of the sum (mod
+// 2^64) of tabu_machine_hash(S, m) over m = 1..M, so a sample that differs
+// from a known schedule on a few machines is hashed from those machines alone.
+std::uint64_t tabu_machine_hash(const _S& S, int m);
+std::uint64_t tabu_hash_of_sum(std::uint64_t sum);
 
 // One remembered schedule.
 class TABU {

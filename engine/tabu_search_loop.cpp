@@ -80,7 +80,7 @@ void TabuSearchLoop::sample_step(int step) {
       sample_.assign(*current_);
     const int op = select_Nx_op(n_of_operators, Nx_op_pri);
     if (!move(op, sample_)) continue;
-    const std::uint64_t hash = tabu_hash(sample_);
+    const std::uint64_t hash = incremental_ ? timing_.tabu_hash_of(sample_) : tabu_hash(sample_);
     if (tabu_.is_in_tabu_list(sample_, hash)) continue;
     tabu_.add(sample_, hash);
     if (tabu_.count() > *rules_.tabu_size) tabu_.drop_oldest();

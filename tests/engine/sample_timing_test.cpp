@@ -96,6 +96,7 @@ int drive(_S start, int samples, int every, SampleTiming& timing, Move&& move) {
   for (int i = 1; i <= samples; ++i) {
     timing.reset_sample(sample);
     if (!move(sample)) continue;
+    timing.tabu_hash_of(sample);  // checked against tabu_hash of the whole sample
     timing.time_and_evaluate(sample, values);
     ++evaluated;
     if (i % every == 0) {
