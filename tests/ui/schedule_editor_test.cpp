@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QCheckBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
@@ -13,6 +14,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <fstream>
@@ -523,4 +525,56 @@ TEST_F(ScheduleEditor, CopyAssignementAndShowDetailesFromTheListMenus) {
   EXPECT_EQ(orders->currentText(), QStringLiteral("Order_%1").arg(Jobs[job].Order_ID));
   EXPECT_EQ(jobs->currentItem()->text(), QStringLiteral("Job_%1").arg(job));
   EXPECT_EQ(selected_rows(sequence), std::vector<int>{1});
+}
+
+TEST_F(ScheduleEditor, SetFocusAndTheShowButtonsLeadBetweenChartsAndEditor) {
+  // Closed and shown again: the lists are empty until a "Set focus" fills them.
+  form->close();
+  form->show();
+  ASSERT_EQ(orders->count(), 0);
+  const int job = Orders[3].First_Job + 1;
+  auto* job_list = form->findChild<QListWidget*>("CheckListBox3");
+  ASSERT_NE(job_list, nullptr);
+  const QListWidgetItem* item = job_list->item(job - 1);
+  job_list->scrollToItem(item);
+  job_list->customContextMenuRequested(job_list->visualItemRect(item).center());
+  form->findChild<QMenu*>("PopupMenu4")->hide();
+  form->findChild<QAction*>("Setfocus3")->trigger();
+  EXPECT_EQ(orders->currentText(), "Order_3");
+  ASSERT_NE(jobs->currentItem(), nullptr);
+  EXPECT_EQ(jobs->currentItem()->text(), QStringLiteral("Job_%1").arg(job));
+  EXPECT_EQ(routes->currentText(), QStringLiteral("Route_%1").arg(last_SCH->Route[job]));
+
+  auto* machine_list = form->findChild<QListWidget*>("CheckListBox2");
+  const QListWidgetItem* mach = machine_list->item(4);
+  machine_list->customContextMenuRequested(machine_list->visualItemRect(mach).center());
+  form->findChild<QMenu*>("PopupMenu3")->hide();
+  form->findChild<QAction*>("Setfocus2")->trigger();
+  EXPECT_EQ(machines->currentText(), "Mach_5");
+  EXPECT_EQ(list_jobs(sequence), machine_sequence(*last_SCH, 5));
+
+  // "Show Machine " checks only the chosen machine's row, on its page.
+  auto* pages = form->findChild<QTabWidget*>("PageControl1");
+  button("Button27")->click();
+  EXPECT_EQ(pages->currentIndex(), 1);
+  for (int i = 0; i < machine_list->count(); ++i)
+    EXPECT_EQ(machine_list->item(i)->checkState() == Qt::Checked, i == 4) << "machine row " << i;
+  // "Show Job" checks the jobs the jobs list holds (the order's).
+  button("Button29")->click();
+  EXPECT_EQ(pages->currentIndex(), 0);
+  for (int j = 1; j <= n_of_Jobs; ++j)
+    EXPECT_EQ(job_list->item(j - 1)->checkState() == Qt::Checked, Jobs[j].Order_ID == 3) << "job row " << j;
+
+  // The "Auto show" boxes exclude each other; the checked one follows the
+  // machine choice.
+  auto* auto_machine = form->findChild<QCheckBox*>("CheckBox15");
+  auto* auto_order = form->findChild<QCheckBox*>("CheckBox13");
+  auto_order->click();
+  EXPECT_EQ(pages->currentIndex(), 2);
+  auto_machine->click();
+  EXPECT_FALSE(auto_order->isChecked());
+  machines->setCurrentIndex(2);
+  EXPECT_EQ(pages->currentIndex(), 1);
+  EXPECT_EQ(machine_list->item(2)->checkState(), Qt::Checked);
+  EXPECT_EQ(machine_list->item(4)->checkState(), Qt::Unchecked);
 }
