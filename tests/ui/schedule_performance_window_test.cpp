@@ -1,5 +1,6 @@
 #include "ui/schedule_performance_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
@@ -227,8 +228,15 @@ TEST_F(SchedulePerformance, SetFocusMenusNameTheRowUnderTheMouse) {
   // The constraint window of job 3 is drawn at row 3.2: it names job 3.
   EXPECT_EQ(context_caption(jobs, pixel_of(jobs, 500000, 3.2), "PopupMenu4"), " Set focus on the Job_3");
   EXPECT_EQ(Form10->focused_job(), 3);
+  // Choosing it brings the job into the editor's job list.
+  Form10->findChild<QAction*>("Setfocus3")->trigger();
+  QListWidget* editor_jobs = child<QListWidget>("ListBox2");
+  ASSERT_NE(editor_jobs->currentItem(), nullptr);
+  EXPECT_EQ(editor_jobs->currentItem()->text(), "Job_3");
   EXPECT_EQ(context_caption(jobs, pixel_of(jobs, 500000, 2.6), "PopupMenu4"), "No Jobs here!");
   EXPECT_EQ(Form10->focused_job(), -1);
+  Form10->findChild<QAction*>("Setfocus3")->trigger();  // no target: nothing changes
+  EXPECT_EQ(editor_jobs->currentItem()->text(), "Job_3");
 
   GanttChart* machines = shown_chart(1, "Chart2");
   EXPECT_EQ(context_caption(machines, pixel_of(machines, 25, 1.0), "PopupMenu3"), " Set focus on the Mach_1");
@@ -495,7 +503,11 @@ TEST_F(SchedulePerformance, DisplaySwitchesReachEverySeries) {
   Form10->show_sch_data();
   EXPECT_EQ(child<QLineEdit>("Edit6")->text(), "77");
   EXPECT_FALSE(child<QWidget>("Panel3")->isVisibleTo(Form10));
+  // The editor's show buttons and their Auto show boxes go with the charts.
+  EXPECT_TRUE(child<QPushButton>("Button28")->isHidden());
+  EXPECT_TRUE(child<QCheckBox>("CheckBox15")->isHidden());
   child<QCheckBox>("CheckBox9")->click();
+  EXPECT_FALSE(child<QPushButton>("Button28")->isHidden());
   EXPECT_LT(chart("Chart1")->series(0).Count(), bars);
 }
 
