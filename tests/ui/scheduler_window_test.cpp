@@ -157,14 +157,6 @@ TEST_F(SchedulerWindowTest, LoadThroughTheDialogThenCancelKeepsTheProblem) {
   EXPECT_EQ(n_of_Jobs, 3);
 }
 
-TEST_F(SchedulerWindowTest, CancelWithNothingLoadedLeavesNoData) {
-  load("");
-  EXPECT_EQ(user.file_dialogs, 1);
-  EXPECT_EQ(label2(), "No input data loaded.");
-  EXPECT_FALSE(button("Button4")->isEnabled());
-  EXPECT_TRUE(button("Button3")->isEnabled());
-}
-
 TEST_F(SchedulerWindowTest, WarningsShowTheCheckingWindowAndTheLoadGoesOn) {
   QStringList warnings;
   user.on_shown(Form20, [&] {
