@@ -5,36 +5,50 @@
 
 ThrottledLabels::ThrottledLabels(int interval_ms, QObject* parent)
     : QObject(parent), timer_(new QTimer(this)), interval_ms_(interval_ms) {
+  clock_.start();
   timer_->setSingleShot(true);
   connect(timer_, &QTimer::timeout, this, &ThrottledLabels::apply);
 }
 
+ThrottledLabels::Entry& ThrottledLabels::entry(QLabel* label) {
+  for (Entry& e : entries_)
+    if (e.label == label) return e;
+  entries_.push_back(Entry{label, QString()});
+  return entries_.back();
+}
+
 bool ThrottledLabels::set(QLabel* label, const QString& text) {
-  bool found = false;
-  for (Waiting& w : waiting_)
-    if (w.label == label) {
-      w.text = text;
-      found = true;
-    }
-  if (!found) waiting_.push_back({label, text});
-  if (!since_.isValid() || since_.elapsed() >= interval_ms_) {
-    apply();
+  Entry& e = entry(label);
+  const qint64 now = clock_.elapsed();
+  const qint64 since = now - e.shown_at;
+  if (!e.shown || since >= interval_ms_) {
+    if (label->text() != text) label->setText(text);
+    e.waiting = false;
+    e.shown = true;
+    e.shown_at = now;
     return true;
   }
-  if (!timer_->isActive()) timer_->start(static_cast<int>(interval_ms_ - since_.elapsed()));
+  e.text = text;
+  e.waiting = true;
+  const int wait = static_cast<int>(interval_ms_ - since);
+  if (!timer_->isActive() || timer_->remainingTime() > wait) timer_->start(wait);
   return false;
 }
 
 void ThrottledLabels::apply() {
   timer_->stop();
-  for (const Waiting& w : waiting_)
-    if (w.label->text() != w.text) w.label->setText(w.text);
-  waiting_.clear();
-  since_.start();
+  const qint64 now = clock_.elapsed();
+  for (Entry& e : entries_) {
+    if (!e.waiting) continue;
+    if (e.label->text() != e.text) e.label->setText(e.text);
+    e.waiting = false;
+    e.shown = true;
+    e.shown_at = now;
+  }
 }
 
 QString ThrottledLabels::text(const QLabel* label) const {
-  for (const Waiting& w : waiting_)
-    if (w.label == label) return w.text;
+  for (const Entry& e : entries_)
+    if (e.label == label && e.waiting) return e.text;
   return label->text();
 }

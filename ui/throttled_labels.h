@@ -1,11 +1,11 @@
 #pragma once
-// Label texts a running search writes, shown at most once per interval: a
-// text set sooner after the last showing waits (only the newest text of a
-// label is kept) and is shown with every other waiting text when the
-// interval has passed, at the next pass of the event loop. A search of
-// thousands of short steps per second then spends its time searching, not
-// painting numbers nobody can read at that rate, while a search of long
-// steps shows every step's texts at once.
+// Label texts a running search writes, each label shown at most once per
+// interval: a text set sooner after that label's last showing waits (only
+// the newest text is kept) and is shown when the interval has passed, at the
+// next pass of the event loop. A search of thousands of short steps per
+// second then spends its time searching, not painting numbers nobody can
+// read at that rate, while a search of long steps shows every text of every
+// step at once (each label is written once per step).
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
@@ -19,8 +19,8 @@ class ThrottledLabels : public QObject {
  public:
   explicit ThrottledLabels(int interval_ms, QObject* parent = nullptr);
 
-  // Sets the text now when the interval has passed since the last showing
-  // (true), else keeps it waiting (false).
+  // Sets the text now when the interval has passed since the label was last
+  // shown (true), else keeps it waiting (false).
   bool set(QLabel* label, const QString& text);
   // Shows every waiting text now.
   void apply();
@@ -28,12 +28,17 @@ class ThrottledLabels : public QObject {
   QString text(const QLabel* label) const;
 
  private:
-  struct Waiting {
+  struct Entry {
     QLabel* label;
-    QString text;
+    QString text;  // the text waiting, when waiting
+    bool waiting = false;
+    qint64 shown_at = 0;
+    bool shown = false;
   };
-  std::vector<Waiting> waiting_;
-  QElapsedTimer since_;
+  Entry& entry(QLabel* label);
+
+  std::vector<Entry> entries_;
+  QElapsedTimer clock_;
   QTimer* timer_;
   int interval_ms_;
 };

@@ -84,6 +84,20 @@ TEST_F(ProgressWindow, TextsOfQuickStepsWaitForTheNextShowingAndNoneIsLost) {
   EXPECT_EQ(step->text(), "5");
 }
 
+TEST_F(ProgressWindow, LongStepsShowEveryTextOfEveryStepAtOnce) {
+  Form7->show();
+  QLabel* step = Form7->findChild<QLabel*>(QStringLiteral("Label4"));
+  QLabel* late_jobs = Form7->findChild<QLabel*>(QStringLiteral("Label16"));
+  Form7->set_label(ProgressLabel::Step, "1");
+  QTest::qWait(60);  // a long step
+  // Its end writes the new best, the next step's start its number at once
+  // after: both show before that step runs.
+  Form7->set_label(ProgressLabel::LateJobs, "9");
+  Form7->set_label(ProgressLabel::Step, "2");
+  EXPECT_EQ(late_jobs->text(), "9");
+  EXPECT_EQ(step->text(), "2");
+}
+
 TEST_F(ProgressWindow, TheLimitArmsOnlyFrom1To241Minutes) {
   type_limit("241");
   EXPECT_TRUE(limit_timer()->isActive());
