@@ -190,6 +190,9 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent) {
   auto* top = new QVBoxLayout(this);
   top->addWidget(Label2);
   top->addLayout(body);
+  // A single-border window: its size follows the fields shown, the planner
+  // does not resize it.
+  top->setSizeConstraint(QLayout::SetFixedSize);
 
   // Design states: only loading, closing and the priority windows act.
   for (QWidget* w : std::initializer_list<QWidget*>{Button2, Button8, Button7, Button6, Button5, ComboBox1,
