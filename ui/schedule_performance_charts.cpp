@@ -28,14 +28,11 @@ namespace {
 constexpr int kFrozenColour = 0x00FFFF;  // yellow in every scheme
 
 // Bar labels are numbers; each text is made once and shared by every bar
-// that shows it, so filling a chart makes no string per bar.
-const QString& number_text(int n) {
+// that shows it (a copy only counts a reference), so filling a chart makes no
+// string per bar.
+QString number_text(int n) {
   static std::vector<QString> texts;
-  if (n < 0 || n > 10000000) {
-    static QString other;
-    other = QString::number(n);
-    return other;
-  }
+  if (n < 0 || n > 1000000) return QString::number(n);
   const std::size_t i = static_cast<std::size_t>(n);
   if (i >= texts.size()) texts.resize(i + 1);
   if (texts[i].isEmpty()) texts[i] = QString::number(n);

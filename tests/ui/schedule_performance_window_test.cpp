@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -28,6 +29,7 @@
 #include "tests/ui/modal_answerer.h"
 #include "ui/app_windows.h"
 #include "ui/paged_bar_chart.h"
+#include "ui/processing_window.h"
 #include "ui/results_window.h"
 #include "ui/chart_colors.h"
 #include "ui/gantt_chart.h"
@@ -141,6 +143,9 @@ TEST_F(SchedulePerformance, BarsOfJobsMachinesAndOrdersWithSetupLateAndFrozenSte
   EXPECT_EQ(child<QLineEdit>("Edit10")->text(), "2");
   EXPECT_EQ(child<QLineEdit>("Edit8")->text(), "1");  // one late order
   EXPECT_EQ(child<QLineEdit>("Edit6")->text(), "35");
+  // The Processing box stood only while the charts were filled.
+  EXPECT_FALSE(Form12->isVisible());
+  EXPECT_EQ(Form12->findChild<QLabel*>()->text(), "Gantt data loading ...");
 
   // Jobs from the last row up: constraint window (labelled with the order),
   // planned window, then the steps labelled with their machine; the frozen
