@@ -11,6 +11,7 @@
 #include <QSignalBlocker>
 #include <climits>
 #include <cmath>
+#include <cstdio>
 
 #include "engine/ef_figures.h"
 #include "engine/live_schedule.h"
@@ -70,12 +71,14 @@ QString percent_label(double r) {
   if (!(std::fabs(hundredths) < 1e15)) return QString::fromStdString(float_to_str(hundredths * 0.01));
   const long long h = static_cast<long long>(hundredths);
   const long long whole = (h < 0 ? -h : h) / 100, cents = (h < 0 ? -h : h) % 100;
-  QString text = QString::number(whole);
+  char text[32];
+  int n = std::snprintf(text, sizeof text, "%s%lld", h < 0 ? "-" : "", whole);
   if (cents != 0) {
-    text += QLatin1Char('.') + QString::number(cents / 10);
-    if (cents % 10 != 0) text += QString::number(cents % 10);
+    text[n++] = '.';
+    text[n++] = static_cast<char>('0' + cents / 10);
+    if (cents % 10 != 0) text[n++] = static_cast<char>('0' + cents % 10);
   }
-  return h < 0 ? QLatin1Char('-') + text : text;
+  return QString::fromLatin1(text, n);
 }
 
 void add_utilization(PagedBarSeries* s, int m, double r, int colour) {
