@@ -53,6 +53,9 @@ TEST_F(InitialSchedule, UnknownMethodLeavesTheLiveScheduleAlone) {
   const auto before = sequences();
   EXPECT_NE(build_starting_schedule(6), 1);
   EXPECT_EQ(sequences(), before);
+  free_input_data();  // no problem loaded
+  EXPECT_NE(build_starting_schedule(0), 1);
+  EXPECT_EQ(sequences(), before);
 }
 
 TEST_F(InitialSchedule, DiscardAfterTwoGenerationsRestoresTheOpeningSchedule) {

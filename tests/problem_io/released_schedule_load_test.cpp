@@ -58,7 +58,9 @@ TEST_F(ReleasedLoad, GoodFileGivesBothStatesAndTheLiveSchedule) {
 TEST_F(ReleasedLoad, ReloadReplacesBothStates) {
   ASSERT_EQ(load(good), 1);
   const SHOP* released = states.released.get();
+  host.initial_snapshot = states.released.get();  // the results window's overlay
   ASSERT_EQ(load(write_released_file(dir, "other.rsf", 23)), 1);
+  EXPECT_EQ(host.initial_snapshot, nullptr);  // pointed away before the old states went
   EXPECT_TRUE(states.loaded());
   EXPECT_NE(states.released.get(), released);
   EXPECT_EQ(last_SCH->equal(*states.released->schedule), 1);

@@ -165,6 +165,7 @@ TEST_F(ReschedulerWindow, FieldChecksWhileTypingAndOnLeaving) {
   steps->setFocus();
   type("Edit1", "2a");
   EXPECT_TRUE(steps->text().isEmpty());
+  EXPECT_EQ(form->field_value(ReschedulerField::Steps), 10);  // a run never reads an empty field
   boxes.messages.clear();
   leave_for(loops);  // leaves the empty steps field
   EXPECT_EQ(boxes.messages, QStringList({" The value of the Num. of Steps field is out of the range! It must be in [1 - 9999]."}));
