@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -38,6 +39,22 @@ QComboBox* combo(QWidget* parent, const char* name, const char* accessible) {
   c->setMinimumContentsLength(10);
   return c;
 }
+
+// A right click on a list opens its menu and leaves its selection alone: the
+// selected job is the copy's source and the clicked one its target, and the
+// sequence's selection is what the move buttons move.
+class RightClickKeepsSelection : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* e) override {
+    if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick ||
+        e->type() == QEvent::MouseButtonRelease)
+      if (static_cast<QMouseEvent*>(e)->button() == Qt::RightButton) return true;
+    return QObject::eventFilter(watched, e);
+  }
+};
 
 }  // namespace
 
@@ -163,6 +180,9 @@ void TForm10::build_editor(QFrame* panel) {
   sg->addWidget(move, 1, 1, 1, 3);
   sg->setColumnStretch(0, 1);
   row->insertWidget(at++, seq_group, 3);
+
+  for (QListWidget* list : {ListBox1, ListBox2})
+    list->viewport()->installEventFilter(new RightClickKeepsSelection(list));
 
   // Context menus.
   PopupMenu1 = named(new QMenu(this), "PopupMenu1");

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -490,7 +491,14 @@ TEST_F(ScheduleEditor, CopyAssignementAndShowDetailesFromTheListMenus) {
   QListWidgetItem* target_item = jobs->item(target - source);
   auto* menu = form->findChild<QMenu*>("PopupMenu5");
   auto* copy = form->findChild<QAction*>("Copyassignement1");
-  jobs->customContextMenuRequested(jobs->visualItemRect(target_item).center());
+  // A right click as the window system delivers it (the button, then the
+  // menu request): the selected source stays selected.
+  const QPoint at = jobs->visualItemRect(target_item).center();
+  QTest::mouseClick(jobs->viewport(), Qt::RightButton, Qt::NoModifier, at);
+  QContextMenuEvent request(QContextMenuEvent::Mouse, at, jobs->viewport()->mapToGlobal(at));
+  QApplication::sendEvent(jobs->viewport(), &request);
+  EXPECT_EQ(jobs->currentItem()->text(), QStringLiteral("Job_%1").arg(source));
+  EXPECT_TRUE(menu->isVisible());
   EXPECT_EQ(copy->text(), QStringLiteral("Copy assignements of Job_%1 to Job_%2").arg(source).arg(target));
   menu->hide();
   copy->trigger();
