@@ -82,6 +82,7 @@ class SampleTiming {
   void evaluate(const _S& S, OBJ_VALUE& values);
   void write_records(const _S& S);
   bool counted(const _S& S, int j) const;
+  void check_hash(const _S& S, std::uint64_t hash) const;
   void check_reset(const _S& S) const;
   void check_sample(const _S& S, const OBJ_VALUE& values);
 

@@ -148,16 +148,9 @@ void time_pass(Schedule& sched, const std::vector<std::vector<int>>& mg_m_ex, co
           continue;
         }
         const ORDER& od = orders[static_cast<std::size_t>(jobs[j].Order_ID)];
-        if (Resch && p <= frozen) {
-          copy_times(r, reference->Times[m][p]);
-        } else {
-          c.p = p;
-          pos.previous(j, c);
-          time_position<Resch>(r, mc, od, c, bound, cursor);
-        }
+        time_record<Resch>(r, p, frozen, Resch ? reference->Times[m] : nullptr, mc, od, c, bound, cursor,
+                           [&](PositionContext& ctx) { pos.previous(j, ctx); });
         pos.note(j, r);
-        c.prev_end = r.EndT;
-        c.prev_type = od.SetupType;
       }
     }
   }

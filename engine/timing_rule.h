@@ -148,4 +148,22 @@ void time_position(Rec& r, const MACHINE& mc, const ORDER& od, const PositionCon
   r.EndT = end_t;
 }
 
+// Position p of a machine, holding a job of order od: inside the frozen head
+// (rescheduling) its record is the reference's frozen_row[p], else the start
+// rule gives it, with what previous(c) tells of the job's previous route step.
+// The context then moves on past p.
+template <bool Resch, class Rec, class Previous>
+void time_record(Rec& r, int p, int frozen, const OP_TIME* frozen_row, const MACHINE& mc, const ORDER& od,
+                 PositionContext& c, int bound, CalendarCursor& cursor, Previous&& previous) {
+  if (Resch && p <= frozen) {
+    copy_times(r, frozen_row[p]);
+  } else {
+    c.p = p;
+    previous(c);
+    time_position<Resch>(r, mc, od, c, bound, cursor);
+  }
+  c.prev_end = r.EndT;
+  c.prev_type = od.SetupType;
+}
+
 }  // namespace timing_rule
