@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <stdexcept>
 
 #include "engine/problem.h"
 #include "engine/tabu_list.h"
@@ -348,15 +349,11 @@ void SampleTiming::full_sync(_S& S) {
   times_first_.assign(nM, INT_MAX);
   retimed_.clear();
   retimed_.reserve(nM);
-  if (triggers_.size() < nM) triggers_.resize(nM);
-  // A position is triggered at most once a pass: with room for the base's row
-  // and then some, the lists seldom grow during a step.
-  for (int m = 1; m <= C.n_of_Machines; ++m) {
-    std::vector<int>& t = triggers_[static_cast<std::size_t>(m)];
-    t.clear();
-    const std::size_t need = static_cast<std::size_t>(C.M_wload[m][0]) + 8;
-    if (t.capacity() < need) t.reserve(2 * need);
-  }
+  // A position is computed at most once a pass, so it is triggered at most
+  // once: a row of J + 1 per machine always has room (allocated without
+  // values, so only the used heads are ever touched).
+  trigger_rows_.alloc(C.n_of_Machines + 1, C.n_of_Jobs + 1);
+  trigger_count_.assign(nM, 0);
   triggered_.clear();
   triggered_.reserve(nM);
   touched_mark_.assign(static_cast<std::size_t>(C.n_of_Jobs) + 1, 0);
@@ -441,9 +438,10 @@ void SampleTiming::trigger(const _S& S, int j, int k) {
   if (k < 1 || k >= S.n_steps(j)) return;
   const int m = S.J_A[j][k + 1];
   if (m < 1 || m > S.n_of_Machines) return;
-  std::vector<int>& t = triggers_[static_cast<std::size_t>(m)];
-  if (t.empty()) triggered_.push_back(m);
-  t.push_back(S.J_pos[j][k + 1]);
+  int& n = trigger_count_[static_cast<std::size_t>(m)];
+  if (n == 0) triggered_.push_back(m);
+  if (n > S.n_of_Jobs) throw std::logic_error("a position triggered twice in one timing pass");
+  trigger_rows_[m][n++] = S.J_pos[j][k + 1];
 }
 
 template <bool Resch>
@@ -463,13 +461,14 @@ void SampleTiming::retime_machine(_S& S, int m) {
     frozenC = std::min({mc.N_Frozen, cntC, reference_->M_wload[m][0]});
     if (frozenS != frozenC) d = std::min(d, std::min(frozenS, frozenC) + 1);
   }
-  std::vector<int>& trig = triggers_[static_cast<std::size_t>(m)];
-  std::sort(trig.begin(), trig.end());
-  std::size_t ti = 0;
+  int* trig = trigger_rows_[m];
+  const int n_trig = trigger_count_[static_cast<std::size_t>(m)];
+  std::sort(trig, trig + n_trig);
+  int ti = 0;
   // The first position after `after` where timing must start again.
   auto next_start = [&](int after) {
-    while (ti < trig.size() && trig[ti] <= after) ++ti;
-    int n = ti < trig.size() ? trig[ti] : INT_MAX;
+    while (ti < n_trig && trig[ti] <= after) ++ti;
+    int n = ti < n_trig ? trig[ti] : INT_MAX;
     if (d > after) n = std::min(n, d);
     return n;
   };
@@ -526,17 +525,16 @@ void SampleTiming::retime_machine(_S& S, int m) {
     p = next;
     fresh = true;
   }
-  trig.clear();
   setups_[static_cast<std::size_t>(m)] = count_setups(S, m);
 }
 
 template <bool Resch>
 void SampleTiming::retime(_S& S) {
   for_pass_machines(S, [&](int m) {
-    if (log_.first(m) == INT_MAX && triggers_[static_cast<std::size_t>(m)].empty()) return;
+    if (log_.first(m) == INT_MAX && trigger_count_[static_cast<std::size_t>(m)] == 0) return;
     retime_machine<Resch>(S, m);
   });
-  for (const int m : triggered_) triggers_[static_cast<std::size_t>(m)].clear();
+  for (const int m : triggered_) trigger_count_[static_cast<std::size_t>(m)] = 0;
   triggered_.clear();
 }
 

@@ -28,6 +28,7 @@
 #include <vector>
 
 #include "engine/objective_value.h"
+#include "engine/row_table.h"
 #include "engine/schedule_array.h"
 #include "engine/schedule_changes.h"
 
@@ -104,7 +105,8 @@ class SampleTiming {
   ScheduleChanges log_;
   std::vector<int> times_first_;  // M + 1: first re-timed position, INT_MAX none
   std::vector<int> retimed_;      // machines with times_first_ set
-  std::vector<std::vector<int>> triggers_;  // M + 1: positions whose previous route step's end changed
+  RowTable<int> trigger_rows_;      // per machine the positions whose previous route step's end changed
+  std::vector<int> trigger_count_;  // M + 1
   std::vector<int> triggered_;    // machines with triggers
   std::vector<unsigned char> touched_mark_;  // J + 1
   std::vector<int> touched_;      // jobs whose records were re-timed
