@@ -400,22 +400,24 @@ void TForm10::Button23Click() {
 
 // ---- undo and redo ----
 
-void TForm10::Button36Click() {
-  if (!undo_list || !last_SCH) return;
-  const int r = undo_list->undo(*last_SCH);
+namespace {
+// After one step through the history (r as UNDOLIST's undo or redo gives
+// it): nothing when nothing moved; else the step's button goes off at the end
+// of the history, the opposite one comes on, and the schedule stepped to is
+// shown and the lists filled again.
+void after_history_step(TForm10& form, int r, QPushButton* step, QPushButton* opposite) {
   if (r <= 0) return;
-  if (r == 2) Button36->setEnabled(false);
-  Button37->setEnabled(true);
-  calc_obj_and_show_sch_data(2);
-  refill_editor_lists();
+  if (r == 2) step->setEnabled(false);
+  opposite->setEnabled(true);
+  form.calc_obj_and_show_sch_data(2);
+  form.refill_editor_lists();
+}
+}  // namespace
+
+void TForm10::Button36Click() {
+  if (undo_list && last_SCH) after_history_step(*this, undo_list->undo(*last_SCH), Button36, Button37);
 }
 
 void TForm10::Button37Click() {
-  if (!undo_list || !last_SCH) return;
-  const int r = undo_list->redo(*last_SCH);
-  if (r <= 0) return;
-  if (r == 2) Button37->setEnabled(false);
-  Button36->setEnabled(true);
-  calc_obj_and_show_sch_data(2);
-  refill_editor_lists();
+  if (undo_list && last_SCH) after_history_step(*this, undo_list->redo(*last_SCH), Button37, Button36);
 }

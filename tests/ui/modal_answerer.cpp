@@ -1,6 +1,7 @@
 #include "tests/ui/modal_answerer.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -35,7 +36,10 @@ void ModalAnswerer::answer() {
     }
     if (!name_filter.isEmpty()) dialog->selectNameFilter(name_filter);
     // Typed into "File name:" as a planner does: a path into a folder that
-    // does not exist stays as typed (selectFile would drop it).
+    // does not exist stays as typed (selectFile would drop it). A proposed
+    // file that exists is selected in the views, and a selection would win
+    // over the typed name: it is cleared first, as typing does.
+    for (auto* view : dialog->findChildren<QAbstractItemView*>()) view->clearSelection();
     if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit")) name->setText(file);
     else dialog->selectFile(file);
     // accept() is protected: the slot is reached the way the OK button does,

@@ -2,22 +2,18 @@
 // lists, combos, buttons, context menus, message boxes and file dialogs.
 #include <gtest/gtest.h>
 
-#include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 #include <fstream>
 
 #include "engine/live_schedule.h"
@@ -32,6 +28,7 @@
 #include "tests/support/recording_host.h"
 #include "tests/support/released_file.h"
 #include "tests/support/temp_dir.h"
+#include "tests/ui/modal_answerer.h"
 #include "ui/app_windows.h"
 #include "ui/schedule_performance_window.h"
 
@@ -39,53 +36,6 @@
 void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
-
-// Answers every modal window the code under test opens: message boxes with
-// OK (questions with `yes`), file dialogs with the next queued path ("" or
-// nothing queued cancels). Keeps the texts of the boxes in order.
-class ModalAnswers {
- public:
-  ModalAnswers() {
-    timer_.setInterval(10);
-    QObject::connect(&timer_, &QTimer::timeout, [this] { answer(); });
-    timer_.start();
-  }
-  QStringList texts;
-  bool yes = true;
-  QStringList files;
-
-  QStringList take() {
-    QStringList out = texts;
-    texts.clear();
-    return out;
-  }
-
- private:
-  void answer() {
-    QWidget* w = QApplication::activeModalWidget();
-    if (auto* box = qobject_cast<QMessageBox*>(w)) {
-      texts << box->text();
-      QAbstractButton* b = box->button(QMessageBox::Ok);
-      if (!b) b = box->button(yes ? QMessageBox::Yes : QMessageBox::No);
-      b->click();
-    } else if (auto* d = qobject_cast<QFileDialog*>(w)) {
-      // Typed into the "File name:" field, as a planner would.
-      const QString path = files.isEmpty() ? QString() : files.takeFirst();
-      auto* name = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-      if (path.isEmpty() || !name) {
-        d->reject();
-      } else {
-        // The proposed file is selected in the views; a typed name replaces it.
-        for (auto* view : d->findChildren<QAbstractItemView*>()) view->clearSelection();
-        name->setText(path);
-        // Queued, so that a box the dialog itself opens is answered by the
-        // next tick instead of waiting for this one to return.
-        QMetaObject::invokeMethod(d, "accept", Qt::QueuedConnection);
-      }
-    }
-  }
-  QTimer timer_;
-};
 
 std::vector<int> list_jobs(const QListWidget* list) {
   std::vector<int> jobs;
@@ -165,8 +115,15 @@ class ScheduleEditor : public ::testing::Test {
     EXPECT_EQ(list_jobs(sequence), machine_sequence(*last_SCH, machines->currentIndex() + 1)) << what;
   }
 
+  // The texts of the boxes shown since the last call.
+  QStringList take_messages() {
+    QStringList out = modals.messages;
+    modals.messages.clear();
+    return out;
+  }
+
   AppWindows windows;
-  ModalAnswers modals;
+  ModalAnswerer modals;
   TempDir dir;
   TForm10* form = nullptr;
   QComboBox *machines = nullptr, *orders = nullptr, *routes = nullptr;
@@ -235,7 +192,7 @@ TEST_F(ScheduleEditor, MovesRewriteTheMachineRecalculateAndRecordOnlyWhenSomethi
   expect_shown_values_fresh("Bottom");
   button("Button20")->click();
   EXPECT_TRUE(selected_rows(sequence).empty());
-  EXPECT_TRUE(modals.take().isEmpty());
+  EXPECT_TRUE(take_messages().isEmpty());
 }
 
 TEST_F(ScheduleEditor, BuildBatchGathersOrdersOnceAndSaysWhetherItChanged) {
@@ -266,11 +223,11 @@ TEST_F(ScheduleEditor, BuildBatchGathersOrdersOnceAndSaysWhetherItChanged) {
   const std::vector<int> after = list_jobs(sequence);
   EXPECT_EQ(after[0], a[0]);
   EXPECT_EQ(after[1], a[1]) << "the jobs of the first order together";
-  EXPECT_EQ(modals.take(), QStringList{"Sequence schanged!"});
+  EXPECT_EQ(take_messages(), QStringList{"Sequence schanged!"});
   EXPECT_EQ(machine_sequence(*last_SCH, m), after);
   expect_shown_values_fresh("Build batch");
   button("Button30")->click();
-  EXPECT_EQ(modals.take(), QStringList{"Sequence did not schange!"});
+  EXPECT_EQ(take_messages(), QStringList{"Sequence did not schange!"});
   EXPECT_EQ(list_jobs(sequence), after);
 }
 
@@ -358,15 +315,15 @@ TEST_F(ScheduleEditor, RouteAndStepMachineChangesMoveTheJobAndRecalculate) {
 TEST_F(ScheduleEditor, SaveChangesAndTheQuestionOnClosing) {
   const SCH shown = *last_SCH;
   button("Button21")->click();
-  EXPECT_EQ(modals.take(), QStringList{"There is no changes in the schedule!"});
+  EXPECT_EQ(take_messages(), QStringList{"There is no changes in the schedule!"});
   choose_busiest_machine();
   select_rows({2});
   button("Button17")->click();
   button("Button21")->click();
-  EXPECT_EQ(modals.take(), QStringList{"The schedule has been saved succesfully!"});
+  EXPECT_EQ(take_messages(), QStringList{"The schedule has been saved succesfully!"});
   const SCH saved = *last_SCH;
   form->close();
-  EXPECT_TRUE(modals.take().isEmpty()) << "closing after Save Changes asks nothing";
+  EXPECT_TRUE(take_messages().isEmpty()) << "closing after Save Changes asks nothing";
   EXPECT_EQ(last_SCH->equal(saved), 1);
 
   // Shown again, edited, closed with No: the kept schedule comes back.
@@ -378,7 +335,7 @@ TEST_F(ScheduleEditor, SaveChangesAndTheQuestionOnClosing) {
   ASSERT_EQ(last_SCH->equal(saved), 0);
   modals.yes = false;
   form->close();
-  EXPECT_EQ(modals.take(), (QStringList{"The schedule has been changed. Would You like to save changes?",
+  EXPECT_EQ(take_messages(), (QStringList{"The schedule has been changed. Would You like to save changes?",
                                         "Discard changes and exit!"}));
   EXPECT_EQ(last_SCH->equal(saved), 1);
   expect_shown_values_fresh("discarded");
@@ -391,17 +348,17 @@ TEST_F(ScheduleEditor, ExportThenInportGivesTheSameScheduleAndAFreshHistory) {
   select_rows({3});
   button("Button22")->click();
   const SCH exported = *last_SCH;
-  modals.files << QString::fromStdString(dir.file("plan.txt"));
+  modals.file = QString::fromStdString(dir.file("plan.txt"));
   button("Button34")->click();
-  EXPECT_EQ(modals.take(), QStringList{"Schedule has been exported into file successfully!"});
+  EXPECT_EQ(take_messages(), QStringList{"Schedule has been exported into file successfully!"});
   ASSERT_FALSE(read_file(dir.file("plan.sch")).empty()) << "the format's extension replaces the typed one";
 
   select_rows({3});
   button("Button24")->click();
   ASSERT_EQ(last_SCH->equal(exported), 0);
-  modals.files << QString::fromStdString(dir.file("plan.sch"));
+  modals.file = QString::fromStdString(dir.file("plan.sch"));
   button("Button35")->click();
-  EXPECT_EQ(modals.take(), (QStringList{"Schedule has been inported from file successfully!",
+  EXPECT_EQ(take_messages(), (QStringList{"Schedule has been inported from file successfully!",
                                         "Schedule has been refreshed on the screen successfully!"}));
   EXPECT_EQ(last_SCH->equal(exported), 1);
   for (int j = 1; j <= n_of_Jobs; ++j) EXPECT_EQ(last_SCH->Route[j], exported.Route[j]);
@@ -412,7 +369,7 @@ TEST_F(ScheduleEditor, ExportThenInportGivesTheSameScheduleAndAFreshHistory) {
   // The kept schedule is the one shown first: closing asks about the import.
   modals.yes = true;
   form->close();
-  EXPECT_EQ(modals.take(), QStringList{"The schedule has been changed. Would You like to save changes?"});
+  EXPECT_EQ(take_messages(), QStringList{"The schedule has been changed. Would You like to save changes?"});
   EXPECT_EQ(last_SCH->equal(exported), 1);
 }
 
@@ -425,27 +382,27 @@ TEST_F(ScheduleEditor, FailedFileOperationsSayCannotAndChangeNothing) {
   const std::string damaged = dir.write("damaged.sch", "1|" + std::to_string(n_of_Machines) + "|" +
                                                            std::to_string(n_of_Jobs) + "|" +
                                                            std::to_string(n_of_Orders) + "\n4|1|27|1\n");
-  modals.files << QString::fromStdString(damaged);
+  modals.file = QString::fromStdString(damaged);
   button("Button35")->click();
-  EXPECT_EQ(modals.take(), QStringList{"Schedule cannot be inported!"});
+  EXPECT_EQ(take_messages(), QStringList{"Schedule cannot be inported!"});
   EXPECT_EQ(last_SCH->equal(live), 1);
   EXPECT_TRUE(button("Button36")->isEnabled()) << "the history was not replaced";
-  modals.files << "";
+  modals.file = "";
   button("Button35")->click();
-  EXPECT_TRUE(modals.take().isEmpty()) << "a cancelled open dialog does nothing";
+  EXPECT_TRUE(take_messages().isEmpty()) << "a cancelled open dialog does nothing";
 
-  modals.files << "";
+  modals.file = "";
   button("Button34")->click();
-  EXPECT_EQ(modals.take(), QStringList{"Schedule cannot be exported!"});
-  modals.files << QString::fromStdString(dir.file("missing/plan.sch"));
+  EXPECT_EQ(take_messages(), QStringList{"Schedule cannot be exported!"});
+  modals.file = QString::fromStdString(dir.file("missing/plan.sch"));
   button("Button34")->click();
-  EXPECT_EQ(modals.take(), QStringList{"Schedule cannot be exported!"});
-  modals.files << QString::fromStdString(dir.file("missing/plan.rsf"));
+  EXPECT_EQ(take_messages(), QStringList{"Schedule cannot be exported!"});
+  modals.file = QString::fromStdString(dir.file("missing/plan.rsf"));
   button("Button39")->click();
-  EXPECT_EQ(modals.take(), QStringList{"Schedule cannot be released!"});
+  EXPECT_EQ(take_messages(), QStringList{"Schedule cannot be released!"});
   button("Button36")->click();
   button("Button36")->click();
-  EXPECT_EQ(modals.take().size(), 0);
+  EXPECT_EQ(take_messages().size(), 0);
   EXPECT_FALSE(button("Button36")->isEnabled());
 }
 
@@ -455,9 +412,9 @@ TEST_F(ScheduleEditor, ReleasedScheduleLoadsInTheRescheduler) {
   button("Button22")->click();
   const SCH released = *last_SCH;
   const std::string path = dir.file("plan.rsf");
-  modals.files << QString::fromStdString(path);
+  modals.file = QString::fromStdString(path);
   button("Button39")->click();
-  EXPECT_EQ(modals.take(), QStringList{"Schedule has been released successfully!"});
+  EXPECT_EQ(take_messages(), QStringList{"Schedule has been released successfully!"});
   form->hide();
   free_input_data();
   last_SCH.reset();
