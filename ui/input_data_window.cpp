@@ -50,6 +50,29 @@ QLabel* label_for(const QString& caption, QWidget* buddy, const char* name) {
   return l;
 }
 
+// The choice above a tab's fields: a filter combo and an item combo under
+// their captions, the count line, and the number field with "Quick Show".
+struct ChoiceCaptions {
+  const char *filter, *filter_label, *item, *item_label, *prefix, *prefix_label;
+};
+QGridLayout* choice_layout(const ChoiceCaptions& c, QComboBox* filter, QComboBox* item, QLabel* count,
+                           QLineEdit* number, QPushButton* quick_show) {
+  number->setMaximumWidth(70);
+  auto* choice = new QGridLayout;
+  choice->addWidget(label_for(QString::fromLatin1(c.filter), filter, c.filter_label), 0, 0);
+  choice->addWidget(label_for(QString::fromLatin1(c.item), item, c.item_label), 0, 1);
+  choice->addWidget(filter, 1, 0);
+  choice->addWidget(item, 1, 1);
+  choice->addWidget(count, 2, 0, 1, 2);
+  auto* quick = new QHBoxLayout;
+  quick->addWidget(label_for(QString::fromLatin1(c.prefix), number, c.prefix_label));
+  quick->addWidget(number);
+  quick->addWidget(quick_show);
+  quick->addStretch();
+  choice->addLayout(quick, 3, 0, 1, 2);
+  return choice;
+}
+
 // The number after the last '_' of a combo's chosen item; 0 with none chosen.
 int chosen_number(const QComboBox* box) {
   if (box->currentIndex() < 0) return 0;
@@ -134,25 +157,13 @@ QWidget* TForm14::build_machines_tab() {
   ComboBox1 = named(new QComboBox, "ComboBox1");
   Label11 = named(new QLabel, "Label11");
   Edit7 = named(new QLineEdit, "Edit7");
-  Edit7->setMaximumWidth(70);
   Button4 = named(new QPushButton(QStringLiteral("Quick Show")), "Button4");
   connect(ComboBox2, &QComboBox::activated, this, [this] { ComboBox2Change(); });
   connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(); });
   connect(Edit7, &QLineEdit::textChanged, this, [this] { check_number_text(Edit7, 1, n_of_Machines); });
   connect(Button4, &QPushButton::clicked, this, &TForm14::Button4Click);
-
-  auto* choice = new QGridLayout;
-  choice->addWidget(label_for(QStringLiteral("Machine Group"), ComboBox2, "Label1"), 0, 0);
-  choice->addWidget(label_for(QStringLiteral("Machine"), ComboBox1, "Label2"), 0, 1);
-  choice->addWidget(ComboBox2, 1, 0);
-  choice->addWidget(ComboBox1, 1, 1);
-  choice->addWidget(Label11, 2, 0, 1, 2);
-  auto* quick = new QHBoxLayout;
-  quick->addWidget(label_for(QStringLiteral("Mach_"), Edit7, "Label3"));
-  quick->addWidget(Edit7);
-  quick->addWidget(Button4);
-  quick->addStretch();
-  choice->addLayout(quick, 3, 0, 1, 2);
+  QGridLayout* choice = choice_layout({"Machine Group", "Label1", "Machine", "Label2", "Mach_", "Label3"}, ComboBox2,
+                                      ComboBox1, Label11, Edit7, Button4);
 
   Edit1 = read_only_edit("Edit1");
   Edit2 = read_only_edit("Edit2");
@@ -232,25 +243,13 @@ QWidget* TForm14::build_orders_tab() {
   ComboBox3 = named(new QComboBox, "ComboBox3");
   Label36 = named(new QLabel, "Label36");
   Edit17 = named(new QLineEdit, "Edit17");
-  Edit17->setMaximumWidth(70);
   Button5 = named(new QPushButton(QStringLiteral("Quick Show")), "Button5");
   connect(ComboBox4, &QComboBox::activated, this, [this] { ComboBox4Change(); });
   connect(ComboBox3, &QComboBox::activated, this, [this] { ComboBox3Change(); });
   connect(Edit17, &QLineEdit::textChanged, this, [this] { check_number_text(Edit17, 1, n_of_Orders); });
   connect(Button5, &QPushButton::clicked, this, &TForm14::Button5Click);
-
-  auto* choice = new QGridLayout;
-  choice->addWidget(label_for(QStringLiteral("Exe type"), ComboBox4, "Label13"), 0, 0);
-  choice->addWidget(label_for(QStringLiteral("Order"), ComboBox3, "Label14"), 0, 1);
-  choice->addWidget(ComboBox4, 1, 0);
-  choice->addWidget(ComboBox3, 1, 1);
-  choice->addWidget(Label36, 2, 0, 1, 2);
-  auto* quick = new QHBoxLayout;
-  quick->addWidget(label_for(QStringLiteral("Order_"), Edit17, "Label15"));
-  quick->addWidget(Edit17);
-  quick->addWidget(Button5);
-  quick->addStretch();
-  choice->addLayout(quick, 3, 0, 1, 2);
+  QGridLayout* choice = choice_layout({"Exe type", "Label13", "Order", "Label14", "Order_", "Label15"}, ComboBox4,
+                                      ComboBox3, Label36, Edit17, Button5);
 
   Edit8 = read_only_edit("Edit8");
   Edit9 = read_only_edit("Edit9");
