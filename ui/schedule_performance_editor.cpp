@@ -414,10 +414,18 @@ void after_history_step(TForm10& form, int r, QPushButton* step, QPushButton* op
 }
 }  // namespace
 
+// The history is walked only while it holds schedules of the loaded problem:
+// after another problem was loaded and run with the window open, its entries
+// would not fit the arrays.
 void TForm10::Button36Click() {
-  if (undo_list && last_SCH) after_history_step(*this, undo_list->undo(*last_SCH), Button36, Button37);
+  if (history_fits_problem()) after_history_step(*this, undo_list->undo(*last_SCH), Button36, Button37);
 }
 
 void TForm10::Button37Click() {
-  if (undo_list && last_SCH) after_history_step(*this, undo_list->redo(*last_SCH), Button37, Button36);
+  if (history_fits_problem()) after_history_step(*this, undo_list->redo(*last_SCH), Button37, Button36);
+}
+
+bool TForm10::history_fits_problem() const {
+  return editor_has_schedule() && undo_list && undo_list->current_schedule() &&
+         schedule_fits_problem(*undo_list->current_schedule());
 }

@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "engine/live_schedule.h"
+#include "engine/schedule_edits.h"
 #include "engine/undo_list.h"
 #include "problem_io/schedule_file.h"
 #include "ui/message_boxes.h"
@@ -65,17 +66,19 @@ std::string program_folder() { return QCoreApplication::applicationDirPath().toS
 // ---- the kept schedule ----
 
 void TForm10::Button21Click() {
-  if (!last_SCH || !kept_SCH) return;
-  if (last_SCH->equal(*kept_SCH)) {
+  if (!editor_has_schedule()) return;
+  if (kept_SCH && schedule_fits_problem(*kept_SCH) && last_SCH->equal(*kept_SCH)) {
     show_message(QStringLiteral("There is no changes in the schedule!"), this);
     return;
   }
-  *kept_SCH = *last_SCH;
+  kept_SCH = std::make_unique<SCH>(*last_SCH);
   show_message(QStringLiteral("The schedule has been saved succesfully!"), this);
 }
 
 void TForm10::FormClose() {
-  if (last_SCH && kept_SCH && !last_SCH->equal(*kept_SCH)) {
+  // A kept schedule of another problem (a new one was loaded and run while
+  // the window stayed open) is never put back: it would not fit the arrays.
+  if (editor_has_schedule() && kept_SCH && schedule_fits_problem(*kept_SCH) && !last_SCH->equal(*kept_SCH)) {
     if (!ask_yes_no(QStringLiteral("The schedule has been changed. Would You like to save changes?"), this)) {
       *last_SCH = *kept_SCH;
       calc_obj_and_show_sch_data(2);

@@ -195,6 +195,7 @@ class TForm10 : public QDialog {
   void build_editor(QFrame* panel);
   void FormClose();
   bool editor_has_schedule() const;
+  bool history_fits_problem() const;
   // A message naming the operation, shown only with "Show Messages".
   void editor_message(const char* text);
 

@@ -28,6 +28,7 @@
 #include "tests/support/recording_host.h"
 #include "tests/support/released_file.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/varied_shop.h"
 #include "tests/ui/modal_answerer.h"
 #include "ui/app_windows.h"
 #include "ui/schedule_performance_window.h"
@@ -172,24 +173,11 @@ TEST_F(ScheduleEditor, MovesRewriteTheMachineRecalculateAndRecordOnlyWhenSomethi
   EXPECT_TRUE(button("Button36")->isEnabled());
   EXPECT_FALSE(button("Button37")->isEnabled());
 
-  // "Join" with items 1, 3 and 4 gives them positions 1, 2 and 3.
-  before = list_jobs(sequence);
+  // "Join" (its rule is pinned in the engine's tests) records as well.
   select_rows({1, 3, 4});
   button("Button19")->click();
-  const std::vector<int> joined = list_jobs(sequence);
-  EXPECT_EQ(std::vector<int>(joined.begin(), joined.begin() + 5),
-            (std::vector<int>{before[0], before[1], before[3], before[4], before[2]}));
   EXPECT_EQ(selected_rows(sequence), (std::vector<int>{1, 2, 3}));
   expect_shown_values_fresh("Join");
-
-  // "Down", "Bottom", "Unselect".
-  select_rows({0});
-  button("Button18")->click();
-  expect_shown_values_fresh("Down");
-  select_rows({1});
-  button("Button24")->click();
-  EXPECT_EQ(selected_rows(sequence), (std::vector<int>{sequence->count() - 1}));
-  expect_shown_values_fresh("Bottom");
   button("Button20")->click();
   EXPECT_TRUE(selected_rows(sequence).empty());
   EXPECT_TRUE(take_messages().isEmpty());
@@ -542,4 +530,25 @@ TEST_F(ScheduleEditor, SetFocusAndTheShowButtonsLeadBetweenChartsAndEditor) {
   EXPECT_EQ(pages->currentIndex(), 1);
   EXPECT_EQ(machine_list->item(2)->checkState(), Qt::Checked);
   EXPECT_EQ(machine_list->item(4)->checkState(), Qt::Unchecked);
+}
+
+// Another problem loaded and run while the window stays open: the history and
+// the kept schedule belong to the old one and are never put into the live
+// schedule, which would then not fit the arrays.
+TEST_F(ScheduleEditor, HistoryOfAnotherProblemIsNeverPutBack) {
+  choose_busiest_machine();
+  select_rows({2});
+  button("Button22")->click();
+  ASSERT_TRUE(button("Button36")->isEnabled());
+  build_varied_shop(5, 30);  // 20 machines, 30 orders
+  random_start_S(3).to_J_A_M_wload(J_A, M_wload);
+  last_SCH = std::make_unique<SCH>(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
+  const SCH live = *last_SCH;
+  button("Button36")->click();
+  EXPECT_EQ(last_SCH->equal(live), 1);
+  EXPECT_EQ(last_SCH->n_of_Machines, n_of_Machines);
+  form->close();
+  EXPECT_TRUE(take_messages().isEmpty()) << "no question about a schedule of another problem";
+  EXPECT_EQ(last_SCH->equal(live), 1);
+  EXPECT_EQ(last_SCH->n_of_Jobs, n_of_Jobs);
 }
