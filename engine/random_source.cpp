@@ -5,6 +5,8 @@
 #include "engine/run_host.h"
 
 namespace {
+int clock_seed_offset = 0;
+
 std::mt19937& generator() {
   static std::mt19937 gen(1u);
   return gen;
@@ -22,4 +24,10 @@ void seed_random(std::uint32_t seed) { generator().seed(seed); }
 
 // The clock comes from the run host, so a test that scripts the clock gets a
 // repeatable run even where the engine seeds "with the current time".
-void seed_random_from_time() { seed_random(static_cast<std::uint32_t>(run_host().current_time())); }
+void seed_random_from_time() {
+  seed_random(static_cast<std::uint32_t>(run_host().current_time() + clock_seed_offset));
+}
+
+ClockSeedOffset::ClockSeedOffset(int seconds) : previous_(clock_seed_offset) { clock_seed_offset = seconds; }
+
+ClockSeedOffset::~ClockSeedOffset() { clock_seed_offset = previous_; }

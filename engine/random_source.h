@@ -9,5 +9,22 @@ int rand_n(int n);
 // One raw non-negative draw (0..2^31-1).
 long rand_long();
 void seed_random(std::uint32_t seed);
-// Seeds with the calendar clock, as the drivers do at the start of a run.
+// Seeds with the calendar clock, as the drivers do at the start of a run,
+// plus the clock offset below.
 void seed_random_from_time();
+
+// While one lives, clock seedings count the clock that many seconds later.
+// The performance test gives each iteration its own second this way: its
+// iterations often take less than a second, and seeding each one's random
+// schedule and search with the same second would repeat the first iteration
+// over and over instead of measuring independent ones.
+class ClockSeedOffset {
+ public:
+  explicit ClockSeedOffset(int seconds);
+  ~ClockSeedOffset();
+  ClockSeedOffset(const ClockSeedOffset&) = delete;
+  ClockSeedOffset& operator=(const ClockSeedOffset&) = delete;
+
+ private:
+  int previous_;
+};
