@@ -1,9 +1,9 @@
 // Cost of rescheduling on the generated problems of three sizes, measured in
 // one run:
 //   - one rescheduling sample (what the rescheduling search does per loop:
-//     assign, a rescheduling move, rescheduling timing, evaluation, the ten
-//     deviation counters) against one plain timing + evaluation, with the heap
-//     allocations per sample;
+//     reset from the current schedule, a rescheduling move, incremental
+//     rescheduling timing and evaluation, the ten deviation counters) against
+//     one plain timing + evaluation, with the heap allocations per sample;
 //   - a whole TS_S_do_pi_Reschedule run of 10 steps x 100 loops, frozen at a
 //     tenth of the released schedule's completion time.
 // A program to run by hand; after Google Benchmark's table it prints the
@@ -21,6 +21,7 @@
 #include "engine/freezing.h"
 #include "engine/random_source.h"
 #include "engine/resch_moves.h"
+#include "engine/sample_timing.h"
 #include "solvers/reschedule_search.h"
 #include "engine/run_host.h"
 #include "solvers/run_report.h"
@@ -101,15 +102,22 @@ void BM_time_and_evaluate(benchmark::State& state) {
   });
 }
 
+// As the rescheduling search samples: reset from the current schedule, a
+// rescheduling move, the incremental rescheduling timing and evaluation (the
+// current schedule timed in full once, as once per step), the deviations.
 void BM_reschedule_sample(benchmark::State& state) {
   Fixture& f = fixture_for(state);
+  SampleTiming timing;
+  timing.use_rescheduling(&f.ref, f.freeze_time);
+  timing.set_base(f.current);
+  timing.reset_sample(f.sample);  // the first reset copies everything
   measure_counting_allocations(state, [&] {
-    f.sample.assign(f.current);
+    timing.reset_sample(f.sample);
     move_reinsert_job_resch(f.sample, rand_n(n_of_Jobs) + 1, Orders, Jobs, Machines, f.ref);
-    calc_S_times_resch(f.sample, MG_M_ex, Orders, Jobs, Machines, f.ref, f.freeze_time);
-    calc_S_obj_values(f.sample, f.values);
+    timing.time_and_evaluate(f.sample, f.values);
     compare_S(f.sample, f.values, Orders, Jobs, f.ref, f.ref_orders, f.ref_jobs, f.ref_setups);
   });
+  timing.release();
 }
 
 // The run restores the working snapshot into the live arrays and freezes them
