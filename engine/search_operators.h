@@ -7,6 +7,11 @@
 // Positions are 1-based places in a machine sequence; inserting at p shifts
 // the jobs at p and later one place back.
 //
+// When the schedule carries a change log (_S::changes), every primitive notes
+// there the machine rows and jobs it writes: the incremental timing of the
+// search's samples copies back and re-times exactly those, so nothing may
+// change a logged schedule's tables except through these primitives.
+//
 // Every random draw goes through rand_n (engine/random_source.h): rand(n) is
 // rand_n(n), 0 without a draw when n is 0, and a 1-based item is rand_n(n) + 1.
 // Nothing here times or evaluates a schedule, and nothing allocates on the
