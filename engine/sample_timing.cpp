@@ -25,21 +25,6 @@ bool same_record(const OP_TIME& a, const OP_TIME& b) {
          a.M_Calendar_OK == b.M_Calendar_OK;
 }
 
-// Calls f(m) for every machine the full timing pass times, in its order.
-template <class F>
-void for_pass_machines(const _S& S, F&& f) {
-  for (int gi = 10; gi >= 1; --gi) {
-    const std::size_t g = static_cast<std::size_t>(MG_seq[1][gi]);
-    if (g >= MG_M_ex.size() || MG_M_ex[g].empty()) continue;
-    const std::vector<int>& group = MG_M_ex[g];
-    for (int i = 1; i <= group[0]; ++i) {
-      const int m = group[i];
-      if (m > S.n_of_Machines || m < 0 || static_cast<std::size_t>(m) >= Machines.size() || m < 1) continue;
-      f(m);
-    }
-  }
-}
-
 int count_setups(const _S& S, int m) {
   const OP_TIME* row = S.Times[m];
   int n = 0;
@@ -136,7 +121,7 @@ void SampleTiming::prepare_base() {
   for (int j = 1; j <= C.n_of_Jobs; ++j) base_spans_[static_cast<std::size_t>(j)] = job_span(C, j);
   timed_machine_.assign(nM, 0);
   base_setups_.assign(nM, 0);
-  for_pass_machines(C, [&](int m) {
+  for_pass_machines(C.n_of_Machines, MG_M_ex, Machines, [&](int m) {
     timed_machine_[static_cast<std::size_t>(m)] = 1;
     base_setups_[static_cast<std::size_t>(m)] = count_setups(C, m);
   });
@@ -530,7 +515,7 @@ void SampleTiming::retime_machine(_S& S, int m) {
 
 template <bool Resch>
 void SampleTiming::retime(_S& S) {
-  for_pass_machines(S, [&](int m) {
+  for_pass_machines(S.n_of_Machines, MG_M_ex, Machines, [&](int m) {
     if (log_.first(m) == INT_MAX && trigger_count_[static_cast<std::size_t>(m)] == 0) return;
     retime_machine<Resch>(S, m);
   });

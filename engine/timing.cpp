@@ -39,7 +39,6 @@ class ArrayPositions {
  public:
   ArrayPositions(_S& S, int m)
       : S_(S), m_(m), seq_(S.M_wload[m]), steps_(S.M_step[m]), row_(S.Times[m]), n_(seq_[0]) {}
-  static bool has_machine(const _S& S, int m) { return m <= S.n_of_Machines; }
   int count() const { return n_; }
   bool valid() const { return p_ <= n_; }
   void next() { ++p_; }
@@ -90,7 +89,6 @@ class ArrayPositions {
 class LinkedPositions {
  public:
   LinkedPositions(SCH& sch, int m) : sch_(sch), m_(m), t_(sch.Mach_Head[m]) {}
-  static bool has_machine(const SCH& sch, int m) { return m <= sch.n_of_Machines; }
   int count() const { return sch_.Mach_Count[m_]; }
   bool valid() const { return t_ != NO_TASK; }
   void next() { t_ = sch_.task(t_).next_on_machine; }
@@ -125,35 +123,28 @@ template <class Positions, bool Resch, class Schedule>
 void time_pass(Schedule& sched, const std::vector<std::vector<int>>& mg_m_ex, const std::vector<ORDER>& orders,
                const std::vector<JOB>& jobs, const std::vector<MACHINE>& machines, const _S* reference,
                int bound) {
-  for (int gi = 10; gi >= 1; --gi) {
-    const std::size_t g = static_cast<std::size_t>(MG_seq[1][gi]);
-    if (g >= mg_m_ex.size() || mg_m_ex[g].empty()) continue;
-    const std::vector<int>& group = mg_m_ex[g];
-    for (int i = 1; i <= group[0]; ++i) {
-      const int m = group[i];
-      if (!Positions::has_machine(sched, m) || !in_range(m, machines.size())) continue;
-      const MACHINE& mc = machines[m];
-      Positions pos(sched, m);
-      int frozen = 0;
-      if (Resch && m <= reference->n_of_Machines)
-        frozen = std::min({mc.N_Frozen, pos.count(), reference->M_wload[m][0]});
-      PositionContext c{0, 0, 1, false, 0};
-      CalendarCursor cursor;
-      for (int p = 1; pos.valid(); pos.next(), ++p) {
-        pos.prefetch(orders, jobs);
-        auto& r = pos.record();
-        const int j = pos.job();
-        if (j < 1 || j > pos.n_jobs() || !in_range(j, jobs.size())) {
-          set_not_computed(r);
-          continue;
-        }
-        const ORDER& od = orders[static_cast<std::size_t>(jobs[j].Order_ID)];
-        time_record<Resch>(r, p, frozen, Resch ? reference->Times[m] : nullptr, mc, od, c, bound, cursor,
-                           [&](PositionContext& ctx) { pos.previous(j, ctx); });
-        pos.note(j, r);
+  for_pass_machines(sched.n_of_Machines, mg_m_ex, machines, [&](int m) {
+    const MACHINE& mc = machines[m];
+    Positions pos(sched, m);
+    int frozen = 0;
+    if (Resch && m <= reference->n_of_Machines)
+      frozen = std::min({mc.N_Frozen, pos.count(), reference->M_wload[m][0]});
+    PositionContext c{0, 0, 1, false, 0};
+    CalendarCursor cursor;
+    for (int p = 1; pos.valid(); pos.next(), ++p) {
+      pos.prefetch(orders, jobs);
+      auto& r = pos.record();
+      const int j = pos.job();
+      if (j < 1 || j > pos.n_jobs() || !in_range(j, jobs.size())) {
+        set_not_computed(r);
+        continue;
       }
+      const ORDER& od = orders[static_cast<std::size_t>(jobs[j].Order_ID)];
+      time_record<Resch>(r, p, frozen, Resch ? reference->Times[m] : nullptr, mc, od, c, bound, cursor,
+                         [&](PositionContext& ctx) { pos.previous(j, ctx); });
+      pos.note(j, r);
     }
-  }
+  });
 }
 
 template <bool Resch>

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <vector>
 
 #include "engine/problem.h"
 #include "engine/schedule_array.h"
@@ -146,6 +147,25 @@ void time_position(Rec& r, const MACHINE& mc, const ORDER& od, const PositionCon
   r.M_Calendar_OK = fit_to_calendar(start_t, end_t, c.p == 1 ? 0 : c.prev_end, mc, cursor);
   r.StartT = start_t;
   r.EndT = end_t;
+}
+
+// Calls f(m) for every machine a timing pass times, in the pass's order: the
+// machine groups in the order of MG_seq (10, 8, 5, 1, 9, 6, 2, 7, 3, 4), within
+// a group the machines in mg_m_ex order; machines outside 1..n_machines or
+// without a record are passed over.
+template <class F>
+void for_pass_machines(int n_machines, const std::vector<std::vector<int>>& mg_m_ex,
+                       const std::vector<MACHINE>& machines, F&& f) {
+  for (int gi = 10; gi >= 1; --gi) {
+    const std::size_t g = static_cast<std::size_t>(MG_seq[1][gi]);
+    if (g >= mg_m_ex.size() || mg_m_ex[g].empty()) continue;
+    const std::vector<int>& group = mg_m_ex[g];
+    for (int i = 1; i <= group[0]; ++i) {
+      const int m = group[i];
+      if (m < 1 || m > n_machines || static_cast<std::size_t>(m) >= machines.size()) continue;
+      f(m);
+    }
+  }
 }
 
 // Position p of a machine, holding a job of order od: inside the frozen head
