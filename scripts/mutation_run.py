@@ -101,6 +101,9 @@ def main():
     ap.add_argument("--seed", type=int, default=14)
     ap.add_argument("--scratch", default="/tmp/tavo-mutation")
     ap.add_argument("--test-timeout", type=int, default=120, help="seconds per suite run")
+    ap.add_argument("--per-test", metavar="FILE",
+                    help="run the whole suite on every fault and write, per fault, the tests that failed "
+                         "(one line: fault<TAB>test,test,...), to see which tests catch what no other does")
     args = ap.parse_args()
 
     root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
@@ -124,7 +127,10 @@ def main():
     rc, out = run(["cmake", "--build", build, "-j4", "--target", "core_tests"], src, 1800)
     if rc != 0:
         sys.exit("the unbroken tree does not build:\n" + out)
-    suite = [os.path.join(build, "core_tests"), "--gtest_fail_fast", "--gtest_brief=1"]
+    suite = [os.path.join(build, "core_tests"), "--gtest_brief=1"]
+    if not args.per_test:
+        suite.insert(1, "--gtest_fail_fast")
+    per_test = open(args.per_test, "w", encoding="utf-8") if args.per_test else None
     if run(suite, build, args.test_timeout)[0] != 0:
         sys.exit("the suite fails on the unbroken tree")
 
@@ -147,8 +153,16 @@ def main():
             if rc != 0:
                 not_built += 1
                 continue
-            rc, _ = run(suite, build, args.test_timeout)
+            rc, out = run(suite, build, args.test_timeout)
             where = "%s:%d %s: %s" % (rel, n, kind, original.strip())
+            if per_test:
+                failed = sorted(set(re.findall(r"^\[  FAILED  \] (\S+\.\S+)", out, re.M)))
+                if rc is None:
+                    failed = ["(hang)"]
+                elif rc != 0 and not failed:
+                    failed = ["(crash)"]
+                per_test.write("%s\t%s\n" % (where, ",".join(failed)))
+                per_test.flush()
             (caught if rc != 0 else missed).append(where)  # a hang (None) counts as caught
             print("%-6s %s" % ("caught" if rc != 0 else "MISSED", where), flush=True)
         finally:

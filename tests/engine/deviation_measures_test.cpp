@@ -53,6 +53,9 @@ TEST_F(CompareS, RouteAndMachineChangesCountPerJobAndPerOrder) {
   EXPECT_EQ(d[1], 2);
   EXPECT_EQ(d[4], 1);
   EXPECT_EQ(d[5], 2);  // the order counts once under each of the two rules
+  ref = S;  // the last job is compared too
+  ref.J_A[n_of_Jobs][0] = S.J_A[n_of_Jobs][0] + 1;
+  EXPECT_EQ(measure()[0], 1);
 }
 
 TEST_F(CompareS, LateDeviationsCompareWithTheReferenceState) {

@@ -6,6 +6,8 @@
 
 #include "solvers/enumeration.h"
 #include "engine/run_state.h"
+#include "engine/search_parameters.h"
+#include "tests/support/recording_host.h"
 #include "tests/support/small_shop.h"
 
 namespace {
@@ -130,4 +132,22 @@ TEST_F(TabuSearchLoopRules, ASampleInTheTabuListIsNeverEvaluated) {
   EXPECT_EQ(search.evaluations, 2 + 1);  // the start's two, then the one new schedule
   EXPECT_EQ(search.evaluated(), 2);
   EXPECT_EQ(search.tabu_count(), 1);
+}
+
+TEST_F(TabuSearchLoopRules, InteractiveRunsKeepEveryStepsBestAndShowEachNewOverallBest) {
+  loops_ = 1;  // each step's best is its one sample
+  RecordingHost host;
+  TabuRules rules = rules_for(3, &loops_, &tabu_, 2, true, -1);
+  rules.interactive = true;
+  OBJ_history.assign(4, OBJ_VALUE());
+  step_no = 1;
+  ScriptedLoop search(rules, *start_, {100, 100, 90, 95, 80});
+  search.start();
+  search.run();
+  EXPECT_EQ(step_no, 4);
+  EXPECT_EQ((std::vector<long long>{OBJ_history[1].n_of_Late_Jobs, OBJ_history[2].n_of_Late_Jobs,
+                                    OBJ_history[3].n_of_Late_Jobs}),
+            (std::vector<long long>{90, 95, 80}));
+  EXPECT_EQ(host.label_history(ProgressLabel::BestStep), (std::vector<std::string>{"0", "1", "3"}));
+  EXPECT_EQ(host.labels[ProgressLabel::LateJobs], "80");
 }
