@@ -92,7 +92,11 @@ TEST(ArraySchedule, IndexesPointBothWaysAndCopiesKeepEmptyMachines) {
   expect_S_consistent(target, "assigned");
   for (int m = 1; m <= n_of_Machines; ++m) EXPECT_EQ(machine_jobs(target, m), machine_jobs(S, m)) << m;
   EXPECT_EQ(target.M_wload[7][0], 0);
-  // A schedule without tables is shaped by the assignment; one moved from is empty.
+  // A schedule of another size is reshaped by the assignment, one without
+  // tables shaped; one moved from is empty.
+  _S fewer_jobs(n_of_Orders, n_of_Jobs - 1, n_of_Machines);
+  fewer_jobs.assign(S);
+  expect_S_consistent(fewer_jobs, "assigned into a schedule of fewer jobs");
   _S blank;
   blank.assign(S);
   expect_S_consistent(blank, "assigned into a blank schedule");

@@ -81,6 +81,7 @@ TEST_F(BatchRun, WritesTheTableReportAndInstallsTheResult) {
   EXPECT_EQ(host.results_cleared, 1);
   EXPECT_TRUE(host.operator_stats.empty());  // no window shows the core's statistics
   EXPECT_EQ(first_run, 0);
+  EXPECT_TRUE(Op_Total.empty() && Op_Improve.empty());  // the batch leaves no counts behind
 }
 
 TEST_F(BatchRun, CoreStopsAfterMaxImplessIdleStepsCountedFromTheStart) {
