@@ -283,22 +283,43 @@ void SampleTiming::write_records(const _S& S) {
     written_ = differing_;
     return;
   }
-  // An order is folded again when one of its records changed, or when one
-  // of its jobs came onto or left the shop.
-  auto write = [&](int j) {
-    const std::size_t i = static_cast<std::size_t>(j);
-    const bool moved = log_.job_changed(j);
-    if (moved ? counted(S, j) : counted_base_[i] != 0) {
-      JOB& job = Jobs[i];
-      if (!moved && job.StartT == spans_[i].StartT && job.EndT == spans_[i].EndT) return;
-      job.StartT = spans_[i].StartT;
-      job.EndT = spans_[i].EndT;
-    }
-    const std::size_t o = static_cast<std::size_t>(order_of_[i]);
+  auto refold = [&](std::size_t o) {
     if (o != 0 && !order_mark_[o]) {
       order_mark_[o] = 1;
       changed_orders_.push_back(static_cast<int>(o));
     }
+  };
+  // An order's start and completion are the fold of its jobs' records: a job
+  // record that moves outwards moves them at once; one that held them and
+  // moves inwards, or a job that came onto or left the shop, folds the order
+  // again.
+  auto write = [&](int j) {
+    const std::size_t i = static_cast<std::size_t>(j);
+    const std::size_t o = static_cast<std::size_t>(order_of_[i]);
+    if (log_.job_changed(j)) {
+      if (counted(S, j)) {
+        Jobs[i].StartT = spans_[i].StartT;
+        Jobs[i].EndT = spans_[i].EndT;
+      }
+      refold(o);
+      return;
+    }
+    if (!counted_base_[i]) return;
+    JOB& job = Jobs[i];
+    const JobSpan was{job.StartT, job.EndT};
+    const JobSpan& now = spans_[i];
+    if (was == now) return;
+    job.StartT = now.StartT;
+    job.EndT = now.EndT;
+    ORDER& od = Orders[o];
+    if (now.EndT > od.EndT)
+      od.EndT = now.EndT;
+    else if (now.EndT < was.EndT && was.EndT == od.EndT)
+      refold(o);
+    if (now.StartT < od.StartT)
+      od.StartT = now.StartT;
+    else if (now.StartT > was.StartT && was.StartT == od.StartT)
+      refold(o);
   };
   for (const int j : written_) write(j);
   for (const int j : differing_) write(j);
