@@ -5,7 +5,8 @@
 
 ThrottledLabels::ThrottledLabels(int interval_ms, QObject* parent)
     : QObject(parent), timer_(new QTimer(this)), interval_ms_(interval_ms) {
-  clock_.start();
+  elapsed_.start();
+  now_ = [this] { return elapsed_.elapsed(); };
   timer_->setSingleShot(true);
   connect(timer_, &QTimer::timeout, this, &ThrottledLabels::apply);
 }
@@ -19,7 +20,7 @@ ThrottledLabels::Entry& ThrottledLabels::entry(QLabel* label) {
 
 bool ThrottledLabels::set(QLabel* label, const QString& text) {
   Entry& e = entry(label);
-  const qint64 now = clock_.elapsed();
+  const qint64 now = now_();
   const qint64 since = now - e.shown_at;
   if (!e.shown || since >= interval_ms_) {
     if (label->text() != text) label->setText(text);
@@ -37,7 +38,7 @@ bool ThrottledLabels::set(QLabel* label, const QString& text) {
 
 void ThrottledLabels::apply() {
   timer_->stop();
-  const qint64 now = clock_.elapsed();
+  const qint64 now = now_();
   for (Entry& e : entries_) {
     if (!e.waiting) continue;
     if (e.label->text() != e.text) e.label->setText(e.text);
@@ -52,3 +53,5 @@ QString ThrottledLabels::text(const QLabel* label) const {
     if (e.label == label && e.waiting) return e.text;
   return label->text();
 }
+
+void ThrottledLabels::set_clock(std::function<qint64()> now) { now_ = std::move(now); }

@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <vector>
 
 class QLabel;
@@ -26,6 +27,9 @@ class ThrottledLabels : public QObject {
   void apply();
   // The text a label shows or is waiting to show.
   QString text(const QLabel* label) const;
+  // Replaces the clock that decides whether the interval has passed
+  // (milliseconds); a test holds time still with it.
+  void set_clock(std::function<qint64()> now);
 
  private:
   struct Entry {
@@ -38,7 +42,8 @@ class ThrottledLabels : public QObject {
   Entry& entry(QLabel* label);
 
   std::vector<Entry> entries_;
-  QElapsedTimer clock_;
+  QElapsedTimer elapsed_;
+  std::function<qint64()> now_;
   QTimer* timer_;
   int interval_ms_;
 };
