@@ -82,23 +82,6 @@ void set_and_repaint(QWidget* w, bool enabled) {
   w->repaint();
 }
 
-// The labels of the operator statistics in "Searching operators": improve
-// and total of each operator and both column sums.
-QList<QWidget*> operator_statistics(bool in_use_only) {
-  QList<QWidget*> labels;
-  if (!Form17) return labels;
-  auto add = [&](int n) {
-    if (auto* w = Form17->findChild<QWidget*>(QStringLiteral("Label%1").arg(n))) labels << w;
-  };
-  const int shown = in_use_only ? n_of_operators : 8;
-  for (int i = 0; i < shown; ++i) {
-    add(12 + i);
-    add(22 + i);
-  }
-  add(20);
-  add(21);
-  return labels;
-}
 }  // namespace
 
 TForm3::TForm3(QWidget* parent) : QDialog(parent) {
@@ -463,15 +446,15 @@ void TForm3::Button8Click() { show_modal(Form14); }
 
 void TForm3::Button10Click() {
   if (!Form15) return;
-  if (auto* active = Form15->findChild<QCheckBox*>(QStringLiteral("CheckBox1"))) active->setChecked(false);
+  Form15->set_active_control(false);
   show_modal(Form15);
 }
 
 void TForm3::Button11Click() {
   if (!Form17) return;
-  for (QWidget* w : operator_statistics(false)) w->setVisible(false);
+  Form17->show_statistics(false);
   show_modal(Form17);
-  for (QWidget* w : operator_statistics(true)) w->setVisible(true);
+  Form17->show_statistics(true);
 }
 
 // The hidden input export: four text dumps into the current folder, shown in
