@@ -16,6 +16,7 @@
 #include "engine/ef_figures.h"
 #include "engine/live_schedule.h"
 #include "engine/problem.h"
+#include "engine/schedule_edits.h"
 #include "engine/shop_snapshot.h"
 #include "ui/paged_bar_chart.h"
 #include "ui/chart_colors.h"
@@ -213,15 +214,19 @@ void TForm10::fill_utilization_chart(const SCH* sch, PagedBarSeries* s4, PagedBa
 
 bool TForm10::overlay_shown() const { return CheckBox17->isChecked() && shop; }
 
+const SCH* TForm10::live_schedule() const {
+  return last_SCH && schedule_fits_problem(*last_SCH) ? last_SCH.get() : nullptr;
+}
+
 void TForm10::redraw_job_chart() {
-  fill_job_gantt(last_SCH.get(), Chart1->series(0), Jobs, Orders, 0.0);
+  fill_job_gantt(live_schedule(), Chart1->series(0), Jobs, Orders, 0.0);
   if (overlay_shown()) fill_job_gantt(shop->schedule.get(), Chart1->series(1), shop->jobs, shop->orders, 0.5);
   Chart1->undo_zoom();
   Chart1->refresh();
 }
 
 void TForm10::redraw_machine_chart(bool overloaded) {
-  fill_machine_gantt(last_SCH.get(), Chart2->series(0), Machines, Jobs, Orders, overloaded, 0.0);
+  fill_machine_gantt(live_schedule(), Chart2->series(0), Machines, Jobs, Orders, overloaded, 0.0);
   if (overlay_shown())
     fill_machine_gantt(shop->schedule.get(), Chart2->series(1), shop->machines, shop->jobs, shop->orders, false,
                        0.5);
@@ -230,7 +235,7 @@ void TForm10::redraw_machine_chart(bool overloaded) {
 }
 
 void TForm10::redraw_order_chart() {
-  fill_order_gantt(last_SCH.get(), Chart3->series(0), Jobs, Orders, 0.0);
+  fill_order_gantt(live_schedule(), Chart3->series(0), Jobs, Orders, 0.0);
   if (overlay_shown()) fill_order_gantt(shop->schedule.get(), Chart3->series(1), shop->jobs, shop->orders, 0.5);
   Chart3->undo_zoom();
   Chart3->refresh();
@@ -275,7 +280,7 @@ void TForm10::show_sch_data() {
     Form12->show();
     Form12->repaint();
   }
-  const SCH* live = last_SCH.get();
+  const SCH* live = live_schedule();
   const bool overlay = overlay_shown();
   const SCH* initial = overlay ? shop->schedule.get() : nullptr;
   fill_job_gantt(live, Chart1->series(0), Jobs, Orders, 0.0);

@@ -326,6 +326,15 @@ void TForm10::showEvent(QShowEvent* e) {
   if (!e->spontaneous()) FormShow();
 }
 
+void TForm10::show_live_schedule() {
+  if (!isVisible()) {
+    show();
+    return;
+  }
+  FormShow();
+  raise();
+}
+
 void TForm10::FormShow() {
   CheckBox17->setChecked(false);
   CheckBox17->setVisible(rescheduling_mode());

@@ -58,6 +58,10 @@ class TForm10 : public QDialog {
   // arrays and the overlay snapshot; fills no chart while "Show Gantt Charts"
   // is off.
   void show_sch_data();
+  // Shows the window after a run made a new live schedule; a window already
+  // open is renewed as showing it renews it (rows, editor history, charts),
+  // so it never goes on showing the schedule the run replaced.
+  void show_live_schedule();
 
   // Used by the editor's "Show Machine ", "Show Order" and "Show Job": switch
   // to the page and check only the named rows ("Mach_3"; "All Orders" checks
@@ -118,6 +122,9 @@ class TForm10 : public QDialog {
   void fill_utilization_chart(const SCH* sch, PagedBarSeries* s4, PagedBarSeries* s5, PagedBarSeries* s6,
                               PagedBarSeries* s7, double H, const std::vector<MACHINE>& machines);
   bool overlay_shown() const;
+  // last_SCH when it belongs to the loaded problem, else null: a live
+  // schedule left from another problem is never drawn over this one's records.
+  const SCH* live_schedule() const;
   void redraw_job_chart();
   void redraw_machine_chart(bool overloaded);
   void redraw_order_chart();

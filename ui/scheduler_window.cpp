@@ -365,6 +365,8 @@ void TForm3::Button3Click() {
   OpenDialog1.Filter = QString::fromLatin1(kInputFilter);
   std::string chosen;
   int r = read_input_file(chosen);
+  // The schedule on show belongs to the problem just replaced.
+  if (r == 1 && Form10) Form10->hide();
   if (r == 0) r = kept == QLatin1String(kLoaded) ? 1 : -1;
 
   if (r == 1) {
@@ -418,7 +420,7 @@ void TForm3::Button4Click() {
     default: break;
   }
   if (r == 1) {
-    if (Form10) Form10->setVisible(true);
+    if (Form10) Form10->show_live_schedule();
     if (Form6) Form6->setVisible(true);
   }
 }

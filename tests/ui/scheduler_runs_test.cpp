@@ -17,7 +17,9 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "engine/live_schedule.h"
 #include "engine/run_state.h"
+#include "ui/gantt_chart.h"
 #include "ui/main_window.h"
 #include "solvers/run_report.h"
 #include "tests/ui/scheduler_fixture.h"
@@ -198,4 +200,30 @@ TEST_F(SchedulerRun, HiddenExportFillsTheDataWindow) {
   EXPECT_FALSE(Form9->findChild<QPlainTextEdit*>("Memo4")->toPlainText().isEmpty());
   EXPECT_TRUE(button("Button4")->isEnabled());  // the export gives its controls back
   Form9->hide();
+}
+
+// "Schedule Performance " always shows the live schedule of the loaded
+// problem: a run renews it while it stays open, and a new load puts away the
+// schedule of the problem it replaced.
+TEST_F(SchedulerRun, SchedulePerformanceFollowsRunsAndLoads) {
+  auto* completion = Form10->findChild<QLineEdit*>("Edit6");
+  auto* job_gantt = Form10->findChild<GanttChart*>("Chart1");
+  ASSERT_TRUE(completion && job_gantt);
+  load(small_generated_file());
+  run_method(0);
+  ASSERT_TRUE(Form10->isVisible());
+  completion->setText("stale");
+  run_method(1);
+  EXPECT_TRUE(Form10->isVisible());
+  EXPECT_EQ(completion->text(), QString::number(last_obj_value.Completion_Time));
+  EXPECT_GT(job_gantt->series(0).Count(), 0);
+
+  load(sample_file());  // 3 jobs: the live schedule of 40 jobs no longer fits
+  EXPECT_FALSE(Form10->isVisible());
+  Form10->show();
+  EXPECT_EQ(job_gantt->series(0).Count(), 0);
+  Form10->hide();
+  run_method(0);
+  EXPECT_TRUE(Form10->isVisible());
+  EXPECT_GT(job_gantt->series(0).Count(), 0);
 }
