@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/random_source.h"
+#include "engine/sample_timing.h"
 #include "engine/schedule_array.h"
 #include "engine/search_operators.h"
 #include "engine/timing.h"
@@ -26,6 +27,8 @@ bool written_by_evaluation(const _S& S, int j) {
 }
 
 }  // namespace
+
+bool LateJobs::from_base(const _S& S) { return timing_ && timing_->evaluate_unmoved(S, values_); }
 
 void LateJobs::note(const _S& S) {
   known_ = true;

@@ -19,6 +19,7 @@
 #include "engine/problem.h"
 
 class _S;
+class SampleTiming;
 
 // The r-th job (1-based, in job order) whose completion lies after its order's
 // CET; 0 when fewer than r jobs are late by that test. The evaluation counts a
@@ -38,6 +39,10 @@ class LateJobs {
  public:
   // The schedule the samples start from has changed (a new step).
   void forget() { known_ = false; }
+  // The samples are reset and timed through timing: the first draw of a step
+  // takes the values and records of the unmoved sample from there instead of
+  // timing and evaluating it again (the same values, the same records).
+  void use_base_of(SampleTiming* timing) { timing_ = timing; }
   // A random late job of S, which must equal the step's current schedule
   // whenever nothing is known yet; 0 when there is none (no draw then) or
   // the scan comes up short. evaluate(S, values) times and evaluates S into
@@ -45,16 +50,18 @@ class LateJobs {
   template <class Evaluate>
   int draw(_S& S, Evaluate&& evaluate) {
     if (!known_) {
-      evaluate(S, values_);
+      if (!from_base(S)) evaluate(S, values_);
       note(S);
     }
     return draw_noted();
   }
 
  private:
+  bool from_base(const _S& S);
   void note(const _S& S);
   int draw_noted() const;
 
+  SampleTiming* timing_ = nullptr;
   bool known_ = false;
   OBJ_VALUE values_;
   long long late_count_ = 0;   // n_of_Late_Jobs of the noted schedule

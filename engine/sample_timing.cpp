@@ -95,8 +95,10 @@ void SampleTiming::use_rescheduling(const _S* reference, int bound) {
   synced_ = false;
 }
 
-void SampleTiming::set_base(_S& base) {
+void SampleTiming::set_base(_S& base, bool timed) {
   base_ = &base;
+  base_timed_ = timed;
+  if (!timed) kept_ = false;
   prepared_ = false;
   synced_ = false;
 }
@@ -112,28 +114,143 @@ void SampleTiming::time_full(_S& S) const {
     calc_S_times(S, MG_M_ex, Orders, Jobs, Machines);
 }
 
+void SampleTiming::copy_timing(_S& to, const _S& from) {
+  to.assign(from);
+  for (int m = 1; m <= from.n_of_Machines; ++m)
+    std::memcpy(to.Times[m] + 1, from.Times[m] + 1, sizeof(OP_TIME) * static_cast<std::size_t>(from.M_wload[m][0]));
+}
+
+bool SampleTiming::evaluate_unmoved(const _S& S, OBJ_VALUE& values) {
+  if (!ready(S) || !log_.machines().empty() || !log_.jobs().empty() || !retimed_.empty()) return false;
+  differing_.clear();
+  write_records(S);  // spans_ are the base's: the records become the base's
+  for (int i = 0; i < 9; ++i) values.criterion(i) = base_values_[i];
+  values.n_of_Scheduled_Jobs = base_values_[9];
+  if (g_checking) check_sample(S, values);
+  return true;
+}
+
 void SampleTiming::prepare_base() {
   _S& C = *base_;
-  time_full(C);
+  if (!base_timed_)
+    time_full(C);
+  else if (g_checking)
+    check_base();
+  const std::size_t nJ = static_cast<std::size_t>(C.n_of_Jobs) + 1;
+  const std::size_t nM = static_cast<std::size_t>(C.n_of_Machines) + 1;
+  if (due_.size() != nJ || timed_machine_.size() != nM || order_mark_.size() != Orders.size()) prepare_problem();
+  if (kept_ && base_timed_) {
+    // The base is the sample kept last: its spans, setups, hashes and values
+    // were kept with it.
+    base_spans_.swap(kept_spans_);
+    base_setups_.swap(kept_setups_);
+    base_machine_hash_.swap(kept_hash_);
+    base_hash_sum_ = kept_hash_sum_;
+    counted_base_.swap(kept_counted_);
+    base_order_late_.swap(kept_order_late_);
+    std::copy(kept_values_, kept_values_ + 10, base_values_);
+    if (g_checking) check_kept();
+  } else {
+    derive_base();
+  }
+  kept_ = false;
+  order_late_ = base_order_late_;
+  for (const int o : changed_orders_) order_mark_[static_cast<std::size_t>(o)] = 0;
+  changed_orders_.clear();
+  differing_.clear();
+  written_.clear();
+  records_known_ = false;
+  prepared_ = true;
+  synced_ = false;
+}
+
+// What never changes while one problem is searched: per job its order, the
+// order's due date and earliest start; which machines the pass times.
+void SampleTiming::prepare_problem() {
+  const _S& C = *base_;
+  const std::size_t nJ = static_cast<std::size_t>(C.n_of_Jobs) + 1;
+  const std::size_t nM = static_cast<std::size_t>(C.n_of_Machines) + 1;
+  due_.assign(nJ, 0);
+  earliest_.assign(nJ, 0);
+  order_of_.assign(nJ, 0);
+  for (int j = 1; j <= C.n_of_Jobs && j < static_cast<int>(Jobs.size()); ++j) {
+    const std::size_t i = static_cast<std::size_t>(j);
+    const int o = Jobs[i].Order_ID;
+    if (o < 1 || static_cast<std::size_t>(o) >= Orders.size()) continue;
+    order_of_[i] = o;
+    due_[i] = Orders[static_cast<std::size_t>(o)].CET;
+    earliest_[i] = Orders[static_cast<std::size_t>(o)].CST;
+  }
+  timed_machine_.assign(nM, 0);
+  for_pass_machines(C.n_of_Machines, MG_M_ex, Machines, [&](int m) { timed_machine_[static_cast<std::size_t>(m)] = 1; });
+  order_mark_.assign(Orders.size(), 0);
+  changed_orders_.clear();
+  changed_orders_.reserve(Orders.size());
+  differing_.reserve(nJ);
+  written_.reserve(nJ);
+}
+
+// The base's spans, setups, hashes and values from its timing rows.
+void SampleTiming::derive_base() {
+  const _S& C = *base_;
   const std::size_t nJ = static_cast<std::size_t>(C.n_of_Jobs) + 1;
   const std::size_t nM = static_cast<std::size_t>(C.n_of_Machines) + 1;
   base_spans_.resize(nJ);
   for (int j = 1; j <= C.n_of_Jobs; ++j) base_spans_[static_cast<std::size_t>(j)] = job_span(C, j);
-  timed_machine_.assign(nM, 0);
   base_setups_.assign(nM, 0);
-  for_pass_machines(C.n_of_Machines, MG_M_ex, Machines, [&](int m) {
-    timed_machine_[static_cast<std::size_t>(m)] = 1;
-    base_setups_[static_cast<std::size_t>(m)] = count_setups(C, m);
-  });
+  for (int m = 1; m <= C.n_of_Machines; ++m)
+    if (timed_machine_[static_cast<std::size_t>(m)]) base_setups_[static_cast<std::size_t>(m)] = count_setups(C, m);
   base_machine_hash_.assign(nM, 0);
   base_hash_sum_ = 0;
   for (int m = 1; m <= C.n_of_Machines; ++m) {
     base_machine_hash_[static_cast<std::size_t>(m)] = tabu_machine_hash(C, m);
     base_hash_sum_ += base_machine_hash_[static_cast<std::size_t>(m)];
   }
-  prepare_values();
-  prepared_ = true;
-  synced_ = false;
+  counted_base_.assign(nJ, 0);
+  base_order_late_.assign(Orders.size(), 0);
+  std::int64_t* v = base_values_;
+  std::fill(v, v + 10, 0);
+  bool any = false;
+  for (int j = 1; j <= C.n_of_Jobs; ++j) {
+    const std::size_t i = static_cast<std::size_t>(j);
+    if (!counted(C, j)) continue;
+    counted_base_[i] = 1;
+    const JobValues x = job_values(true, base_spans_[i], due_[i], earliest_[i]);
+    v[1] += x.late;
+    v[2] += x.T;
+    v[3] = std::max(v[3], x.T);
+    if (!any || x.C > v[5]) v[5] = x.C;
+    any = true;
+    v[6] += x.absL;
+    v[7] += x.early;
+    v[8] += x.E;
+    v[9] += 1;
+    base_order_late_[static_cast<std::size_t>(order_of_[i])] += static_cast<int>(x.late);
+  }
+  for (const int n : base_order_late_) v[0] += n > 0;
+  std::int64_t setups = 0;
+  for (const int n : base_setups_) setups += n;
+  v[4] = setups;
+}
+
+void SampleTiming::keep_sample(const _S& S, const OBJ_VALUE& values) {
+  if (!ready(S)) return;
+  kept_spans_ = spans_;
+  kept_setups_ = setups_;
+  kept_hash_ = base_machine_hash_;
+  kept_hash_sum_ = base_hash_sum_;
+  for (const int m : log_.machines()) {
+    const std::size_t i = static_cast<std::size_t>(m);
+    kept_hash_sum_ -= kept_hash_[i];
+    kept_hash_[i] = tabu_machine_hash(S, m);
+    kept_hash_sum_ += kept_hash_[i];
+  }
+  kept_counted_ = counted_base_;
+  for (const int j : log_.jobs()) kept_counted_[static_cast<std::size_t>(j)] = counted(S, j) ? 1 : 0;
+  kept_order_late_ = order_late_;
+  for (int i = 0; i < 9; ++i) kept_values_[i] = values.criterion(i);
+  kept_values_[9] = values.n_of_Scheduled_Jobs;
+  kept_ = true;
 }
 
 std::uint64_t SampleTiming::tabu_hash_of(const _S& S) {
@@ -149,62 +266,6 @@ bool SampleTiming::counted(const _S& S, int j) const {
   if (S.n_steps(j) == 0 || static_cast<std::size_t>(j) >= Jobs.size()) return false;
   const int o = Jobs[static_cast<std::size_t>(j)].Order_ID;
   return o >= 1 && static_cast<std::size_t>(o) < Orders.size();
-}
-
-void SampleTiming::prepare_values() {
-  const _S& C = *base_;
-  const std::size_t nJ = static_cast<std::size_t>(C.n_of_Jobs) + 1;
-  due_.assign(nJ, 0);
-  earliest_.assign(nJ, 0);
-  order_of_.assign(nJ, 0);
-  counted_base_.assign(nJ, 0);
-  base_order_late_.assign(Orders.size(), 0);
-  order_mark_.assign(Orders.size(), 0);
-  changed_orders_.clear();
-  changed_orders_.reserve(Orders.size());
-  differing_.clear();
-  differing_.reserve(nJ);
-  written_.clear();
-  written_.reserve(nJ);
-  records_known_ = false;
-  std::int64_t* v = base_values_;
-  std::fill(v, v + 10, 0);
-  bool any = false;
-  for (int j = 1; j <= C.n_of_Jobs; ++j) {
-    const std::size_t i = static_cast<std::size_t>(j);
-    if (!counted(C, j)) continue;
-    counted_base_[i] = 1;
-    const int o = Jobs[i].Order_ID;
-    order_of_[i] = o;
-    due_[i] = Orders[static_cast<std::size_t>(o)].CET;
-    earliest_[i] = Orders[static_cast<std::size_t>(o)].CST;
-    const JobValues x = job_values(true, base_spans_[i], due_[i], earliest_[i]);
-    v[1] += x.late;
-    v[2] += x.T;
-    v[3] = std::max(v[3], x.T);
-    if (!any || x.C > v[5]) v[5] = x.C;
-    any = true;
-    v[6] += x.absL;
-    v[7] += x.early;
-    v[8] += x.E;
-    v[9] += 1;
-    base_order_late_[static_cast<std::size_t>(o)] += static_cast<int>(x.late);
-  }
-  for (const int n : base_order_late_) v[0] += n > 0;
-  std::int64_t setups = 0;
-  for (const int n : base_setups_) setups += n;
-  v[4] = setups;
-  order_late_ = base_order_late_;
-  // Jobs off the shop in the base may come onto it in a sample.
-  for (int j = 1; j <= C.n_of_Jobs; ++j) {
-    const std::size_t i = static_cast<std::size_t>(j);
-    if (counted_base_[i] || j >= static_cast<int>(Jobs.size())) continue;
-    const int o = Jobs[i].Order_ID;
-    if (o < 1 || static_cast<std::size_t>(o) >= Orders.size()) continue;
-    order_of_[i] = o;
-    due_[i] = Orders[static_cast<std::size_t>(o)].CET;
-    earliest_[i] = Orders[static_cast<std::size_t>(o)].CST;
-  }
 }
 
 void SampleTiming::evaluate(const _S& S, OBJ_VALUE& values) {

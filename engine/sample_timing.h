@@ -43,9 +43,18 @@ class SampleTiming {
   // instead of the plain one. reference must outlive this object.
   void use_rescheduling(const _S* reference, int bound);
   // base is the schedule the next samples start from; it was (or may have
-  // been) changed. It is timed in full at the next reset_sample and must stay
-  // unchanged until the next set_base.
-  void set_base(_S& base);
+  // been) changed. It is timed in full at the next reset_sample, unless timed
+  // says its timing rows already hold a full timing of it (copied with
+  // copy_timing from a sample that was timed); it must stay unchanged until
+  // the next set_base.
+  void set_base(_S& base, bool timed = false);
+  // to := from, the timing rows of every machine position included.
+  static void copy_timing(_S& to, const _S& from);
+  // The values and records of the ready sample before its move (it then
+  // equals the base): the base's values into values, and Jobs and Orders as a
+  // full evaluation of it would leave them, without timing anything. false
+  // (nothing done) when the sample was already moved.
+  bool evaluate_unmoved(const _S& sample, OBJ_VALUE& values);
   // sample := base, its timing rows included. The first reset after set_base
   // copies everything; later ones copy back only what changed. From here until
   // time_and_evaluate the sample may change only through the moves of
@@ -59,6 +68,11 @@ class SampleTiming {
   // tabu_hash(sample) of the ready sample, from the hashes of the machines its
   // moves changed and the base's hashes of all others.
   std::uint64_t tabu_hash_of(const _S& sample);
+  // The ready, timed and evaluated sample (values) will be copied with its
+  // timing (copy_timing) to become the next base: what the next set_base(..,
+  // true) would derive from the base's timing rows is kept from the sample
+  // now. A later keep_sample replaces it; set_base without timing drops it.
+  void keep_sample(const _S& sample, const OBJ_VALUE& values);
   // Lets go of the sample (it no longer carries this object's log).
   void release();
 
@@ -79,11 +93,14 @@ class SampleTiming {
   void mark_retimed(int m, int from);
   void touch(int j);
   void trigger(const _S& S, int j, int k);
-  void prepare_values();
+  void prepare_problem();
+  void derive_base();
+  void check_kept();
   void evaluate(const _S& S, OBJ_VALUE& values);
   void write_records(const _S& S);
   bool counted(const _S& S, int j) const;
   void check_hash(const _S& S, std::uint64_t hash) const;
+  void check_base();
   void check_reset(const _S& S) const;
   void check_sample(const _S& S, const OBJ_VALUE& values);
 
@@ -92,6 +109,7 @@ class SampleTiming {
   const _S* reference_ = nullptr;  // rescheduling only
   int bound_ = 0;
   bool prepared_ = false;  // the base is timed and its spans and setups known
+  bool base_timed_ = false;  // the base's timing rows need no timing pass
   bool synced_ = false;    // the sample was fully copied from the prepared base
 
   std::vector<JobSpan> base_spans_;  // J + 1
@@ -128,6 +146,16 @@ class SampleTiming {
   std::vector<int> written_;
   std::uint64_t records_stamp_ = 0;
   bool records_known_ = false;
+
+  // What keep_sample kept of the sample that becomes the next base.
+  bool kept_ = false;
+  std::vector<JobSpan> kept_spans_;
+  std::vector<int> kept_setups_;
+  std::vector<std::uint64_t> kept_hash_;
+  std::uint64_t kept_hash_sum_ = 0;
+  std::vector<unsigned char> kept_counted_;
+  std::vector<int> kept_order_late_;
+  std::int64_t kept_values_[10] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 
   _S check_;  // checking mode: the full pass's copy
 };

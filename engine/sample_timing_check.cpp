@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -32,6 +33,39 @@ int setups_of(const _S& S, int m) {
 
 void SampleTiming::check_hash(const _S& S, std::uint64_t hash) const {
   if (hash != tabu_hash(S)) fault("tabu hash");
+}
+
+void SampleTiming::check_base() {
+  const _S& C = *base_;
+  check_.assign(C);
+  time_full(check_);
+  for (int m = 1; m <= C.n_of_Machines; ++m)
+    for (int p = 1, cnt = C.M_wload[m][0]; p <= cnt; ++p)
+      if (!same_times(C.Times[m][p], check_.Times[m][p]))
+        fault("base carried over: times of machine " + std::to_string(m) + " position " + std::to_string(p));
+}
+
+void SampleTiming::check_kept() {
+  const std::vector<JobSpan> spans = base_spans_;
+  const std::vector<int> setups = base_setups_;
+  const std::vector<std::uint64_t> hashes = base_machine_hash_;
+  const std::uint64_t hash_sum = base_hash_sum_;
+  const std::vector<unsigned char> counted_jobs = counted_base_;
+  const std::vector<int> order_late = base_order_late_;
+  std::int64_t values[10];
+  std::copy(base_values_, base_values_ + 10, values);
+  derive_base();
+  const _S& C = *base_;
+  for (int j = 1; j <= C.n_of_Jobs; ++j) {
+    const std::size_t i = static_cast<std::size_t>(j);
+    if (counted_jobs[i] != counted_base_[i]) fault("kept base: job " + std::to_string(j) + " on or off the shop");
+    if (counted_base_[i] && spans[i] != base_spans_[i]) fault("kept base: span of job " + std::to_string(j));
+  }
+  if (setups != base_setups_) fault("kept base: setups");
+  if (hashes != base_machine_hash_ || hash_sum != base_hash_sum_) fault("kept base: hashes");
+  if (order_late != base_order_late_) fault("kept base: late jobs per order");
+  for (int i = 0; i < 10; ++i)
+    if (values[i] != base_values_[i]) fault("kept base: value " + std::to_string(i));
 }
 
 void SampleTiming::check_reset(const _S& S) const {

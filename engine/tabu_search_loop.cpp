@@ -72,7 +72,10 @@ void TabuSearchLoop::sample_step(int step) {
   // The loop count is read at every test: the progress window may change it
   // while events run at the start of the step.
   late_.forget();  // the current schedule changed at the end of the last step
-  if (incremental_) timing_.set_base(*current_);
+  if (incremental_) {
+    timing_.set_base(*current_, current_timed_);
+    late_.use_base_of(&timing_);
+  }
   for (int loop = 1; loop <= *rules_.loops; ++loop) {
     if (incremental_)
       timing_.reset_sample(sample_);
@@ -88,7 +91,14 @@ void TabuSearchLoop::sample_step(int step) {
     ++evaluated_;
     if (loop == 1 || step_values_.worse(sample_values_)) {
       step_values_ = sample_values_;
-      step_best_->assign(sample_);
+      // The sample is timed: its timing comes along, so that the next step's
+      // current schedule needs no timing pass.
+      if (incremental_) {
+        timing_.keep_sample(sample_, sample_values_);
+        SampleTiming::copy_timing(*step_best_, sample_);
+      }
+      else
+        step_best_->assign(sample_);
       best_loop_ = loop;
       step_op_ = op;
       if (loop > 1 && step >= rules_.early_end_from && step_values_.better(best_values_)) break;
@@ -128,7 +138,12 @@ TabuSearchLoop::End TabuSearchLoop::run() {
     if (rules_.interactive) host.set_progress_label(ProgressLabel::Step, std::to_string(step));
     sample_step(step);
     // The search always moves on to the step's best, also when it is worse.
-    current_->assign(*step_best_);
+    if (incremental_) {
+      SampleTiming::copy_timing(*current_, *step_best_);
+      current_timed_ = true;
+    } else {
+      current_->assign(*step_best_);
+    }
     if (rules_.interactive && step_no < static_cast<int>(OBJ_history.size())) {
       OBJ_history[step_no] = step_values_;
       ++step_no;

@@ -135,4 +135,5 @@ class TabuSearchLoop {
   int best_step_ = 0;
   int best_loop_ = 0;
   int step_op_ = 0;
+  bool current_timed_ = false;  // current_'s timing rows hold its full timing
 };

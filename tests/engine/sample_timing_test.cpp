@@ -85,7 +85,8 @@ HardCases hard_cases(_S& S) {
 
 // Samples the way the search does: every sample reset from the base, moved,
 // timed and evaluated; every `every` samples the base moves on to the last
-// sample, as a step moves on to its best. Returns the samples evaluated.
+// sample with its timing, as a step moves on to its best. Returns the samples
+// evaluated.
 template <class Move>
 int drive(_S start, int samples, int every, SampleTiming& timing, Move&& move) {
   _S base = start;
@@ -100,8 +101,11 @@ int drive(_S start, int samples, int every, SampleTiming& timing, Move&& move) {
     timing.time_and_evaluate(sample, values);
     ++evaluated;
     if (i % every == 0) {
-      base.assign(sample);
-      timing.set_base(base);
+      // As a step moves on: every other time what the next base needs is kept
+      // from the sample (and checked against what its timing rows give).
+      if (i % (2 * every) == 0) timing.keep_sample(sample, values);
+      SampleTiming::copy_timing(base, sample);
+      timing.set_base(base, true);  // checked against a timing pass of the base
     }
   }
   timing.release();
@@ -113,6 +117,7 @@ void drive_every_operator(const _S& start, int samples_per_operator) {
   for (int op = 0; op <= n_of_operators; ++op) {
     SampleTiming timing;
     LateJobs late;
+    if (op % 2 == 0) late.use_base_of(&timing);  // the late jobs from the base, or timed again
     int since_base = 0;
     const int every = 7;
     const int evaluated = drive(start, samples_per_operator, every, timing, [&](_S& s) {
@@ -184,6 +189,7 @@ TEST_F(CheckingMode, FrozenHeadsUnderTheReschedulingTiming) {
       SampleTiming timing;
       timing.use_rescheduling(&reference, t);
       LateJobs late;
+      late.use_base_of(&timing);
       int since_base = 0;
       const int every = 5;
       const int evaluated =
