@@ -58,12 +58,6 @@ class TwoStepLine : public ::testing::Test {
   SCH sch;
 };
 
-TEST_F(TwoStepLine, FirstPositionAlwaysCountsASetupFromTypeOne) {
-  add_small_order(1, 7, 1, 1, 2, 5, 100, {1});  // CST 5, setup 1 -> 2 is 0
-  schedule({{}, {23, 1}}, {{}, {1}, {}});
-  expect_position(1, 1, {1, 5, 0, 7, 12, 1});
-}
-
 TEST_F(TwoStepLine, SameSetupTypeFollowsWithoutSetup) {
   add_small_order(2, 10, 1, 1, 2, 0, 100, {1});
   add_small_order(1, 10, 1, 1, 1, 200, 300, {1});
@@ -104,7 +98,10 @@ TEST_F(TwoStepLine, LaterStepFirstOnItsMachineOverlapsSetupAndWaitsForReadyTime)
   expect_position(2, 1, {1, 45, 15, 50, 110, 1});
 }
 
-TEST_F(TwoStepLine, ReadyTimeBoundsTheFirstRouteStepAsTheOrdersStartDoes) {
+// The first position counts a setup from type 1 even of time 0 (1 -> 2 costs
+// nothing here) and starts at the later of the machine's ready time and the
+// order's earliest start.
+TEST_F(TwoStepLine, FirstPositionSetsUpFromTypeOneAndWaitsForReadyTimeAndOrderStart) {
   add_small_order(1, 10, 1, 2, 2, 4, 500, {1, 2});
   Machines[1].ReadyT = 12;
   schedule({{}, {17, 1, 2}}, {{}, {1}, {1}});
@@ -174,28 +171,25 @@ TEST_F(TwoStepLine, LaterPositionsKeepFillingTheCalendarAndRunPastItsEnd) {
 TEST(CalendarFit, NonPreemptiveFitKeepsLengthAndTriesEveryInterval) {
   begin_small_problem(1);
   add_small_machine(1, 1, 1, {{0, 10}, {20, 100}});
-  add_small_machine(1, 1, 1, {});
+  add_small_machine(1, 1, 1, {});  // no intervals: fits nothing
   finish_small_problem();
-  int s = 7, e = 13;
-  EXPECT_EQ(fit_op_to_Calendar(s, e, 0, 1, Machines), 1);
-  EXPECT_EQ(s, 20);
-  EXPECT_EQ(e, 26);
-  s = 7, e = 97;
-  EXPECT_EQ(fit_task_to_Calendar(s, e, 0, 1, Machines), 0);
-  EXPECT_EQ(s, 20);
-  EXPECT_EQ(e, 110);
-  s = 2, e = 5;  // the lower bound moves it inside the first interval
-  EXPECT_EQ(fit_op_to_Calendar(s, e, 4, 1, Machines), 1);
-  EXPECT_EQ(s, 4);
-  EXPECT_EQ(e, 7);
-  s = 4, e = 10;  // ending exactly at the interval's end fits in it
-  EXPECT_EQ(fit_op_to_Calendar(s, e, 0, 1, Machines), 1);
-  EXPECT_EQ(s, 4);
-  EXPECT_EQ(e, 10);
-  s = 2, e = 5;  // a machine without intervals fits nothing
-  EXPECT_EQ(fit_op_to_Calendar(s, e, 4, 2, Machines), 0);
-  EXPECT_EQ(s, 4);
-  EXPECT_EQ(e, 7);
+  struct Case {
+    int start, end, lower_bound, machine, fits, fitted_start, fitted_end;
+  };
+  const Case cases[] = {
+      {7, 13, 0, 1, 1, 20, 26},   // crosses the break: the next interval
+      {7, 97, 0, 1, 0, 20, 110},  // fits no interval: the last one tried keeps it
+      {2, 5, 4, 1, 1, 4, 7},      // the lower bound moves it inside the first
+      {4, 10, 0, 1, 1, 4, 10},    // ending exactly at the interval's end fits
+      {2, 5, 4, 2, 0, 4, 7},
+  };
+  for (const Case& c : cases) {
+    int s = c.start, e = c.end;
+    EXPECT_EQ(fit_op_to_Calendar(s, e, c.lower_bound, c.machine, Machines), c.fits) << c.start << ".." << c.end;
+    EXPECT_EQ((std::array<int, 2>{s, e}), (std::array<int, 2>{c.fitted_start, c.fitted_end})) << c.start;
+    s = c.start, e = c.end;  // the linked schedule's tasks fit the same way
+    EXPECT_EQ(fit_task_to_Calendar(s, e, c.lower_bound, c.machine, Machines), c.fits) << c.start;
+  }
 }
 
 TEST_F(TwoStepLine, ReschedulingKeepsTheFrozenHeadAndStartsTheRestAtTheBound) {
