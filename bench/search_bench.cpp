@@ -72,6 +72,7 @@ struct Fixture {
       // A new step: the drivers time the current schedule and find its late
       // jobs once per step.
       late.forget();
+      late.use_base_of(&timing);
       timing.set_base(current);
       in_step = 1;
     }
