@@ -93,6 +93,8 @@ class SampleTiming {
   void mark_retimed(int m, int from);
   void touch(int j);
   void trigger(const _S& S, int j, int k);
+  static int count_setups(const _S& S, int m);
+  static bool same_times(const OP_TIME& a, const OP_TIME& b);
   void prepare_problem();
   void derive_base();
   void check_kept();

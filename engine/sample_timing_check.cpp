@@ -1,3 +1,6 @@
+// The checking mode of the incremental timing: the sample against the base
+// after a reset, and against the full pass after its timing and evaluation.
+// A difference is a fault, never a tolerance.
 #include <algorithm>
 #include <stdexcept>
 #include <string>
@@ -8,22 +11,7 @@
 #include "engine/tabu_list.h"
 #include "engine/timing.h"
 
-// The checking mode of the incremental timing: the sample against the base
-// after a reset, and against the full pass after its timing and evaluation.
-// A difference is a fault, never a tolerance.
-
 namespace {
-
-bool same_times(const OP_TIME& a, const OP_TIME& b) {
-  return a.Setup == b.Setup && a.StartT == b.StartT && a.SetT == b.SetT && a.ProcT == b.ProcT && a.EndT == b.EndT &&
-         a.M_Calendar_OK == b.M_Calendar_OK;
-}
-
-int setups_of(const _S& S, int m) {
-  int n = 0;
-  for (int p = 1, cnt = S.M_wload[m][0]; p <= cnt; ++p) n += S.Times[m][p].Setup == 1;
-  return n;
-}
 
 [[noreturn]] void fault(const std::string& what) {
   throw std::logic_error("incremental timing differs from the full pass: " + what);
@@ -109,7 +97,7 @@ void SampleTiming::check_sample(const _S& S, const OBJ_VALUE& values) {
               std::to_string(S.Times[m][p].StartT) + " end " + std::to_string(S.Times[m][p].EndT) +
               ", full pass start " + std::to_string(check_.Times[m][p].StartT) + " end " +
               std::to_string(check_.Times[m][p].EndT));
-    if (setups_[static_cast<std::size_t>(m)] != setups_of(check_, m)) fault("setups of machine " + std::to_string(m));
+    if (setups_[static_cast<std::size_t>(m)] != count_setups(check_, m)) fault("setups of machine " + std::to_string(m));
   }
   for (int i = 0; i < 9; ++i)
     if (values.criterion(i) != full.criterion(i))
