@@ -242,6 +242,7 @@ void SampleTiming::restore(_S& S) {
 }
 
 void SampleTiming::reset_sample(_S& S) {
+  sample_evaluated_ = false;
   if (!prepared_) prepare_base();
   if (ready(S))
     restore(S);
@@ -378,6 +379,7 @@ void SampleTiming::time_and_evaluate(_S& S, OBJ_VALUE& values) {
   S.Timed.invalidate();  // the pass's notes were not kept
   evaluate(S, values);
   write_records(S);
+  sample_evaluated_ = true;
   if (g_checking) check_sample(S, values);
 }
 

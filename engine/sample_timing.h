@@ -112,6 +112,7 @@ class SampleTiming {
   int bound_ = 0;
   bool prepared_ = false;  // the base is timed and its spans and setups known
   bool base_timed_ = false;  // the base's timing rows need no timing pass
+  bool sample_evaluated_ = false;  // time_and_evaluate since the last reset
   bool synced_ = false;    // the sample was fully copied from the prepared base
 
   std::vector<JobSpan> base_spans_;  // J + 1

@@ -83,7 +83,8 @@ void SampleTiming::derive_base() {
 }
 
 void SampleTiming::keep_sample(const _S& S, const OBJ_VALUE& values) {
-  if (!ready(S)) return;
+  // Only what this object timed and evaluated since the reset is known.
+  if (!ready(S) || !sample_evaluated_) return;
   kept_spans_ = spans_;
   kept_setups_ = setups_;
   kept_hash_ = base_machine_hash_;
