@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds everything (benchmarks included) and runs
-# every test: the whole suite, then the Qt-free suites again under
+# every test: the whole suite, then every suite again (windows included) under
 # AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,7 +18,7 @@ for bench in build/test/*_bench; do
   "$bench" --benchmark_min_time=0.01 --benchmark_repetitions=1 > /dev/null
 done
 
-cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVO_CORE_ONLY=ON -DTAVO_SANITIZE=ON
+cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVO_SANITIZE=ON -DTAVO_BENCH=OFF
 cmake --build build/sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build/sanitize --output-on-failure -j "$jobs"

@@ -65,7 +65,11 @@ void ScriptedUser::tick() {
     return;
   }
   if (watched_ && !watched_->isVisible()) watched_seen_ = false;
-  if (on_tick) on_tick();
+  // A copy runs, so that a step may replace or clear on_tick while it runs.
+  if (on_tick) {
+    const std::function<void()> step = on_tick;
+    step();
+  }
 }
 
 void type_into(QWidget* edit, const QString& text) {
