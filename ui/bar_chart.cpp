@@ -19,6 +19,7 @@ BarChart::BarChart(const QString& title, const QString& bottom_title, QWidget* p
   c->addSeries(bars_);
   x_axis_ = new QBarCategoryAxis;
   x_axis_->setTitleText(bottom_title);
+  x_axis_->setTitleVisible(false);
   y_axis_ = new QValueAxis;
   y_axis_->setLabelFormat(QStringLiteral("%g"));
   c->addAxis(x_axis_, Qt::AlignBottom);
@@ -68,6 +69,9 @@ QColor BarChart::colour(int set) const { return sets_[set]->color(); }
 void BarChart::update_categories() {
   int n = 0;
   for (const QBarSet* s : sets_) n = std::max(n, static_cast<int>(s->count()));
+  // A category axis without categories draws its title in the chart's
+  // corner: the title shows with the first bar.
+  x_axis_->setTitleVisible(n > 0);
   if (x_axis_->count() == n) return;
   QStringList categories;
   for (int i = 1; i <= n; ++i) categories.append(QString::number(i));

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <cmath>
 
 QString grouped_number(double v, int decimals) {
@@ -17,14 +18,7 @@ QString grouped_number(double v, int decimals) {
   return s;
 }
 
-namespace {
-constexpr int kDepth = 12;       // 3-D depth of the walls and boxes in pixels
-constexpr int kMaxLabels = 400;  // a safety bound on the labels of one axis
-
-// The smallest step of the form {1, 2, 5} x 10^k, and a whole multiple of
-// `increment` when one is set, that keeps `count` labels over `range` apart by
-// at least `min_gap` pixels of `pixels`.
-double label_step(double range, double pixels, double min_gap, double increment) {
+double label_step(const ChartAxis& a, double range, double pixels, double min_gap) {
   if (!(range > 0.0) || !(pixels > 0.0)) return 1.0;
   const double wanted = range * min_gap / pixels;  // the smallest value step that fits
   double step = std::pow(10.0, std::floor(std::log10(wanted)));
@@ -34,10 +28,15 @@ double label_step(double range, double pixels, double min_gap, double increment)
       break;
     }
   }
-  if (increment > 0.0 && step < increment) step = increment;
-  if (increment > 0.0) step = std::ceil(step / increment - 1e-9) * increment;
+  step = std::max(step, std::pow(10.0, -std::max(a.decimals, 0)));
+  if (a.increment > 0.0 && step < a.increment) step = a.increment;
+  if (a.increment > 0.0) step = std::ceil(step / a.increment - 1e-9) * a.increment;
   return step;
 }
+
+namespace {
+constexpr int kDepth = 12;       // 3-D depth of the walls and boxes in pixels
+constexpr int kMaxLabels = 400;  // a safety bound on the labels of one axis
 
 void resolve(const ChartAxis& a, double lo, double hi, bool have_data, double& out0, double& out1) {
   if (!have_data) {
@@ -137,7 +136,7 @@ void ChartFrame::paint_axes(QPainter& p, const View& v) {
   // Left axis: labels and grid lines across the back wall.
   // Row axes label every row that has room; value axes leave a line between labels.
   const double y_gap = left_axis.increment > 0.0 ? fm.height() + 4 : 2.0 * fm.height();
-  const double ystep = label_step(v.y1 - v.y0, r.height(), y_gap, left_axis.increment);
+  const double ystep = label_step(left_axis, v.y1 - v.y0, r.height(), y_gap);
   double y = std::ceil(v.y0 / ystep - 1e-9) * ystep;
   double y_last = v.y1;
   double dx0 = 0, dx1 = 0, dy0 = 0, dy1 = 0;
@@ -153,7 +152,7 @@ void ChartFrame::paint_axes(QPainter& p, const View& v) {
   }
   const double widest_x = std::max(fm.horizontalAdvance(label_text(bottom_axis, v.x0)),
                                    fm.horizontalAdvance(label_text(bottom_axis, v.x1)));
-  const double xstep = label_step(v.x1 - v.x0, r.width(), widest_x + 16, bottom_axis.increment);
+  const double xstep = label_step(bottom_axis, v.x1 - v.x0, r.width(), widest_x + 16);
   double x = std::ceil(v.x0 / xstep - 1e-9) * xstep;
   for (int n = 0; x <= v.x1 + 1e-9 && n < kMaxLabels; ++n, x += xstep) {
     const double px = v.px(x);

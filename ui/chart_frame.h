@@ -38,6 +38,13 @@ struct ChartAxis {
 // dropped: 1234.5 -> "1,234.5", 1000 -> "1,000". Never a scientific notation.
 QString grouped_number(double v, int decimals);
 
+// The step between two labels of an axis: the smallest of the form
+// {1, 2, 5} x 10^k, and a whole multiple of the axis's increment when it has
+// one, that keeps labels `min_gap` pixels apart over `range` drawn on
+// `pixels`. Never finer than the axis's label decimals can write: a whole-
+// number axis over 0..1 steps by 1, never labels "0 0 0 ... 1 1".
+double label_step(const ChartAxis& a, double range, double pixels, double min_gap);
+
 class ChartFrame : public QWidget {
   Q_OBJECT
  public:

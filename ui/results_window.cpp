@@ -136,6 +136,10 @@ void TForm6::clear_result_charts() {
   Memo1->clear();
   Memo2->clear();
   for (ResultSeries s : kAllSeries) clear_series(s);
+  // A zoom chosen on the last run's values would show the next run nothing.
+  Chart1->undo_zoom();
+  Chart2->undo_zoom();
+  Chart3->undo_zoom();
 }
 
 void TForm6::show_memo(ResultsMemo m, bool visible) { memo(m)->setVisible(visible); }

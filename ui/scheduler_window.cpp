@@ -213,10 +213,14 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent) {
   connect(ComboBox2, &QComboBox::currentIndexChanged, this, &TForm3::ComboBox2Change);
   connect(CheckBox1, &QCheckBox::toggled, this, &TForm3::CheckBox1Click);
 
-  Label3->setVisible(false);
-  Edit5->setVisible(false);
-  Label4->setVisible(false);
-  Edit6->setVisible(false);
+  // The AutoStop fields keep their room while hidden, so that choosing a
+  // method never moves the window's other controls.
+  for (QWidget* w : std::initializer_list<QWidget*>{Label3, Edit5, Label4, Edit6}) {
+    QSizePolicy keep = w->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(keep);
+    w->setVisible(false);
+  }
   Edit5->setText(QStringLiteral("20"));
   Edit6->setText(QStringLiteral("10"));
   ComboBox1->setCurrentIndex(0);

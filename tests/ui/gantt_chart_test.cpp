@@ -95,3 +95,16 @@ TEST(GanttChart, EmptyAndDegenerateChartsPaint) {
   c.zoom_to(5, 5, 1, 2);  // an empty rectangle is no zoom
   EXPECT_FALSE(c.zoomed());
 }
+
+// Labels never step finer than the axis writes them: an empty time axis over
+// 0..1 labels 0 and 1 once each, not "0 0 0 ... 1 1".
+TEST(GanttChart, LabelStepsAreNeverFinerThanTheLabelsDecimals) {
+  GanttChart c(QStringLiteral("Job Gantt"), QStringLiteral("J"));
+  EXPECT_EQ(label_step(c.bottom_axis, 1.0, 800, 40), 1.0);
+  EXPECT_EQ(label_step(c.bottom_axis, 10000.0, 800, 40), 500.0);
+  ChartAxis percent;
+  percent.decimals = 2;
+  EXPECT_EQ(label_step(percent, 0.05, 800, 40), 0.01);
+  percent.increment = 3.0;
+  EXPECT_EQ(label_step(percent, 100.0, 800, 40), 6.0);
+}

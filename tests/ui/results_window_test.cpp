@@ -90,6 +90,10 @@ TEST_F(ResultsWindow, UndoZoomShowsEveryPointIncludingThoseAddedWhileZoomed) {
   chart->chart()->zoomIn(QRectF(chart->chart()->plotArea().center(), QSizeF(20, 20)));
   choose(2);  // a new choice undoes the zoom as well
   EXPECT_FALSE(chart->zoomed());
+
+  chart->chart()->zoomIn(QRectF(chart->chart()->plotArea().center(), QSizeF(20, 20)));
+  Form6->clear_result_charts();  // so does the start of the next run
+  EXPECT_FALSE(chart->zoomed());
 }
 
 TEST_F(ResultsWindow, PointsTakeTheCurrentSchemesColours) {

@@ -117,10 +117,16 @@ TEST_F(SchedulerWindowTest, FieldsTakeDigitsInRangeAndResetWhenLeftOutOfRange) {
 TEST_F(SchedulerWindowTest, MethodAndPerformanceTestShowTheirFields) {
   QComboBox* method = combo("ComboBox2");
   QCheckBox* perf = check_box("CheckBox1");
+  Form3->show();
+  QApplication::processEvents();
+  const QRect run_button = button("Button4")->geometry();
   for (int m : {1, 2}) {
     method->setCurrentIndex(m);
+    QApplication::processEvents();
     EXPECT_FALSE(edit("Edit5")->isHidden()) << m;
     EXPECT_FALSE(edit("Edit6")->isHidden()) << m;
+    // The fields appear in the room kept for them: nothing else moves.
+    EXPECT_EQ(button("Button4")->geometry(), run_button) << m;
   }
   method->setCurrentIndex(3);
   EXPECT_TRUE(edit("Edit5")->isHidden());
