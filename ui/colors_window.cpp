@@ -65,6 +65,8 @@ TForm11::TForm11(QWidget* parent) : QDialog(parent) {
   ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
   ComboBox1->setAccessibleName(QStringLiteral("Color Schemes"));
   ComboBox1->setEditable(true);  // a new scheme is named by typing here
+  // The typing goes into the combo's own field, which a reader names too.
+  ComboBox1->lineEdit()->setAccessibleName(QStringLiteral("Color Schemes"));
   // The items mirror the scheme list: nothing typed is added on Enter, and
   // nothing typed is completed into the name of an existing scheme.
   ComboBox1->setInsertPolicy(QComboBox::NoInsert);

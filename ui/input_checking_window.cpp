@@ -23,6 +23,8 @@ QLabel* caption_label(const char* name, const QString& text, QWidget* buddy, QWi
   auto* label = new QLabel(text, parent);
   label->setObjectName(QString::fromLatin1(name));
   label->setBuddy(buddy);
+  // A list takes no name from its buddy label: it is named after the label.
+  buddy->setAccessibleName(QString(text).remove(QLatin1Char(':')));
   return label;
 }
 }  // namespace

@@ -34,10 +34,12 @@ TForm19::TForm19(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
                       QStringLiteral("Num. of machines with new setups")});
   ListBox1->setMinimumWidth(ListBox1->sizeHintForColumn(0) + 24);
   Label1->setBuddy(ListBox1);
+  ListBox1->setAccessibleName(Label1->text());  // a list takes no name from its buddy
   ListBox2 = new QListWidget(this);
   ListBox2->setObjectName(QStringLiteral("ListBox2"));
   ListBox2->setMaximumWidth(56);
   Label2->setBuddy(ListBox2);
+  ListBox2->setAccessibleName(Label2->text());
   for (QListWidget* l : {ListBox1, ListBox2}) {
     l->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     l->setMinimumHeight(10 * l->fontMetrics().height() + 16);
