@@ -6,15 +6,9 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-TForm21* Form21 = nullptr;
+#include "ui/named_controls.h"
 
-namespace {
-QLabel* text_label(const char* name, const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QString::fromLatin1(name));
-  return label;
-}
-}  // namespace
+TForm21* Form21 = nullptr;
 
 TForm21::TForm21(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("Form21"));
@@ -26,18 +20,18 @@ TForm21::TForm21(QWidget* parent) : QDialog(parent) {
   icon->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(48, 48));
   icon->setAccessibleName(QStringLiteral("Program icon"));
 
-  QLabel* name = text_label("ProductName", QStringLiteral("TAVO Scheduler"), this);
+  QLabel* name = named_label("ProductName", QStringLiteral("TAVO Scheduler"), this);
   QFont big = name->font();
   big.setPointSizeF(big.pointSizeF() * 1.5);
   big.setBold(true);
   name->setFont(big);
-  QLabel* purpose = text_label(
+  QLabel* purpose = named_label(
       "Comments",
       QStringLiteral("Production scheduling for a flexible flow shop:\n"
                      "tabu search, batch search, enumeration of small problems\n"
                      "and rescheduling of released schedules."),
       this);
-  QLabel* version = text_label("Version", QStringLiteral("Version 1.0"), this);
+  QLabel* version = named_label("Version", QStringLiteral("Version 1.0"), this);
 
   auto* button = new QPushButton(QStringLiteral("OK"), this);
   button->setObjectName(QStringLiteral("Button1"));

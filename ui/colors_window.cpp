@@ -14,6 +14,7 @@
 
 #include "ui/chart_colors.h"
 #include "ui/message_boxes.h"
+#include "ui/named_controls.h"
 
 TForm11* Form11 = nullptr;
 
@@ -30,11 +31,6 @@ SCHEME_COLOURS current_globals() {
   return c;
 }
 
-QPushButton* add_button(QWidget* parent, const char* name, const char* caption) {
-  auto* b = new QPushButton(QString::fromLatin1(caption), parent);
-  b->setObjectName(QString::fromLatin1(name));
-  return b;
-}
 }  // namespace
 
 TForm11::TForm11(QWidget* parent) : QDialog(parent) {
@@ -43,7 +39,8 @@ TForm11::TForm11(QWidget* parent) : QDialog(parent) {
 
   auto* colours = new QGridLayout;
   for (int i = 0; i < 5; ++i) {
-    QPushButton* button = add_button(this, ("Button" + std::to_string(i + 1)).c_str(), colour_captions[i]);
+    QPushButton* button =
+        named(new QPushButton(QString::fromLatin1(colour_captions[i]), this), ("Button" + std::to_string(i + 1)).c_str());
     auto* panel = new QLineEdit(this);
     panel->setObjectName(QStringLiteral("Edit%1").arg(i + 1));
     panel->setReadOnly(true);
@@ -56,7 +53,7 @@ TForm11::TForm11(QWidget* parent) : QDialog(parent) {
     panels_[i] = panel;
     connect(button, &QPushButton::clicked, this, [this, i] { ColourButtonClick(i); });
   }
-  QPushButton* Button8 = add_button(this, "Button8", "Default");
+  QPushButton* Button8 = named(new QPushButton(QStringLiteral("Default"), this), "Button8");
   colours->addWidget(Button8, 5, 0);
 
   auto* schemes = new QGroupBox(QStringLiteral("Color Schemes"), this);
@@ -72,8 +69,8 @@ TForm11::TForm11(QWidget* parent) : QDialog(parent) {
   ComboBox1->setInsertPolicy(QComboBox::NoInsert);
   ComboBox1->setCompleter(nullptr);
   ComboBox1->setMinimumWidth(160);
-  QPushButton* Button9 = add_button(schemes, "Button9", "Save As");
-  QPushButton* Button10 = add_button(schemes, "Button10", "Delete");
+  QPushButton* Button9 = named(new QPushButton(QStringLiteral("Save As"), schemes), "Button9");
+  QPushButton* Button10 = named(new QPushButton(QStringLiteral("Delete"), schemes), "Button10");
   auto* scheme_layout = new QVBoxLayout(schemes);
   scheme_layout->addWidget(ComboBox1);
   auto* scheme_buttons = new QHBoxLayout;
@@ -81,8 +78,8 @@ TForm11::TForm11(QWidget* parent) : QDialog(parent) {
   scheme_buttons->addWidget(Button10);
   scheme_layout->addLayout(scheme_buttons);
 
-  QPushButton* Button6 = add_button(this, "Button6", "OK");
-  QPushButton* Button7 = add_button(this, "Button7", "Cancel");
+  QPushButton* Button6 = named(new QPushButton(QStringLiteral("OK"), this), "Button6");
+  QPushButton* Button7 = named(new QPushButton(QStringLiteral("Cancel"), this), "Button7");
   auto* closing = new QHBoxLayout;
   closing->addStretch(1);
   closing->addWidget(Button6);

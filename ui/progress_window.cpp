@@ -17,6 +17,7 @@
 #include "solvers/run_frame.h"
 #include "ui/chart_colors.h"
 #include "ui/main_window.h"
+#include "ui/named_controls.h"
 #include "ui/objective_priority_window.h"
 #include "ui/operator_priority_window.h"
 #include "ui/results_window.h"
@@ -39,12 +40,6 @@ bool only_digits(const QString& s) {
 }
 }  // namespace
 
-QLabel* TForm7::make_label(const char* name, const QString& text) {
-  auto* l = new QLabel(text, this);
-  l->setObjectName(QString::fromLatin1(name));
-  return l;
-}
-
 TForm7::TForm7(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
   setObjectName(QStringLiteral("Form7"));
   setWindowTitle(QStringLiteral("Generating Schedule"));
@@ -53,30 +48,30 @@ TForm7::TForm7(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
   // Placed by FormShow at the main window's left edge each time it is shown.
   set_placed(true);
 
-  Label1 = make_label("Label1", QStringLiteral("Step1"));
+  Label1 = named_label("Label1", QStringLiteral("Step1"), this);
   QFont title = Label1->font();
   title.setBold(true);
   title.setPointSizeF(title.pointSizeF() * 1.3);
   Label1->setFont(title);
-  Label2 = make_label("Label2", QStringLiteral("Step2"));
-  Label3 = make_label("Label3", QStringLiteral("Step3"));
-  Label4 = make_label("Label4", QStringLiteral("0"));
-  Label5 = make_label("Label5", QStringLiteral("/"));
-  Label6 = make_label("Label6", QStringLiteral("0"));
-  Label7 = make_label("Label7", QStringLiteral("Step4"));
-  Label8 = make_label("Label8", QStringLiteral("0"));
-  Label26 = make_label("Label26", QStringLiteral("Label26"));
+  Label2 = named_label("Label2", QStringLiteral("Step2"), this);
+  Label3 = named_label("Label3", QStringLiteral("Step3"), this);
+  Label4 = named_label("Label4", QStringLiteral("0"), this);
+  Label5 = named_label("Label5", QStringLiteral("/"), this);
+  Label6 = named_label("Label6", QStringLiteral("0"), this);
+  Label7 = named_label("Label7", QStringLiteral("Step4"), this);
+  Label8 = named_label("Label8", QStringLiteral("0"), this);
+  Label26 = named_label("Label26", QStringLiteral("Label26"), this);
 
   Button1 = new QPushButton(QStringLiteral("Stop"), this);
   Button1->setObjectName(QStringLiteral("Button1"));
 
-  QLabel* Label21 = make_label("Label21", QStringLiteral("Max scheduling time:"));
+  QLabel* Label21 = named_label("Label21", QStringLiteral("Max scheduling time:"), this);
   Edit1 = new QLineEdit(this);
   Edit1->setObjectName(QStringLiteral("Edit1"));
   Edit1->setMaximumWidth(48);
   Label21->setBuddy(Edit1);
-  QLabel* Label22 = make_label("Label22", QStringLiteral("min"));
-  Label23 = make_label("Label23", QStringLiteral("Timer inactive"));
+  QLabel* Label22 = named_label("Label22", QStringLiteral("min"), this);
+  Label23 = named_label("Label23", QStringLiteral("Timer inactive"), this);
 
   GroupBox1 = new QGroupBox(QStringLiteral("Objective functions"), this);
   GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
@@ -87,8 +82,8 @@ TForm7::TForm7(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
   const char* value_names[6] = {"Label15", "Label16", "Label17", "Label18", "Label19", "Label20"};
   QLabel** value_labels[6] = {&Label15, &Label16, &Label17, &Label18, &Label19, &Label20};
   for (int i = 0; i < 6; ++i) {
-    QLabel* caption = make_label(caption_names[i], QString::fromLatin1(captions[i]));
-    *value_labels[i] = make_label(value_names[i], QString());
+    QLabel* caption = named_label(caption_names[i], QString::fromLatin1(captions[i]), this);
+    *value_labels[i] = named_label(value_names[i], QString(), this);
     (*value_labels[i])->setAccessibleName(QString::fromLatin1(captions[i]));
     values->addWidget(caption, i, 0);
     values->addWidget(*value_labels[i], i, 1);
@@ -100,10 +95,10 @@ TForm7::TForm7(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
   auto* resch = new QGridLayout(GroupBox3);
   const char* resch_captions[3] = {"Late orders      dev.:", "Late jobs           dev.:", "Mach. setups   dev.:"};
   for (int row = 0; row < 3; ++row) {
-    QLabel* caption = make_label(("Label" + std::to_string(27 + row)).c_str(), QString::fromLatin1(resch_captions[row]));
-    QLabel* dev = make_label(("Label" + std::to_string(30 + 2 * row)).c_str(), QString());
-    QLabel* new_caption = make_label(("Label" + std::to_string(36 + row)).c_str(), QStringLiteral("new:"));
-    QLabel* fresh = make_label(("Label" + std::to_string(31 + 2 * row)).c_str(), QString());
+    QLabel* caption = named_label(("Label" + std::to_string(27 + row)).c_str(), QString::fromLatin1(resch_captions[row]), this);
+    QLabel* dev = named_label(("Label" + std::to_string(30 + 2 * row)).c_str(), QString(), this);
+    QLabel* new_caption = named_label(("Label" + std::to_string(36 + row)).c_str(), QStringLiteral("new:"), this);
+    QLabel* fresh = named_label(("Label" + std::to_string(31 + 2 * row)).c_str(), QString(), this);
     dev->setAccessibleName(QString::fromLatin1(resch_captions[row]));
     fresh->setAccessibleName(QString::fromLatin1(resch_captions[row]) + QStringLiteral(" new:"));
     resch_values_[2 * row] = dev;
@@ -131,8 +126,8 @@ TForm7::TForm7(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
   GroupBox2 = new QGroupBox(QStringLiteral("Control parameters"), this);
   GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
   auto* control = new QGridLayout(GroupBox2);
-  QLabel* loops_caption = make_label("Label24", QStringLiteral("Num. of loops:"));
-  QLabel* tabu_caption = make_label("Label25", QStringLiteral("TabuList size:"));
+  QLabel* loops_caption = named_label("Label24", QStringLiteral("Num. of loops:"), this);
+  QLabel* tabu_caption = named_label("Label25", QStringLiteral("TabuList size:"), this);
   Edit2 = new QLineEdit(QStringLiteral("1"), GroupBox2);
   Edit2->setObjectName(QStringLiteral("Edit2"));
   Edit3 = new QLineEdit(QStringLiteral("1"), GroupBox2);

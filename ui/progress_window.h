@@ -67,7 +67,6 @@ class TForm7 : public ClosingForm {
   // operator window that is visible; unchanged when neither is.
   void fit_results_height();
 
-  QLabel* make_label(const char* name, const QString& text);
   QLabel* label_of(ProgressLabel l) const;
 
   QLabel* Label1;

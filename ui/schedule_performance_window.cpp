@@ -27,6 +27,7 @@
 #include "ui/modal_session.h"
 #include "ui/paged_bar_chart.h"
 #include "ui/results_window.h"
+#include "ui/named_controls.h"
 #include "ui/row_check_list.h"
 #include "ui/up_down.h"
 
@@ -46,19 +47,6 @@ QLineEdit* read_only_edit(const char* name, const QString& label, QFormLayout* f
   return edit;
 }
 
-QPushButton* button(const char* name, const QString& caption, QWidget* parent = nullptr) {
-  auto* b = new QPushButton(caption, parent);
-  b->setObjectName(QLatin1String(name));
-  b->setAutoDefault(false);
-  return b;
-}
-
-QCheckBox* check_box(const char* name, const QString& caption, bool checked = false) {
-  auto* c = new QCheckBox(caption);
-  c->setObjectName(QLatin1String(name));
-  c->setChecked(checked);
-  return c;
-}
 }  // namespace
 
 TForm10::TForm10(QWidget* parent) : QDialog(parent) {
@@ -120,8 +108,8 @@ void TForm10::build_display() {
   lower->setContentsMargins(4, 4, 4, 4);
   lower->addStretch(1);
   auto* switches = new QVBoxLayout;
-  CheckBox9 = check_box("CheckBox9", QStringLiteral("Show Gantt Charts"), true);
-  CheckBox10 = check_box("CheckBox10", QStringLiteral("Show Messages"));
+  CheckBox9 = named_check_box("CheckBox9", QStringLiteral("Show Gantt Charts"), true);
+  CheckBox10 = named_check_box("CheckBox10", QStringLiteral("Show Messages"));
   switches->addWidget(CheckBox9);
   switches->addWidget(CheckBox10);
   switches->addStretch(1);
@@ -166,8 +154,8 @@ QWidget* TForm10::build_panel1() {
   values->setRowVisible(Edit4, false);
   values->setRowVisible(Edit7, false);
   column->addWidget(performance);
-  Button38 = button("Button38", QStringLiteral("Show Input Data"));
-  Button31 = button("Button31", QStringLiteral("Show Results"));
+  Button38 = named_button("Button38", QStringLiteral("Show Input Data"));
+  Button31 = named_button("Button31", QStringLiteral("Show Results"));
   column->addWidget(Button38);
   column->addWidget(Button31);
   column->addStretch(1);
@@ -190,13 +178,13 @@ QWidget* TForm10::build_gantt_page(GanttChart*& chart, RowCheckList*& list, cons
   list->setMaximumWidth(130);
   list->setContextMenuPolicy(Qt::CustomContextMenu);
   column->addWidget(list, 1);
-  QPushButton* select_all = button(names[0], QStringLiteral("Select All"));
-  QPushButton* unselect_all = button(names[1], QStringLiteral("Unselect All"));
-  QPushButton* invert = button(names[2], QStringLiteral("Invert Selection"));
-  QPushButton* fourth = button(names[3], fourth_caption);
+  QPushButton* select_all = named_button(names[0], QStringLiteral("Select All"));
+  QPushButton* unselect_all = named_button(names[1], QStringLiteral("Unselect All"));
+  QPushButton* invert = named_button(names[2], QStringLiteral("Invert Selection"));
+  QPushButton* fourth = named_button(names[3], fourth_caption);
   for (QPushButton* b : {select_all, unselect_all, invert, fourth}) column->addWidget(b);
   row->addWidget(selection);
-  auto* hide = check_box(names[4], QStringLiteral("Hide Selection"));
+  auto* hide = named_check_box(names[4], QStringLiteral("Hide Selection"));
   auto* chart_column = new QVBoxLayout;
   chart->setContextMenuPolicy(Qt::CustomContextMenu);
   chart_column->addWidget(chart, 1);
@@ -242,8 +230,8 @@ QWidget* TForm10::build_utilization_page() {
   Chart4->left_axis.decimals = 2;
   row->addWidget(Chart4, 1);
   auto* column = new QVBoxLayout;
-  CheckBox11 = check_box("CheckBox11", QStringLiteral("Auto Scales"), true);
-  CheckBox12 = check_box("CheckBox12", QStringLiteral("Show Pages"));
+  CheckBox11 = named_check_box("CheckBox11", QStringLiteral("Auto Scales"), true);
+  CheckBox12 = named_check_box("CheckBox12", QStringLiteral("Show Pages"));
   TrackBar1 = new QSlider(Qt::Vertical);
   TrackBar1->setObjectName(QStringLiteral("TrackBar1"));
   TrackBar1->setAccessibleName(QStringLiteral("Machines per page"));
@@ -252,8 +240,8 @@ QWidget* TForm10::build_utilization_page() {
   TrackBar1->setTickPosition(QSlider::TicksBothSides);
   TrackBar1->setInvertedAppearance(true);  // 1 at the top
   TrackBar1->setVisible(false);
-  Button32 = button("Button32", QStringLiteral("<<"));
-  Button33 = button("Button33", QStringLiteral(">>"));
+  Button32 = named_button("Button32", QStringLiteral("<<"));
+  Button33 = named_button("Button33", QStringLiteral(">>"));
   Button32->setAccessibleName(QStringLiteral("<< previous page"));
   Button33->setAccessibleName(QStringLiteral(">> next page"));
   Button32->setVisible(false);
@@ -293,14 +281,14 @@ QWidget* TForm10::build_display_switches() {
   row->addWidget(label13);
   row->addWidget(Edit12);
   row->addWidget(UpDown1);
-  CheckBox1 = check_box("CheckBox1", QStringLiteral("Marks visible"), true);
-  CheckBox2 = check_box("CheckBox2", QStringLiteral("View 3D"));
-  CheckBox17 = check_box("CheckBox17", QStringLiteral("Show initial data"));
-  CheckBox4 = check_box("CheckBox4", QStringLiteral("Show full"), true);
-  CheckBox3 = check_box("CheckBox3", QStringLiteral("Show detailes "));
-  Button3 = button("Button3", QStringLiteral("Select colors"));
-  CheckBox6 = check_box("CheckBox6", QStringLiteral("Full Window"));
-  Button2 = button("Button2", QStringLiteral("Default values"));
+  CheckBox1 = named_check_box("CheckBox1", QStringLiteral("Marks visible"), true);
+  CheckBox2 = named_check_box("CheckBox2", QStringLiteral("View 3D"));
+  CheckBox17 = named_check_box("CheckBox17", QStringLiteral("Show initial data"));
+  CheckBox4 = named_check_box("CheckBox4", QStringLiteral("Show full"), true);
+  CheckBox3 = named_check_box("CheckBox3", QStringLiteral("Show detailes "));
+  Button3 = named_button("Button3", QStringLiteral("Select colors"));
+  CheckBox6 = named_check_box("CheckBox6", QStringLiteral("Full Window"));
+  Button2 = named_button("Button2", QStringLiteral("Default values"));
   Button2->setVisible(false);
   Button2->setEnabled(false);
   for (QWidget* w : std::initializer_list<QWidget*>{CheckBox1, CheckBox2, CheckBox17, CheckBox4, CheckBox3, Button3,

@@ -29,6 +29,7 @@
 #include "ui/input_file_loading.h"
 #include "ui/message_boxes.h"
 #include "ui/modal_session.h"
+#include "ui/named_controls.h"
 #include "ui/number_fields.h"
 #include "ui/objective_priority_window.h"
 #include "ui/operator_priority_window.h"
@@ -44,19 +45,6 @@ const char* const kLoaded = "Input data loaded.";
 const char* const kInputFilter =
     "Scheduling input files (*.sif) or Text files (*.txt)|*.sif;*.SIF;*.txt;*.TXT|"
     "Scheduling input files (*.sif)|*.sif;*.SIF|Text files (*.txt)|*.txt;*.TXT";
-
-QPushButton* make_button(const char* name, const QString& caption, QWidget* parent) {
-  auto* b = new QPushButton(caption, parent);
-  b->setObjectName(QString::fromLatin1(name));
-  b->setAutoDefault(false);
-  return b;
-}
-
-QLabel* make_label(const char* name, const QString& caption, QWidget* parent) {
-  auto* l = new QLabel(caption, parent);
-  l->setObjectName(QString::fromLatin1(name));
-  return l;
-}
 
 QLineEdit* make_edit(const char* name, const QString& text, int max_length, QLabel* label, QWidget* parent) {
   auto* e = new QLineEdit(text, parent);
@@ -88,48 +76,48 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("Form3"));
   setWindowTitle(QStringLiteral("Production Scheduler "));
 
-  Label2 = make_label("Label2", QString::fromLatin1(kNoData), this);
-  Button1 = make_button("Button1", QStringLiteral("Close"), this);
-  Button3 = make_button("Button3", QStringLiteral("Load  Input data from file"), this);
-  Button2 = make_button("Button2", QStringLiteral("Create Starting  Schedule"), this);
-  Button8 = make_button("Button8", QStringLiteral("Input data"), this);
-  Button7 = make_button("Button7", QStringLiteral("Show Results"), this);
-  Button6 = make_button("Button6", QStringLiteral("Speed test "), this);
-  Button5 = make_button("Button5", QStringLiteral("Export Input to file"), this);
+  Label2 = named_label("Label2", QString::fromLatin1(kNoData), this);
+  Button1 = named_button("Button1", QStringLiteral("Close"), this);
+  Button3 = named_button("Button3", QStringLiteral("Load  Input data from file"), this);
+  Button2 = named_button("Button2", QStringLiteral("Create Starting  Schedule"), this);
+  Button8 = named_button("Button8", QStringLiteral("Input data"), this);
+  Button7 = named_button("Button7", QStringLiteral("Show Results"), this);
+  Button6 = named_button("Button6", QStringLiteral("Speed test "), this);
+  Button5 = named_button("Button5", QStringLiteral("Export Input to file"), this);
 
   GroupBox1 = new QGroupBox(QStringLiteral("Generate Schedule"), this);
   GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-  QLabel* Label5 = make_label("Label5", QStringLiteral("Objective function:"), GroupBox1);
+  QLabel* Label5 = named_label("Label5", QStringLiteral("Objective function:"), GroupBox1);
   ComboBox1 = make_combo("ComboBox1",
                          {QStringLiteral("Number of Late Jobs"), QStringLiteral("Sum of Tardiness"),
                           QStringLiteral("Sum of AbsLateness"), QStringLiteral("Number of Setup"),
                           QStringLiteral("Completion Time"), QStringLiteral("Number of Late Orders"),
                           QStringLiteral("Max Tardiness")},
                          Label5, GroupBox1);
-  QLabel* Label6 = make_label("Label6", QStringLiteral(" Method:"), GroupBox1);
+  QLabel* Label6 = named_label("Label6", QStringLiteral(" Method:"), GroupBox1);
   ComboBox2 = make_combo("ComboBox2",
                          {QStringLiteral("Tabu Search with _S class and do_pi"),
                           QStringLiteral("Tabu Search with  AUTOSTOP"), QStringLiteral("Tabu Search in Batch mode"),
                           QStringLiteral("Enumaration for small size problems")},
                          Label6, GroupBox1);
-  QLabel* Label11 = make_label("Label11", QStringLiteral("Num. of steps:"), GroupBox1);
-  QLabel* Label12 = make_label("Label12", QStringLiteral("Num. of loops:"), GroupBox1);
-  QLabel* Label13 = make_label("Label13", QStringLiteral("TabuList size:"), GroupBox1);
-  Label1 = make_label("Label1", QStringLiteral("Num. of iterations:"), GroupBox1);
-  Label3 = make_label("Label3", QStringLiteral("Max. steps imp.less:"), GroupBox1);
-  Label4 = make_label("Label4", QStringLiteral("Min. loop:"), GroupBox1);
+  QLabel* Label11 = named_label("Label11", QStringLiteral("Num. of steps:"), GroupBox1);
+  QLabel* Label12 = named_label("Label12", QStringLiteral("Num. of loops:"), GroupBox1);
+  QLabel* Label13 = named_label("Label13", QStringLiteral("TabuList size:"), GroupBox1);
+  Label1 = named_label("Label1", QStringLiteral("Num. of iterations:"), GroupBox1);
+  Label3 = named_label("Label3", QStringLiteral("Max. steps imp.less:"), GroupBox1);
+  Label4 = named_label("Label4", QStringLiteral("Min. loop:"), GroupBox1);
   Edit1 = make_edit("Edit1", QStringLiteral("2000"), 4, Label11, GroupBox1);
   Edit2 = make_edit("Edit2", QStringLiteral("100"), 3, Label12, GroupBox1);
   Edit3 = make_edit("Edit3", QStringLiteral("150"), 4, Label13, GroupBox1);
   Edit4 = make_edit("Edit4", QStringLiteral("10"), 5, Label1, GroupBox1);
   Edit5 = make_edit("Edit5", QString(), 0, Label3, GroupBox1);
   Edit6 = make_edit("Edit6", QString(), 0, Label4, GroupBox1);
-  Button4 = make_button("Button4", QStringLiteral("Run"), GroupBox1);
+  Button4 = named_button("Button4", QStringLiteral("Run"), GroupBox1);
   CheckBox1 = new QCheckBox(QStringLiteral("Perf. test "), GroupBox1);
   CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-  Button9 = make_button("Button9", QStringLiteral("Test"), GroupBox1);
-  Button10 = make_button("Button10", QStringLiteral("Detailes"), GroupBox1);
-  Button11 = make_button("Button11", QStringLiteral("Search operators"), GroupBox1);
+  Button9 = named_button("Button9", QStringLiteral("Test"), GroupBox1);
+  Button10 = named_button("Button10", QStringLiteral("Detailes"), GroupBox1);
+  Button11 = named_button("Button11", QStringLiteral("Search operators"), GroupBox1);
 
   // The group: what to optimise and how, the method's parameters, then the
   // performance test and the priority windows.
