@@ -96,6 +96,7 @@ TEST(ArraySchedule, IndexesPointBothWaysAndCopiesKeepEmptyMachines) {
   // tables shaped; one moved from is empty.
   _S fewer_jobs(n_of_Orders, n_of_Jobs - 1, n_of_Machines);
   fewer_jobs.assign(S);
+  EXPECT_EQ(fewer_jobs.n_of_Jobs, n_of_Jobs);
   expect_S_consistent(fewer_jobs, "assigned into a schedule of fewer jobs");
   _S blank;
   blank.assign(S);
