@@ -26,10 +26,12 @@ class ScriptedLoop : public TabuSearchLoop {
     for (int i = 1; i <= p[0]; ++i) p.push_back(i);
   }
   int evaluations = 0;
+  bool stand_still = false;            // every sample is the current schedule itself
   std::vector<std::vector<int>> seen;  // machine 1 of every sample before its move
 
  protected:
   bool move(int, _S& sample) override {
+    if (stand_still) return true;
     seen.emplace_back(sample.M_wload[1], sample.M_wload[1] + sample.M_wload[1][0] + 1);
     next_perm(perm_[1]);
     apply_machine_perm(sample, perm_, 1, base_.M_wload, base_.M_step);
@@ -106,27 +108,10 @@ TEST_F(TabuSearchLoopRules, TheSearchMovesToAWorseStepBestButKeepsTheOverallBest
   EXPECT_EQ(search.step_best_values().n_of_Late_Jobs, 130);
 }
 
-namespace {
-
-// Every sample of a step is the current schedule itself: after the first,
-// each is in the tabu list and must be neither evaluated nor taken.
-class StandStillLoop : public TabuSearchLoop {
- public:
-  using TabuSearchLoop::TabuSearchLoop;
-  int evaluations = 0;
-
- protected:
-  bool move(int, _S&) override { return true; }
-  void evaluate(_S&, OBJ_VALUE& v) override {
-    ++evaluations;
-    v = OBJ_VALUE();
-  }
-};
-
-}  // namespace
-
 TEST_F(TabuSearchLoopRules, ASampleInTheTabuListIsNeverEvaluated) {
-  StandStillLoop search(rules_for(3, &loops_, &tabu_, 2, true, -1), *start_);
+  // After a step's first sample each one is in the tabu list.
+  ScriptedLoop search(rules_for(3, &loops_, &tabu_, 2, true, -1), *start_, {});
+  search.stand_still = true;
   search.start();
   search.run();
   EXPECT_EQ(search.evaluations, 2 + 1);  // the start's two, then the one new schedule
