@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <utility>
@@ -153,6 +154,47 @@ TEST_F(ReschedulerWindow, BrokenFilesLoadNothingAndLeaveTheControlsOff) {
   EXPECT_EQ(last(boxes.messages), "  Input data are incorrect!\nOpening process stopped!");
   EXPECT_FALSE(enabled("Button6"));
   EXPECT_FALSE(form->states().loaded());
+}
+
+// An order whose time window is empty is only a warning: the planner reads
+// it in the checking window, closes it, and the released plan loads.
+TEST_F(ReschedulerWindow, InputWarningsLoadTheReleasedPlanOnceTheCheckingWindowCloses) {
+  const std::string text = read_file(write_released_file(dir, "good.rsf", 17));
+  const std::size_t at = text.find("\n200|");
+  ASSERT_NE(at, std::string::npos);
+  const std::size_t end = text.find('\n', at + 1);
+  QStringList fields = QString::fromStdString(text.substr(at + 1, end - at - 1)).split('|');
+  ASSERT_EQ(fields.size(), 9);
+  fields[3] = fields[2];  // constrained start = constrained end
+  const int line = static_cast<int>(std::count(text.begin(), text.begin() + static_cast<long>(at) + 1, '\n')) + 1;
+  const std::string warned =
+      dir.write("warned.rsf", text.substr(0, at + 1) + fields.join('|').toStdString() + text.substr(end));
+
+  QStringList warnings, errors;
+  bool loaded_while_shown = true;
+  QTimer close_check;
+  close_check.setInterval(10);
+  QObject::connect(&close_check, &QTimer::timeout, [&] {
+    if (!Form20->isVisible()) return;
+    auto* w = Form20->findChild<QListWidget*>("ListBox2");
+    auto* e = Form20->findChild<QListWidget*>("ListBox1");
+    for (int i = 0; i < w->count(); ++i) warnings << w->item(i)->text();
+    for (int i = 0; i < e->count(); ++i) errors << e->item(i)->text();
+    loaded_while_shown = form->states().loaded();
+    Form20->findChild<QPushButton*>("Button1")->click();
+  });
+  close_check.start();
+  load(warned);
+  close_check.stop();
+  EXPECT_EQ(warnings, QStringList({QStringLiteral("Zero Time Window of Order 0 (in 3. or 4. field) -> line_%1").arg(line)}));
+  EXPECT_TRUE(errors.isEmpty());
+  EXPECT_FALSE(loaded_while_shown);  // the window is shown before anything is kept
+  EXPECT_FALSE(Form20->isVisible());
+  EXPECT_EQ(boxes.messages, QStringList({"Input data reading OK!", "Released Schedule loading ok!"}));
+  EXPECT_TRUE(form->states().loaded());
+  for (const char* b : {"Button6", "Button7", "Button8"}) EXPECT_TRUE(enabled(b)) << b;
+  ASSERT_TRUE(last_SCH);
+  EXPECT_EQ(Orders[1].CST, Orders[1].CET);
 }
 
 TEST_F(ReschedulerWindow, FieldChecksWhileTypingAndOnLeaving) {
