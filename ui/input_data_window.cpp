@@ -173,6 +173,9 @@ QWidget* TForm14::build_machines_tab() {
   Edit6 = read_only_edit("Edit6");
   ListBox1 = named(new QListWidget, "ListBox1");
   ListBox2 = named(new QListWidget, "ListBox2");
+  // The calendar's brackets reach the top of a row: without a margin the
+  // first interval sits on the frame and reads as cut off.
+  for (QListWidget* list : {ListBox1, ListBox2}) list->setStyleSheet(QStringLiteral("QListWidget { padding-top: 3px; background: palette(base); }"));
   connect(ListBox1, &QListWidget::itemClicked, this, [this] { ListBox1Click(); });
   connect(ListBox1, &QListWidget::currentRowChanged, this, [this] { ListBox1Click(); });
   auto* fields = new QFormLayout;

@@ -100,6 +100,19 @@ TEST_F(InputDataWindow, ViewModeShowsTheFirstMachineAndOrderWithoutModifyControl
   EXPECT_TRUE(child<QLineEdit>("Edit21")->isHidden());
 }
 
+// The first calendar interval keeps a margin below the list's frame, as the
+// rows below it keep one to each other, so its brackets are drawn whole.
+TEST_F(InputDataWindow, FirstCalendarLineIsNotDrawnOnTheFrame) {
+  open(false);
+  child<QTabWidget>("PageControl1")->setCurrentIndex(1);
+  for (const char* name : {"ListBox1", "ListBox2"}) {
+    QListWidget* list = child<QListWidget>(name);
+    ASSERT_GT(list->count(), 0) << name;
+    const int top = list->viewport()->mapTo(list, list->visualItemRect(list->item(0)).topLeft()).y();
+    EXPECT_GE(top, 4) << name;  // a one-pixel frame and three of margin
+  }
+}
+
 TEST_F(InputDataWindow, EmptyGroupAndVirtualMachine) {
   open(true);
   pick("ComboBox2", "MG_6");
