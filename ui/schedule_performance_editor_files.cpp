@@ -4,8 +4,6 @@
 // outcome, and only a success is ever reported as one.
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QFileDialog>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -14,53 +12,12 @@
 #include "engine/undo_list.h"
 #include "problem_io/schedule_file.h"
 #include "ui/message_boxes.h"
+#include "ui/open_dialog.h"
+#include "ui/save_file_dialog.h"
 #include "ui/schedule_performance_window.h"
 
 namespace {
-
-// "Description (*.a)|*.a;*.b|..." as Qt's name filters "Description (*.a *.b)".
-QStringList qt_filters(const QString& filter) {
-  const QStringList parts = filter.split(QLatin1Char('|'));
-  QStringList out;
-  for (int i = 0; i + 1 < parts.size(); i += 2) {
-    QString description = parts[i];
-    const int paren = description.indexOf(QLatin1Char('('));
-    if (paren >= 0) description = description.left(paren).trimmed();
-    out << QStringLiteral("%1 (%2)").arg(description, parts[i + 1].split(QLatin1Char(';')).join(QLatin1Char(' ')));
-  }
-  return out;
-}
-
-// Qt's own dialog (never the platform's), so that a person, a test or a
-// driving tool can type a path into its "File name:" field.
-QFileDialog* file_dialog(QWidget* parent, const QString& caption, const QString& dir, const QString& filter) {
-  auto* d = new QFileDialog(parent, caption, dir);
-  d->setOption(QFileDialog::DontUseNativeDialog);
-  d->setNameFilters(qt_filters(filter));
-  return d;
-}
-
-class ScheduleSaveDialog : public SaveDialog {
- public:
-  explicit ScheduleSaveDialog(QWidget* parent) : parent_(parent) {}
-  bool Execute() override {
-    std::unique_ptr<QFileDialog> d(file_dialog(parent_, QStringLiteral("Save As"),
-                                               QString::fromStdString(InitialDir), QString::fromStdString(Filter)));
-    d->setObjectName(QStringLiteral("SaveDialog1"));
-    d->setAcceptMode(QFileDialog::AcceptSave);
-    d->setFileMode(QFileDialog::AnyFile);
-    d->selectFile(QString::fromStdString(FileName));
-    if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return false;
-    FileName = d->selectedFiles().front().toStdString();
-    return true;
-  }
-
- private:
-  QWidget* parent_;
-};
-
-std::string program_folder() { return QCoreApplication::applicationDirPath().toStdString() + "/"; }
-
+std::string program_folder() { return program_dir().toStdString(); }
 }  // namespace
 
 // ---- the kept schedule ----
@@ -112,7 +69,7 @@ void TForm10::reject() {
 
 void TForm10::Button34Click() {
   if (!last_SCH) return;
-  ScheduleSaveDialog dialog(this);
+  SaveFileDialog dialog(this);
   const std::string path = choose_schedule_file(ScheduleFileKind::Schedule, dialog, program_folder());
   // A cancelled dialog wrote nothing: that too is "cannot be exported".
   const int r = path.empty() ? 0 : export_sch_file(*last_SCH, path);
@@ -123,7 +80,7 @@ void TForm10::Button34Click() {
 
 void TForm10::Button39Click() {
   if (!last_SCH) return;
-  ScheduleSaveDialog dialog(this);
+  SaveFileDialog dialog(this);
   const std::string path = choose_schedule_file(ScheduleFileKind::Released, dialog, program_folder());
   const int r = path.empty() ? 0 : release_sch_file(*last_SCH, Machines, Orders, n_of_SetupTypes, path);
   show_message(r == 1 ? QStringLiteral("Schedule has been released successfully!")
@@ -133,14 +90,11 @@ void TForm10::Button39Click() {
 
 void TForm10::Button35Click() {
   if (!last_SCH) return;
-  std::unique_ptr<QFileDialog> d(file_dialog(this, QStringLiteral("Open"), QString::fromStdString(program_folder()),
-                                             QStringLiteral("Schedule files (*.sch)|*.sch;*.SCH")));
-  d->setObjectName(QStringLiteral("OpenDialog1"));
-  d->setAcceptMode(QFileDialog::AcceptOpen);
-  d->setFileMode(QFileDialog::ExistingFile);
-  if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return;
-  const std::string path = d->selectedFiles().front().toStdString();
-  d.reset();
+  TOpenDialog dialog;
+  dialog.InitialDir = program_dir();
+  dialog.Filter = QStringLiteral("Schedule files (*.sch)|*.sch;*.SCH");
+  if (!dialog.Execute(this)) return;
+  const std::string path = dialog.FileName.toStdString();
   // The reader assigns only a schedule it read whole and found to fit the
   // loaded problem; the history is replaced only then.
   if (load_sch_file(*last_SCH, path) != 1) {

@@ -340,12 +340,18 @@ TEST_F(ScheduleEditor, ExportThenInportGivesTheSameScheduleAndAFreshHistory) {
   button("Button34")->click();
   EXPECT_EQ(take_messages(), QStringList{"Schedule has been exported into file successfully!"});
   ASSERT_FALSE(read_file(dir.file("plan.sch")).empty()) << "the format's extension replaces the typed one";
+  EXPECT_TRUE(modals.file_dialog_proposed.endsWith("/exp_sch.sch")) << modals.file_dialog_proposed.toStdString();
+  EXPECT_EQ(modals.file_dialog_filters, QStringList{"Schedule file (*.sch)"});
 
   select_rows({3});
   button("Button24")->click();
   ASSERT_EQ(last_SCH->equal(exported), 0);
   modals.file = QString::fromStdString(dir.file("plan.sch"));
   button("Button35")->click();
+  // Schedule files written on another system may carry the extension in capitals.
+  ASSERT_EQ(modals.file_dialog_filters.size(), 1);
+  EXPECT_TRUE(modals.file_dialog_filters[0].startsWith("Schedule files (*.sch)"));
+  EXPECT_TRUE(modals.file_dialog_filters[0].contains("*.SCH"));
   EXPECT_EQ(take_messages(), (QStringList{"Schedule has been inported from file successfully!",
                                         "Schedule has been refreshed on the screen successfully!"}));
   EXPECT_EQ(last_SCH->equal(exported), 1);
