@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QTest>
 
 ModalAnswerer::ModalAnswerer() {
   timer_.setInterval(10);
@@ -16,23 +17,64 @@ ModalAnswerer::ModalAnswerer() {
 
 ModalAnswerer::~ModalAnswerer() { timer_.stop(); }
 
+void ModalAnswerer::on_shown(QWidget* window, std::function<void()> action) {
+  watched_ = window;
+  watched_seen_ = false;
+  watched_action_ = std::move(action);
+}
+
+void ModalAnswerer::defer(std::function<void()> action) {
+  pending_ = true;
+  QTimer::singleShot(0, [this, action] {
+    pending_ = false;
+    action();
+  });
+}
+
 void ModalAnswerer::answer() {
+  if (pending_) return;
   QWidget* modal = QApplication::activeModalWidget();
-  if (!modal || !modal->isVisible()) return;
+  if (modal && modal->isVisible() && answer_modal(modal)) return;
+  if (watched_ && watched_->isVisible() && !watched_seen_) {
+    watched_seen_ = true;
+    defer(watched_action_);
+    return;
+  }
+  if (watched_ && !watched_->isVisible()) watched_seen_ = false;
+  // A copy runs, so that a step may replace or clear on_tick while it runs.
+  if (on_tick) {
+    const std::function<void()> step = on_tick;
+    step();
+  }
+}
+
+bool ModalAnswerer::answer_modal(QWidget* modal) {
   if (auto* box = qobject_cast<QMessageBox*>(modal)) {
     messages << box->text();
+    boxes << box->windowTitle() + QLatin1Char('|') + box->text();
     QAbstractButton* button = box->button(QMessageBox::Ok);
-    if (box->button(QMessageBox::Yes)) button = box->button(yes ? QMessageBox::Yes : QMessageBox::No);
+    if (box->button(QMessageBox::Yes)) {
+      questions << box->text();
+      bool answer = yes;
+      if (!answers.empty()) {
+        answer = answers.front();
+        answers.pop_front();
+      }
+      button = box->button(answer ? QMessageBox::Yes : QMessageBox::No);
+    }
     if (!button) button = box->buttons().value(0);
     if (button) button->click();
-  } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+    return true;
+  }
+  if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
     ++file_dialogs;
     file_dialog_filters = dialog->nameFilters();
+    file_dialog_folder = dialog->directory().absolutePath();
     file_dialog_proposed = dialog->selectedFiles().value(0);
     file_dialog_filter = dialog->selectedNameFilter();
     if (file.isEmpty()) {
       dialog->reject();
-      return;
+      return true;
     }
     if (!name_filter.isEmpty()) dialog->selectNameFilter(name_filter);
     // Typed into "File name:" as a planner does: a path into a folder that
@@ -46,14 +88,28 @@ void ModalAnswerer::answer() {
     // queued, so that a box it opens (the replace question) finds this timer
     // free to answer it.
     QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
-  } else if (auto* colour_dialog = qobject_cast<QColorDialog*>(modal)) {
+    return true;
+  }
+  if (auto* colour_dialog = qobject_cast<QColorDialog*>(modal)) {
     ++colour_dialogs;
     colour_dialog_start = colour_dialog->currentColor();
     if (!colour.isValid()) {
       colour_dialog->reject();
-      return;
+      return true;
     }
     colour_dialog->setCurrentColor(colour);
     QMetaObject::invokeMethod(colour_dialog, "accept", Qt::QueuedConnection);
+    return true;
   }
+  return false;
+}
+
+void type_into(QWidget* edit, const QString& text) {
+  auto* line = qobject_cast<QLineEdit*>(edit);
+  line->setFocus();
+  line->selectAll();
+  if (text.isEmpty())
+    QTest::keyClick(line, Qt::Key_Delete);
+  else
+    QTest::keyClicks(line, text);
 }

@@ -18,6 +18,7 @@
 SchedulerWindowTest::SchedulerWindowTest() {
   set_run_host(&host);
   set_run_report_folder(dir.path());
+  user.yes = false;  // a question beyond the script is answered No
   // A checking window nobody expected is closed, so that no test hangs on it.
   user.on_shown(Form20, [] { Form20->findChild<QPushButton*>(QStringLiteral("Button1"))->click(); });
 }
@@ -61,7 +62,7 @@ std::string SchedulerWindowTest::sample_file() const {
 }
 
 void SchedulerWindowTest::load(const std::string& path) {
-  user.file_to_open = QString::fromStdString(path);
+  user.file = QString::fromStdString(path);
   button("Button3")->click();
 }
 

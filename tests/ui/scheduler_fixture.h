@@ -8,7 +8,7 @@
 #include <string>
 
 #include "tests/support/temp_dir.h"
-#include "tests/ui/scripted_user.h"
+#include "tests/ui/modal_answerer.h"
 #include "ui/app_windows.h"
 #include "ui/gui_run_host.h"
 
@@ -50,5 +50,5 @@ class SchedulerWindowTest : public ::testing::Test {
   TempDir dir;
   StillClockHost host;
   AppWindows windows;
-  ScriptedUser user;
+  ModalAnswerer user;
 };

@@ -151,10 +151,10 @@ TEST_F(SchedulerWindowTest, LoadThroughTheDialogThenCancelKeepsTheProblem) {
   EXPECT_FALSE(button("Button6")->isEnabled());
   EXPECT_TRUE(user.boxes.isEmpty());
   // The dialog started in the program's folder with the three filters.
-  EXPECT_EQ(user.dialog_filters,
+  EXPECT_EQ(user.file_dialog_filters,
             QStringList({"Scheduling input files (*.sif) or Text files (*.txt) (*.sif *.SIF *.txt *.TXT)",
                          "Scheduling input files (*.sif) (*.sif *.SIF)", "Text files (*.txt) (*.txt *.TXT)"}));
-  EXPECT_EQ(user.dialog_folder, QCoreApplication::applicationDirPath());
+  EXPECT_EQ(user.file_dialog_folder, QCoreApplication::applicationDirPath());
 
   // Cancelled with a problem loaded: still loaded and usable.
   load("");
