@@ -140,9 +140,13 @@ void ChartFrame::paint_axes(QPainter& p, const View& v) {
   double y = std::ceil(v.y0 / ystep - 1e-9) * ystep;
   double y_last = v.y1;
   double dx0 = 0, dx1 = 0, dy0 = 0, dy1 = 0;
-  if (left_axis.labels_within_data && data_bounds(dx0, dx1, dy0, dy1)) {
-    y = std::max(y, std::ceil((std::floor(dy0) - 1e-9) / ystep) * ystep);
-    y_last = std::min(y_last, std::floor(dy1));
+  if (left_axis.labels_within_data) {
+    if (data_bounds(dx0, dx1, dy0, dy1)) {
+      y = std::max(y, std::ceil((std::floor(dy0) - 1e-9) / ystep) * ystep);
+      y_last = std::min(y_last, std::floor(dy1));
+    } else {
+      y_last = y - 1.0;  // no rows, no row labels (never a "J0")
+    }
   }
   for (int n = 0; y <= y_last + 1e-9 && n < kMaxLabels; ++n, y += ystep) {
     const double py = v.py(y, left_axis.inverted);
