@@ -1,7 +1,7 @@
 // Runs started from the scheduler window, end to end on small problems: the
 // window's state afterwards, the progress labels and the results memos, a
-// stop request, a report that cannot be written, the performance test and
-// the input export.
+// report that cannot be written, the performance test and the input export.
+// (The stop request is tested with the run's own windows.)
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -109,25 +109,6 @@ TEST_F(SchedulerRun, EnumerationRunsOnASmallProblemAndRefusesALargerOne) {
   EXPECT_FALSE(Form6->isVisible());
   EXPECT_TRUE(button("Button4")->isEnabled());
   EXPECT_TRUE(combo("ComboBox2")->isEnabled());
-}
-
-TEST_F(SchedulerRun, StopAnsweredNoGoesOnAndYesEndsTheRun) {
-  load(small_generated_file());
-  user.answers = {false, true};
-  // The planner asks to stop twice while the run goes on.
-  user.on_tick = [&] {
-    if (Form7->isVisible() && user.boxes.size() < 2) stop_flag = true;
-  };
-  combo("ComboBox2")->setCurrentIndex(0);
-  edit("Edit1")->setText("9999");
-  edit("Edit2")->setText("50");
-  button("Button4")->click();
-  EXPECT_EQ(user.boxes, QStringList({"Question|Do You really want to stop the process?",
-                                     "Question|Do You really want to stop the process?",
-                                     "TAVO_Scheduler|Process stopped!"}));
-  expect_window_back();
-  EXPECT_LT(progress(ProgressLabel::Step).toInt(), 9999);
-  EXPECT_TRUE(memo(ResultsMemo::Index).endsWith("End of file."));  // a stopped run still reports
 }
 
 TEST_F(SchedulerRun, ReportThatCannotBeWrittenGivesTheMessageAndTheWindowBack) {
