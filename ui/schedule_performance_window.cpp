@@ -118,6 +118,9 @@ void TForm10::build_display() {
   connect(CheckBox10, &QCheckBox::clicked, this, [this] { CheckBox10Click(); });
 
   auto* window = new QVBoxLayout(this);
+  // Narrow margins: with the editor's lists filled the window still fits a
+  // screen 1,280 pixels wide.
+  window->setContentsMargins(4, 4, 4, 4);
   window->addLayout(top, 1);
   window->addWidget(Panel2);
 

@@ -208,3 +208,13 @@ TEST_F(SchedulerRun, SchedulePerformanceFollowsRunsAndLoads) {
   EXPECT_TRUE(Form10->isVisible());
   EXPECT_GT(job_gantt->series(0).Count(), 0);
 }
+
+// A planner's screen of 1,280 pixels holds the whole window, also once
+// "Modify schedule" filled the editor's lists and route labels.
+TEST_F(SchedulerRun, SchedulePerformanceFitsA1280PixelScreenWithTheEditorFilled) {
+  load(small_generated_file());
+  run_method(0);
+  Form10->findChild<QPushButton*>("Button1")->click();
+  QApplication::processEvents();
+  EXPECT_LE(Form10->minimumSizeHint().width(), 1280);
+}
