@@ -119,11 +119,6 @@ const int kYellow = 0x00FFFF;
 class SchedulePerformance : public ::testing::Test {
  protected:
   AppWindows windows;
-  void TearDown() override {
-    Form10->hide();
-    last_SCH.reset();
-    work_mode = 0;
-  }
   void show() {
     Form10->resize(1400, 900);
     Form10->show();
