@@ -20,11 +20,7 @@ const std::string default_line = "default|33023|65280|255|8421504|16777215|";
 class ColorsWindow : public ::testing::Test {
  protected:
   ColorsWindow() { set_chart_colors_folder(dir.path()); }
-  ~ColorsWindow() override {
-    set_chart_colors_folder("");
-    int* globals[] = {&Col_Setup, &Col_Intime, &Col_Late, &Col_Constraint, &Col_Planned};
-    for (int i = 0; i < 5; ++i) *globals[i] = default_chart_colours[i];
-  }
+  ~ColorsWindow() override { set_chart_colors_folder(""); }  // the colours go back with the start-up reset
   void write_file(const std::string& text) { dir.write(chart_colors_file_name, text); }
   std::string file_text() { return read_file(chart_colors_path()); }
   void show() {
