@@ -18,6 +18,7 @@
 #include "ui/input_checking_window.h"
 #include "ui/input_data_window.h"
 #include "ui/modal_session.h"
+#include "ui/named_controls.h"
 #include "ui/number_fields.h"
 #include "ui/objective_priority_window.h"
 #include "ui/operator_priority_window.h"
@@ -50,18 +51,14 @@ const FieldRule freeze_rule{0, 9999, 0, 9999,
                             " The value of the Freeze time field is out of the range! It must be in [0 - 9999].",
                             "0"};
 
-template <class W>
-W* named(W* w, const char* name) {
-  w->setObjectName(QString::fromLatin1(name));
-  return w;
-}
-
-// A results window made visible; already visible, it is shown anew so that
-// it draws the live schedule and overlay as they are now.
-void show_results_window(QWidget* window) {
-  if (!window) return;
-  if (window->isVisible()) window->hide();
-  window->show();
+// The results windows after a run: an open schedule window is renewed in
+// place (never hidden and shown again, which flickers and resets its size).
+void show_results_windows() {
+  if (Form10) Form10->show_live_schedule();
+  if (Form6) {
+    Form6->show();
+    Form6->raise();
+  }
 }
 
 }  // namespace
@@ -224,8 +221,7 @@ void TForm18::Button1Click() {
 }
 
 void TForm18::Button3Click() {
-  show_results_window(Form10);
-  show_results_window(Form6);
+  show_results_windows();
 }
 
 void TForm18::Ob() {
@@ -247,8 +243,7 @@ void TForm18::Button6Click() {
   stop_flag = false;
   if (ComboBox1->currentIndex() != 0 || !resch_states.loaded()) return;
   if (TS_S_do_pi_Reschedule(*resch_states.released, *resch_states.working) != 1) return;
-  show_results_window(Form10);
-  show_results_window(Form6);
+  show_results_windows();
   Button3->setEnabled(true);
 }
 
@@ -265,5 +260,5 @@ void TForm18::Button8Click() {
   if (!resch_states.loaded()) return;
   resch_states.show_initial_state(field_value(ReschedulerField::Type), field_value(ReschedulerField::FreezeTime));
   if (Form10) Form10->set_initial_data_snapshot(resch_states.released.get());
-  show_results_window(Form10);
+  if (Form10) Form10->show_live_schedule();
 }

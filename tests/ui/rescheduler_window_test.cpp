@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
@@ -37,6 +38,18 @@
 #include "ui/schedule_performance_window.h"
 
 namespace {
+
+// Counts a window's hide events: an open results window is renewed in place.
+class HideCounter : public QObject {
+ public:
+  int hides = 0;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* e) override {
+    if (e->type() == QEvent::Hide) ++hides;
+    return QObject::eventFilter(watched, e);
+  }
+};
 
 // The text of the last box answered.
 QString last(const QStringList& texts) { return texts.value(texts.size() - 1); }
@@ -285,11 +298,15 @@ TEST_F(ReschedulerWindow, WholeReschedulingRoad) {
   type("Edit4", QString::number(freeze));
 
   std::map<int, Times> shown;
+  HideCounter form10_hides;
+  Form10->installEventFilter(&form10_hides);
   for (int type_index : {0, 1}) {
     child<QComboBox>("ComboBox2")->setCurrentIndex(type_index);
     click("Button8");
     shown[type_index] = machine_times(*last_SCH);
   }
+  Form10->removeEventFilter(&form10_hides);
+  EXPECT_EQ(form10_hides.hides, 0);
   EXPECT_NE(shown[0], shown[1]);
   // The results window shows it, with the released plan offered as overlay.
   EXPECT_TRUE(Form10->isVisible());
