@@ -24,6 +24,7 @@
 #include "engine/problem.h"
 #include "engine/shop_changes.h"
 #include "ui/message_boxes.h"
+#include "ui/named_controls.h"
 #include "ui/number_fields.h"
 
 TForm14* Form14 = nullptr;
@@ -31,12 +32,6 @@ TForm14* Form14 = nullptr;
 namespace {
 
 QString num(long long v) { return QString::number(v); }
-
-template <class W>
-W* named(W* w, const char* name) {
-  w->setObjectName(QString::fromLatin1(name));
-  return w;
-}
 
 QLineEdit* read_only_edit(const char* name) {
   auto* e = named(new QLineEdit, name);

@@ -14,23 +14,10 @@
 
 #include "engine/live_schedule.h"
 #include "engine/undo_list.h"
+#include "ui/named_controls.h"
 #include "ui/schedule_performance_window.h"
 
 namespace {
-
-template <class W>
-W* named(W* w, const char* name) {
-  w->setObjectName(QString::fromLatin1(name));
-  return w;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const char* caption) {
-  return named(new QPushButton(QString::fromLatin1(caption), parent), name);
-}
-
-QCheckBox* check_box(QWidget* parent, const char* name, const char* caption) {
-  return named(new QCheckBox(QString::fromLatin1(caption), parent), name);
-}
 
 QComboBox* combo(QWidget* parent, const char* name, const char* accessible) {
   QComboBox* c = named(new QComboBox(parent), name);
@@ -68,14 +55,14 @@ void TForm10::build_editor(QFrame* panel) {
 
   // Schedule buttons.
   auto* buttons = new QVBoxLayout;
-  Button1 = button(p, "Button1", "Modify schedule");
-  Button36 = button(p, "Button36", "Undo");
-  Button37 = button(p, "Button37", "Redo");
-  Button21 = button(p, "Button21", "Save Changes");
-  Button34 = button(p, "Button34", "Export ");
-  Button35 = button(p, "Button35", "Inport");
-  Button39 = button(p, "Button39", "Release Schedule");
-  Button8 = button(p, "Button8", "Close");
+  Button1 = named_button("Button1", QStringLiteral("Modify schedule"), p);
+  Button36 = named_button("Button36", QStringLiteral("Undo"), p);
+  Button37 = named_button("Button37", QStringLiteral("Redo"), p);
+  Button21 = named_button("Button21", QStringLiteral("Save Changes"), p);
+  Button34 = named_button("Button34", QStringLiteral("Export "), p);
+  Button35 = named_button("Button35", QStringLiteral("Inport"), p);
+  Button39 = named_button("Button39", QStringLiteral("Release Schedule"), p);
+  Button8 = named_button("Button8", QStringLiteral("Close"), p);
   Button36->setEnabled(false);
   Button37->setEnabled(false);
   Button21->setEnabled(false);
@@ -96,21 +83,21 @@ void TForm10::build_editor(QFrame* panel) {
   auto* job_group = named(new QGroupBox(QStringLiteral("Change Assigned  Route and  Machines to Job"), p), "GroupBox2");
   auto* jg = new QGridLayout(job_group);
   ComboBox7 = combo(job_group, "ComboBox7", "Order");
-  Button28 = button(job_group, "Button28", "Show Order");
-  CheckBox13 = check_box(job_group, "CheckBox13", "Auto show");
+  Button28 = named_button("Button28", QStringLiteral("Show Order"), job_group);
+  CheckBox13 = named_check_box("CheckBox13", QStringLiteral("Auto show"), false, job_group);
   CheckBox13->setAccessibleName(QStringLiteral("Auto show Order"));
   ListBox2 = named(new QListWidget(job_group), "ListBox2");
   ListBox2->setAccessibleName(QStringLiteral("Jobs"));
   ListBox2->setContextMenuPolicy(Qt::CustomContextMenu);
   // Items of one height: a list of thousands of jobs is laid out at once.
   ListBox2->setUniformItemSizes(true);
-  Button29 = button(job_group, "Button29", "Show Job");
-  CheckBox14 = check_box(job_group, "CheckBox14", "Auto show");
+  Button29 = named_button("Button29", QStringLiteral("Show Job"), job_group);
+  CheckBox14 = named_check_box("CheckBox14", QStringLiteral("Auto show"), false, job_group);
   CheckBox14->setAccessibleName(QStringLiteral("Auto show Job"));
   auto* route_label = named(new QLabel(QStringLiteral("Execution Route"), job_group), "Label17");
   ComboBox2 = combo(job_group, "ComboBox2", "Execution Route");
   route_label->setBuddy(ComboBox2);
-  Button23 = button(job_group, "Button23", "Show Assigned");
+  Button23 = named_button("Button23", QStringLiteral("Show Assigned"), job_group);
   Button23->hide();
   jg->addWidget(ComboBox7, 0, 0);
   jg->addWidget(Button28, 0, 1);
@@ -142,10 +129,10 @@ void TForm10::build_editor(QFrame* panel) {
   auto* seq_group = named(new QGroupBox(QStringLiteral("Change Job Sequence on Machine"), p), "GroupBox3");
   auto* sg = new QGridLayout(seq_group);
   ComboBox1 = combo(seq_group, "ComboBox1", "Machine");
-  Button27 = button(seq_group, "Button27", "Show Machine ");
-  CheckBox15 = check_box(seq_group, "CheckBox15", "Auto show");
+  Button27 = named_button("Button27", QStringLiteral("Show Machine "), seq_group);
+  CheckBox15 = named_check_box("CheckBox15", QStringLiteral("Auto show"), false, seq_group);
   CheckBox15->setAccessibleName(QStringLiteral("Auto show Machine"));
-  CheckBox16 = check_box(seq_group, "CheckBox16", "Information");
+  CheckBox16 = named_check_box("CheckBox16", QStringLiteral("Information"), false, seq_group);
   ListBox1 = named(new QListWidget(seq_group), "ListBox1");
   ListBox1->setAccessibleName(QStringLiteral("Job sequence"));
   ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -153,24 +140,32 @@ void TForm10::build_editor(QFrame* panel) {
   ListBox1->setUniformItemSizes(true);
   auto* move = named(new QGroupBox(QStringLiteral("Move"), seq_group), "GroupBox4");
   auto* mg = new QGridLayout(move);
-  Button22 = button(move, "Button22", "Top");
-  Button24 = button(move, "Button24", "Bottom");
-  Button17 = button(move, "Button17", "Up");
-  Button18 = button(move, "Button18", "Down");
-  Button19 = button(move, "Button19", "Join");
-  Button25 = button(move, "Button25", "Sel. Order");
-  Button26 = button(move, "Button26", "Sel. Prod");
-  Button20 = button(move, "Button20", "Unselect");
-  Button30 = button(move, "Button30", "Build batch");
-  mg->addWidget(Button22, 0, 0);
-  mg->addWidget(Button17, 0, 1);
-  mg->addWidget(Button24, 1, 0);
-  mg->addWidget(Button18, 1, 1);
-  mg->addWidget(Button19, 2, 0);
-  mg->addWidget(Button20, 2, 1);
-  mg->addWidget(Button25, 3, 0);
-  mg->addWidget(Button26, 3, 1);
-  mg->addWidget(Button30, 4, 0, 1, 2);
+  // The move buttons in their grid: name, caption, cell, handler.
+  struct MoveButton {
+    QPushButton* TForm10::*field;
+    const char* name;
+    const char* caption;
+    int row, column;
+    void (TForm10::*click)();
+  };
+  static const MoveButton move_buttons[] = {
+      {&TForm10::Button22, "Button22", "Top", 0, 0, &TForm10::Button22Click},
+      {&TForm10::Button17, "Button17", "Up", 0, 1, &TForm10::Button17Click},
+      {&TForm10::Button24, "Button24", "Bottom", 1, 0, &TForm10::Button24Click},
+      {&TForm10::Button18, "Button18", "Down", 1, 1, &TForm10::Button18Click},
+      {&TForm10::Button19, "Button19", "Join", 2, 0, &TForm10::Button19Click},
+      {&TForm10::Button20, "Button20", "Unselect", 2, 1, &TForm10::Button20Click},
+      {&TForm10::Button25, "Button25", "Sel. Order", 3, 0, &TForm10::Button25Click},
+      {&TForm10::Button26, "Button26", "Sel. Prod", 3, 1, &TForm10::Button26Click},
+      {&TForm10::Button30, "Button30", "Build batch", 4, 0, &TForm10::Button30Click},
+  };
+  for (const MoveButton& m : move_buttons) {
+    QPushButton* b = named_button(m.name, QString::fromLatin1(m.caption), move);
+    this->*m.field = b;
+    // "Build batch" spans the grid's two columns.
+    mg->addWidget(b, m.row, m.column, 1, m.row == 4 ? 2 : 1);
+    connect(b, &QPushButton::clicked, this, m.click);
+  }
   mg->setRowStretch(5, 1);
   sg->addWidget(ComboBox1, 0, 0);
   sg->addWidget(Button27, 0, 1);
@@ -209,15 +204,6 @@ void TForm10::build_editor(QFrame* panel) {
   connect(ComboBox2, &QComboBox::currentIndexChanged, this, &TForm10::ComboBox2Change);
   connect(ListBox2, &QListWidget::itemSelectionChanged, this, &TForm10::ListBox2Click);
   connect(Button23, &QPushButton::clicked, this, &TForm10::Button23Click);
-  connect(Button17, &QPushButton::clicked, this, &TForm10::Button17Click);
-  connect(Button18, &QPushButton::clicked, this, &TForm10::Button18Click);
-  connect(Button22, &QPushButton::clicked, this, &TForm10::Button22Click);
-  connect(Button24, &QPushButton::clicked, this, &TForm10::Button24Click);
-  connect(Button19, &QPushButton::clicked, this, &TForm10::Button19Click);
-  connect(Button25, &QPushButton::clicked, this, &TForm10::Button25Click);
-  connect(Button26, &QPushButton::clicked, this, &TForm10::Button26Click);
-  connect(Button20, &QPushButton::clicked, this, &TForm10::Button20Click);
-  connect(Button30, &QPushButton::clicked, this, &TForm10::Button30Click);
   connect(ListBox1, &QWidget::customContextMenuRequested, this, &TForm10::PopupMenu1Popup);
   connect(ShowDetailes1, &QAction::triggered, this, &TForm10::ShowDetailes1Click);
   connect(ListBox2, &QWidget::customContextMenuRequested, this, &TForm10::PopupMenu5Popup);
