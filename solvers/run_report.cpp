@@ -39,38 +39,24 @@ void RunReport::finish() {
 }
 
 namespace {
-// Whole minutes and the remaining whole seconds of e.
-void split_minutes(double e, long& m, long& sec) {
-  m = static_cast<long>(e / 60);
-  sec = static_cast<long>(e - 60.0 * m);
+// e seconds below a minute as they are, else whole minutes and the remaining
+// whole seconds, each followed by its unit.
+std::string duration_text(double e, const char* minutes_unit, const char* seconds_unit) {
+  std::ostringstream s;
+  if (e < 60) {
+    s << e << seconds_unit;
+  } else {
+    const long m = static_cast<long>(e / 60);
+    const long sec = static_cast<long>(e - 60.0 * m);
+    s << m << minutes_unit << sec << seconds_unit;
+  }
+  return s.str();
 }
 }  // namespace
 
-std::string elapsed_time_line(double e) {
-  std::ostringstream s;
-  s << " Elapsed time: ";
-  if (e < 60) {
-    s << e << " (sec)";
-  } else {
-    long m, sec;
-    split_minutes(e, m, sec);
-    s << m << " (min) and " << sec << " (sec)";
-  }
-  return s.str();
-}
+std::string elapsed_time_line(double e) { return " Elapsed time: " + duration_text(e, " (min) and ", " (sec)"); }
 
-std::string run_time_column(double e) {
-  std::ostringstream s;
-  s << '\t';
-  if (e < 60) {
-    s << e << 's';
-  } else {
-    long m, sec;
-    split_minutes(e, m, sec);
-    s << m << "min " << sec << 's';
-  }
-  return s.str();
-}
+std::string run_time_column(double e) { return '\t' + duration_text(e, "min ", "s"); }
 
 std::string clock_text(std::time_t t) {
   std::tm parts{};
