@@ -35,9 +35,6 @@ class UNDOLIST {
   int redo(SCH& sch);
 
   int count() const { return static_cast<int>(entries.size()); }
-  int max_entries() const { return max; }
-  // Index of the current entry from the oldest (0), -1 when there is none.
-  int current_index() const { return current; }
   const SCH* current_schedule() const;
 
  private:

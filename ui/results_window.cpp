@@ -196,7 +196,6 @@ void TForm6::setVisible(bool visible) {
 }
 
 void TForm6::show_step_chart_page() { PageControl1->setCurrentIndex(StepPage); }
-void TForm6::show_average_page() { PageControl1->setCurrentIndex(AveragePage); }
 
 // Only the visibility changes: the series keep their points, so the choice
 // holds across a refill.

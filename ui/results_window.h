@@ -39,8 +39,6 @@ class TForm6 : public ClosingForm {
   // Makes the page "Obj. values" the active one (the progress window docks
   // the window with it).
   void show_step_chart_page();
-  // Makes the page "Average Obj_values" the active one.
-  void show_average_page();
 
   // What the window shows, for the windows and tests that read it.
   int point_count(ResultSeries s) const;
