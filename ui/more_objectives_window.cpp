@@ -9,6 +9,8 @@
 #include <QSlider>
 
 #include "engine/objective_value.h"
+#include "ui/named_controls.h"
+#include "ui/priority_controls.h"
 
 TForm19* Form19 = nullptr;
 
@@ -19,10 +21,8 @@ TForm19::TForm19(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
   setWindowTitle(QStringLiteral("More Objective functions"));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
 
-  auto* Label1 = new QLabel(QStringLiteral("Objective functions for rescheduling"), this);
-  Label1->setObjectName(QStringLiteral("Label1"));
-  auto* Label2 = new QLabel(QStringLiteral("Priority"), this);
-  Label2->setObjectName(QStringLiteral("Label2"));
+  auto* Label1 = named_label("Label1", QStringLiteral("Objective functions for rescheduling"), this);
+  auto* Label2 = named_label("Label2", QStringLiteral("Priority"), this);
   ListBox1 = new QListWidget(this);
   ListBox1->setObjectName(QStringLiteral("ListBox1"));
   ListBox1->addItems({QStringLiteral("Num. of jobs with diff. route"), QStringLiteral("Num. of jobs with diff. machine"),
@@ -44,28 +44,16 @@ TForm19::TForm19(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
     l->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     l->setMinimumHeight(10 * l->fontMetrics().height() + 16);
   }
-  TrackBar1 = new QSlider(Qt::Vertical, this);
-  TrackBar1->setObjectName(QStringLiteral("TrackBar1"));
-  TrackBar1->setRange(0, 10);
-  TrackBar1->setPageStep(1);
-  TrackBar1->setTickInterval(1);
-  TrackBar1->setTickPosition(QSlider::TicksRight);
+  TrackBar1 = priority_bar("TrackBar1", Qt::Vertical, this);
   // Position 0 at the top: priority 10 is the top of the bar.
   TrackBar1->setInvertedAppearance(true);
   TrackBar1->setInvertedControls(true);
   TrackBar1->setAccessibleName(QStringLiteral("Priority of the chosen line"));
-  Edit1 = new QLineEdit(this);
-  Edit1->setObjectName(QStringLiteral("Edit1"));
-  Edit1->setReadOnly(true);
-  Edit1->setMaximumWidth(36);
+  Edit1 = priority_field("Edit1", this);
   Edit1->setAccessibleName(QStringLiteral("Priority"));
-  CheckBox1 = new QCheckBox(QStringLiteral("Active Control"), this);
-  CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-  CheckBox1->setChecked(true);
+  CheckBox1 = named_check_box("CheckBox1", QStringLiteral("Active Control"), true, this);
   CheckBox1->setEnabled(false);
-  Button1 = new QPushButton(QStringLiteral("OK"), this);
-  Button1->setObjectName(QStringLiteral("Button1"));
-  Button1->setAutoDefault(false);
+  Button1 = named_button("Button1", QStringLiteral("OK"), this);
 
   auto* layout = new QGridLayout(this);
   layout->addWidget(Label1, 0, 0);

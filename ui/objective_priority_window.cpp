@@ -11,6 +11,8 @@
 
 #include "engine/objective_value.h"
 #include "ui/more_objectives_window.h"
+#include "ui/named_controls.h"
+#include "ui/priority_controls.h"
 #include "ui/progress_window.h"
 
 TForm15* Form15 = nullptr;
@@ -29,36 +31,26 @@ TForm15::TForm15(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
   auto* rows = new QGridLayout;
   const char* captions[6] = {"Number of late orders:", "Number of late jobs:", "Sum of tardiness: ",
                              "Max tardiness:",         "Number of setups:",    "Completion time:"};
+  static const char* const bar_names[6] = {"TrackBar1", "TrackBar2", "TrackBar3",
+                                           "TrackBar4", "TrackBar5", "TrackBar6"};
+  static const char* const edit_names[6] = {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6"};
   for (int i = 0; i < 6; ++i) {
     auto* caption = new QLabel(QString::fromLatin1(captions[i]), this);
     caption->setObjectName(QStringLiteral("Label%1").arg(i + 1));
-    TrackBar[i] = new QSlider(Qt::Horizontal, this);
-    TrackBar[i]->setObjectName(QStringLiteral("TrackBar%1").arg(i + 1));
-    TrackBar[i]->setRange(0, 10);
-    TrackBar[i]->setPageStep(1);
-    TrackBar[i]->setTickInterval(1);
-    TrackBar[i]->setTickPosition(QSlider::TicksBelow);
+    TrackBar[i] = priority_bar(bar_names[i], Qt::Horizontal, this);
     TrackBar[i]->setMinimumWidth(150);
     caption->setBuddy(TrackBar[i]);
-    Edit[i] = new QLineEdit(this);
-    Edit[i]->setObjectName(QStringLiteral("Edit%1").arg(i + 1));
-    Edit[i]->setReadOnly(true);
-    Edit[i]->setMaximumWidth(36);
+    Edit[i] = priority_field(edit_names[i], this);
     Edit[i]->setAccessibleName(QString::fromLatin1(captions[i]).trimmed() + QStringLiteral(" priority"));
     rows->addWidget(caption, i, 0);
     rows->addWidget(TrackBar[i], i, 1);
     rows->addWidget(Edit[i], i, 2);
   }
 
-  Button1 = new QPushButton(QStringLiteral("OK"), this);
-  Button1->setObjectName(QStringLiteral("Button1"));
-  Button1->setAutoDefault(false);
-  Button2 = new QPushButton(QStringLiteral("More"), this);
-  Button2->setObjectName(QStringLiteral("Button2"));
-  Button2->setAutoDefault(false);
+  Button1 = named_button("Button1", QStringLiteral("OK"), this);
+  Button2 = named_button("Button2", QStringLiteral("More"), this);
   Button2->hide();
-  CheckBox1 = new QCheckBox(QStringLiteral("Active control"), this);
-  CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+  CheckBox1 = named_check_box("CheckBox1", QStringLiteral("Active control"), false, this);
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(CheckBox1);
