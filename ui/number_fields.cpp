@@ -10,13 +10,18 @@ int field_number(const QString& text) {
   return ok ? v : -1;
 }
 
+bool only_digits(const QString& text) {
+  for (const QChar c : text)
+    if (c < QLatin1Char('0') || c > QLatin1Char('9')) return false;
+  return true;
+}
+
 void check_number_text(QLineEdit* edit, int lo, int hi) {
   const QString text = edit->text();
-  for (const QChar c : text)
-    if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
-      edit->clear();
-      return;
-    }
+  if (!only_digits(text)) {
+    edit->clear();
+    return;
+  }
   const int v = field_number(text);
   if (v < lo || v > hi) edit->clear();
 }

@@ -8,6 +8,9 @@ class QLineEdit;
 // range (the conversion the windows' fields read with).
 int field_number(const QString& text);
 
+// True when text holds nothing but the digits 0-9 (an empty text does).
+bool only_digits(const QString& text);
+
 // The check while typing: a text holding anything but the digits 0-9, or a
 // value outside [lo, hi], is emptied.
 void check_number_text(QLineEdit* edit, int lo, int hi);

@@ -18,6 +18,7 @@
 #include "ui/chart_colors.h"
 #include "ui/main_window.h"
 #include "ui/named_controls.h"
+#include "ui/number_fields.h"
 #include "ui/objective_priority_window.h"
 #include "ui/operator_priority_window.h"
 #include "ui/results_window.h"
@@ -32,12 +33,6 @@ namespace {
 constexpr int kMaxLimitMinutes = 241;
 
 QString now_text() { return QTime::currentTime().toString(QStringLiteral("hh:mm:ss")); }
-
-bool only_digits(const QString& s) {
-  for (QChar c : s)
-    if (c < QLatin1Char('0') || c > QLatin1Char('9')) return false;
-  return true;
-}
 }  // namespace
 
 TForm7::TForm7(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
@@ -294,9 +289,8 @@ void TForm7::Edit1Change() {
     Edit1->clear();  // runs this handler again, which switches the limit off
     return;
   }
-  bool ok = false;
-  const int v = text.isEmpty() ? -1 : text.toInt(&ok);
-  if (ok && v >= 1 && v <= kMaxLimitMinutes) {
+  const int v = field_number(text);
+  if (v >= 1 && v <= kMaxLimitMinutes) {
     Label23->setText(QStringLiteral("Timer active! Start time: ") + now_text());
     // A new interval restarts the count: the limit runs from this edit.
     Timer1->start(v * 60000);
