@@ -17,10 +17,6 @@
 
 namespace {
 
-constexpr ResultSeries kStepSeries[5] = {ResultSeries::StepLateOrders, ResultSeries::StepLateJobs,
-                                         ResultSeries::StepMaxTardiness, ResultSeries::StepSetups,
-                                         ResultSeries::StepCompletion};
-
 class ResultsWindow : public WindowRunTest {
  protected:
   QComboBox* filter() { return Form6->findChild<QComboBox*>(QStringLiteral("ComboBox1")); }

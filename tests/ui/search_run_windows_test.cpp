@@ -23,10 +23,6 @@ namespace {
 
 QString text_of(ProgressLabel l) { return Form7->label(l)->text(); }
 
-constexpr ResultSeries kStepSeries[5] = {ResultSeries::StepLateOrders, ResultSeries::StepLateJobs,
-                                         ResultSeries::StepMaxTardiness, ResultSeries::StepSetups,
-                                         ResultSeries::StepCompletion};
-
 class SearchRunWindows : public WindowRunTest {
  protected:
   SearchRunWindows() { EXPECT_TRUE(load_generated_problem(3, GeneratedSize::Small)); }

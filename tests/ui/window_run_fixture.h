@@ -37,6 +37,12 @@ class ScriptedGuiHost : public GuiRunHost {
   void set_progress_label(ProgressLabel l, const std::string& text) override;
 };
 
+// The five series a run adds a point to at every step, in the order of the
+// results window's filter.
+inline constexpr ResultSeries kStepSeries[5] = {ResultSeries::StepLateOrders, ResultSeries::StepLateJobs,
+                                                ResultSeries::StepMaxTardiness, ResultSeries::StepSetups,
+                                                ResultSeries::StepCompletion};
+
 class WindowRunTest : public ::testing::Test {
  protected:
   WindowRunTest();
