@@ -1,5 +1,5 @@
 #pragma once
-// The pieces every solver run shares, from the opening of the progress window
+// The steps every solver run shares, from the opening of the progress window
 // to the rebuild of the live schedule. The drivers (tabu searches, batch
 // search, enumeration, rescheduling search) call them in their own order; none
 // of them holds state of its own.
