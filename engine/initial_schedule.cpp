@@ -34,9 +34,7 @@ int run_method(_S& S, int method) {
 // last_SCH timed and evaluated in the live arrays, its values stored.
 void time_and_store(SCH& sch) {
   calc_sch_times(sch);
-  OBJ_VALUE values;
-  calc_sch_obj_values(sch, values);
-  last_obj_value.set(values, n_of_Orders, n_of_Jobs, n_of_Machines);
+  store_live_values(sch);
 }
 }  // namespace
 

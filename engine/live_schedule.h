@@ -11,3 +11,7 @@
 extern std::unique_ptr<SCH> last_SCH;
 // Values of last_SCH; stored with OBJ_VALUE::set.
 extern OBJ_VALUE last_obj_value;
+
+// Evaluates sch, already timed, in the live arrays and stores its values in
+// last_obj_value with the loaded problem's counts.
+void store_live_values(const SCH& sch);

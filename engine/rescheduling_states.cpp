@@ -12,14 +12,6 @@ bool holds_loaded_problem(const SHOP* shop) {
          shop->count_orders() == n_of_Orders && shop->count_jobs() == n_of_Jobs &&
          shop->count_machines() == n_of_Machines;
 }
-
-// last_SCH timed with the plain timing in the live arrays, its values stored.
-void time_live_schedule() {
-  calc_sch_times(*last_SCH);
-  OBJ_VALUE values;
-  calc_sch_obj_values(*last_SCH, values);
-  last_obj_value.set(values, n_of_Orders, n_of_Jobs, n_of_Machines);
-}
 }  // namespace
 
 bool RESCH_STATES::loaded() const { return holds_loaded_problem(released.get()) && holds_loaded_problem(working.get()); }
@@ -32,7 +24,8 @@ void RESCH_STATES::take_released(const SCH& sch) {
   working = std::make_unique<SHOP>(*shop);
   released = std::move(shop);
   last_SCH = std::make_unique<SCH>(sch);
-  time_live_schedule();
+  calc_sch_times(*last_SCH);
+  store_live_values(*last_SCH);
 }
 
 void RESCH_STATES::reevaluate_after_env_change() {
@@ -60,9 +53,7 @@ void RESCH_STATES::show_initial_state(int type, int freeze_time) {
   freeze_S_at(T, Orders, Jobs, Machines, freeze_time);
   last_SCH->copy_from(*released->schedule);
   calc_sch_times_resch(*last_SCH, T, freeze_time);
-  OBJ_VALUE values;
-  calc_sch_obj_values(*last_SCH, values);
-  last_obj_value.set(values, n_of_Orders, n_of_Jobs, n_of_Machines);
+  store_live_values(*last_SCH);
 }
 
 void RESCH_STATES::release() {

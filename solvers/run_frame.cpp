@@ -235,9 +235,7 @@ void rebuild_live_schedule(const _S& S, const _S* resch_reference, int freeze_ti
     calc_sch_times_resch(*last_SCH, *resch_reference, freeze_time);
   else
     calc_sch_times(*last_SCH);
-  OBJ_VALUE values;
-  calc_sch_obj_values(*last_SCH, values);
-  last_obj_value.set(values, n_of_Orders, n_of_Jobs, n_of_Machines);
+  store_live_values(*last_SCH);
 }
 
 double elapsed_seconds(std::time_t from, std::time_t to) { return std::difftime(to, from); }

@@ -41,9 +41,7 @@ void make_live_schedule() {
   random_J_A_M_wload();
   last_SCH = std::make_unique<SCH>(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
   calc_sch_times(*last_SCH);
-  OBJ_VALUE v;
-  calc_sch_obj_values(*last_SCH, v);
-  last_obj_value.set(v, n_of_Orders, n_of_Jobs, n_of_Machines);
+  store_live_values(*last_SCH);
 }
 
 // Job 1 (order 1, due 100) runs step 1 on M1 and step 2 on M2; job 2 (order 2,
