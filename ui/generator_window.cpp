@@ -21,6 +21,7 @@
 #include "problem_io/generator_file_choice.h"
 #include "problem_io/problem_generator.h"
 #include "ui/message_boxes.h"
+#include "ui/named_controls.h"
 #include "ui/save_file_dialog.h"
 
 TForm16* Form16 = nullptr;
@@ -74,8 +75,7 @@ TForm16::TForm16(QWidget* parent) : QDialog(parent) {
   auto* generate_page = new QWidget;
   generate_page->setObjectName(QStringLiteral("TabSheet1"));
   auto* generate_layout = new QGridLayout(generate_page);
-  auto* type_label = new QLabel(QStringLiteral("Generation type:"), generate_page);
-  type_label->setObjectName(QStringLiteral("Label25"));
+  auto* type_label = named_label("Label25", QStringLiteral("Generation type:"), generate_page);
   ComboBox1 = new QComboBox(generate_page);
   ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
   ComboBox1->addItems({QStringLiteral("Basic Method"), QStringLiteral("Spec: one machine")});

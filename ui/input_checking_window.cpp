@@ -15,6 +15,7 @@
 #include "engine/run_state.h"
 #include "ui/message_boxes.h"
 #include "ui/modal_session.h"
+#include "ui/named_controls.h"
 
 TForm20* Form20 = nullptr;
 
@@ -49,8 +50,7 @@ TForm20::TForm20(QWidget* parent) : QDialog(parent) {
   Button1->setObjectName(QStringLiteral("Button1"));
   Button2 = new QPushButton(QStringLiteral("Save and Check"), this);
   Button2->setObjectName(QStringLiteral("Button2"));
-  Label3 = new QLabel(QStringLiteral("Input file:"), this);
-  Label3->setObjectName(QStringLiteral("Label3"));
+  Label3 = named_label("Label3", QStringLiteral("Input file:"), this);
   Label3->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
   auto* lists = new QVBoxLayout;

@@ -26,8 +26,7 @@ TForm15::TForm15(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
   setWindowTitle(QStringLiteral("Objective functions"));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
 
-  auto* header = new QLabel(QStringLiteral("Objective function               Priority"), this);
-  header->setObjectName(QStringLiteral("Label7"));
+  auto* header = named_label("Label7", QStringLiteral("Objective function               Priority"), this);
   auto* rows = new QGridLayout;
   const char* captions[6] = {"Number of late orders:", "Number of late jobs:", "Sum of tardiness: ",
                              "Max tardiness:",         "Number of setups:",    "Completion time:"};

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "engine/search_operators.h"
+#include "ui/named_controls.h"
 #include "ui/progress_window.h"
 #include "ui/throttled_labels.h"
 
@@ -34,14 +35,10 @@ TForm17::TForm17(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
 
   auto* table = new QGridLayout;
   table->setHorizontalSpacing(12);
-  auto* op_header = new QLabel(QStringLiteral("Operator "), this);
-  op_header->setObjectName(QStringLiteral("Label1"));
-  improve_header_ = new QLabel(QStringLiteral("Improve"), this);
-  improve_header_->setObjectName(QStringLiteral("Label10"));
-  total_header_ = new QLabel(QStringLiteral("Total"), this);
-  total_header_->setObjectName(QStringLiteral("Label11"));
-  auto* priority_header = new QLabel(QStringLiteral("Priority"), this);
-  priority_header->setObjectName(QStringLiteral("Label30"));
+  auto* op_header = named_label("Label1", QStringLiteral("Operator "), this);
+  improve_header_ = named_label("Label10", QStringLiteral("Improve"), this);
+  total_header_ = named_label("Label11", QStringLiteral("Total"), this);
+  auto* priority_header = named_label("Label30", QStringLiteral("Priority"), this);
   table->addWidget(op_header, 0, 0);
   table->addWidget(improve_header_, 0, 1);
   table->addWidget(total_header_, 0, 2);
@@ -80,17 +77,12 @@ TForm17::TForm17(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
   table->addWidget(Label21, kRows + 2, 2);
   table->addWidget(Label31, kRows + 2, 3);
 
-  auto* change = new QGroupBox(QStringLiteral("Change"), this);
-  change->setObjectName(QStringLiteral("GroupBox1"));
+  auto* change = named(new QGroupBox(QStringLiteral("Change"), this), "GroupBox1");
   auto* change_layout = new QGridLayout(change);
-  auto* op_caption = new QLabel(QStringLiteral("Operator"), change);
-  op_caption->setObjectName(QStringLiteral("Label40"));
-  auto* pri_caption = new QLabel(QStringLiteral("Priority"), change);
-  pri_caption->setObjectName(QStringLiteral("Label41"));
-  ComboBox1 = new QComboBox(change);
-  ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-  ComboBox2 = new QComboBox(change);
-  ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
+  auto* op_caption = named_label("Label40", QStringLiteral("Operator"), change);
+  auto* pri_caption = named_label("Label41", QStringLiteral("Priority"), change);
+  ComboBox1 = named(new QComboBox(change), "ComboBox1");
+  ComboBox2 = named(new QComboBox(change), "ComboBox2");
   for (int p = 0; p <= 10; ++p) ComboBox2->addItem(QString::number(p));
   op_caption->setBuddy(ComboBox1);
   pri_caption->setBuddy(ComboBox2);
@@ -99,11 +91,8 @@ TForm17::TForm17(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
   change_layout->addWidget(ComboBox1, 1, 0);
   change_layout->addWidget(ComboBox2, 1, 1);
 
-  Button1 = new QPushButton(QStringLiteral("OK"), this);
-  Button1->setObjectName(QStringLiteral("Button1"));
-  Button1->setAutoDefault(false);
-  CheckBox1 = new QCheckBox(QStringLiteral("Active control"), this);
-  CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+  Button1 = named_button("Button1", QStringLiteral("OK"), this);
+  CheckBox1 = named_check_box("CheckBox1", QStringLiteral("Active control"), false, this);
   CheckBox1->hide();
 
   auto* bottom = new QHBoxLayout;

@@ -105,12 +105,9 @@ TForm7::TForm7(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
   }
   GroupBox3->hide();
 
-  CheckBox1 = new QCheckBox(QStringLiteral("Chart visible"), GroupBox1);
-  CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-  CheckBox2 = new QCheckBox(QStringLiteral("Priority control visible"), GroupBox1);
-  CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
-  CheckBox3 = new QCheckBox(QStringLiteral("Search operators visible"), GroupBox1);
-  CheckBox3->setObjectName(QStringLiteral("CheckBox3"));
+  CheckBox1 = named_check_box("CheckBox1", QStringLiteral("Chart visible"), false, GroupBox1);
+  CheckBox2 = named_check_box("CheckBox2", QStringLiteral("Priority control visible"), false, GroupBox1);
+  CheckBox3 = named_check_box("CheckBox3", QStringLiteral("Search operators visible"), false, GroupBox1);
   auto* group1 = new QVBoxLayout(GroupBox1);
   group1->addLayout(values);
   group1->addWidget(GroupBox3);

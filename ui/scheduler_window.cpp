@@ -113,8 +113,7 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent) {
   Edit5 = make_edit("Edit5", QString(), 0, Label3, GroupBox1);
   Edit6 = make_edit("Edit6", QString(), 0, Label4, GroupBox1);
   Button4 = named_button("Button4", QStringLiteral("Run"), GroupBox1);
-  CheckBox1 = new QCheckBox(QStringLiteral("Perf. test "), GroupBox1);
-  CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+  CheckBox1 = named_check_box("CheckBox1", QStringLiteral("Perf. test "), false, GroupBox1);
   Button9 = named_button("Button9", QStringLiteral("Test"), GroupBox1);
   Button10 = named_button("Button10", QStringLiteral("Detailes"), GroupBox1);
   Button11 = named_button("Button11", QStringLiteral("Search operators"), GroupBox1);
