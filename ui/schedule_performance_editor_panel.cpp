@@ -140,30 +140,30 @@ void TForm10::build_editor(QFrame* panel) {
   ListBox1->setUniformItemSizes(true);
   auto* move = named(new QGroupBox(QStringLiteral("Move"), seq_group), "GroupBox4");
   auto* mg = new QGridLayout(move);
-  // The move buttons in their grid: name, caption, cell, handler.
+  // The move buttons, in their tab order: name, caption, grid cell and
+  // width ("Build batch" spans both columns), handler.
   struct MoveButton {
     QPushButton* TForm10::*field;
     const char* name;
     const char* caption;
-    int row, column;
+    int row, column, columns;
     void (TForm10::*click)();
   };
   static const MoveButton move_buttons[] = {
-      {&TForm10::Button22, "Button22", "Top", 0, 0, &TForm10::Button22Click},
-      {&TForm10::Button17, "Button17", "Up", 0, 1, &TForm10::Button17Click},
-      {&TForm10::Button24, "Button24", "Bottom", 1, 0, &TForm10::Button24Click},
-      {&TForm10::Button18, "Button18", "Down", 1, 1, &TForm10::Button18Click},
-      {&TForm10::Button19, "Button19", "Join", 2, 0, &TForm10::Button19Click},
-      {&TForm10::Button20, "Button20", "Unselect", 2, 1, &TForm10::Button20Click},
-      {&TForm10::Button25, "Button25", "Sel. Order", 3, 0, &TForm10::Button25Click},
-      {&TForm10::Button26, "Button26", "Sel. Prod", 3, 1, &TForm10::Button26Click},
-      {&TForm10::Button30, "Button30", "Build batch", 4, 0, &TForm10::Button30Click},
+      {&TForm10::Button22, "Button22", "Top", 0, 0, 1, &TForm10::Button22Click},
+      {&TForm10::Button24, "Button24", "Bottom", 1, 0, 1, &TForm10::Button24Click},
+      {&TForm10::Button17, "Button17", "Up", 0, 1, 1, &TForm10::Button17Click},
+      {&TForm10::Button18, "Button18", "Down", 1, 1, 1, &TForm10::Button18Click},
+      {&TForm10::Button19, "Button19", "Join", 2, 0, 1, &TForm10::Button19Click},
+      {&TForm10::Button25, "Button25", "Sel. Order", 3, 0, 1, &TForm10::Button25Click},
+      {&TForm10::Button26, "Button26", "Sel. Prod", 3, 1, 1, &TForm10::Button26Click},
+      {&TForm10::Button20, "Button20", "Unselect", 2, 1, 1, &TForm10::Button20Click},
+      {&TForm10::Button30, "Button30", "Build batch", 4, 0, 2, &TForm10::Button30Click},
   };
   for (const MoveButton& m : move_buttons) {
     QPushButton* b = named_button(m.name, QString::fromLatin1(m.caption), move);
     this->*m.field = b;
-    // "Build batch" spans the grid's two columns.
-    mg->addWidget(b, m.row, m.column, 1, m.row == 4 ? 2 : 1);
+    mg->addWidget(b, m.row, m.column, 1, m.columns);
     connect(b, &QPushButton::clicked, this, m.click);
   }
   mg->setRowStretch(5, 1);
