@@ -7,8 +7,9 @@
 namespace {
 double quotient(double a, double b) { return b != 0.0 ? a / b : 0.0; }
 
-template <class Load>
-void calc_EF(const SCH& sch, const std::vector<JOB>& jobs, const OBJ_VALUE& values, EF_VALUE& ef, Load load) {
+// per_machine: the load of each machine (entries 1..n_of_Machines).
+void calc_EF(const SCH& sch, const std::vector<double>& per_machine, const std::vector<JOB>& jobs,
+             const OBJ_VALUE& values, EF_VALUE& ef) {
   ef.reset();
   const double nJ = sch.n_of_Jobs;
   const double nM = sch.n_of_Machines;
@@ -19,9 +20,8 @@ void calc_EF(const SCH& sch, const std::vector<JOB>& jobs, const OBJ_VALUE& valu
   double P = 0.0;
   double machine_shares = 0.0;
   if (sch.has_tables()) {
-    for (int m = 1; m <= sch.n_of_Machines; ++m) {
-      double Pm = 0.0;
-      for (int t = sch.Mach_Head[m]; t != NO_TASK; t = sch.task(t).next_on_machine) Pm += load(sch.task(t));
+    for (int m = 1; m <= sch.n_of_Machines && static_cast<std::size_t>(m) < per_machine.size(); ++m) {
+      const double Pm = per_machine[static_cast<std::size_t>(m)];
       P += Pm;
       machine_shares += quotient(Pm, Cmax);
     }
@@ -33,13 +33,26 @@ void calc_EF(const SCH& sch, const std::vector<JOB>& jobs, const OBJ_VALUE& valu
 }
 }  // namespace
 
+void calc_EF_without_setup(const SCH& sch, const MachineLoads& loads, const std::vector<JOB>& jobs,
+                           const OBJ_VALUE& values, EF_VALUE& ef) {
+  calc_EF(sch, loads.processing, jobs, values, ef);
+}
+
+void calc_EF_with_setup(const SCH& sch, const MachineLoads& loads, const std::vector<JOB>& jobs,
+                        const OBJ_VALUE& values, EF_VALUE& ef) {
+  calc_EF(sch, loads.busy, jobs, values, ef);
+}
+
 void calc_EF_without_setup(const SCH& sch, const std::vector<JOB>& jobs, const OBJ_VALUE& values, EF_VALUE& ef) {
-  calc_EF(sch, jobs, values, ef, [](const TASK& t) { return static_cast<double>(t.ProcT); });
+  MachineLoads loads;
+  sum_machine_loads(sch, loads);
+  calc_EF_without_setup(sch, loads, jobs, values, ef);
 }
 
 void calc_EF_with_setup(const SCH& sch, const std::vector<JOB>& jobs, const OBJ_VALUE& values, EF_VALUE& ef) {
-  calc_EF(sch, jobs, values, ef,
-          [](const TASK& t) { return static_cast<double>(t.EndT) - static_cast<double>(t.StartT); });
+  MachineLoads loads;
+  sum_machine_loads(sch, loads);
+  calc_EF_with_setup(sch, loads, jobs, values, ef);
 }
 
 std::string float_to_str(double x) {

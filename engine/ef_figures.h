@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/machine_loads.h"
 #include "engine/objective_value.h"
 #include "engine/problem.h"
 #include "engine/schedule_linked.h"
@@ -21,6 +22,12 @@ struct EF_VALUE {
 // A quotient whose divisor is 0 (empty schedule) gives 0.
 void calc_EF_without_setup(const SCH& sch, const std::vector<JOB>& jobs, const OBJ_VALUE& values, EF_VALUE& ef);
 void calc_EF_with_setup(const SCH& sch, const std::vector<JOB>& jobs, const OBJ_VALUE& values, EF_VALUE& ef);
+// The same from the machine loads of sch already summed (sum_machine_loads),
+// for a caller that needs them anyway: the tasks are not walked again.
+void calc_EF_without_setup(const SCH& sch, const MachineLoads& loads, const std::vector<JOB>& jobs,
+                           const OBJ_VALUE& values, EF_VALUE& ef);
+void calc_EF_with_setup(const SCH& sch, const MachineLoads& loads, const std::vector<JOB>& jobs,
+                        const OBJ_VALUE& values, EF_VALUE& ef);
 // Appends the eight EF lines; a quotient by 0 as 0.
 void show_EF(const EF_VALUE& ef, std::vector<std::string>& lines);
 // A number as the planner reads it everywhere in the windows: rounded to 15

@@ -98,6 +98,29 @@ const std::pair<QBrush, QBrush>& GanttChart::face_brushes(QRgb colour) {
   return faces_.back().second;
 }
 
+void GanttChart::batch_rect(int layer, QRgb colour, const QRect& r) {
+  std::vector<RectGroup>& groups = batch_[layer];
+  for (RectGroup& g : groups)
+    if (g.colour == colour) {
+      g.rects.push_back(r);
+      return;
+    }
+  groups.push_back(RectGroup{colour, QBrush(QColor::fromRgb(colour)), {r}});
+}
+
+void GanttChart::paint_batch(QPainter& p) {
+  if (batch_empty_) return;
+  p.setPen(Qt::NoPen);
+  for (std::vector<RectGroup>& groups : batch_)
+    for (RectGroup& g : groups) {
+      if (g.rects.empty()) continue;
+      p.setBrush(g.brush);
+      p.drawRects(g.rects.data(), static_cast<int>(g.rects.size()));
+      g.rects.clear();
+    }
+  batch_empty_ = true;
+}
+
 void GanttChart::paint_one(QPainter& p, const View& v, const GanttSeries& s) {
   if (!s.Active || s.bars_.empty()) return;
   if (!s.index_ok_) s.build_index();
@@ -119,9 +142,12 @@ void GanttChart::paint_one(QPainter& p, const View& v, const GanttSeries& s) {
   const double narrowest =
       std::min(mark_metrics.horizontalAdvance(QLatin1Char('1')), mark_metrics.horizontalAdvance(QLatin1Char('f')));
   // Pens, brushes and mark layouts are made once per colour or label; the
-  // loop itself allocates nothing.
+  // loop itself allocates nothing once the batch has grown to a row's bars.
   const QPen dark_text(Qt::black), light_text(Qt::white);
-  const QPen* text_pen = nullptr;
+  // Bars at one row value share their height in pixels: worked out once per value.
+  double row_value = std::nan("");
+  double yc = 0.0;
+  int top = 0, height = 0;
   for (int r = r_lo; r <= r_hi; ++r) {
     for (int k = s.first_[static_cast<std::size_t>(r)]; k < s.first_[static_cast<std::size_t>(r) + 1]; ++k) {
       const GanttBar& b = s.bars_[static_cast<std::size_t>(s.order_[static_cast<std::size_t>(k)])];
@@ -130,34 +156,59 @@ void GanttChart::paint_one(QPainter& p, const View& v, const GanttSeries& s) {
       xa = std::max(xa, left);
       xb = std::min(xb, right);
       if (xb - xa < 1.0) xb = xa + 1.0;
-      const double yc = v.py(b.row, inv);
+      if (!(b.row == row_value)) {
+        row_value = b.row;
+        yc = v.py(b.row, inv);
+        const QRect rows = QRectF(0.0, yc - half, 1.0, 2 * half).toRect();
+        top = rows.top();
+        height = rows.height();
+      }
       const QRectF box(xa, yc - half, xb - xa, 2 * half);
+      // Whole pixels take the painter's quickest fill (the rounding of QRectF::toRect).
+      const int x = qRound(xa);
+      const QRect pixels(x, top, qRound(box.width() + (xa - x) / 2), height);
       if (depth > 0) {
+        // The faces reach beyond the bar: each 3-D bar is painted whole before the next.
+        paint_batch(p);
         const auto& faces = face_brushes(b.colour);
         draw_faces(p, box, faces.first, faces.second, depth);
-        text_pen = nullptr;  // the faces are drawn without a pen
+      } else if (!batch_empty_ && pixels.left() <= batch_x1_ && pixels.right() >= batch_x0_ &&
+                 pixels.top() <= batch_y1_ && pixels.bottom() >= batch_y0_) {
+        paint_batch(p);  // the bar touches the batch
       }
-      // Whole pixels take the painter's quickest fill.
-      const QRect pixels = box.toRect();
       if (pixels.width() >= 4) {  // an outline in a darker shade of the bar
-        p.fillRect(pixels, shade(b.colour, 50));
-        p.fillRect(pixels.adjusted(1, 1, -1, -1), QColor::fromRgb(b.colour));
+        batch_rect(0, qRgb(qRed(b.colour) / 2, qGreen(b.colour) / 2, qBlue(b.colour) / 2), pixels);
+        const QRect inside = pixels.adjusted(1, 1, -1, -1);
+        if (!inside.isEmpty()) batch_rect(1, b.colour, inside);
       } else {
-        p.fillRect(pixels, QColor::fromRgb(b.colour));
+        batch_rect(1, b.colour, pixels);
       }
+      if (batch_empty_) {
+        batch_empty_ = false;
+        batch_x0_ = pixels.left();
+        batch_y0_ = pixels.top();
+        batch_x1_ = pixels.right();
+        batch_y1_ = pixels.bottom();
+      } else {
+        batch_x0_ = std::min(batch_x0_, pixels.left());
+        batch_y0_ = std::min(batch_y0_, pixels.top());
+        batch_x1_ = std::max(batch_x1_, pixels.right());
+        batch_y1_ = std::max(batch_y1_, pixels.bottom());
+      }
+      if (depth > 0) paint_batch(p);
       // A mark is looked up only where its characters could fit.
       if (marks && !b.label.isEmpty() && box.width() >= b.label.size() * narrowest + 2) {
         const Mark& mark = mark_text(b.label, mark_font);
         const QSizeF size = mark.size;
         if (size.width() + 2 <= box.width()) {
-          const QPen* pen = qGray(b.colour) < 96 ? &light_text : &dark_text;
-          if (pen != text_pen) p.setPen(*pen);
-          text_pen = pen;
+          paint_batch(p);  // the mark is written over its own bar
+          p.setPen(qGray(b.colour) < 96 ? light_text : dark_text);
           p.drawStaticText(QPointF(box.center().x() - size.width() / 2.0, yc - size.height() / 2.0), mark.text);
         }
       }
     }
   }
+  paint_batch(p);
 }
 
 void GanttChart::paint_series(QPainter& p, const View& v) {

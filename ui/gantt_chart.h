@@ -10,6 +10,7 @@
 // enough apart for their text.
 #include <QBrush>
 #include <QHash>
+#include <QRect>
 #include <QRgb>
 #include <QSizeF>
 #include <QStaticText>
@@ -85,6 +86,24 @@ class GanttChart : public ChartFrame {
   const Mark& mark_text(const QString& label, const QFont& font);
   // The two 3-D face brushes of a bar colour, made once per colour.
   const std::pair<QBrush, QBrush>& face_brushes(QRgb colour);
+
+  // Flat bars are painted in batches: a batch holds bars whose pixels do not
+  // touch each other, so they may be filled colour by colour (one painter
+  // call per colour, outlines before insides) and still look exactly as if
+  // painted one by one. A bar that touches the batch, a mark and the end of
+  // the series paint the batch first.
+  struct RectGroup {
+    QRgb colour = 0;
+    QBrush brush;
+    std::vector<QRect> rects;
+  };
+  void batch_rect(int layer, QRgb colour, const QRect& r);
+  void paint_batch(QPainter& p);
+  std::vector<RectGroup> batch_[2];  // 0 outlines, 1 insides; kept between paints
+  // The pixels the batch covers (inclusive ends); none while it is empty.
+  bool batch_empty_ = true;
+  int batch_x0_ = 0, batch_y0_ = 0, batch_x1_ = 0, batch_y1_ = 0;
+
   std::vector<GanttSeries> series_;
   QHash<QString, Mark> marks_;
   int marks_pixel_size_ = -1;

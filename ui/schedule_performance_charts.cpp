@@ -65,21 +65,28 @@ void add_task_bars(GanttSeries& series, const TASK& t, bool frozen, int due, dou
 
 // The percentage r x 100 cut (not rounded) to two decimals, as the general
 // float text of floor(r x 10000) x 0.01 reads: 0.123456 gives "12.34", 0.5
-// gives "50", 0.0051 gives "0.51". Written from the whole hundredths, so no
-// float formatting is needed per bar.
+// gives "50", 0.0051 gives "0.51". Written digit by digit from the whole
+// hundredths: a label per machine and series, so no float formatting here.
 QString percent_label(double r) {
   const double hundredths = std::floor(r * 10000.0);
   if (!(std::fabs(hundredths) < 1e15)) return QString::fromStdString(float_to_str(hundredths * 0.01));
   const long long h = static_cast<long long>(hundredths);
-  const long long whole = (h < 0 ? -h : h) / 100, cents = (h < 0 ? -h : h) % 100;
-  char text[32];
-  int n = std::snprintf(text, sizeof text, "%s%lld", h < 0 ? "-" : "", whole);
+  unsigned long long whole = static_cast<unsigned long long>(h < 0 ? -h : h) / 100;
+  const int cents = static_cast<int>(static_cast<unsigned long long>(h < 0 ? -h : h) % 100);
+  char text[24];
+  char* end = text + sizeof text;
+  char* p = end;
   if (cents != 0) {
-    text[n++] = '.';
-    text[n++] = static_cast<char>('0' + cents / 10);
-    if (cents % 10 != 0) text[n++] = static_cast<char>('0' + cents % 10);
+    if (cents % 10 != 0) *--p = static_cast<char>('0' + cents % 10);
+    *--p = static_cast<char>('0' + cents / 10);
+    *--p = '.';
   }
-  return QString::fromLatin1(text, n);
+  do {
+    *--p = static_cast<char>('0' + whole % 10);
+    whole /= 10;
+  } while (whole != 0);
+  if (h < 0) *--p = '-';
+  return QString::fromLatin1(p, static_cast<int>(end - p));
 }
 
 void add_utilization(PagedBarSeries* s, int m, double r, int colour) {
@@ -180,17 +187,20 @@ void TForm10::fill_order_gantt(const SCH* sch, GanttSeries& series, const std::v
 
 void TForm10::fill_utilization_chart(const SCH* sch, PagedBarSeries* s4, PagedBarSeries* s5, PagedBarSeries* s6, PagedBarSeries* s7,
                                      double H, const std::vector<MACHINE>& machines) {
+  MachineLoads loads;
+  if (sch) sum_machine_loads(*sch, loads);
+  fill_utilization_chart(sch, loads, s4, s5, s6, s7, H, machines);
+}
+
+void TForm10::fill_utilization_chart(const SCH* sch, const MachineLoads& loads, PagedBarSeries* s4,
+                                     PagedBarSeries* s5, PagedBarSeries* s6, PagedBarSeries* s7, double H,
+                                     const std::vector<MACHINE>& machines) {
   for (PagedBarSeries* s : {s4, s5, s6, s7}) s->Clear();
   if (!sch) return;
-  const bool lists = !sch->Mach_Head.empty();
   for (int m = 1; m <= sch->n_of_Machines; ++m) {
-    double P = 0.0, B = 0.0;
-    if (lists && static_cast<std::size_t>(m) < sch->Mach_Head.size()) {
-      for (int t = sch->Mach_Head[static_cast<std::size_t>(m)]; t != NO_TASK; t = sch->task(t).next_on_machine) {
-        P += sch->task(t).ProcT;
-        B += sch->task(t).EndT - sch->task(t).StartT;
-      }
-    }
+    const std::size_t i = static_cast<std::size_t>(m);
+    const double P = i < loads.processing.size() ? loads.processing[i] : 0.0;
+    const double B = i < loads.busy.size() ? loads.busy[i] : 0.0;
     double ph = 0.0, bh = 0.0, pa = 0.0, ba = 0.0;
     if (H != 0.0) {
       ph = P / H;
@@ -289,8 +299,11 @@ void TForm10::show_sch_data() {
   if (overlay) fill_machine_gantt(initial, Chart2->series(1), shop->machines, shop->jobs, shop->orders, false, 0.5);
   fill_order_gantt(live, Chart3->series(0), Jobs, Orders, 0.0);
   if (overlay) fill_order_gantt(initial, Chart3->series(1), shop->jobs, shop->orders, 0.5);
-  fill_utilization_chart(live, &Chart4->series(0), &Chart4->series(1), &Chart4->series(2), &Chart4->series(3),
-                         static_cast<double>(v.Completion_Time), Machines);
+  // One walk over the machines' tasks serves the utilisation chart and both EF figures.
+  MachineLoads loads;
+  if (live) sum_machine_loads(*live, loads);
+  fill_utilization_chart(live, loads, &Chart4->series(0), &Chart4->series(1), &Chart4->series(2),
+                         &Chart4->series(3), static_cast<double>(v.Completion_Time), Machines);
   for (GanttChart* c : {Chart1, Chart2, Chart3}) c->refresh();
   Chart4->refresh();
 
@@ -300,10 +313,10 @@ void TForm10::show_sch_data() {
   std::vector<std::string> lines;
   EF_VALUE ef;
   lines.push_back(" Calculation without setup: ");
-  calc_EF_without_setup(ef_schedule, Jobs, v, ef);
+  calc_EF_without_setup(ef_schedule, loads, Jobs, v, ef);
   show_EF(ef, lines);
   lines.push_back(" Calculation with setup: ");
-  calc_EF_with_setup(ef_schedule, Jobs, v, ef);
+  calc_EF_with_setup(ef_schedule, loads, Jobs, v, ef);
   show_EF(ef, lines);
   for (const std::string& line : lines) memo << QString::fromStdString(line);
   Memo1->setPlainText(memo.join(QLatin1Char('\n')));

@@ -36,6 +36,7 @@ class QSlider;
 class QTabWidget;
 class QWidget;
 class SCH;
+struct MachineLoads;
 class SHOP;
 class TUpDown;
 class UNDOLIST;
@@ -121,6 +122,9 @@ class TForm10 : public QDialog {
                         const std::vector<ORDER>& orders, double offset);
   void fill_utilization_chart(const SCH* sch, PagedBarSeries* s4, PagedBarSeries* s5, PagedBarSeries* s6,
                               PagedBarSeries* s7, double H, const std::vector<MACHINE>& machines);
+  // The same from the machine loads of sch already summed (shared with the EF figures).
+  void fill_utilization_chart(const SCH* sch, const MachineLoads& loads, PagedBarSeries* s4, PagedBarSeries* s5,
+                              PagedBarSeries* s6, PagedBarSeries* s7, double H, const std::vector<MACHINE>& machines);
   bool overlay_shown() const;
   // last_SCH when it belongs to the loaded problem, else null: a live
   // schedule left from another problem is never drawn over this one's records.
