@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "ui/chart_colors.h"
 
@@ -23,8 +24,17 @@ void GanttSeries::AddGanttColor(double start, double end, double row, const QStr
     y0_ = std::min(y0_, row);
     y1_ = std::max(y1_, row);
   }
-  bars_.push_back(GanttBar{start, end, row, label, color_of(colour).rgb()});
+  bars_.push_back(GanttBar{start, end, row, label, rgb_of(colour)});
   index_ok_ = false;
+}
+
+QRgb GanttSeries::rgb_of(int colour) {
+  const std::size_t slot = (static_cast<std::uint32_t>(colour) * 2654435761u) >> 29;
+  if (colour_keys_[slot] != colour) {
+    colour_keys_[slot] = colour;
+    colour_values_[slot] = color_of(colour).rgb();
+  }
+  return colour_values_[slot];
 }
 
 void GanttSeries::build_index() const {
@@ -98,29 +108,6 @@ const std::pair<QBrush, QBrush>& GanttChart::face_brushes(QRgb colour) {
   return faces_.back().second;
 }
 
-void GanttChart::batch_rect(int layer, QRgb colour, const QRect& r) {
-  std::vector<RectGroup>& groups = batch_[layer];
-  for (RectGroup& g : groups)
-    if (g.colour == colour) {
-      g.rects.push_back(r);
-      return;
-    }
-  groups.push_back(RectGroup{colour, QBrush(QColor::fromRgb(colour)), {r}});
-}
-
-void GanttChart::paint_batch(QPainter& p) {
-  if (batch_empty_) return;
-  p.setPen(Qt::NoPen);
-  for (std::vector<RectGroup>& groups : batch_)
-    for (RectGroup& g : groups) {
-      if (g.rects.empty()) continue;
-      p.setBrush(g.brush);
-      p.drawRects(g.rects.data(), static_cast<int>(g.rects.size()));
-      g.rects.clear();
-    }
-  batch_empty_ = true;
-}
-
 void GanttChart::paint_one(QPainter& p, const View& v, const GanttSeries& s) {
   if (!s.Active || s.bars_.empty()) return;
   if (!s.index_ok_) s.build_index();
@@ -169,46 +156,28 @@ void GanttChart::paint_one(QPainter& p, const View& v, const GanttSeries& s) {
       const QRect pixels(x, top, qRound(box.width() + (xa - x) / 2), height);
       if (depth > 0) {
         // The faces reach beyond the bar: each 3-D bar is painted whole before the next.
-        paint_batch(p);
+        batch_.paint(p);
         const auto& faces = face_brushes(b.colour);
         draw_faces(p, box, faces.first, faces.second, depth);
-      } else if (!batch_empty_ && pixels.left() <= batch_x1_ && pixels.right() >= batch_x0_ &&
-                 pixels.top() <= batch_y1_ && pixels.bottom() >= batch_y0_) {
-        paint_batch(p);  // the bar touches the batch
       }
-      if (pixels.width() >= 4) {  // an outline in a darker shade of the bar
-        batch_rect(0, qRgb(qRed(b.colour) / 2, qGreen(b.colour) / 2, qBlue(b.colour) / 2), pixels);
-        const QRect inside = pixels.adjusted(1, 1, -1, -1);
-        if (!inside.isEmpty()) batch_rect(1, b.colour, inside);
-      } else {
-        batch_rect(1, b.colour, pixels);
-      }
-      if (batch_empty_) {
-        batch_empty_ = false;
-        batch_x0_ = pixels.left();
-        batch_y0_ = pixels.top();
-        batch_x1_ = pixels.right();
-        batch_y1_ = pixels.bottom();
-      } else {
-        batch_x0_ = std::min(batch_x0_, pixels.left());
-        batch_y0_ = std::min(batch_y0_, pixels.top());
-        batch_x1_ = std::max(batch_x1_, pixels.right());
-        batch_y1_ = std::max(batch_y1_, pixels.bottom());
-      }
-      if (depth > 0) paint_batch(p);
       // A mark is looked up only where its characters could fit.
+      const Mark* mark = nullptr;
       if (marks && !b.label.isEmpty() && box.width() >= b.label.size() * narrowest + 2) {
-        const Mark& mark = mark_text(b.label, mark_font);
-        const QSizeF size = mark.size;
-        if (size.width() + 2 <= box.width()) {
-          paint_batch(p);  // the mark is written over its own bar
-          p.setPen(qGray(b.colour) < 96 ? light_text : dark_text);
-          p.drawStaticText(QPointF(box.center().x() - size.width() / 2.0, yc - size.height() / 2.0), mark.text);
-        }
+        mark = &mark_text(b.label, mark_font);
+        if (mark->size.width() + 2 > box.width()) mark = nullptr;
       }
+      const QRgb outline = qRgb(qRed(b.colour) / 2, qGreen(b.colour) / 2, qBlue(b.colour) / 2);
+      if (mark) {
+        const QPointF at(box.center().x() - mark->size.width() / 2.0, yc - mark->size.height() / 2.0);
+        batch_.add(p, pixels, b.colour, outline, mark->text, mark->size, at,
+                   qGray(b.colour) < 96 ? light_text : dark_text);
+      } else {
+        batch_.add(p, pixels, b.colour, outline);
+      }
+      if (depth > 0) batch_.paint(p);
     }
   }
-  paint_batch(p);
+  batch_.paint(p);
 }
 
 void GanttChart::paint_series(QPainter& p, const View& v) {

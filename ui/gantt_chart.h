@@ -10,14 +10,15 @@
 // enough apart for their text.
 #include <QBrush>
 #include <QHash>
-#include <QRect>
 #include <QRgb>
 #include <QSizeF>
 #include <QStaticText>
 #include <QString>
+#include <array>
 #include <utility>
 #include <vector>
 
+#include "ui/bar_batch.h"
 #include "ui/chart_frame.h"
 
 struct GanttBar {
@@ -45,7 +46,13 @@ class GanttSeries {
   friend class GanttChart;
   // Bars by whole row: bars of row r sit in order_[first_[r - row0_] .. first_[r - row0_ + 1]).
   void build_index() const;
+  // The 0x00BBGGRR colour as a bar keeps it; the few colours a chart uses
+  // are converted once and remembered (slot by a hash of the colour).
+  QRgb rgb_of(int colour);
   std::vector<GanttBar> bars_;
+  std::array<int, 8> colour_keys_{};  // all 0: black, as the values say
+  std::array<QRgb, 8> colour_values_{0xFF000000, 0xFF000000, 0xFF000000, 0xFF000000,
+                                     0xFF000000, 0xFF000000, 0xFF000000, 0xFF000000};
   // Bounds of all bars, kept as they are added.
   double x0_ = 0.0, x1_ = 0.0, y0_ = 0.0, y1_ = 0.0;
   mutable bool index_ok_ = false;
@@ -87,23 +94,7 @@ class GanttChart : public ChartFrame {
   // The two 3-D face brushes of a bar colour, made once per colour.
   const std::pair<QBrush, QBrush>& face_brushes(QRgb colour);
 
-  // Flat bars are painted in batches: a batch holds bars whose pixels do not
-  // touch each other, so they may be filled colour by colour (one painter
-  // call per colour, outlines before insides) and still look exactly as if
-  // painted one by one. A bar that touches the batch, a mark and the end of
-  // the series paint the batch first.
-  struct RectGroup {
-    QRgb colour = 0;
-    QBrush brush;
-    std::vector<QRect> rects;
-  };
-  void batch_rect(int layer, QRgb colour, const QRect& r);
-  void paint_batch(QPainter& p);
-  std::vector<RectGroup> batch_[2];  // 0 outlines, 1 insides; kept between paints
-  // The pixels the batch covers (inclusive ends); none while it is empty.
-  bool batch_empty_ = true;
-  int batch_x0_ = 0, batch_y0_ = 0, batch_x1_ = 0, batch_y1_ = 0;
-
+  BarBatch batch_;  // flat bars, painted colour by colour
   std::vector<GanttSeries> series_;
   QHash<QString, Mark> marks_;
   int marks_pixel_size_ = -1;

@@ -31,10 +31,16 @@ constexpr int kFrozenColour = 0x00FFFF;  // yellow in every scheme
 
 // Bar labels are numbers; each text is made once and shared by every bar
 // that shows it (a copy only counts a reference), so filling a chart makes no
-// string per bar.
-QString number_text(int n) {
+// string per bar. The text is lent, not copied: the bar takes the one
+// reference it keeps. A number outside the kept range is lent from a scratch
+// text that the next such call replaces.
+const QString& number_text(int n) {
   static std::vector<QString> texts;
-  if (n < 0 || n > 1000000) return QString::number(n);
+  if (n < 0 || n > 1000000) {
+    static QString scratch;
+    scratch = QString::number(n);
+    return scratch;
+  }
   const std::size_t i = static_cast<std::size_t>(n);
   if (i >= texts.size()) texts.resize(i + 1);
   if (texts[i].isEmpty()) texts[i] = QString::number(n);
