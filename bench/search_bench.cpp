@@ -9,7 +9,10 @@
 //   - on a shop of 10 machines (one per machine group) and 10 orders where
 //     order 1 holds 89,624 jobs of one route step, all on machine 1: one
 //     move_reinsert_order of that order and one move_shuffle_machine of
-//     machine 1 against one timing + evaluation (target <= 2x each);
+//     machine 1 against one timing + evaluation (target <= 2x each); and
+//     one move_reinsert_order_resch of that order in the schedule frozen at a
+//     tenth of its completion time (its first job free, or frozen), against
+//     the same timing + evaluation (target <= 2x);
 //   - a whole tabu search on the Default problem (kPathSteps steps of 100
 //     samples from a fixed seed): samples per second, and whether it walked
 //     the reference path (the digest of its step-by-step best values, evaluated
@@ -30,8 +33,10 @@
 #include "bench/support/measure.h"
 #include "bench/support/problem_shelf.h"
 #include "bench/support/ratio_reporter.h"
+#include "engine/freezing.h"
 #include "engine/objective_value.h"
 #include "engine/random_source.h"
+#include "engine/resch_moves.h"
 #include "engine/sample_move.h"
 #include "engine/sample_timing.h"
 #include "engine/schedule_array.h"
@@ -215,6 +220,51 @@ void BM_long_order_shuffle_machine(benchmark::State& state) {
   measure_counting_allocations(state, [&] { move_shuffle_machine(f.S, 1); });
 }
 
+// The long order's schedule timed and frozen at a tenth of its completion
+// time, as a rescheduling run freezes the released schedule; `frozen_first`
+// picks a schedule whose order 1 starts with a frozen job (then every job of
+// the order is re-inserted on its own) or with a free one (the free jobs
+// follow it, the frozen ones go back to their places). Each move starts from
+// where the last one left the schedule.
+struct LongOrderFrozen {
+  bool built = false;
+  _S ref;
+  _S S;
+  std::vector<JOB> jobs;  // the freezing of ref, put back before each measure
+  std::vector<MACHINE> machines;
+};
+LongOrderFrozen g_long_frozen[2];
+
+void BM_long_order_reinsert_order_resch(benchmark::State& state) {
+  LongOrder& f = long_order(state);
+  const bool frozen_first = state.range(0) != 0;
+  LongOrderFrozen& z = g_long_frozen[frozen_first ? 1 : 0];
+  if (!z.built) {
+    z.built = true;
+    // The first job of order 1 stands on machine 1 at a random place: draw
+    // schedules until it falls inside (or after) the frozen tenth.
+    for (std::uint32_t seed = 11;; ++seed) {
+      seed_random(seed);
+      reset_J_A_M_wload();
+      random_J_A_M_wload();
+      z.ref = _S(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
+      calc_S_times(z.ref, MG_M_ex, Orders, Jobs, Machines);
+      OBJ_VALUE v;
+      calc_S_obj_values(z.ref, v, Orders, Jobs);
+      freeze_S_at(z.ref, Orders, Jobs, Machines, static_cast<int>(v.Completion_Time / 10));
+      if ((Jobs[Orders[1].First_Job].N_Frozen > 0) == frozen_first) break;
+    }
+    z.S = z.ref;
+    z.jobs = Jobs;
+    z.machines = Machines;
+  }
+  Jobs = z.jobs;
+  Machines = z.machines;
+  seed_random(6);
+  measure_counting_allocations(state, [&] { move_reinsert_order_resch(z.S, 1, Orders, Jobs, Machines, z.ref); });
+  (void)f;
+}
+
 // The whole search on the Default problem; one iteration is one search.
 constexpr int kPathSteps = 120;
 constexpr int kPathLoops = 100;
@@ -243,6 +293,7 @@ BENCHMARK(BM_sample)->ArgsProduct({{0, 1, 2}, {1, 2, 3, 4, 5}});
 BENCHMARK(BM_long_order_time_and_evaluate)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_long_order_reinsert_order)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_long_order_shuffle_machine)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_long_order_reinsert_order_resch)->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_whole_search)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 void print_size(const RatioReporter& r, int size) {
@@ -280,7 +331,8 @@ int main(int argc, char** argv) {
                 reporter.counter(base, "machines"), reporter.counter(base, "orders"), reporter.counter(base, "jobs"),
                 kLongOrderJobs);
     std::printf("  %-30s %10.3f ms  1.000x\n", "time + evaluate", reporter.ns(base) / 1e6);
-    for (const char* name : {"BM_long_order_reinsert_order", "BM_long_order_shuffle_machine"})
+    for (const char* name : {"BM_long_order_reinsert_order", "BM_long_order_shuffle_machine",
+                             "BM_long_order_reinsert_order_resch/0", "BM_long_order_reinsert_order_resch/1"})
       if (reporter.has(name))
         std::printf("  %-30s %10.3f ms  %5.3fx  (target <= 2x)  %.3f allocations/call\n", name + 14,
                     reporter.ns(name) / 1e6, reporter.ratio(name, base), reporter.counter(name, "allocs"));

@@ -1,20 +1,49 @@
 #include "engine/resch_moves.h"
 
+#include "engine/job_inserts.h"
 #include "engine/random_source.h"
 #include "engine/schedule_array.h"
 #include "engine/search_operators.h"
+#include "engine/sequence_blocks.h"
 
 namespace {
 
 bool has_frozen_steps(const std::vector<JOB>& jobs, int j) { return jobs[j].N_Frozen >= 1; }
 
-void reinsert(_S& S, int j, const std::vector<ORDER>& orders, const std::vector<JOB>& jobs,
+template <class Rows>
+void reinsert(Rows& rows, _S& S, int j, const std::vector<ORDER>& orders, const std::vector<JOB>& jobs,
               const std::vector<MACHINE>& machines, const _S& ref) {
-  remove_job(S, j);
+  rows.remove_job(j);
   if (has_frozen_steps(jobs, j))
-    insert_job_own_routes(S, j, orders, jobs, machines, ref);
+    job_inserts::insert_own_routes(rows, S, j, orders, jobs, machines, ref);
   else
-    insert_job_order_routes(S, j, orders, jobs, machines);
+    job_inserts::insert_order_routes(rows, S, j, orders, jobs, machines);
+}
+
+template <class Rows>
+void reinsert_order(Rows& rows, _S& S, int o, const std::vector<ORDER>& orders, const std::vector<JOB>& jobs,
+                    const std::vector<MACHINE>& machines, const _S& ref) {
+  const int f = orders[o].First_Job;
+  const int last = f + orders[o].NJob - 1;
+  reinsert(rows, S, f, orders, jobs, machines, ref);
+  const bool f_free = !has_frozen_steps(jobs, f);
+  for (int k = last; k >= f + 1; --k) {
+    if (!has_frozen_steps(jobs, k) && f_free)
+      rows.follow(f, k);  // follow_job_if_free for f and k
+    else
+      reinsert(rows, S, k, orders, jobs, machines, ref);
+  }
+}
+
+// An order of this many jobs or more is re-inserted in block copies of the
+// machines it touches: each of its jobs then costs about a block, not the
+// length of the sequences it leaves and joins. Shorter orders go straight
+// into the rows, cheaper than copying the rows out and back.
+constexpr int kBlockedOrder = 16;
+
+SequenceBlocks& blocks_scratch() {
+  static thread_local SequenceBlocks blocks;
+  return blocks;
 }
 
 // Scratch of the shuffle's drawn positions, kept between calls so that a
@@ -31,15 +60,15 @@ int move_reinsert_order_resch(_S& S, int o, const std::vector<ORDER>& orders, co
                               const std::vector<MACHINE>& machines, const _S& ref) {
   // An order without jobs has no first job: nothing of another order may move.
   if (orders[o].NJob < 1) return 1;
-  const int f = orders[o].First_Job;
-  const int last = f + orders[o].NJob - 1;
-  reinsert(S, f, orders, jobs, machines, ref);
-  for (int k = last; k >= f + 1; --k) {
-    if (has_frozen_steps(jobs, k))
-      reinsert(S, k, orders, jobs, machines, ref);
-    else if (!follow_job_if_free(S, f, k, orders, jobs, machines, ref))
-      reinsert(S, k, orders, jobs, machines, ref);
+  if (orders[o].NJob < kBlockedOrder) {
+    ScheduleRows rows{S};
+    reinsert_order(rows, S, o, orders, jobs, machines, ref);
+    return 1;
   }
+  SequenceBlocks& rows = blocks_scratch();
+  rows.start(S);
+  reinsert_order(rows, S, o, orders, jobs, machines, ref);
+  rows.finish();
   return 1;
 }
 
@@ -52,7 +81,8 @@ int follow_job_if_free(_S& S, int a, int b, const std::vector<ORDER>& /*orders*/
 
 int move_reinsert_job_resch(_S& S, int j, const std::vector<ORDER>& orders, const std::vector<JOB>& jobs,
                             const std::vector<MACHINE>& machines, const _S& ref) {
-  reinsert(S, j, orders, jobs, machines, ref);
+  ScheduleRows rows{S};
+  reinsert(rows, S, j, orders, jobs, machines, ref);
   return 1;
 }
 

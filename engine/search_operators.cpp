@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/job_inserts.h"
 #include "engine/random_source.h"
 #include "engine/schedule_array.h"
 #include "engine/schedule_changes.h"
@@ -32,42 +33,6 @@ void insert_at(_S& S, int m, int p, int j, int k) {
   seq[0] = cnt;
   S.J_A[j][k] = m;
   S.J_pos[j][k] = p;
-}
-
-// A position drawn among 1..n_m (the new last place included), never inside
-// the machine's frozen prefix.
-int position_after_frozen(int n_m, int n_frozen) {
-  int p = rand_n(n_m) + 1;
-  if (p <= n_frozen) p = n_frozen + 1;
-  return p;
-}
-
-// Shared body of the three inserts: a route drawn from routes[1..n_routes],
-// per route step a machine drawn from lists[group]; the position comes from
-// place(k, m, n_m) where n_m is the machine's count after the insert.
-template <class Place>
-void insert_with(_S& S, int j, int n_routes, const int* routes, const std::vector<std::vector<int>>& lists,
-                 Place place) {
-  // An order (or frozen job) without a usable route keeps the job off every
-  // machine: route 0 has no steps, so nothing reads its machine entries. A
-  // route with a group that offers no machine (never a feasible one) is
-  // treated the same, rather than leaving a route step without a machine.
-  int route = n_routes > 0 ? routes[rand_n(n_routes) + 1] : 0;
-  if (route_length(route) == 0) route = 0;
-  const int n = R_MG_ex[route][0];
-  for (int k = 1; k <= n && route != 0; ++k) {
-    const size_t g = static_cast<size_t>(R_MG_ex[route][k]);
-    if (g >= lists.size() || lists[g].empty() || lists[g][0] < 1) route = 0;
-  }
-  if (S.changes) S.changes->job(j);
-  S.J_A[j][0] = route;
-  if (route == 0) return;
-  for (int k = 1; k <= n; ++k) {
-    const std::vector<int>& list = lists[R_MG_ex[route][k]];
-    const int m = list[rand_n(list[0]) + 1];
-    const int n_m = S.M_wload[m][0] + 1;
-    insert_at(S, m, place(k, m, n_m), j, k);
-  }
 }
 
 // Scratch rows of the moves, kept between calls so that a search does not
@@ -256,31 +221,28 @@ void remove_job(_S& S, int j) {
   }
 }
 
+int ScheduleRows::count(int m) const { return S.M_wload[m][0]; }
+void ScheduleRows::put(int m, int p, int j, int k) { insert_at(S, m, p, j, k); }
+void ScheduleRows::remove_job(int j) { ::remove_job(S, j); }
+void ScheduleRows::follow(int a, int b) { follow_job(S, a, b); }
+
 void insert_job_random(_S& S, int j, const std::vector<ORDER>& orders, const std::vector<JOB>& jobs) {
   const ORDER& o = orders[jobs[j].Order_ID];
-  insert_with(S, j, o.N_Routes, o.R_feasible, o.MG_M, [](int, int, int n_m) { return rand_n(n_m) + 1; });
+  ScheduleRows rows{S};
+  job_inserts::insert_with(rows, S, j, o.N_Routes, o.R_feasible, o.MG_M,
+                           [](int, int, int n_m) { return rand_n(n_m) + 1; });
 }
 
 void insert_job_order_routes(_S& S, int j, const std::vector<ORDER>& orders, const std::vector<JOB>& jobs,
                              const std::vector<MACHINE>& machines) {
-  const ORDER& o = orders[jobs[j].Order_ID];
-  insert_with(S, j, o.N_Routes, o.R_feasible, o.MG_M,
-              [&](int, int m, int n_m) { return position_after_frozen(n_m, machines[m].N_Frozen); });
+  ScheduleRows rows{S};
+  job_inserts::insert_order_routes(rows, S, j, orders, jobs, machines);
 }
 
 void insert_job_own_routes(_S& S, int j, const std::vector<ORDER>& orders, const std::vector<JOB>& jobs,
                            const std::vector<MACHINE>& machines, const _S& reference) {
-  const JOB& job = jobs[j];
-  if (!job.Freeze) {
-    // A job without its own lists has nothing frozen: its order's lists apply.
-    insert_job_order_routes(S, j, orders, jobs, machines);
-    return;
-  }
-  const FREEZE_JOB& f = *job.Freeze;
-  insert_with(S, j, f.n_routes, f.routes, f.machines, [&](int k, int m, int n_m) {
-    if (k > job.N_Frozen) return position_after_frozen(n_m, machines[m].N_Frozen);
-    return reference.J_pos[j][k];
-  });
+  ScheduleRows rows{S};
+  job_inserts::insert_own_routes(rows, S, j, orders, jobs, machines, reference);
 }
 
 int move_reinsert_job(_S& S, int j, const std::vector<ORDER>& orders, const std::vector<JOB>& jobs) {

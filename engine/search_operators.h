@@ -55,6 +55,16 @@ void insert_job_own_routes(_S& S, int j, const std::vector<ORDER>& orders, const
 void insert_job_order_routes(_S& S, int j, const std::vector<ORDER>& orders,
                              const std::vector<JOB>& jobs, const std::vector<MACHINE>& machines);
 
+// The schedule's own rows as the sequences of engine/job_inserts.h: every
+// change goes straight into S's tables.
+struct ScheduleRows {
+  _S& S;
+  int count(int m) const;
+  void put(int m, int p, int j, int k);
+  void remove_job(int j);
+  void follow(int a, int b);
+};
+
 // remove_job then insert_job_random. Returns 1.
 int move_reinsert_job(_S& S, int j, const std::vector<ORDER>& orders, const std::vector<JOB>& jobs);
 

@@ -1,0 +1,248 @@
+#include "engine/sequence_blocks.h"
+
+#include <algorithm>
+
+#include "engine/schedule_array.h"
+#include "engine/schedule_changes.h"
+
+void SequenceBlocks::start(_S& S) {
+  S_ = &S;
+  if (static_cast<int>(lines_.size()) < S.n_of_Machines + 1) lines_.resize(static_cast<std::size_t>(S.n_of_Machines) + 1);
+  const std::size_t keys = (static_cast<std::size_t>(S.n_of_Jobs) + 1) * kSteps;
+  if (where_.size() < keys) {
+    where_.resize(keys);
+    at_.resize(keys);
+  }
+  opened_.clear();
+  n_blocks_ = 0;
+}
+
+int SequenceBlocks::count(int m) const {
+  const Line& line = lines_[static_cast<std::size_t>(m)];
+  return line.open ? line.total : S_->M_wload[m][0];
+}
+
+int SequenceBlocks::new_block() {
+  const int b = n_blocks_++;
+  if (static_cast<int>(lo_.size()) < n_blocks_) {
+    job_.resize(static_cast<std::size_t>(n_blocks_) * kCap);
+    step_.resize(static_cast<std::size_t>(n_blocks_) * kCap);
+    lo_.resize(static_cast<std::size_t>(n_blocks_));
+    hi_.resize(static_cast<std::size_t>(n_blocks_));
+    live_.resize(static_cast<std::size_t>(n_blocks_));
+    pos_.resize(static_cast<std::size_t>(n_blocks_));
+  }
+  lo_[b] = hi_[b] = kCap / 2;
+  live_[b] = 0;
+  return b;
+}
+
+void SequenceBlocks::set(int b, int i, int j, int k) {
+  const std::size_t c = static_cast<std::size_t>(b) * kCap + static_cast<std::size_t>(i);
+  job_[c] = j;
+  step_[c] = k;
+  if (j != 0) {
+    const std::size_t key = static_cast<std::size_t>(j) * kSteps + static_cast<std::size_t>(k);
+    where_[key] = b;
+    at_[key] = i;
+  }
+}
+
+void SequenceBlocks::resum(Line& line, int from) {
+  const int n = static_cast<int>(line.blocks.size());
+  for (int x = from; x < n; ++x) pos_[line.blocks[x]] = x;
+  line.sums.resize(static_cast<std::size_t>((n + kGroup - 1) / kGroup));
+  for (int g = from / kGroup; g < static_cast<int>(line.sums.size()); ++g) {
+    int sum = 0;
+    for (int x = g * kGroup, e = std::min(n, x + kGroup); x < e; ++x) sum += live_[line.blocks[x]];
+    line.sums[g] = sum;
+  }
+}
+
+SequenceBlocks::Line& SequenceBlocks::open(int m) {
+  Line& line = lines_[static_cast<std::size_t>(m)];
+  if (line.open) return line;
+  line.open = true;
+  opened_.push_back(m);
+  line.blocks.clear();
+  const int* seq = S_->M_wload[m];
+  const int* step = S_->M_step[m];
+  const int n = seq[0];
+  // Half-full blocks in the middle of their places: room on both sides.
+  constexpr int kFill = kCap / 2;
+  for (int p = 1; p <= n || line.blocks.empty(); p += kFill) {
+    const int b = new_block();
+    const int e = std::min(n + 1, p + kFill);
+    lo_[b] = kCap / 4;
+    hi_[b] = lo_[b] + (e - p);
+    live_[b] = e - p;
+    for (int q = p; q < e; ++q) set(b, lo_[b] + q - p, seq[q], step[q]);
+    line.blocks.push_back(b);
+  }
+  line.total = n;
+  resum(line, 0);
+  return line;
+}
+
+void SequenceBlocks::locate(const Line& line, int p, int& b, int& i) const {
+  if (p > line.total) {
+    b = line.blocks.back();
+    i = hi_[b];
+    return;
+  }
+  std::size_t g = 0;
+  while (p > line.sums[g]) p -= line.sums[g++];
+  std::size_t x = g * kGroup;
+  while (p > live_[line.blocks[x]]) p -= live_[line.blocks[x++]];
+  b = line.blocks[x];
+  const int* job = job_.data() + static_cast<std::size_t>(b) * kCap;
+  for (i = lo_[b];; ++i)
+    if (job[i] != 0 && --p == 0) return;
+}
+
+void SequenceBlocks::repack(Line& line, int& b, int& i) {
+  int jobs[kCap];
+  int steps[kCap];
+  int n = 0;
+  int before = 0;  // live steps before place i
+  const std::size_t base = static_cast<std::size_t>(b) * kCap;
+  for (int q = lo_[b]; q < hi_[b]; ++q) {
+    if (q == i) before = n;
+    if (job_[base + q] == 0) continue;
+    jobs[n] = job_[base + q];
+    steps[n] = step_[base + q];
+    ++n;
+  }
+  if (i >= hi_[b]) before = n;
+  if (n + 1 <= kCap - kCap / 8) {
+    lo_[b] = (kCap - n) / 2;
+    hi_[b] = lo_[b] + n;
+    for (int x = 0; x < n; ++x) set(b, lo_[b] + x, jobs[x], steps[x]);
+    i = lo_[b] + before;
+    return;
+  }
+  // Split where the step goes in (within bounds), the later part at the end
+  // of its new block: a run of steps put right before one job then goes in
+  // at the front of that block without moving anything.
+  const int s = std::max(kCap / 8, std::min(before, n - kCap / 8));
+  const int b2 = new_block();
+  line.blocks.insert(line.blocks.begin() + pos_[b] + 1, b2);
+  lo_[b] = (kCap - s) / 2;
+  hi_[b] = lo_[b] + s;
+  live_[b] = s;
+  for (int x = 0; x < s; ++x) set(b, lo_[b] + x, jobs[x], steps[x]);
+  lo_[b2] = kCap - (n - s);
+  hi_[b2] = kCap;
+  live_[b2] = n - s;
+  for (int x = s; x < n; ++x) set(b2, lo_[b2] + x - s, jobs[x], steps[x]);
+  resum(line, pos_[b]);
+  if (before < s) {
+    i = lo_[b] + before;
+  } else {
+    i = lo_[b2] + before - s;
+    b = b2;
+  }
+}
+
+void SequenceBlocks::insert(Line& line, int b, int i, int j, int k) {
+  if (hi_[b] - lo_[b] == kCap) repack(line, b, i);
+  const std::size_t base = static_cast<std::size_t>(b) * kCap;
+  if (hi_[b] < kCap && (lo_[b] == 0 || hi_[b] - i <= i - lo_[b])) {
+    for (int q = hi_[b]; q > i; --q) set(b, q, job_[base + q - 1], step_[base + q - 1]);
+    ++hi_[b];
+  } else {
+    for (int q = lo_[b] - 1; q < i - 1; ++q) set(b, q, job_[base + q + 1], step_[base + q + 1]);
+    --lo_[b];
+    --i;
+  }
+  set(b, i, j, k);
+  ++live_[b];
+  ++line.total;
+  ++line.sums[static_cast<std::size_t>(pos_[b] / kGroup)];
+}
+
+void SequenceBlocks::remove_job(int j) {
+  _S& S = *S_;
+  const int n = S.n_steps(j);
+  if (S.changes) S.changes->job(j);
+  S.J_A[j][0] = 0;
+  for (int k = 1; k <= n; ++k) {
+    const int m = S.J_A[j][k];
+    Line& line = open(m);
+    const std::size_t key = static_cast<std::size_t>(j) * kSteps + static_cast<std::size_t>(k);
+    const int b = where_[key];
+    const std::size_t base = static_cast<std::size_t>(b) * kCap;
+    job_[base + static_cast<std::size_t>(at_[key])] = 0;
+    while (lo_[b] < hi_[b] && job_[base + lo_[b]] == 0) ++lo_[b];
+    while (hi_[b] > lo_[b] && job_[base + hi_[b] - 1] == 0) --hi_[b];
+    --live_[b];
+    --line.total;
+    --line.sums[static_cast<std::size_t>(pos_[b] / kGroup)];
+    S.J_A[j][k] = 0;
+    S.J_pos[j][k] = 0;
+  }
+}
+
+void SequenceBlocks::put(int m, int p, int j, int k) {
+  Line& line = open(m);
+  p = std::max(1, std::min(p, line.total + 1));
+  int b = 0;
+  int i = 0;
+  locate(line, p, b, i);
+  insert(line, b, i, j, k);
+  S_->J_A[j][k] = m;
+}
+
+void SequenceBlocks::follow(int a, int b) {
+  if (a == b) return;  // a job already stands with itself
+  _S& S = *S_;
+  remove_job(b);
+  S.J_A[b][0] = S.J_A[a][0];
+  for (int k = 1, n = S.n_steps(a); k <= n; ++k) {
+    const int m = S.J_A[a][k];
+    const std::size_t key = static_cast<std::size_t>(a) * kSteps + static_cast<std::size_t>(k);
+    insert(open(m), where_[key], at_[key], b, k);
+    S.J_A[b][k] = m;
+  }
+}
+
+void SequenceBlocks::finish() {
+  _S& S = *S_;
+  for (const int m : opened_) {
+    Line& line = lines_[static_cast<std::size_t>(m)];
+    line.open = false;
+    const int n = line.total;
+    if (static_cast<int>(new_job_.size()) < n + 1) {
+      new_job_.resize(static_cast<std::size_t>(n) + 1);
+      new_step_.resize(static_cast<std::size_t>(n) + 1);
+    }
+    int q = 0;
+    for (const int b : line.blocks) {
+      const std::size_t base = static_cast<std::size_t>(b) * kCap;
+      for (int i = lo_[b]; i < hi_[b]; ++i) {
+        if (job_[base + i] == 0) continue;
+        ++q;
+        new_job_[q] = job_[base + i];
+        new_step_[q] = step_[base + i];
+      }
+    }
+    int* seq = S.M_wload[m];
+    int* step = S.M_step[m];
+    const int old_n = seq[0];
+    int first = 1;
+    while (first <= std::min(n, old_n) && seq[first] == new_job_[first] && step[first] == new_step_[first]) ++first;
+    int tail = 0;
+    while (tail < std::min(n, old_n) - first + 1 && seq[old_n - tail] == new_job_[n - tail] &&
+           step[old_n - tail] == new_step_[n - tail])
+      ++tail;
+    if (S.changes && (first <= n || n != old_n)) S.changes->row(m, first, tail, old_n);
+    seq[0] = n;
+    for (int p = first; p <= n; ++p) {
+      seq[p] = new_job_[p];
+      step[p] = new_step_[p];
+    }
+    // A job taken out and put back at its old place had its positions cleared.
+    for (int p = 1; p <= n; ++p) S.J_pos[seq[p]][step[p]] = p;
+  }
+  opened_.clear();
+}

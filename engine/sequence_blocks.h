@@ -1,0 +1,75 @@
+#pragma once
+// The machine sequences of an array schedule while one move re-inserts many
+// jobs (a long order, one job after the other): each machine the move touches
+// is copied into blocks of at most kCap places, so that taking a route step
+// out, putting one at a drawn position or right before another job's step
+// costs about the size of a block and the number of blocks of that machine,
+// never the length of its sequence. finish() writes the sequences back.
+//
+// The rows hand out exactly the positions and counts the schedule's own rows
+// would at every moment (the draws of engine/job_inserts.h read count(m)), so
+// a move made on them leaves tables identical to the same move made on the
+// schedule directly. A removed route step stays in its block as an empty
+// place until the block is repacked.
+//
+// Between start() and finish() only these rows may change the schedule's
+// sequences; J_A is written directly, J_pos, M_wload and M_step of the
+// machines touched only by finish(). Nothing is allocated once the scratch
+// has reached the size of the problem.
+#include <vector>
+
+class _S;
+
+class SequenceBlocks {
+ public:
+  // Begins a move on S with no machine copied yet.
+  void start(_S& S);
+  // Route steps now on machine m.
+  int count(int m) const;
+  // remove_job of engine/search_operators.h.
+  void remove_job(int j);
+  // Route step k of job j at position p of machine m (p clamped to
+  // 1..count + 1; the steps from p on one place back); writes J_A[j][k].
+  void put(int m, int p, int j, int k);
+  // follow_job of engine/search_operators.h: b takes a's route and machines
+  // and stands right before a on each.
+  void follow(int a, int b);
+  // Writes the touched machines' sequences and their jobs' positions back
+  // into the schedule and notes in its change log, if it carries one, from
+  // which position each row differs and how many of its last places did not.
+  void finish();
+
+ private:
+  static constexpr int kCap = 128;     // places of a block
+  static constexpr int kGroup = 32;    // blocks summed together for finding a position
+  static constexpr int kSteps = 5;     // rows of J_A per job
+
+  struct Line {
+    std::vector<int> blocks;  // in sequence order
+    std::vector<int> sums;    // live steps of blocks [g*kGroup, (g+1)*kGroup)
+    int total = 0;
+    bool open = false;
+  };
+
+  Line& open(int m);
+  int new_block();
+  void resum(Line& line, int from);
+  // The block and place before which a step becomes the p-th of the line.
+  void locate(const Line& line, int p, int& b, int& i) const;
+  // Puts step k of j before place i of block b (i = end of the block's
+  // used places: after them), making room first.
+  void insert(Line& line, int b, int i, int j, int k);
+  // A full block b: drops its empty places, or splits it in two when few are
+  // empty; b and i then name where place i went.
+  void repack(Line& line, int& b, int& i);
+  void set(int b, int i, int j, int k);
+
+  _S* S_ = nullptr;
+  std::vector<Line> lines_;
+  std::vector<int> opened_;
+  std::vector<int> job_, step_;  // kCap places per block; job 0 an empty place
+  std::vector<int> lo_, hi_, live_, pos_;  // per block: used places [lo, hi), live steps, index in its line
+  int n_blocks_ = 0;
+  std::vector<int> where_, at_;  // per job and route step: block and place
+  std::vector<int> new_job_, new_step_;  // finish()'s rebuilt row
+};

@@ -1,0 +1,285 @@
+// The rescheduling order move re-inserts long orders in block copies of the
+// machines it touches. It must leave exactly the tables, and draw exactly the
+// numbers, of re-inserting the order's jobs one at a time straight into the
+// rows; the latter is kept here as the reference.
+#include "engine/resch_moves.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/freezing.h"
+#include "engine/objective_value.h"
+#include "engine/random_source.h"
+#include "engine/sample_timing.h"
+#include "engine/schedule_array.h"
+#include "engine/search_operators.h"
+#include "engine/shop_structure.h"
+#include "engine/tabu_list.h"
+#include "engine/timing.h"
+#include "tests/support/generated_problem.h"
+#include "tests/support/random_schedule.h"
+#include "tests/support/small_shop.h"
+#include "tests/support/varied_shop.h"
+
+namespace {
+
+void reference_reinsert(_S& S, int j, const _S& ref) {
+  remove_job(S, j);
+  if (Jobs[j].N_Frozen >= 1)
+    insert_job_own_routes(S, j, Orders, Jobs, Machines, ref);
+  else
+    insert_job_order_routes(S, j, Orders, Jobs, Machines);
+}
+
+// The order move as it was first written: one job after the other, each
+// taken out of and put back into the full rows.
+void reference_order_move(_S& S, int o, const _S& ref) {
+  if (Orders[o].NJob < 1) return;
+  const int f = Orders[o].First_Job;
+  reference_reinsert(S, f, ref);
+  for (int k = f + Orders[o].NJob - 1; k >= f + 1; --k) {
+    if (Jobs[k].N_Frozen >= 1)
+      reference_reinsert(S, k, ref);
+    else if (!follow_job_if_free(S, f, k, Orders, Jobs, Machines, ref))
+      reference_reinsert(S, k, ref);
+  }
+}
+
+// The first table entry where a and b differ, or "" when none does.
+std::string first_difference(const _S& a, const _S& b) {
+  for (int j = 1; j <= a.n_of_Jobs; ++j)
+    for (int k = 0; k <= 4; ++k) {
+      if (a.J_A[j][k] != b.J_A[j][k]) return "J_A of job " + std::to_string(j) + " step " + std::to_string(k);
+      if (a.J_pos[j][k] != b.J_pos[j][k]) return "J_pos of job " + std::to_string(j) + " step " + std::to_string(k);
+    }
+  for (int m = 1; m <= a.n_of_Machines; ++m)
+    for (int p = 0; p <= a.M_wload[m][0]; ++p) {
+      if (a.M_wload[m][p] != b.M_wload[m][p]) return "M_wload of machine " + std::to_string(m) + " at " + std::to_string(p);
+      if (p > 0 && a.M_step[m][p] != b.M_step[m][p]) return "M_step of machine " + std::to_string(m) + " at " + std::to_string(p);
+    }
+  return "";
+}
+
+// The released schedule of the loaded problem timed and frozen at the
+// fraction `at` of its starts (0: before every start, 1: after every one).
+_S frozen_reference(std::uint32_t seed, double at) {
+  fill_random_schedule(seed);
+  _S ref(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
+  calc_S_times(ref);
+  std::vector<int> starts;
+  for (int m = 1; m <= n_of_Machines; ++m)
+    for (int p = 1; p <= ref.count(m); ++p) starts.push_back(ref.Times[m][p].StartT);
+  std::sort(starts.begin(), starts.end());
+  const int t = at <= 0 ? starts.front() - 1
+                        : at >= 1 ? starts.back() : starts[static_cast<std::size_t>(at * (starts.size() - 1))];
+  freeze_S_at(ref, Orders, Jobs, Machines, t);
+  return ref;
+}
+
+struct Tally {
+  int moves = 0;
+  int blocked = 0;         // orders long enough for the block copies
+  int frozen_first = 0;    // of those, orders whose first job is frozen
+};
+
+// n order moves (orders drawn at random, the long ones more often) from the
+// reference on, each made both ways from the same draw state; between them
+// the other rescheduling moves vary the schedule. Stops at the first
+// difference.
+Tally compare_order_moves(const _S& ref, std::uint32_t seed, int n, const std::vector<int>& long_orders) {
+  Tally tally;
+  _S S = ref;
+  seed_random(seed);
+  for (int i = 0; i < n; ++i) {
+    const int o = !long_orders.empty() && rand_n(2) == 0 ? long_orders[rand_n(static_cast<int>(long_orders.size()))]
+                                                          : rand_n(n_of_Orders) + 1;
+    const int draw_state = rand_n(1 << 30);
+    _S expected = S;
+    seed_random(static_cast<std::uint32_t>(draw_state));
+    reference_order_move(expected, o, ref);
+    const int expected_next = rand_n(1 << 30);
+    seed_random(static_cast<std::uint32_t>(draw_state));
+    EXPECT_EQ(move_reinsert_order_resch(S, o, Orders, Jobs, Machines, ref), 1);
+    const int next = rand_n(1 << 30);
+    const std::string diff = first_difference(S, expected);
+    ++tally.moves;
+    if (Orders[o].NJob >= 16) {
+      ++tally.blocked;
+      if (Jobs[Orders[o].First_Job].N_Frozen > 0) ++tally.frozen_first;
+    }
+    if (!diff.empty() || next != expected_next) {
+      ADD_FAILURE() << "move " << i << " of order " << o << " (" << Orders[o].NJob << " jobs): " << diff
+                    << (next != expected_next ? ", other draws" : "");
+      return tally;
+    }
+    EXPECT_EQ(compare_S_sequences(S, ref, Jobs, Machines), 1) << "move " << i;
+    switch (rand_n(3)) {
+      case 0: move_reinsert_job_resch(S, rand_n(n_of_Jobs) + 1, Orders, Jobs, Machines, ref); break;
+      case 1: move_shuffle_machine_resch(S, rand_n(n_of_Machines) + 1, Machines); break;
+      default: break;
+    }
+  }
+  expect_S_consistent(S, "after the order moves", true);
+  return tally;
+}
+
+// Ten machines in pairs over five groups, so that routes of one to four
+// steps have machines to choose from; a few orders of thousands of jobs among
+// short ones.
+std::vector<int> load_long_orders_shop() {
+  std::vector<SmallMachine> machines = {{1, 1, 1}, {1, 1, 2}, {2, 2, 1}, {2, 2, 1}, {3, 4, 1},
+                                        {3, 4, 2}, {3, 3, 1}, {4, 4, 1}, {1, 2, 1}, {1, 2, 3}};
+  const std::vector<int> all = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+  std::vector<SmallOrder> orders;
+  for (int o = 1; o <= 12; ++o) {
+    const int jobs = o % 4 == 1 ? 900 + 1500 * (o / 4) : 1 + o % 5 * 6;
+    const int first = 1 + o % 3;
+    orders.push_back({jobs, 3 + o, first, std::min(4, first + o % 4), 1 + o % 2, o * 5, 4000 + 100 * o, all});
+  }
+  orders[5].machines = {1, 3, 5};  // fewer choices: longer sequences on them
+  load_small_shop(machines, orders);
+  std::vector<int> long_orders;
+  for (int o = 1; o <= n_of_Orders; ++o)
+    if (Orders[o].NJob >= 100) long_orders.push_back(o);
+  return long_orders;
+}
+
+}  // namespace
+
+// Generated problems frozen before every start, at a third, at two thirds and
+// after every start: orders of every length and both kinds of first job.
+TEST(ReschOrderMove, SameTablesAndDrawsAsJobByJobOnGeneratedProblems) {
+  Tally total;
+  for (const GeneratedSize size : {GeneratedSize::Small, GeneratedSize::Default}) {
+    // Orders of a few to about a hundred jobs.
+    GENERATOR_VALUES v = generator_values_for(size);
+    v.Jv = 24;
+    v.Jp = 90;
+    v.Ov = std::max(1, v.Ov / 3);
+    ASSERT_TRUE(load_generated_problem(23, v));
+    std::vector<int> long_orders;
+    for (int o = 1; o <= n_of_Orders; ++o)
+      if (Orders[o].NJob >= 16) long_orders.push_back(o);
+    std::uint32_t seed = 100;
+    for (const double at : {0.0, 0.33, 0.67, 1.0}) {
+      ++seed;
+      const Tally t = compare_order_moves(frozen_reference(seed, at), seed, 600, long_orders);
+      total.moves += t.moves;
+      total.blocked += t.blocked;
+      total.frozen_first += t.frozen_first;
+    }
+  }
+  EXPECT_GE(total.moves, 4000);
+  EXPECT_GT(total.blocked, 500);
+  EXPECT_GT(total.frozen_first, 20);
+}
+
+// Orders of thousands of jobs: blocks fill, split and run empty, and a
+// sequence spans many groups of blocks.
+TEST(ReschOrderMove, SameTablesAndDrawsAsJobByJobOnLongOrders) {
+  const std::vector<int> long_orders = load_long_orders_shop();
+  ASSERT_GE(long_orders.size(), 3u);
+  Tally total;
+  std::uint32_t seed = 200;
+  for (const double at : {0.0, 0.1, 0.5, 1.0}) {
+    ++seed;
+    const Tally t = compare_order_moves(frozen_reference(seed, at), seed, 40, long_orders);
+    total.blocked += t.blocked;
+    total.frozen_first += t.frozen_first;
+  }
+  EXPECT_GT(total.blocked, 60);
+  EXPECT_GT(total.frozen_first, 3);
+}
+
+// A sample moved through the block copies notes its changes exactly: the
+// checking mode re-times every sample in full and checks every reset.
+TEST(ReschOrderMove, ChangeLogOfLongOrdersHoldsForTheIncrementalTiming) {
+  const std::vector<int> long_orders = load_long_orders_shop();
+  _S ref = frozen_reference(300, 0.3);
+  int t = 0;
+  for (int m = 1; m <= n_of_Machines; ++m)
+    if (Machines[m].N_Frozen > 0) t = std::max(t, ref.Times[m][Machines[m].N_Frozen].StartT);
+  SampleTiming::set_checking(true);
+  SampleTiming timing;
+  timing.use_rescheduling(&ref, t);
+  _S base = ref;
+  _S sample = ref;
+  OBJ_VALUE values;
+  seed_random(301);
+  for (int i = 0; i < 60; ++i) {
+    if (i % 10 == 0) timing.set_base(base);
+    timing.reset_sample(sample);
+    move_reinsert_order_resch(sample, long_orders[rand_n(static_cast<int>(long_orders.size()))], Orders, Jobs,
+                              Machines, ref);
+    EXPECT_NO_THROW(timing.time_and_evaluate(sample, values)) << "sample " << i;
+    if (i % 10 == 9) base = sample;
+  }
+  EXPECT_NO_THROW(timing.reset_sample(sample));
+  SampleTiming::set_checking(false);
+}
+
+namespace {
+
+// A small rescheduling search from a fixed seed on the long orders' shop:
+// per step the best of its samples (criteria 0..8 in order, the first of
+// equals) becomes the next step's start; one number for every step's values
+// and sequences.
+std::uint64_t resch_search_digest() {
+  const std::vector<int> long_orders = load_long_orders_shop();
+  const _S ref = frozen_reference(400, 0.3);
+  int t = 0;
+  for (int m = 1; m <= n_of_Machines; ++m)
+    if (Machines[m].N_Frozen > 0) t = std::max(t, ref.Times[m][Machines[m].N_Frozen].StartT);
+  std::uint64_t digest = 1469598103934665603ull;
+  auto mix = [&](std::uint64_t x) { digest = (digest ^ x) * 1099511628211ull; };
+  seed_random(5);
+  _S current = ref;
+  _S sample = ref;
+  _S best;
+  for (int step = 0; step < 8; ++step) {
+    OBJ_VALUE best_values;
+    bool found = false;
+    for (int loop = 0; loop < 25; ++loop) {
+      sample = current;
+      switch (rand_n(3)) {
+        case 0: {
+          const int o = rand_n(2) == 0 ? long_orders[rand_n(static_cast<int>(long_orders.size()))]
+                                       : rand_n(n_of_Orders) + 1;
+          move_reinsert_order_resch(sample, o, Orders, Jobs, Machines, ref);
+          break;
+        }
+        case 1: move_reinsert_job_resch(sample, rand_n(n_of_Jobs) + 1, Orders, Jobs, Machines, ref); break;
+        default:
+          if (move_shuffle_machine_resch(sample, rand_n(n_of_Machines) + 1, Machines) == 0) continue;
+      }
+      OBJ_VALUE v;
+      calc_S_times_resch(sample, MG_M_ex, Orders, Jobs, Machines, ref, t);
+      calc_S_obj_values(sample, v, Orders, Jobs);
+      bool better = !found;
+      for (int c = 0; c < 9 && !better; ++c) {
+        if (v.criterion(c) < best_values.criterion(c)) better = true;
+        if (v.criterion(c) != best_values.criterion(c)) break;
+      }
+      if (better) {
+        best_values = v;
+        best = sample;
+        found = true;
+      }
+    }
+    if (!found) continue;
+    for (int c = 0; c < 9; ++c) mix(static_cast<std::uint64_t>(best_values.criterion(c)));
+    mix(tabu_hash(best));
+    current = best;
+  }
+  return digest;
+}
+
+}  // namespace
+
+// The path of that search as it was when the order move went job by job
+// through the rows.
+TEST(ReschOrderMove, FixedSeedSearchKeepsItsPath) { EXPECT_EQ(resch_search_digest(), 0xbf029e1f8099d927ull); }
