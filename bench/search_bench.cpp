@@ -44,6 +44,7 @@
 #include "engine/tabu_list.h"
 #include "engine/timing.h"
 #include "tests/support/generated_problem.h"
+#include "tests/support/random_schedule.h"
 #include "tests/support/search_path.h"
 #include "tests/support/small_shop.h"
 
@@ -244,9 +245,7 @@ void BM_long_order_reinsert_order_resch(benchmark::State& state) {
     // The first job of order 1 stands on machine 1 at a random place: draw
     // schedules until it falls inside (or after) the frozen tenth.
     for (std::uint32_t seed = 11;; ++seed) {
-      seed_random(seed);
-      reset_J_A_M_wload();
-      random_J_A_M_wload();
+      fill_random_schedule(seed);
       z.ref = _S(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
       calc_S_times(z.ref, MG_M_ex, Orders, Jobs, Machines);
       OBJ_VALUE v;

@@ -35,15 +35,43 @@ void reinsert_order(Rows& rows, _S& S, int o, const std::vector<ORDER>& orders, 
   }
 }
 
-// An order of this many jobs or more is re-inserted in block copies of the
-// machines it touches: each of its jobs then costs about a block, not the
-// length of the sequences it leaves and joins. Shorter orders go straight
-// into the rows, cheaper than copying the rows out and back.
-constexpr int kBlockedOrder = 16;
-
 SequenceBlocks& blocks_scratch() {
   static thread_local SequenceBlocks blocks;
   return blocks;
+}
+
+std::vector<unsigned char>& machine_marks_scratch(int n_machines) {
+  static thread_local std::vector<unsigned char> marks;
+  if (static_cast<int>(marks.size()) < n_machines + 1) marks.resize(static_cast<std::size_t>(n_machines) + 1);
+  return marks;
+}
+
+// Whether the jobs of order o are better re-inserted in block copies of the
+// machines they touch than straight into the rows. Straight in, each route
+// step shifts about its sequence twice; the copies cost about the length of
+// each machine the order stands on once, and a little per route step. Short
+// sequences and orders spread thinly over many machines go straight in.
+bool worth_blocks(const _S& S, int o, const std::vector<ORDER>& orders) {
+  constexpr int kMinJobs = 16;
+  const int f = orders[o].First_Job;
+  const int n_jobs = orders[o].NJob;
+  if (n_jobs < kMinJobs) return false;
+  std::vector<unsigned char>& marks = machine_marks_scratch(S.n_of_Machines);
+  long long shifts = 0;  // what going straight in shifts
+  long long copies = 0;  // what the copies write
+  for (int j = f; j < f + n_jobs; ++j)
+    for (int k = 1, n = S.n_steps(j); k <= n; ++k) {
+      const int m = S.J_A[j][k];
+      shifts += S.M_wload[m][0];
+      copies += 32;
+      if (!marks[m]) {
+        marks[m] = 1;
+        copies += 16LL * S.M_wload[m][0];
+      }
+    }
+  for (int j = f; j < f + n_jobs; ++j)
+    for (int k = 1, n = S.n_steps(j); k <= n; ++k) marks[S.J_A[j][k]] = 0;
+  return shifts > copies;
 }
 
 // Scratch of the shuffle's drawn positions, kept between calls so that a
@@ -60,7 +88,7 @@ int move_reinsert_order_resch(_S& S, int o, const std::vector<ORDER>& orders, co
                               const std::vector<MACHINE>& machines, const _S& ref) {
   // An order without jobs has no first job: nothing of another order may move.
   if (orders[o].NJob < 1) return 1;
-  if (orders[o].NJob < kBlockedOrder) {
+  if (!worth_blocks(S, o, orders)) {
     ScheduleRows rows{S};
     reinsert_order(rows, S, o, orders, jobs, machines, ref);
     return 1;

@@ -13,6 +13,7 @@ void SequenceBlocks::start(_S& S) {
     where_.resize(keys);
     at_.resize(keys);
   }
+  if (static_cast<int>(removed_.size()) < S.n_of_Jobs + 1) removed_.resize(static_cast<std::size_t>(S.n_of_Jobs) + 1);
   opened_.clear();
   n_blocks_ = 0;
 }
@@ -165,6 +166,7 @@ void SequenceBlocks::remove_job(int j) {
   _S& S = *S_;
   const int n = S.n_steps(j);
   if (S.changes) S.changes->job(j);
+  removed_[static_cast<std::size_t>(j)] = 1;
   S.J_A[j][0] = 0;
   for (int k = 1; k <= n; ++k) {
     const int m = S.J_A[j][k];
@@ -237,12 +239,15 @@ void SequenceBlocks::finish() {
       ++tail;
     if (S.changes && (first <= n || n != old_n)) S.changes->row(m, first, tail, old_n);
     seq[0] = n;
+    // A job taken out and put back at its old place had its positions cleared.
+    for (int p = 1; p < first; ++p)
+      if (removed_[static_cast<std::size_t>(seq[p])]) S.J_pos[seq[p]][step[p]] = p;
     for (int p = first; p <= n; ++p) {
       seq[p] = new_job_[p];
       step[p] = new_step_[p];
+      S.J_pos[seq[p]][step[p]] = p;
     }
-    // A job taken out and put back at its old place had its positions cleared.
-    for (int p = 1; p <= n; ++p) S.J_pos[seq[p]][step[p]] = p;
   }
   opened_.clear();
+  std::fill(removed_.begin(), removed_.end(), static_cast<unsigned char>(0));
 }

@@ -72,4 +72,5 @@ class SequenceBlocks {
   int n_blocks_ = 0;
   std::vector<int> where_, at_;  // per job and route step: block and place
   std::vector<int> new_job_, new_step_;  // finish()'s rebuilt row
+  std::vector<unsigned char> removed_;   // per job: taken out by this move
 };
