@@ -7,16 +7,20 @@
 namespace {
 double quotient(double a, double b) { return b != 0.0 ? a / b : 0.0; }
 
+double sum_of_completions(const SCH& sch, const std::vector<JOB>& jobs) {
+  double sum = 0.0;
+  for (int j = 1; j <= sch.n_of_Jobs && static_cast<std::size_t>(j) < jobs.size(); ++j)
+    sum += jobs[static_cast<std::size_t>(j)].EndT;
+  return sum;
+}
+
 // per_machine: the load of each machine (entries 1..n_of_Machines).
-void calc_EF(const SCH& sch, const std::vector<double>& per_machine, const std::vector<JOB>& jobs,
-             const OBJ_VALUE& values, EF_VALUE& ef) {
+void calc_EF(const SCH& sch, const std::vector<double>& per_machine, double sum_completion, const OBJ_VALUE& values,
+             EF_VALUE& ef) {
   ef.reset();
   const double nJ = sch.n_of_Jobs;
   const double nM = sch.n_of_Machines;
   const double Cmax = static_cast<double>(values.Completion_Time);
-  double sum_completion = 0.0;
-  for (int j = 1; j <= sch.n_of_Jobs && static_cast<std::size_t>(j) < jobs.size(); ++j)
-    sum_completion += jobs[static_cast<std::size_t>(j)].EndT;
   double P = 0.0;
   double machine_shares = 0.0;
   if (sch.has_tables()) {
@@ -33,26 +37,23 @@ void calc_EF(const SCH& sch, const std::vector<double>& per_machine, const std::
 }
 }  // namespace
 
-void calc_EF_without_setup(const SCH& sch, const MachineLoads& loads, const std::vector<JOB>& jobs,
-                           const OBJ_VALUE& values, EF_VALUE& ef) {
-  calc_EF(sch, loads.processing, jobs, values, ef);
-}
-
-void calc_EF_with_setup(const SCH& sch, const MachineLoads& loads, const std::vector<JOB>& jobs,
-                        const OBJ_VALUE& values, EF_VALUE& ef) {
-  calc_EF(sch, loads.busy, jobs, values, ef);
+void calc_EF_both(const SCH& sch, const MachineLoads& loads, const std::vector<JOB>& jobs, const OBJ_VALUE& values,
+                  EF_VALUE& without_setup, EF_VALUE& with_setup) {
+  const double sum_completion = sum_of_completions(sch, jobs);
+  calc_EF(sch, loads.processing, sum_completion, values, without_setup);
+  calc_EF(sch, loads.busy, sum_completion, values, with_setup);
 }
 
 void calc_EF_without_setup(const SCH& sch, const std::vector<JOB>& jobs, const OBJ_VALUE& values, EF_VALUE& ef) {
   MachineLoads loads;
   sum_machine_loads(sch, loads);
-  calc_EF_without_setup(sch, loads, jobs, values, ef);
+  calc_EF(sch, loads.processing, sum_of_completions(sch, jobs), values, ef);
 }
 
 void calc_EF_with_setup(const SCH& sch, const std::vector<JOB>& jobs, const OBJ_VALUE& values, EF_VALUE& ef) {
   MachineLoads loads;
   sum_machine_loads(sch, loads);
-  calc_EF_with_setup(sch, loads, jobs, values, ef);
+  calc_EF(sch, loads.busy, sum_of_completions(sch, jobs), values, ef);
 }
 
 std::string float_to_str(double x) {

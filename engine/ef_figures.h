@@ -22,12 +22,11 @@ struct EF_VALUE {
 // A quotient whose divisor is 0 (empty schedule) gives 0.
 void calc_EF_without_setup(const SCH& sch, const std::vector<JOB>& jobs, const OBJ_VALUE& values, EF_VALUE& ef);
 void calc_EF_with_setup(const SCH& sch, const std::vector<JOB>& jobs, const OBJ_VALUE& values, EF_VALUE& ef);
-// The same from the machine loads of sch already summed (sum_machine_loads),
-// for a caller that needs them anyway: the tasks are not walked again.
-void calc_EF_without_setup(const SCH& sch, const MachineLoads& loads, const std::vector<JOB>& jobs,
-                           const OBJ_VALUE& values, EF_VALUE& ef);
-void calc_EF_with_setup(const SCH& sch, const MachineLoads& loads, const std::vector<JOB>& jobs,
-                        const OBJ_VALUE& values, EF_VALUE& ef);
+// Both at once from the machine loads of sch already summed
+// (sum_machine_loads), for a caller that needs them anyway: neither the tasks
+// nor the jobs are walked twice.
+void calc_EF_both(const SCH& sch, const MachineLoads& loads, const std::vector<JOB>& jobs, const OBJ_VALUE& values,
+                  EF_VALUE& without_setup, EF_VALUE& with_setup);
 // Appends the eight EF lines; a quotient by 0 as 0.
 void show_EF(const EF_VALUE& ef, std::vector<std::string>& lines);
 // A number as the planner reads it everywhere in the windows: rounded to 15

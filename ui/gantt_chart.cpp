@@ -37,24 +37,34 @@ QRgb GanttSeries::rgb_of(int colour) {
   return colour_values_[slot];
 }
 
+namespace {
+// floor(row) as an int, without a library call per bar (rows are well inside int).
+int whole_row(double row) {
+  const int t = static_cast<int>(row);
+  return t > row ? t - 1 : t;
+}
+}  // namespace
+
 void GanttSeries::build_index() const {
   index_ok_ = true;
   first_.clear();
   order_.clear();
   if (bars_.empty()) return;
-  row0_ = static_cast<int>(std::floor(y0_));
-  const std::size_t n_rows = static_cast<std::size_t>(static_cast<long>(std::floor(y1_)) - row0_ + 1);
+  row0_ = whole_row(y0_);
+  const std::size_t n_rows = static_cast<std::size_t>(whole_row(y1_) - row0_ + 1);
   // Counting sort by whole row keeps the order of insertion inside a row, so
   // bars that overlap are drawn in the order they were added.
   first_.assign(n_rows + 1, 0);
-  for (const GanttBar& b : bars_) ++first_[static_cast<std::size_t>(static_cast<int>(std::floor(b.row)) - row0_) + 1];
-  for (std::size_t r = 1; r <= n_rows; ++r) first_[r] += first_[r - 1];
-  order_.resize(bars_.size());
-  std::vector<int> next(first_.begin(), first_.end() - 1);
+  row_of_.resize(bars_.size());
   for (std::size_t i = 0; i < bars_.size(); ++i) {
-    const std::size_t r = static_cast<std::size_t>(static_cast<int>(std::floor(bars_[i].row)) - row0_);
-    order_[static_cast<std::size_t>(next[r]++)] = static_cast<int>(i);
+    row_of_[i] = whole_row(bars_[i].row) - row0_;
+    ++first_[static_cast<std::size_t>(row_of_[i]) + 1];
   }
+  for (std::size_t r = 1; r <= n_rows; ++r) first_[r] += first_[r - 1];
+  next_.assign(first_.begin(), first_.end() - 1);
+  order_.resize(bars_.size());
+  for (std::size_t i = 0; i < bars_.size(); ++i)
+    order_[static_cast<std::size_t>(next_[static_cast<std::size_t>(row_of_[i])]++)] = static_cast<int>(i);
 }
 
 GanttChart::GanttChart(const QString& title, const QString& row_prefix, QWidget* parent)

@@ -59,6 +59,7 @@ class GanttSeries {
   mutable int row0_ = 0;
   mutable std::vector<int> first_;
   mutable std::vector<int> order_;
+  mutable std::vector<int> row_of_, next_;  // working tables of build_index, kept for the next
 };
 
 class GanttChart : public ChartFrame {

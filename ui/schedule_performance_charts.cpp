@@ -11,7 +11,6 @@
 #include <QSignalBlocker>
 #include <climits>
 #include <cmath>
-#include <cstdio>
 
 #include "engine/ef_figures.h"
 #include "engine/live_schedule.h"
@@ -20,6 +19,7 @@
 #include "engine/shop_snapshot.h"
 #include "ui/paged_bar_chart.h"
 #include "ui/chart_colors.h"
+#include "ui/chart_label_texts.h"
 #include "ui/gantt_chart.h"
 #include "ui/message_boxes.h"
 #include "ui/processing_window.h"
@@ -28,24 +28,6 @@
 
 namespace {
 constexpr int kFrozenColour = 0x00FFFF;  // yellow in every scheme
-
-// Bar labels are numbers; each text is made once and shared by every bar
-// that shows it (a copy only counts a reference), so filling a chart makes no
-// string per bar. The text is lent, not copied: the bar takes the one
-// reference it keeps. A number outside the kept range is lent from a scratch
-// text that the next such call replaces.
-const QString& number_text(int n) {
-  static std::vector<QString> texts;
-  if (n < 0 || n > 1000000) {
-    static QString scratch;
-    scratch = QString::number(n);
-    return scratch;
-  }
-  const std::size_t i = static_cast<std::size_t>(n);
-  if (i >= texts.size()) texts.resize(i + 1);
-  if (texts[i].isEmpty()) texts[i] = QString::number(n);
-  return texts[i];
-}
 
 template <class T>
 const T* record(const std::vector<T>& table, int i) {
@@ -71,28 +53,11 @@ void add_task_bars(GanttSeries& series, const TASK& t, bool frozen, int due, dou
 
 // The percentage r x 100 cut (not rounded) to two decimals, as the general
 // float text of floor(r x 10000) x 0.01 reads: 0.123456 gives "12.34", 0.5
-// gives "50", 0.0051 gives "0.51". Written digit by digit from the whole
-// hundredths: a label per machine and series, so no float formatting here.
+// gives "50", 0.0051 gives "0.51".
 QString percent_label(double r) {
   const double hundredths = std::floor(r * 10000.0);
   if (!(std::fabs(hundredths) < 1e15)) return QString::fromStdString(float_to_str(hundredths * 0.01));
-  const long long h = static_cast<long long>(hundredths);
-  unsigned long long whole = static_cast<unsigned long long>(h < 0 ? -h : h) / 100;
-  const int cents = static_cast<int>(static_cast<unsigned long long>(h < 0 ? -h : h) % 100);
-  char text[24];
-  char* end = text + sizeof text;
-  char* p = end;
-  if (cents != 0) {
-    if (cents % 10 != 0) *--p = static_cast<char>('0' + cents % 10);
-    *--p = static_cast<char>('0' + cents / 10);
-    *--p = '.';
-  }
-  do {
-    *--p = static_cast<char>('0' + whole % 10);
-    whole /= 10;
-  } while (whole != 0);
-  if (h < 0) *--p = '-';
-  return QString::fromLatin1(p, static_cast<int>(end - p));
+  return hundredths_label(static_cast<long long>(hundredths));
 }
 
 void add_utilization(PagedBarSeries* s, int m, double r, int colour) {
@@ -110,13 +75,13 @@ void TForm10::fill_job_gantt(const SCH* sch, GanttSeries& series, const std::vec
     const JOB* job = record(jobs, j);
     const ORDER* o = job ? record(orders, job->Order_ID) : nullptr;
     if (!o) continue;
-    series.AddGanttColor(o->CST, o->CET, j + 0.2 + offset, number_text(job->Order_ID), Col_Constraint);
-    series.AddGanttColor(job->StartT, job->EndT, j + 0.1 + offset, number_text(j), Col_Planned);
+    series.AddGanttColor(o->CST, o->CET, j + 0.2 + offset, number_label(job->Order_ID), Col_Constraint);
+    series.AddGanttColor(job->StartT, job->EndT, j + 0.1 + offset, number_label(j), Col_Planned);
     int step = 0;
     for (int t = sch->Job_Head[static_cast<std::size_t>(j)]; t != NO_TASK; t = sch->task(t).next_in_job) {
       const TASK& task = sch->task(t);
       ++step;
-      add_task_bars(series, task, step <= job->N_Frozen, o->CET, task.Job + offset, number_text(task.Machine));
+      add_task_bars(series, task, step <= job->N_Frozen, o->CET, task.Job + offset, number_label(task.Machine));
     }
   }
 }
@@ -148,7 +113,7 @@ void TForm10::fill_machine_gantt(const SCH* sch, GanttSeries& series, const std:
     const int intervals = std::min(machine->N_Cal, static_cast<int>(machine->Cal.size()) - 1);
     for (int k = 1; k <= intervals; ++k) {
       const CAL_INTERVAL& c = machine->Cal[static_cast<std::size_t>(k)];
-      series.AddGanttColor(c.ST, c.ET, m + 0.2 + offset, number_text(k), Col_Constraint);
+      series.AddGanttColor(c.ST, c.ET, m + 0.2 + offset, number_label(k), Col_Constraint);
     }
   }
   for (int m = n_lists; m >= 1; --m) {
@@ -160,7 +125,7 @@ void TForm10::fill_machine_gantt(const SCH* sch, GanttSeries& series, const std:
       const TASK& task = sch->task(t);
       ++position;
       add_task_bars(series, task, position <= frozen, due_of(task.Job, jobs, orders), task.Machine + offset,
-                    number_text(task.Job));
+                    number_label(task.Job));
     }
   }
 }
@@ -175,17 +140,17 @@ void TForm10::fill_order_gantt(const SCH* sch, GanttSeries& series, const std::v
     if (!order || !CheckListBox1->is_checked(o - 1)) continue;
     series.AddGanttColor(order->CST, order->CET, o + 0.2 + offset, QStringLiteral("w"), Col_Constraint);
     if (!details) {
-      series.AddGanttColor(order->StartT, order->EndT, o + offset, number_text(o),
+      series.AddGanttColor(order->StartT, order->EndT, o + offset, number_label(o),
                            order->CET < order->EndT ? Col_Late : Col_Intime);
       continue;
     }
-    series.AddGanttColor(order->StartT, order->EndT, o + 0.1 + offset, number_text(o), Col_Planned);
+    series.AddGanttColor(order->StartT, order->EndT, o + 0.1 + offset, number_label(o), Col_Planned);
     for (int j = order->First_Job; j < order->First_Job + order->NJob; ++j) {
       const JOB* job = record(jobs, j);
       if (!job) continue;
       if (job->N_Frozen > 0)
         series.AddGanttColor(job->StartT, job->EndT, o + 0.2 + offset, QStringLiteral("f"), kFrozenColour);
-      series.AddGanttColor(job->StartT, job->EndT, o + offset, number_text(j),
+      series.AddGanttColor(job->StartT, job->EndT, o + offset, number_label(j),
                            order->CET < job->EndT ? Col_Late : Col_Intime);
     }
   }
@@ -317,13 +282,12 @@ void TForm10::show_sch_data() {
   const SCH& ef_schedule = live ? *live : no_schedule;
   QStringList memo;
   std::vector<std::string> lines;
-  EF_VALUE ef;
+  EF_VALUE without_setup, with_setup;
+  calc_EF_both(ef_schedule, loads, Jobs, v, without_setup, with_setup);
   lines.push_back(" Calculation without setup: ");
-  calc_EF_without_setup(ef_schedule, loads, Jobs, v, ef);
-  show_EF(ef, lines);
+  show_EF(without_setup, lines);
   lines.push_back(" Calculation with setup: ");
-  calc_EF_with_setup(ef_schedule, loads, Jobs, v, ef);
-  show_EF(ef, lines);
+  show_EF(with_setup, lines);
   for (const std::string& line : lines) memo << QString::fromStdString(line);
   Memo1->setPlainText(memo.join(QLatin1Char('\n')));
   if (Form12) Form12->hide();

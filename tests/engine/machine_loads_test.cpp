@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "engine/ef_figures.h"
 #include "engine/timing.h"
 #include "tests/support/small_problem.h"
@@ -57,14 +59,17 @@ TEST(MachineLoads, EfFiguresFromSharedLoadsMatchTheirOwnWalk) {
   calc_sch_obj_values(sch, values);
   MachineLoads loads;
   sum_machine_loads(sch, loads);
-  EF_VALUE walked, shared;
-  calc_EF_with_setup(sch, Jobs, values, walked);
-  calc_EF_with_setup(sch, loads, Jobs, values, shared);
-  EXPECT_EQ(shared.qa, walked.qa);
-  EXPECT_EQ(shared.Ua, walked.Ua);
-  EXPECT_DOUBLE_EQ(shared.qa, 2.0 * 2.0 / 25.0);  // nJ x nM / busy time
-  calc_EF_without_setup(sch, Jobs, values, walked);
-  calc_EF_without_setup(sch, loads, Jobs, values, shared);
-  EXPECT_EQ(shared.qa, walked.qa);
-  EXPECT_DOUBLE_EQ(shared.qa, 2.0 * 2.0 / 20.0);
+  EF_VALUE walked_without, walked_with, without, with;
+  calc_EF_without_setup(sch, Jobs, values, walked_without);
+  calc_EF_with_setup(sch, Jobs, values, walked_with);
+  calc_EF_both(sch, loads, Jobs, values, without, with);
+  for (const auto& [shared, walked] : {std::pair(without, walked_without), std::pair(with, walked_with)}) {
+    EXPECT_EQ(shared.Na, walked.Na);
+    EXPECT_EQ(shared.Ua, walked.Ua);
+    EXPECT_EQ(shared.qa, walked.qa);
+    EXPECT_EQ(shared.Ta, walked.Ta);
+  }
+  EXPECT_DOUBLE_EQ(without.qa, 2.0 * 2.0 / 20.0);  // nJ x nM / processing time
+  EXPECT_DOUBLE_EQ(with.qa, 2.0 * 2.0 / 25.0);     // ... / busy time, setups included
+  EXPECT_DOUBLE_EQ(with.Ta, (15.0 + 25.0) / 2.0);
 }
