@@ -20,7 +20,14 @@ int BarBatch::put(int layer, QRgb colour, const QRect& r) {
   std::vector<Group>& groups = layers_[layer];
   for (std::size_t g = 0; g < groups.size(); ++g)
     if (groups[g].colour == colour) {
-      groups[g].rects.push_back(r);
+      std::vector<QRect>& rects = groups[g].rects;
+      // A rect that continues the group's last one on the same pixel rows
+      // joins it: the same pixels in one rect.
+      if (!rects.empty() && rects.back().right() + 1 == r.left() && rects.back().top() == r.top() &&
+          rects.back().bottom() == r.bottom())
+        rects.back().setRight(r.right());
+      else
+        rects.push_back(r);
       return static_cast<int>(g);
     }
   groups.push_back(Group{colour, QBrush(QColor::fromRgb(colour)), {r}});
