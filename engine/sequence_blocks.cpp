@@ -115,16 +115,10 @@ void SequenceBlocks::repack(Line& line, int& b, int& i) {
     ++n;
   }
   if (i >= hi_[b]) before = n;
-  if (n + 1 <= kCap - kCap / 8) {
-    lo_[b] = (kCap - n) / 2;
-    hi_[b] = lo_[b] + n;
-    for (int x = 0; x < n; ++x) set(b, lo_[b] + x, jobs[x], steps[x]);
-    i = lo_[b] + before;
-    return;
-  }
-  // Split where the step goes in (within bounds), the later part at the end
-  // of its new block: a run of steps put right before one job then goes in
-  // at the front of that block without moving anything.
+  // Split where the step goes in (within bounds). The later part's first
+  // step stands at the front of its new block with the empty places right
+  // behind it: a run of steps put right before one job then moves only that
+  // job by one place each.
   const int s = std::max(kCap / 8, std::min(before, n - kCap / 8));
   const int b2 = new_block();
   line.blocks.insert(line.blocks.begin() + pos_[b] + 1, b2);
@@ -132,28 +126,44 @@ void SequenceBlocks::repack(Line& line, int& b, int& i) {
   hi_[b] = lo_[b] + s;
   live_[b] = s;
   for (int x = 0; x < s; ++x) set(b, lo_[b] + x, jobs[x], steps[x]);
-  lo_[b2] = kCap - (n - s);
-  hi_[b2] = kCap;
+  auto place = [&](int x) { return x == s ? 0 : kCap - (n - x); };
+  lo_[b2] = 0;
+  hi_[b2] = n - s > 1 ? kCap : 1;
   live_[b2] = n - s;
-  for (int x = s; x < n; ++x) set(b2, lo_[b2] + x - s, jobs[x], steps[x]);
+  for (int x = s; x < n; ++x) set(b2, place(x), jobs[x], steps[x]);
+  for (int q = 1; q < kCap - (n - s - 1); ++q) set(b2, q, 0, 0);
   resum(line, pos_[b]);
   if (before < s) {
     i = lo_[b] + before;
   } else {
-    i = lo_[b2] + before - s;
+    i = before < n ? place(before) : hi_[b2];
     b = b2;
   }
 }
 
 void SequenceBlocks::insert(Line& line, int b, int i, int j, int k) {
-  if (hi_[b] - lo_[b] == kCap) repack(line, b, i);
+  if (live_[b] == kCap) repack(line, b, i);  // not one empty place left
   const std::size_t base = static_cast<std::size_t>(b) * kCap;
-  if (hi_[b] < kCap && (lo_[b] == 0 || hi_[b] - i <= i - lo_[b])) {
-    for (int q = hi_[b]; q > i; --q) set(b, q, job_[base + q - 1], step_[base + q - 1]);
-    ++hi_[b];
+  const int* job = job_.data() + base;
+  // The nearest empty place on either side of the gap before place i (the
+  // used places' ends count as empty while the block has room there); the
+  // steps between it and the gap move one place towards it.
+  const int lo = lo_[b];
+  const int hi = hi_[b];
+  int r = -1;
+  int l = -1;
+  for (int d = 0; r < 0 && l < 0; ++d) {
+    const int right = i + d;
+    if (right < hi ? job[right] == 0 : right == hi && hi < kCap) r = right;
+    const int left = i - 1 - d;
+    if (r < 0 && (left >= lo ? job[left] == 0 : left == lo - 1 && lo > 0)) l = left;
+  }
+  if (r >= 0) {
+    if (r == hi) ++hi_[b];
+    for (int q = r; q > i; --q) set(b, q, job_[base + q - 1], step_[base + q - 1]);
   } else {
-    for (int q = lo_[b] - 1; q < i - 1; ++q) set(b, q, job_[base + q + 1], step_[base + q + 1]);
-    --lo_[b];
+    if (l < lo) --lo_[b];
+    for (int q = l; q < i - 1; ++q) set(b, q, job_[base + q + 1], step_[base + q + 1]);
     --i;
   }
   set(b, i, j, k);
