@@ -115,11 +115,11 @@ void SequenceBlocks::repack(Line& line, int& b, int& i) {
     ++n;
   }
   if (i >= hi_[b]) before = n;
-  // Split where the step goes in (within bounds). The later part's first
+  // Split where the step goes in. The later part's first
   // step stands at the front of its new block with the empty places right
   // behind it: a run of steps put right before one job then moves only that
   // job by one place each.
-  const int s = std::max(kCap / 8, std::min(before, n - kCap / 8));
+  const int s = before;
   const int b2 = new_block();
   line.blocks.insert(line.blocks.begin() + pos_[b] + 1, b2);
   lo_[b] = (kCap - s) / 2;
@@ -128,12 +128,13 @@ void SequenceBlocks::repack(Line& line, int& b, int& i) {
   for (int x = 0; x < s; ++x) set(b, lo_[b] + x, jobs[x], steps[x]);
   auto place = [&](int x) { return x == s ? 0 : kCap - (n - x); };
   lo_[b2] = 0;
-  hi_[b2] = n - s > 1 ? kCap : 1;
+  hi_[b2] = n - s > 1 ? kCap : n - s;
   live_[b2] = n - s;
   for (int x = s; x < n; ++x) set(b2, place(x), jobs[x], steps[x]);
-  for (int q = 1; q < kCap - (n - s - 1); ++q) set(b2, q, 0, 0);
+  if (n - s > 1)
+    for (int q = 1; q < kCap - (n - s - 1); ++q) set(b2, q, 0, 0);
   resum(line, pos_[b]);
-  if (before < s) {
+  if (before < s || s == 0) {
     i = lo_[b] + before;
   } else {
     i = before < n ? place(before) : hi_[b2];
