@@ -13,7 +13,10 @@ class _S;
 // Re-inserts the jobs of order o: its first job f from its own lists when it
 // has frozen steps, else from the order's; then each later job from its own
 // lists when frozen, else right before f on f's machines when neither is
-// frozen, else from the order's lists. Returns 1.
+// frozen, else from the order's lists. Returns 1. A long order on long
+// sequences goes through block copies of the machines it touches
+// (engine/sequence_blocks.h): the same draws and tables, at about a block per
+// job instead of the length of the sequences it leaves and joins.
 int move_reinsert_order_resch(_S& S, int o, const std::vector<ORDER>& orders, const std::vector<JOB>& jobs,
                               const std::vector<MACHINE>& machines, const _S& ref);
 

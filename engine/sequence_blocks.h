@@ -9,8 +9,10 @@
 // The rows hand out exactly the positions and counts the schedule's own rows
 // would at every moment (the draws of engine/job_inserts.h read count(m)), so
 // a move made on them leaves tables identical to the same move made on the
-// schedule directly. A removed route step stays in its block as an empty
-// place until the block is repacked.
+// schedule directly. A removed route step leaves an empty place in its block
+// that a step put in nearby takes; a step put in moves only the steps between
+// its place and the nearest empty one, and a full block splits where the step
+// goes in.
 //
 // Between start() and finish() only these rows may change the schedule's
 // sequences; J_A is written directly, J_pos, M_wload and M_step of the
@@ -59,8 +61,9 @@ class SequenceBlocks {
   // Puts step k of j before place i of block b (i = end of the block's
   // used places: after them), making room first.
   void insert(Line& line, int b, int i, int j, int k);
-  // A full block b: drops its empty places, or splits it in two when few are
-  // empty; b and i then name where place i went.
+  // Splits the full block b (no empty place) in two where place i is, the
+  // later part's first step at the front of the new block with the empty
+  // places behind it; b and i then name where the step goes in.
   void repack(Line& line, int& b, int& i);
   void set(int b, int i, int j, int k);
 

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -65,8 +66,9 @@ std::string first_difference(const _S& a, const _S& b) {
 }
 
 // The released schedule of the loaded problem timed and frozen at the
-// fraction `at` of its starts (0: before every start, 1: after every one).
-_S frozen_reference(std::uint32_t seed, double at) {
+// fraction `at` of its starts (0: before every start, 1: after every one);
+// the freeze time into *freeze_time when given.
+_S frozen_reference(std::uint32_t seed, double at, int* freeze_time = nullptr) {
   fill_random_schedule(seed);
   _S ref(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
   calc_S_times(ref);
@@ -77,12 +79,13 @@ _S frozen_reference(std::uint32_t seed, double at) {
   const int t = at <= 0 ? starts.front() - 1
                         : at >= 1 ? starts.back() : starts[static_cast<std::size_t>(at * (starts.size() - 1))];
   freeze_S_at(ref, Orders, Jobs, Machines, t);
+  if (freeze_time) *freeze_time = t;
   return ref;
 }
 
 struct Tally {
   int moves = 0;
-  int blocked = 0;         // orders long enough for the block copies
+  int long_moves = 0;      // moves of orders of 16 jobs or more, which may go into block copies
   int frozen_first = 0;    // of those, orders whose first job is frozen
 };
 
@@ -108,7 +111,7 @@ Tally compare_order_moves(const _S& ref, std::uint32_t seed, int n, const std::v
     const std::string diff = first_difference(S, expected);
     ++tally.moves;
     if (Orders[o].NJob >= 16) {
-      ++tally.blocked;
+      ++tally.long_moves;
       if (Jobs[Orders[o].First_Job].N_Frozen > 0) ++tally.frozen_first;
     }
     if (!diff.empty() || next != expected_next) {
@@ -125,6 +128,19 @@ Tally compare_order_moves(const _S& ref, std::uint32_t seed, int n, const std::v
   }
   expect_S_consistent(S, "after the order moves", true);
   return tally;
+}
+
+// compare_order_moves from a reference frozen at each fraction in turn.
+Tally compare_at(std::initializer_list<double> fractions, std::uint32_t seed, int n, const std::vector<int>& long_orders) {
+  Tally total;
+  for (const double at : fractions) {
+    ++seed;
+    const Tally t = compare_order_moves(frozen_reference(seed, at), seed, n, long_orders);
+    total.moves += t.moves;
+    total.long_moves += t.long_moves;
+    total.frozen_first += t.frozen_first;
+  }
+  return total;
 }
 
 // Ten machines in pairs over five groups, so that routes of one to four
@@ -164,17 +180,13 @@ TEST(ReschOrderMove, SameTablesAndDrawsAsJobByJobOnGeneratedProblems) {
     std::vector<int> long_orders;
     for (int o = 1; o <= n_of_Orders; ++o)
       if (Orders[o].NJob >= 16) long_orders.push_back(o);
-    std::uint32_t seed = 100;
-    for (const double at : {0.0, 0.33, 0.67, 1.0}) {
-      ++seed;
-      const Tally t = compare_order_moves(frozen_reference(seed, at), seed, 600, long_orders);
-      total.moves += t.moves;
-      total.blocked += t.blocked;
-      total.frozen_first += t.frozen_first;
-    }
+    const Tally t = compare_at({0.0, 0.33, 0.67, 1.0}, 100, 600, long_orders);
+    total.moves += t.moves;
+    total.long_moves += t.long_moves;
+    total.frozen_first += t.frozen_first;
   }
   EXPECT_GE(total.moves, 4000);
-  EXPECT_GT(total.blocked, 500);
+  EXPECT_GT(total.long_moves, 500);
   EXPECT_GT(total.frozen_first, 20);
 }
 
@@ -183,15 +195,8 @@ TEST(ReschOrderMove, SameTablesAndDrawsAsJobByJobOnGeneratedProblems) {
 TEST(ReschOrderMove, SameTablesAndDrawsAsJobByJobOnLongOrders) {
   const std::vector<int> long_orders = load_long_orders_shop();
   ASSERT_GE(long_orders.size(), 3u);
-  Tally total;
-  std::uint32_t seed = 200;
-  for (const double at : {0.0, 0.1, 0.5, 1.0}) {
-    ++seed;
-    const Tally t = compare_order_moves(frozen_reference(seed, at), seed, 40, long_orders);
-    total.blocked += t.blocked;
-    total.frozen_first += t.frozen_first;
-  }
-  EXPECT_GT(total.blocked, 60);
+  const Tally total = compare_at({0.0, 0.1, 0.5, 1.0}, 200, 40, long_orders);
+  EXPECT_GT(total.long_moves, 60);
   EXPECT_GT(total.frozen_first, 3);
 }
 
@@ -199,10 +204,8 @@ TEST(ReschOrderMove, SameTablesAndDrawsAsJobByJobOnLongOrders) {
 // checking mode re-times every sample in full and checks every reset.
 TEST(ReschOrderMove, ChangeLogOfLongOrdersHoldsForTheIncrementalTiming) {
   const std::vector<int> long_orders = load_long_orders_shop();
-  _S ref = frozen_reference(300, 0.3);
   int t = 0;
-  for (int m = 1; m <= n_of_Machines; ++m)
-    if (Machines[m].N_Frozen > 0) t = std::max(t, ref.Times[m][Machines[m].N_Frozen].StartT);
+  _S ref = frozen_reference(300, 0.3, &t);
   SampleTiming::set_checking(true);
   SampleTiming timing;
   timing.use_rescheduling(&ref, t);
@@ -230,10 +233,8 @@ namespace {
 // and sequences.
 std::uint64_t resch_search_digest() {
   const std::vector<int> long_orders = load_long_orders_shop();
-  const _S ref = frozen_reference(400, 0.3);
   int t = 0;
-  for (int m = 1; m <= n_of_Machines; ++m)
-    if (Machines[m].N_Frozen > 0) t = std::max(t, ref.Times[m][Machines[m].N_Frozen].StartT);
+  const _S ref = frozen_reference(400, 0.3, &t);
   std::uint64_t digest = 1469598103934665603ull;
   auto mix = [&](std::uint64_t x) { digest = (digest ^ x) * 1099511628211ull; };
   seed_random(5);
