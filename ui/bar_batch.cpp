@@ -80,18 +80,26 @@ void BarBatch::add_bar(QPainter& p, const QRect& pixels, QRgb fill, QRgb outline
   before_last_ = bounds_;
   bounds_ = empty_ ? footprint : joined(bounds_, footprint);
   empty_ = false;
+  ++n_bars_;
   last_ = pixels;
   last_marked_ = marked;
 }
 
 void BarBatch::paint(QPainter& p) {
   if (empty_) return;
-  p.setPen(Qt::NoPen);
+  // A batch of one bar (where bars crowd onto each other) is filled rect by
+  // rect, without changing the painter's brush.
+  const bool alone = n_bars_ == 1;
+  if (!alone) p.setPen(Qt::NoPen);
   for (std::vector<Group>& groups : layers_)
     for (Group& g : groups) {
       if (g.rects.empty()) continue;
-      p.setBrush(g.brush);
-      p.drawRects(g.rects.data(), static_cast<int>(g.rects.size()));
+      if (alone) {
+        for (const QRect& r : g.rects) p.fillRect(r, QColor::fromRgb(g.colour));
+      } else {
+        p.setBrush(g.brush);
+        p.drawRects(g.rects.data(), static_cast<int>(g.rects.size()));
+      }
       g.rects.clear();
     }
   for (std::size_t i = 0; i < n_marks_; ++i) {
@@ -99,6 +107,7 @@ void BarBatch::paint(QPainter& p) {
     p.drawStaticText(marks_[i].at, marks_[i].text);
   }
   n_marks_ = 0;
+  n_bars_ = 0;
   empty_ = true;
   has_before_last_ = false;
   last_groups_[0] = last_groups_[1] = -1;

@@ -52,6 +52,7 @@ class BarBatch {
   std::vector<PendingMark> marks_;
   std::size_t n_marks_ = 0;
   bool empty_ = true;
+  int n_bars_ = 0;
   QRect bounds_;       // what the batch covers
   bool has_before_last_ = false;
   QRect before_last_;  // what it covered before its last bar came
