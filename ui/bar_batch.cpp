@@ -89,19 +89,29 @@ void BarBatch::paint(QPainter& p) {
   if (empty_) return;
   // A batch of one bar (where bars crowd onto each other) is filled rect by
   // rect, without changing the painter's brush.
-  const bool alone = n_bars_ == 1;
-  if (!alone) p.setPen(Qt::NoPen);
-  for (std::vector<Group>& groups : layers_)
-    for (Group& g : groups) {
-      if (g.rects.empty()) continue;
-      if (alone) {
-        for (const QRect& r : g.rects) p.fillRect(r, QColor::fromRgb(g.colour));
-      } else {
-        p.setBrush(g.brush);
-        p.drawRects(g.rects.data(), static_cast<int>(g.rects.size()));
-      }
-      g.rects.clear();
+  // A colour of a few rects (where bars crowd onto each other) is filled rect
+  // by rect: changing the painter's brush costs more than the calls it saves.
+  constexpr std::size_t kFewRects = 3;
+  const auto fill_group = [&p](Group& g, bool& pen_off) {
+    if (g.rects.size() <= kFewRects) {
+      for (const QRect& r : g.rects) p.fillRect(r, QColor::fromRgb(g.colour));
+    } else {
+      if (!pen_off) p.setPen(Qt::NoPen);
+      pen_off = true;
+      p.setBrush(g.brush);
+      p.drawRects(g.rects.data(), static_cast<int>(g.rects.size()));
     }
+    g.rects.clear();
+  };
+  bool pen_off = false;
+  if (n_bars_ == 1) {  // only the last bar's groups hold rects
+    for (int layer = 0; layer < 2; ++layer)
+      if (last_groups_[layer] >= 0) fill_group(layers_[layer][static_cast<std::size_t>(last_groups_[layer])], pen_off);
+  } else {
+    for (std::vector<Group>& groups : layers_)
+      for (Group& g : groups)
+        if (!g.rects.empty()) fill_group(g, pen_off);
+  }
   for (std::size_t i = 0; i < n_marks_; ++i) {
     p.setPen(marks_[i].pen);
     p.drawStaticText(marks_[i].at, marks_[i].text);
