@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QTimer>
 #include <QComboBox>
 #include <QPushButton>
+#include <QTimer>
 
 #include <vector>
 
@@ -20,10 +20,7 @@
 
 namespace {
 
-// The text of the last box answered.
-QString last(const QStringList& texts) { return texts.value(texts.size() - 1); }
-
-std::vector<std::vector<int>> live_sequences() { return machine_jobs(*last_SCH); }
+using Sequences = std::vector<std::vector<int>>;
 
 class InitializingWindow : public ::testing::Test {
  protected:
@@ -39,20 +36,19 @@ class InitializingWindow : public ::testing::Test {
     });
     closer.start();
   }
-  void SetUp() override {
-    ASSERT_TRUE(load_generated_problem(9, GeneratedSize::Small));
-    last_SCH.reset();
-  }
+  void SetUp() override { ASSERT_TRUE(load_generated_problem(9, GeneratedSize::Small)); }
   void TearDown() override {
     free_input_data();
     last_SCH.reset();
   }
-  void generate(int method) {
-    auto* combo = Form13->findChild<QComboBox*>("ComboBox1");
-    combo->setCurrentIndex(method);
-    button("Button1")->click();
-  }
   QPushButton* button(const char* name) { return Form13->findChild<QPushButton*>(name); }
+  void generate(int method) {
+    Form13->findChild<QComboBox*>("ComboBox1")->setCurrentIndex(method);
+    button("Button1")->click();
+    EXPECT_TRUE(button("Button3")->isEnabled());
+    EXPECT_TRUE(button("Button2")->isEnabled());  // enabled again after the results window
+  }
+  Sequences live() { return last_SCH ? machine_jobs(*last_SCH) : Sequences(); }
 
   AppWindows windows;
   ModalAnswerer boxes;
@@ -60,83 +56,76 @@ class InitializingWindow : public ::testing::Test {
   int results_shown = 0;
 };
 
-TEST_F(InitializingWindow, StartsWithTheExecutionTypeMethod) {
-  auto* combo = Form13->findChild<QComboBox*>("ComboBox1");
-  ASSERT_EQ(combo->count(), 6);
-  EXPECT_EQ(combo->currentText(), "Order exe type oriented assign.");
-  EXPECT_EQ(combo->itemText(3), "Job oriented assign. and bach seq.");
+// One visit of the window each: the schedule live when it opens, what the
+// planner generates and saves, and the answer when it closes.
+TEST_F(InitializingWindow, ClosingKeepsOrRestoresTheLiveScheduleAsThePlannerAnswers) {
+  EXPECT_EQ(Form13->findChild<QComboBox*>("ComboBox1")->currentText(), "Order exe type oriented assign.");
+  const QString changed = "The schedule has been changed. Would You like to save changes?";
+  const QString saved = "The schedule has been saved succesfully!";
+  const QString discarded = "Discard changes and exit!";
+  enum Live { Opening, Generated, None };
+  struct Visit {
+    const char* what;
+    int opening;                 // method of the schedule live at opening; -1: none
+    std::vector<int> generated;  // methods generated in turn
+    bool save;                   // "Save changes" after the generations
+    bool yes;                    // the answer to the closing question
+    QStringList messages;
+    Live live_after;  // a generated schedule kept is the next run's start
+  };
+  const Visit visits[] = {
+      {"unchanged", 0, {}, false, true, {}, Opening},
+      {"two generations, No", 0, {2, 5}, false, false, {changed, discarded}, Opening},
+      {"a generation, Yes", 0, {4}, false, true, {changed, saved}, Generated},
+      {"a saved generation", 1, {3}, true, true, {saved}, Generated},
+      {"a generation of none, No", -1, {4}, false, false, {changed, discarded}, None},
+      {"nothing at all", -1, {}, false, true, {" No schedule created!"}, None},
+  };
+  for (const Visit& v : visits) {
+    SCOPED_TRACE(v.what);
+    last_SCH.reset();
+    if (v.opening >= 0) {
+      ASSERT_EQ(build_starting_schedule(v.opening), 1);
+    }
+    const Sequences opening = live();
+    const long long opening_tardiness = last_obj_value.sumTardiness;
+    first_run = 1;
+    results_shown = 0;
+    Form13->show();
+    EXPECT_FALSE(button("Button3")->isEnabled());
+    for (int method : v.generated) generate(method);
+    EXPECT_EQ(results_shown, static_cast<int>(v.generated.size()));
+    const Sequences generated = live();
+    if (!v.generated.empty()) {
+      ASSERT_NE(generated, opening);
+    }
+    boxes.messages.clear();
+    if (v.save) {
+      button("Button3")->click();
+      EXPECT_FALSE(button("Button3")->isEnabled());
+    }
+    boxes.yes = v.yes;
+    button("Button2")->click();
+    EXPECT_FALSE(Form13->isVisible());
+    EXPECT_EQ(boxes.messages, v.messages);
+    EXPECT_EQ(live(), v.live_after == Opening ? opening : v.live_after == Generated ? generated : Sequences());
+    if (v.live_after == Opening) {
+      EXPECT_EQ(last_obj_value.sumTardiness, opening_tardiness);
+    }
+    EXPECT_EQ(first_run, v.live_after == Generated ? 0 : 1);
+  }
 }
 
-TEST_F(InitializingWindow, GeneratingTwiceAndAnsweringNoRestoresTheOpeningSchedule) {
-  ASSERT_EQ(build_starting_schedule(0), 1);
-  const auto opening = live_sequences();
-  const long long opening_tardiness = last_obj_value.sumTardiness;
+TEST_F(InitializingWindow, SavingAnUnchangedScheduleReportsNoChanges) {
   Form13->show();
-  EXPECT_FALSE(button("Button3")->isEnabled());
-  generate(2);
-  EXPECT_TRUE(button("Button3")->isEnabled());
-  EXPECT_TRUE(button("Button2")->isEnabled());  // enabled again after the results window
-  generate(5);
-  EXPECT_EQ(results_shown, 2);
-  ASSERT_NE(live_sequences(), opening);
-  boxes.yes = false;
-  button("Button2")->click();
-  EXPECT_EQ(boxes.messages, QStringList({"The schedule has been changed. Would You like to save changes?",
-                                      "Discard changes and exit!"}));
-  EXPECT_FALSE(Form13->isVisible());
-  EXPECT_EQ(live_sequences(), opening);
-  EXPECT_EQ(last_obj_value.sumTardiness, opening_tardiness);
-}
-
-TEST_F(InitializingWindow, WithoutALiveScheduleNoLeavesNone) {
-  Form13->show();
-  generate(4);
-  ASSERT_TRUE(last_SCH);
-  boxes.yes = false;
-  Form13->close();
-  EXPECT_FALSE(last_SCH);
-  EXPECT_EQ(last(boxes.messages), "Discard changes and exit!");
-  // Opening and closing again: nothing created, nothing asked.
-  boxes.messages.clear();
-  Form13->show();
-  Form13->close();
-  EXPECT_EQ(boxes.messages, QStringList({" No schedule created!"}));
-}
-
-TEST_F(InitializingWindow, ClosingUnchangedAsksNothingAndSavingTwiceReportsNoChanges) {
-  ASSERT_EQ(build_starting_schedule(1), 1);
-  Form13->show();
-  Form13->close();
-  EXPECT_TRUE(boxes.messages.isEmpty());
-
-  Form13->show();
-  generate(3);
-  first_run = 1;
+  generate(0);
   button("Button3")->click();
-  EXPECT_EQ(last(boxes.messages), "The schedule has been saved succesfully!");
-  EXPECT_EQ(first_run, 0);
-  EXPECT_FALSE(button("Button3")->isEnabled());
-  const auto saved = live_sequences();
-  button("Button3")->setEnabled(true);
-  button("Button3")->click();
-  EXPECT_EQ(last(boxes.messages), "There is no changes in the schedule!");
+  generate(0);  // the same rule on the same shop builds the same schedule
   boxes.messages.clear();
-  Form13->close();  // the saved schedule is live: nothing to ask
-  EXPECT_TRUE(boxes.messages.isEmpty());
-  EXPECT_EQ(live_sequences(), saved);
-}
-
-TEST_F(InitializingWindow, YesOnClosingKeepsTheNewScheduleForTheNextRun) {
-  ASSERT_EQ(build_starting_schedule(0), 1);
-  Form13->show();
-  generate(4);
-  const auto generated = live_sequences();
-  first_run = 1;
-  boxes.yes = true;
+  button("Button3")->click();
+  EXPECT_EQ(boxes.messages, QStringList({"There is no changes in the schedule!"}));
   Form13->close();
-  EXPECT_EQ(last(boxes.messages), "The schedule has been saved succesfully!");
-  EXPECT_EQ(first_run, 0);
-  EXPECT_EQ(live_sequences(), generated);
+  EXPECT_EQ(boxes.messages.size(), 1);  // the saved schedule is live: nothing to ask
 }
 
 }  // namespace

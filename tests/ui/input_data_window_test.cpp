@@ -3,26 +3,24 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QTimer>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QContextMenuEvent>
 #include <QTabWidget>
 #include <QTest>
+
+#include <vector>
 
 #include "problem_io/input_reader.h"
 #include "tests/support/small_problem.h"
 #include "tests/ui/modal_answerer.h"
 
 namespace {
-
-// The text of the last box answered.
-QString last(const QStringList& texts) { return texts.value(texts.size() - 1); }
 
 // Machines: 1 (step 1, two intervals), 2, 3, 4 (steps 2, 3, 4), 5 virtual
 // (steps 1-2). Orders: 1 over steps 1-4 on machines 1-4, 2 on step 1 only.
@@ -58,6 +56,7 @@ class InputDataWindow : public ::testing::Test {
   }
   QString text(const char* edit) { return child<QLineEdit>(edit)->text(); }
   QString caption(const char* label) { return child<QLabel>(label)->text(); }
+  bool hidden(const char* name) { return child<QWidget>(name)->isHidden(); }
   // The planner picks an item of a drop-down list.
   void pick(const char* combo, const QString& item) {
     QComboBox* box = child<QComboBox>(combo);
@@ -78,6 +77,21 @@ class InputDataWindow : public ::testing::Test {
     for (int i = 0; i < l->count(); ++i) out << l->item(i)->text();
     return out;
   }
+  // What the modify controls may change: machine 1's speed and calendar,
+  // order 1's time window.
+  std::vector<int> changeable() {
+    std::vector<int> v = {Machines[1].Speed, Orders[1].CST, Orders[1].CET};
+    for (int i = 1; i <= Machines[1].N_Cal; ++i) v.insert(v.end(), {Machines[1].Cal[i].ST, Machines[1].Cal[i].ET});
+    return v;
+  }
+  // The click on button is refused with message alone, the problem unchanged.
+  void expect_refused(const char* button, const char* message) {
+    const std::vector<int> before = changeable();
+    boxes.messages.clear();
+    click(button);
+    EXPECT_EQ(boxes.messages, QStringList({message}));
+    EXPECT_EQ(changeable(), before);
+  }
 
   TForm14 form;
   ModalAnswerer boxes;
@@ -92,45 +106,49 @@ TEST_F(InputDataWindow, ViewModeShowsTheFirstMachineAndOrderWithoutModifyControl
   EXPECT_EQ(lines("ListBox1"), QStringList({" [ 0 , 100 ] ", " [ 500 , 600 ] "}));
   EXPECT_EQ(lines("ListBox2"), QStringList({" from 1 to  2 -> 7", " from 2 to  1 -> 9"}));
   EXPECT_EQ(text("Edit6"), "2");
-  EXPECT_TRUE(child<QLineEdit>("Edit18")->isHidden());
-  EXPECT_TRUE(child<QGroupBox>("GroupBox1")->isHidden());
   EXPECT_EQ(caption("Label36"), "2 Orders with All!");
   EXPECT_EQ(text("Edit15"), "5");
   EXPECT_EQ(text("Edit13"), "Job_1");
-  EXPECT_TRUE(child<QLineEdit>("Edit21")->isHidden());
-}
+  for (const char* modify : {"Edit18", "GroupBox1", "Edit21"}) EXPECT_TRUE(hidden(modify)) << modify;
 
-// The first calendar interval keeps a margin below the list's frame, as the
-// rows below it keep one to each other, so its brackets are drawn whole.
-TEST_F(InputDataWindow, FirstCalendarLineIsNotDrawnOnTheFrame) {
-  open(false);
+  // The routes last to first; the groups of the chosen one (1-4) stand out.
+  const ORDER& o = Orders[1];
+  QStringList routes;
+  for (int i = o.N_Routes; i >= 1; --i) routes << QStringLiteral("Route_%1").arg(o.R_feasible[i]);
+  ASSERT_FALSE(routes.isEmpty());
+  EXPECT_EQ(lines("ListBox3"), routes);
+  for (int g = 1; g <= 10; ++g) {
+    const QByteArray name = "ListBox" + QByteArray::number(g + 3);
+    EXPECT_EQ(child<QListWidget>(name.constData())->isEnabled(), g <= 4) << g;
+  }
+  EXPECT_EQ(lines("ListBox4"), QStringList({"Mach_1"}));
+  EXPECT_EQ(caption("Label27"), "MG_4 [ 1 ] ");
+
+  // The first calendar line keeps a margin below the list's frame, as the
+  // rows below it keep one to each other, so its brackets are drawn whole.
   child<QTabWidget>("PageControl1")->setCurrentIndex(1);
   for (const char* name : {"ListBox1", "ListBox2"}) {
     QListWidget* list = child<QListWidget>(name);
-    ASSERT_GT(list->count(), 0) << name;
     const int top = list->viewport()->mapTo(list, list->visualItemRect(list->item(0)).topLeft()).y();
     EXPECT_GE(top, 4) << name;  // a one-pixel frame and three of margin
   }
 }
 
-TEST_F(InputDataWindow, EmptyGroupAndVirtualMachine) {
+TEST_F(InputDataWindow, AGroupWithoutMachinesOrATypeWithoutOrdersEmptiesTheFields) {
   open(true);
   pick("ComboBox2", "MG_6");
   EXPECT_EQ(child<QComboBox>("ComboBox1")->count(), 0);
   EXPECT_EQ(caption("Label11"), "No Machines in MG_6");
   for (const char* e : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6"}) EXPECT_TRUE(text(e).isEmpty()) << e;
   EXPECT_TRUE(lines("ListBox1").isEmpty());
-  EXPECT_TRUE(child<QGroupBox>("GroupBox1")->isHidden());
+  EXPECT_TRUE(hidden("GroupBox1"));
 
   pick("ComboBox2", "MG_5");
   EXPECT_EQ(caption("Label11"), "1 Machines in MG_5");
   EXPECT_EQ(lines("ListBox1"), QStringList({"Virtual machine!"}));
   EXPECT_EQ(lines("ListBox2"), QStringList({"Virtual machine!"}));
-  EXPECT_TRUE(child<QGroupBox>("GroupBox1")->isHidden());  // not even in modify mode
-}
+  EXPECT_TRUE(hidden("GroupBox1"));  // not even in modify mode
 
-TEST_F(InputDataWindow, ExecutionTypeWithoutOrders) {
-  open(true);
   pick("ComboBox4", "Exe_3");
   EXPECT_EQ(caption("Label36"), " No Orders with Exe_3!");
   for (int g = 1; g <= 10; ++g) {
@@ -138,98 +156,67 @@ TEST_F(InputDataWindow, ExecutionTypeWithoutOrders) {
     EXPECT_EQ(caption(name.constData()), QStringLiteral("MG_%1 [ 0 ] ").arg(g));
   }
   EXPECT_TRUE(text("Edit15").isEmpty());
-  EXPECT_TRUE(child<QLineEdit>("Edit21")->isHidden());
+  EXPECT_TRUE(hidden("Edit21"));
   EXPECT_TRUE(lines("ListBox3").isEmpty());
 }
 
-TEST_F(InputDataWindow, CalendarAddAndDelete) {
+// Every change the window refuses gives its message and leaves the problem
+// as it was; what it accepts goes into the problem and the view at once.
+TEST_F(InputDataWindow, ModifyModeChangesOnlyWhatItAccepts) {
   open(true);
-  ASSERT_FALSE(child<QGroupBox>("GroupBox1")->isHidden());
+  ASSERT_FALSE(hidden("GroupBox1"));
+  // While typing: a letter, or a value outside the field's range, empties it.
+  for (const auto& [edit, keys] : {std::pair{"Edit18", "1001"}, {"Edit18", "4x"}, {"Edit22", "32001"}}) {
+    type(edit, keys);
+    EXPECT_TRUE(text(edit).isEmpty()) << edit << " <- " << keys;
+  }
+  expect_refused("Button6", " The value of the speed field is out of the range! It must be in [1 - 1000].");
+  EXPECT_EQ(text("Edit18"), "5");  // the current speed again
+  expect_refused("Button10", " The value of the end time field is out of the range! It must be in [0 - 32000].");
+  EXPECT_EQ(text("Edit22"), "900");
+  type("Edit22", "5");  // equal to CST
+  expect_refused("Button10", " The Constraint End Time has to be larger than Constraint Start Time.");
+  type("Edit21", "900");
+  expect_refused("Button9", " The Constraint Start Time has to be smaller then Constraint End Time.");
+  type("Edit19", "100");
+  type("Edit20", "200");
+  expect_refused("Button8", "Availability time intervals can not be overlapped!");
+  type("Edit19", "450");
+  type("Edit20", "450");
+  expect_refused("Button8", "Length of an availability time interval can not be zero or smaller!");
+  child<QLineEdit>("Edit20")->clear();
+  expect_refused("Button8", " Missing integer value(s)!");
+  expect_refused("Button7", "There is no selected item!");
+
   type("Edit19", "300");
   type("Edit20", "400");
   click("Button8");
-  EXPECT_TRUE(boxes.messages.isEmpty());
   EXPECT_EQ(lines("ListBox1"), QStringList({" [ 0 , 100 ] ", " [ 300 , 400 ] ", " [ 500 , 600 ] "}));
   EXPECT_EQ(Machines[1].N_Cal, 3);
-
-  type("Edit19", "100");
-  type("Edit20", "200");
-  click("Button8");
-  EXPECT_EQ(last(boxes.messages), "Availability time intervals can not be overlapped!");
-  type("Edit19", "450");
-  type("Edit20", "450");
-  click("Button8");
-  EXPECT_EQ(last(boxes.messages), "Length of an availability time interval can not be zero or smaller!");
-  child<QLineEdit>("Edit20")->clear();
-  click("Button8");
-  EXPECT_EQ(last(boxes.messages), " Missing integer value(s)!");
-  EXPECT_EQ(Machines[1].N_Cal, 3);
-
-  click("Button7");
-  EXPECT_EQ(last(boxes.messages), "There is no selected item!");
-  child<QListWidget>("ListBox1")->setCurrentRow(2);
+  QListWidget* calendar = child<QListWidget>("ListBox1");
+  calendar->setCurrentRow(2);
   EXPECT_EQ(caption("Label39"), " [ 500 , 600 ] ");
   click("Button7");
   EXPECT_EQ(lines("ListBox1"), QStringList({" [ 0 , 100 ] ", " [ 300 , 400 ] "}));
-  child<QListWidget>("ListBox1")->setCurrentRow(0);
+  calendar->setCurrentRow(0);
   click("Button7");
-  child<QListWidget>("ListBox1")->setCurrentRow(0);
-  boxes.messages.clear();
-  click("Button7");
-  EXPECT_EQ(last(boxes.messages), "Machine has only one calendar element. It can not be deleted!");
+  calendar->setCurrentRow(0);
+  expect_refused("Button7", "Machine has only one calendar element. It can not be deleted!");
   EXPECT_EQ(Machines[1].N_Cal, 1);
   EXPECT_EQ(Machines[1].Cal[1].ST, 300);
-}
 
-TEST_F(InputDataWindow, SpeedField) {
-  open(true);
-  type("Edit18", "1001");
-  EXPECT_TRUE(text("Edit18").isEmpty());  // emptied at the fourth keystroke
-  type("Edit18", "4x");
-  EXPECT_TRUE(text("Edit18").isEmpty());
-  click("Button6");
-  EXPECT_EQ(last(boxes.messages), " The value of the speed field is out of the range! It must be in [1 - 1000].");
-  EXPECT_EQ(text("Edit18"), "5");
   type("Edit18", "12");
   click("Button6");
   EXPECT_EQ(Machines[1].Speed, 12);
   EXPECT_EQ(text("Edit4"), "12");
-}
-
-TEST_F(InputDataWindow, OrderTimeWindow) {
-  open(true);
-  type("Edit22", "5");  // equal to CST
-  click("Button10");
-  EXPECT_EQ(last(boxes.messages), " The Constraint End Time has to be larger than Constraint Start Time.");
-  EXPECT_EQ(Orders[1].CET, 900);
-  type("Edit21", "900");
-  click("Button9");
-  EXPECT_EQ(last(boxes.messages), " The Constraint Start Time has to be smaller then Constraint End Time.");
   type("Edit21", "0");
   click("Button9");
   EXPECT_EQ(Orders[1].CST, 0);
   EXPECT_EQ(text("Edit15"), "0");
-  type("Edit22", "32001");
-  EXPECT_TRUE(text("Edit22").isEmpty());
+  type("Edit22", "40");
   click("Button10");
-  EXPECT_EQ(last(boxes.messages), " The value of the end time field is out of the range! It must be in [0 - 32000].");
-  EXPECT_EQ(text("Edit22"), "900");
-}
-
-TEST_F(InputDataWindow, RoutesInReverseAndTheirGroupsStandOut) {
-  open(false);
-  const ORDER& o = Orders[1];
-  QStringList expected;
-  for (int i = o.N_Routes; i >= 1; --i) expected << QStringLiteral("Route_%1").arg(o.R_feasible[i]);
-  ASSERT_FALSE(expected.isEmpty());
-  EXPECT_EQ(lines("ListBox3"), expected);
-  // Machines of steps 1-4 only: the one route is through groups 1, 2, 3, 4.
-  for (int g = 1; g <= 10; ++g) {
-    const QByteArray name = "ListBox" + QByteArray::number(g + 3);
-    EXPECT_EQ(child<QListWidget>(name.constData())->isEnabled(), g <= 4) << g;
-  }
-  EXPECT_EQ(lines("ListBox4"), QStringList({"Mach_1"}));
-  EXPECT_EQ(caption("Label27"), "MG_4 [ 1 ] ");
+  EXPECT_EQ(Orders[1].CET, 40);
+  EXPECT_EQ(text("Edit16"), "40");
 }
 
 TEST_F(InputDataWindow, QuickShowAndTheGroupMemo) {
@@ -262,24 +249,24 @@ TEST_F(InputDataWindow, QuickShowAndTheGroupMemo) {
 
 TEST_F(InputDataWindow, TopGroupListEnlargesAndComesBack) {
   open(false);
-  form.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(2);
+  child<QTabWidget>("PageControl1")->setCurrentIndex(2);
   QListWidget* top = child<QListWidget>("ListBox13");
   const int normal = top->height();
   QTest::mouseDClick(top->viewport(), Qt::LeftButton);
-  EXPECT_TRUE(child<QListWidget>("ListBox4")->isHidden());
-  EXPECT_TRUE(child<QListWidget>("ListBox12")->isHidden());
+  EXPECT_TRUE(hidden("ListBox4"));
+  EXPECT_TRUE(hidden("ListBox12"));
   EXPECT_NE(top->height(), normal);
   // The context menu of the page puts it back.
   QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
   QApplication::sendEvent(child<QWidget>("TabSheet3"), &menu);
-  EXPECT_FALSE(child<QListWidget>("ListBox4")->isHidden());
+  EXPECT_FALSE(hidden("ListBox4"));
   EXPECT_EQ(top->height(), normal);
   // Closing while enlarged leaves the pyramid whole for the next showing.
   QTest::mouseDClick(top->viewport(), Qt::LeftButton);
-  ASSERT_TRUE(child<QListWidget>("ListBox4")->isHidden());
+  ASSERT_TRUE(hidden("ListBox4"));
   form.close();
   form.show();
-  EXPECT_FALSE(child<QListWidget>("ListBox4")->isHidden());
+  EXPECT_FALSE(hidden("ListBox4"));
   EXPECT_EQ(top->height(), normal);
 }
 

@@ -28,14 +28,6 @@ TEST(MainWindow, StartsMaximisedWithItsMenu) {
   EXPECT_EQ(captions, QStringList({"E&xit", "S&cheduler", "&Rescheduler", "Problem &Generator", "&About ..."}));
 }
 
-TEST(MainWindow, ExitClosesTheWindow) {
-  TForm1 form;
-  form.show();
-  ASSERT_TRUE(form.isVisible());
-  form.findChild<QAction*>("Exit1")->trigger();
-  EXPECT_FALSE(form.isVisible());
-}
-
 namespace {
 // A widget whose event handler fails the way a broken engine call would.
 class FailingWidget : public QWidget {

@@ -2,31 +2,21 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QTimer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
-#include <QFileDialog>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
 #include <algorithm>
 #include <map>
-#include <memory>
-#include <utility>
 
 #include "engine/live_schedule.h"
 #include "engine/run_state.h"
 #include "problem_io/input_reader.h"
-#include "problem_io/schedule_file.h"
 #include "solvers/run_report.h"
-#include "solvers/tabu_search.h"
-#include "tests/support/generated_problem.h"
 #include "tests/support/machine_rows.h"
-#include "tests/support/recording_host.h"
 #include "tests/support/released_file.h"
 #include "tests/support/temp_dir.h"
 #include "tests/ui/modal_answerer.h"
@@ -51,9 +41,6 @@ class HideCounter : public QObject {
   }
 };
 
-// The text of the last box answered.
-QString last(const QStringList& texts) { return texts.value(texts.size() - 1); }
-
 using Times = std::vector<std::vector<PositionTimes>>;
 // Position p of machine m.
 const PositionTimes& at(const Times& t, int m, int p) { return t.at(m - 1).at(p - 1); }
@@ -71,18 +58,19 @@ class ReschedulerWindow : public ::testing::Test {
     set_run_host(nullptr);
     last_SCH.reset();
   }
-  template <class W>
-  W* child(const char* name) {
-    W* w = form->findChild<W*>(name);
-    EXPECT_NE(w, nullptr) << name;
-    return w;
+  QLineEdit* edit(const char* name) { return form->findChild<QLineEdit*>(name); }
+  QPushButton* button(const char* name) { return form->findChild<QPushButton*>(name); }
+  void click(const char* name) { button(name)->click(); }
+  void type(const char* name, const QString& s) {
+    edit(name)->clear();
+    QTest::keyClicks(edit(name), s);
   }
-  bool enabled(const char* button) { return child<QPushButton>(button)->isEnabled(); }
-  void click(const char* button) { child<QPushButton>(button)->click(); }
-  void type(const char* edit, const QString& s) {
-    QLineEdit* e = child<QLineEdit>(edit);
-    e->clear();
-    QTest::keyClicks(e, s);
+  // "Run", "Shop env.", "Show initial state" and the four fields that are enabled.
+  int enabled_run_controls() {
+    int n = 0;
+    for (const char* name : {"Button6", "Button7", "Button8", "Edit1", "Edit2", "Edit3", "Edit4"})
+      n += form->findChild<QWidget*>(name)->isEnabled();
+    return n;
   }
   // The planner moves on to another field; a field that takes the focus
   // back does so once the move is over.
@@ -94,29 +82,11 @@ class ReschedulerWindow : public ::testing::Test {
     next->setFocus();
     QTest::qWait(30);
   }
-  QWidget* focused() { return form->focusWidget(); }
   // "" cancels the file dialog.
   void load(const std::string& path) {
     boxes.file = QString::fromStdString(path);
     click("Button1");
     boxes.file.clear();
-  }
-  // The released file of a generated problem whose schedule came from a
-  // short tabu search.
-  std::string searched_release() {
-    EXPECT_TRUE(load_generated_problem(31, GeneratedSize::Small));
-    {
-      RecordingHost quiet;
-      quiet.fields = {{SchedulerField::Steps, 3}, {SchedulerField::Loops, 5}, {SchedulerField::TabuSize, 10}};
-      first_run = 1;
-      EXPECT_EQ(TS_S_do_pi(), 1);
-    }
-    set_run_host(&host);
-    const std::string path = dir.file("searched.rsf");
-    EXPECT_EQ(release_sch_file(*last_SCH, Machines, Orders, n_of_SetupTypes, path), 1);
-    free_input_data();
-    last_SCH.reset();
-    return path;
   }
 
   AppWindows windows;
@@ -126,161 +96,112 @@ class ReschedulerWindow : public ::testing::Test {
   TForm18* form = nullptr;
 };
 
-TEST_F(ReschedulerWindow, NothingRunsBeforeALoadAndACancelledLoadChangesNothing) {
-  for (const char* b : {"Button3", "Button6", "Button7", "Button8"}) EXPECT_FALSE(enabled(b)) << b;
-  EXPECT_FALSE(child<QLineEdit>("Edit4")->isEnabled());
-  EXPECT_TRUE(enabled("Button1"));
+// A refused input part, a damaged schedule part or a cancelled dialog each
+// turn the run controls off, even after a good load.
+TEST_F(ReschedulerWindow, OnlyALoadedReleasedPlanEnablesTheRunControls) {
   EXPECT_EQ(work_mode, 2);  // the results window works in rescheduling mode
-  load("");
-  EXPECT_EQ(boxes.file_dialogs, 1);
-  ASSERT_EQ(boxes.file_dialog_filters.size(), 1);
-  EXPECT_TRUE(boxes.file_dialog_filters[0].startsWith("Released schedule files (*.rsf)"));
-  EXPECT_TRUE(boxes.file_dialog_filters[0].contains("*.RSF"));
-  EXPECT_TRUE(boxes.messages.isEmpty());
-  EXPECT_FALSE(enabled("Button6"));
-  EXPECT_EQ(child<QComboBox>("ComboBox2")->currentIndex(), 1);
+  EXPECT_EQ(enabled_run_controls(), 0);
+  // A first run's defaults: 2000 steps, the shop changed before the freezing.
   EXPECT_EQ(form->field_value(ReschedulerField::Steps), 2000);
-}
-
-TEST_F(ReschedulerWindow, BrokenFilesLoadNothingAndLeaveTheControlsOff) {
+  EXPECT_EQ(form->field_value(ReschedulerField::Type), 1);
   const std::string good = write_released_file(dir, "good.rsf", 17);
-  load(good);
-  ASSERT_TRUE(enabled("Button6"));
   const std::string text = read_file(good);
   const std::string damaged = dir.write("damaged.rsf", text.substr(0, text.rfind("\n4|")) + "\n4|1|1\n");
-  boxes.messages.clear();
-  load(damaged);
-  EXPECT_EQ(boxes.messages, QStringList({"Input data reading OK!"}));
-  for (const char* b : {"Button3", "Button6", "Button7", "Button8"}) EXPECT_FALSE(enabled(b)) << b;
-  EXPECT_FALSE(form->states().released);
-  EXPECT_EQ(n_of_Jobs, 0);
-
-  boxes.messages.clear();
-  // The checking window shows the errors; the planner closes it.
-  QTimer close_check;
-  close_check.setInterval(10);
-  QObject::connect(&close_check, &QTimer::timeout, [] {
-    if (Form20->isVisible()) Form20->findChild<QPushButton*>("Button1")->click();
-  });
-  close_check.start();
-  load(dir.write("refused.rsf", "1|x\n" + text));
-  EXPECT_EQ(last(boxes.messages), "  Input data are incorrect!\nOpening process stopped!");
-  EXPECT_FALSE(enabled("Button6"));
-  EXPECT_FALSE(form->states().loaded());
+  const std::string refused = dir.write("refused.rsf", "1|x\n" + text);
+  // The checking window shows the refused file's errors; the planner closes it.
+  boxes.on_shown(Form20, [] { Form20->findChild<QPushButton*>("Button1")->click(); });
+  const QStringList loaded = {"Input data reading OK!", "Released Schedule loading ok!"};
+  struct Load {
+    const char* what;
+    std::string path;
+    QStringList messages;
+  };
+  const Load loads[] = {{"good", good, loaded},
+                        {"damaged schedule part", damaged, {"Input data reading OK!"}},
+                        {"good again", good, loaded},
+                        {"refused input part", refused, {"  Input data are incorrect!\nOpening process stopped!"}},
+                        {"good once more", good, loaded},
+                        {"cancelled", "", {}}};
+  for (const Load& l : loads) {
+    SCOPED_TRACE(l.what);
+    boxes.messages.clear();
+    first_run = 0;
+    load(l.path);
+    EXPECT_EQ(boxes.messages, l.messages);
+    const bool ok = l.messages == loaded;
+    EXPECT_EQ(enabled_run_controls(), ok ? 7 : 0);
+    if (ok) {
+      EXPECT_EQ(first_run, 1);  // the next run starts from the loaded plan
+    }
+  }
+  EXPECT_EQ(boxes.file_dialog_filters, QStringList({"Released schedule files (*.rsf) (*.rsf *.RSF)"}));
 }
 
-// An order whose time window is empty is only a warning: the planner reads
-// it in the checking window, closes it, and the released plan loads.
-TEST_F(ReschedulerWindow, InputWarningsLoadTheReleasedPlanOnceTheCheckingWindowCloses) {
-  const std::string text = read_file(write_released_file(dir, "good.rsf", 17));
-  const std::size_t at = text.find("\n200|");
-  ASSERT_NE(at, std::string::npos);
-  const std::size_t end = text.find('\n', at + 1);
-  QStringList fields = QString::fromStdString(text.substr(at + 1, end - at - 1)).split('|');
-  ASSERT_EQ(fields.size(), 9);
-  fields[3] = fields[2];  // constrained start = constrained end
-  const int line = static_cast<int>(std::count(text.begin(), text.begin() + static_cast<long>(at) + 1, '\n')) + 1;
-  const std::string warned =
-      dir.write("warned.rsf", text.substr(0, at + 1) + fields.join('|').toStdString() + text.substr(end));
-
-  QStringList warnings, errors;
-  bool loaded_while_shown = true;
-  QTimer close_check;
-  close_check.setInterval(10);
-  QObject::connect(&close_check, &QTimer::timeout, [&] {
-    if (!Form20->isVisible()) return;
-    auto* w = Form20->findChild<QListWidget*>("ListBox2");
-    auto* e = Form20->findChild<QListWidget*>("ListBox1");
-    for (int i = 0; i < w->count(); ++i) warnings << w->item(i)->text();
-    for (int i = 0; i < e->count(); ++i) errors << e->item(i)->text();
-    loaded_while_shown = form->states().loaded();
-    Form20->findChild<QPushButton*>("Button1")->click();
-  });
-  close_check.start();
-  load(warned);
-  close_check.stop();
-  EXPECT_EQ(warnings, QStringList({QStringLiteral("Zero Time Window of Order 0 (in 3. or 4. field) -> line_%1").arg(line)}));
-  EXPECT_TRUE(errors.isEmpty());
-  EXPECT_FALSE(loaded_while_shown);  // the window is shown before anything is kept
-  EXPECT_FALSE(Form20->isVisible());
-  EXPECT_EQ(boxes.messages, QStringList({"Input data reading OK!", "Released Schedule loading ok!"}));
-  EXPECT_TRUE(form->states().loaded());
-  for (const char* b : {"Button6", "Button7", "Button8"}) EXPECT_TRUE(enabled(b)) << b;
-  ASSERT_TRUE(last_SCH);
-  EXPECT_EQ(Orders[1].CST, Orders[1].CET);
-}
-
-TEST_F(ReschedulerWindow, FieldChecksWhileTypingAndOnLeaving) {
+TEST_F(ReschedulerWindow, FieldsCheckWhileTypingAndOnLeaving) {
   load(write_released_file(dir, "good.rsf", 17));
   form->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(form));
-  QLineEdit* steps = child<QLineEdit>("Edit1");
-  QLineEdit* loops = child<QLineEdit>("Edit2");
-  QLineEdit* freeze = child<QLineEdit>("Edit4");
-  steps->setFocus();
-  type("Edit1", "2a");
-  EXPECT_TRUE(steps->text().isEmpty());
+  // A letter, or a value outside the typing range, empties the field; the
+  // field's width cuts what is typed beyond it.
+  struct Typed {
+    const char* field;
+    const char* keys;
+    const char* shown;
+  };
+  const Typed typed[] = {{"Edit2", "9999", "999"}, {"Edit2", "0", ""},    {"Edit3", "x", ""},
+                         {"Edit4", "10000", "1000"}, {"Edit4", "0", "0"}, {"Edit1", "2a", ""}};
+  for (const Typed& t : typed) {
+    SCOPED_TRACE(std::string(t.field) + " <- " + t.keys);
+    type(t.field, t.keys);
+    EXPECT_EQ(edit(t.field)->text(), t.shown);
+  }
   EXPECT_EQ(form->field_value(ReschedulerField::Steps), 10);  // a run never reads an empty field
-  boxes.messages.clear();
-  leave_for(loops);  // leaves the empty steps field
-  EXPECT_EQ(boxes.messages, QStringList({" The value of the Num. of Steps field is out of the range! It must be in [1 - 9999]."}));
-  EXPECT_EQ(steps->text(), "10");
-  EXPECT_EQ(focused(), steps);
 
-  leave_for(loops);
-  ASSERT_EQ(focused(), loops);
-  type("Edit2", "9999");
-  EXPECT_EQ(loops->text(), "999");  // the field takes three characters
-  type("Edit2", "0");
-  EXPECT_TRUE(loops->text().isEmpty());
-  boxes.messages.clear();
-  leave_for(freeze);
-  EXPECT_EQ(last(boxes.messages), " The value of the Num. of Loops field is out of the range! It must be in [1 - 999].");
-  EXPECT_EQ(loops->text(), "10");
-  EXPECT_EQ(focused(), loops);
-
-  leave_for(freeze);
-  ASSERT_EQ(focused(), freeze);
-  type("Edit4", "10000");
-  EXPECT_EQ(freeze->text(), "1000");
-  type("Edit4", "0");
-  EXPECT_EQ(freeze->text(), "0");
-  freeze->clear();
-  boxes.messages.clear();
-  leave_for(steps);
-  EXPECT_EQ(last(boxes.messages), " The value of the Freeze time field is out of the range! It must be in [0 - 9999].");
-  EXPECT_EQ(freeze->text(), "0");
+  // Left out of its range (empty): the field's message, its reset text and
+  // the focus back.
+  struct Left {
+    const char* field;
+    const char* message;
+    const char* reset;
+  };
+  const Left left[] = {
+      {"Edit1", " The value of the Num. of Steps field is out of the range! It must be in [1 - 9999].", "10"},
+      {"Edit2", " The value of the Num. of Loops field is out of the range! It must be in [1 - 999].", "10"},
+      {"Edit3", " The value of the TabuList size field is out of the range! It must be in [1 - 9999].", "150"},
+      {"Edit4", " The value of the Freeze time field is out of the range! It must be in [0 - 9999].", "0"}};
+  for (const Left& l : left) {
+    SCOPED_TRACE(l.field);
+    QLineEdit* field = edit(l.field);
+    leave_for(field);
+    field->clear();
+    boxes.messages.clear();
+    leave_for(button("Button6"));
+    EXPECT_EQ(boxes.messages, QStringList({l.message}));
+    EXPECT_EQ(field->text(), l.reset);
+    EXPECT_EQ(form->focusWidget(), field);
+  }
 }
 
 // Generated problem, search, release, load, a slower machine in "Shop env.",
 // the initial state of both types, a run and its report.
 TEST_F(ReschedulerWindow, WholeReschedulingRoad) {
-  const std::string path = searched_release();
-  load(path);
-  EXPECT_EQ(boxes.messages, QStringList({"Input data reading OK!", "Released Schedule loading ok!"}));
-  ASSERT_TRUE(enabled("Button6"));
-  EXPECT_EQ(first_run, 1);
+  load(write_released_file(dir, "released.rsf", 31));
+  ASSERT_EQ(enabled_run_controls(), 7);
   const Times released = machine_times(*last_SCH);
 
   // "Shop env.": machine 1 at a tenth of its speed, typed into the input-data window.
   const int old_speed = Machines[1].Speed;
   const QString new_speed = QString::number(std::max(1, old_speed / 10));
   bool changed = false;
-  QTimer shop_env;
-  shop_env.setInterval(10);
-  QObject::connect(&shop_env, &QTimer::timeout, [&] {
-    if (QApplication::activeModalWidget() != Form14 || changed) return;
+  boxes.on_shown(Form14, [&] {
     changed = true;
     EXPECT_TRUE(Form14->in_modify_mode());
-    auto* edit = Form14->findChild<QLineEdit*>("Edit18");
-    edit->setText(new_speed);
+    Form14->findChild<QLineEdit*>("Edit18")->setText(new_speed);
     Form14->findChild<QPushButton*>("Button6")->click();
     Form14->close();
   });
-  shop_env.start();
   Form10->show();  // the planner looks at the released plan meanwhile
   click("Button7");
-  shop_env.stop();
   ASSERT_TRUE(changed);
   EXPECT_FALSE(Form14->in_modify_mode());
   EXPECT_EQ(Machines[1].Speed, new_speed.toInt());
@@ -301,13 +222,12 @@ TEST_F(ReschedulerWindow, WholeReschedulingRoad) {
   HideCounter form10_hides;
   Form10->installEventFilter(&form10_hides);
   for (int type_index : {0, 1}) {
-    child<QComboBox>("ComboBox2")->setCurrentIndex(type_index);
+    form->findChild<QComboBox*>("ComboBox2")->setCurrentIndex(type_index);
     click("Button8");
     shown[type_index] = machine_times(*last_SCH);
   }
   Form10->removeEventFilter(&form10_hides);
   EXPECT_EQ(form10_hides.hides, 0);
-  EXPECT_NE(shown[0], shown[1]);
   // The results window shows it, with the released plan offered as overlay.
   EXPECT_TRUE(Form10->isVisible());
   EXPECT_FALSE(Form10->findChild<QCheckBox*>("CheckBox17")->isHidden());
@@ -319,7 +239,7 @@ TEST_F(ReschedulerWindow, WholeReschedulingRoad) {
   type("Edit2", "8");
   type("Edit3", "20");
   click("Button6");
-  EXPECT_TRUE(enabled("Button3"));
+  EXPECT_TRUE(button("Button3")->isEnabled());
   EXPECT_TRUE(form->isVisible());
   const std::string report = read_file(run_report_path());
   EXPECT_NE(report.find("Type: First modify environment then freeze released schedule."), std::string::npos);
@@ -337,8 +257,8 @@ TEST_F(ReschedulerWindow, WholeReschedulingRoad) {
   EXPECT_FALSE(form->states().released);
   EXPECT_FALSE(form->states().working);
   EXPECT_EQ(n_of_Jobs, 0);
-  EXPECT_FALSE(enabled("Button6"));
-  EXPECT_FALSE(enabled("Button3"));
+  EXPECT_EQ(enabled_run_controls(), 0);
+  EXPECT_FALSE(button("Button3")->isEnabled());
   EXPECT_FALSE(Form10->isVisible());
   EXPECT_TRUE(Form15->findChild<QPushButton*>("Button2")->isHidden());
 }
