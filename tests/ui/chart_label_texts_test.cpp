@@ -2,28 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
-TEST(ChartLabelTexts, NumbersInAndOutsideTheKeptRange) {
-  EXPECT_EQ(number_label(0), "0");
-  EXPECT_EQ(number_label(7), "7");
-  EXPECT_EQ(number_label(15518), "15518");
-  EXPECT_EQ(number_label(1000000), "1000000");
-  EXPECT_EQ(number_label(1000001), "1000001");
-  EXPECT_EQ(number_label(-5), "-5");
-}
-
-TEST(ChartLabelTexts, HundredthsDropTrailingZeros) {
-  EXPECT_EQ(hundredths_label(0), "0");
-  EXPECT_EQ(hundredths_label(1), "0.01");
-  EXPECT_EQ(hundredths_label(10), "0.1");
-  EXPECT_EQ(hundredths_label(1050), "10.5");
-  EXPECT_EQ(hundredths_label(1234), "12.34");
-  EXPECT_EQ(hundredths_label(5000), "50");
-  EXPECT_EQ(hundredths_label(100000), "1000");
-  EXPECT_EQ(hundredths_label(100001), "1000.01");  // beyond the kept texts
-  EXPECT_EQ(hundredths_label(-320), "-3.2");
-  EXPECT_EQ(hundredths_label(-7), "-0.07");
+TEST(ChartLabelTexts, NumbersAndHundredthsInAndOutsideTheKeptRange) {
+  const std::pair<int, const char*> numbers[] = {{0, "0"},         {7, "7"},          {15518, "15518"},
+                                                 {1000000, "1000000"}, {1000001, "1000001"}, {-5, "-5"}};
+  for (const auto& [n, text] : numbers) EXPECT_EQ(number_label(n), text) << n;
+  // Trailing zeros of the hundredths are dropped.
+  const std::pair<long long, const char*> hundredths[] = {
+      {0, "0"},      {1, "0.01"},     {10, "0.1"},          {1050, "10.5"},   {1234, "12.34"},
+      {5000, "50"},  {100000, "1000"}, {100001, "1000.01"}, {-320, "-3.2"},   {-7, "-0.07"}};
+  for (const auto& [h, text] : hundredths) EXPECT_EQ(hundredths_label(h), text) << h;
 }
 
 TEST(ChartLabelTexts, LabelsStayIntactWhileManyMoreAreMade) {

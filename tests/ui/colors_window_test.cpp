@@ -50,7 +50,7 @@ class ColorsWindow : public ::testing::Test {
 };
 }  // namespace
 
-TEST_F(ColorsWindow, ChosenDefaultSchemeIsShownAndOkWritesTheFileBackUnchanged) {
+TEST_F(ColorsWindow, PanelsShowTheChosenSchemeAndOnlyOkTurnsThemIntoTheColours) {
   write_file(default_line + "\n->0\n");
   Col_Late = 0x123456;
   TForm11 fresh;  // the panels start with the globals
@@ -58,141 +58,102 @@ TEST_F(ColorsWindow, ChosenDefaultSchemeIsShownAndOkWritesTheFileBackUnchanged) 
 
   show();
   EXPECT_EQ(combo()->currentText(), "default");
-  EXPECT_EQ(combo()->currentIndex(), 0);
   EXPECT_EQ(panel(1), 33023);
-  EXPECT_EQ(panel(3), 255);
   EXPECT_EQ(panel(5), 16777215);
-  EXPECT_EQ(Col_Late, 0x123456);  // reading changes the panels only
-  click("Button6");
-  EXPECT_FALSE(form.isVisible());
-  EXPECT_EQ(Col_Late, 255);
-  EXPECT_EQ(file_text(), default_line + "\n->0\n");
-  EXPECT_TRUE(answerer.messages.isEmpty());
-}
-
-TEST_F(ColorsWindow, NewLateColourFromTheDialogIsWrittenAsTheActualScheme) {
-  write_file(default_line + "\n->0\n");
-  show();
   answerer.colour = QColor(10, 20, 30);
   click("Button3");
-  EXPECT_EQ(answerer.colour_dialogs, 1);
   EXPECT_EQ(answerer.colour_dialog_start, QColor(255, 0, 0));  // the panel's colour
   EXPECT_EQ(panel(3), 0x1E140A);
   EXPECT_EQ(combo()->currentText(), "");
-  EXPECT_EQ(Col_Late, 255);  // not before OK
+  EXPECT_EQ(Col_Late, 0x123456);  // not before OK
   click("Button6");
+  EXPECT_FALSE(form.isVisible());
   EXPECT_EQ(Col_Late, 0x1E140A);
+  EXPECT_EQ(Col_Setup, 33023);
   EXPECT_EQ(file_text(), default_line + "\n-:Actual|33023|65280|1971210|8421504|16777215|\n");
+  EXPECT_TRUE(answerer.messages.isEmpty());
 }
 
-TEST_F(ColorsWindow, CancelledColourDialogAndCancelKeepEverything) {
+TEST_F(ColorsWindow, CancelTakesThePanelsBackButDefaultHasAlreadySetTheColours) {
   write_file("a|1|2|3|4|5|\n->0\n");
+  Col_Setup = 7;
   show();
   click("Button1");  // the dialog is cancelled
   EXPECT_EQ(panel(1), 1);
   EXPECT_EQ(combo()->currentText(), "a");
-  answerer.colour = QColor(0, 0, 200);
-  click("Button2");
-  EXPECT_EQ(panel(2), 0xC80000);
-  click("Button7");
-  EXPECT_EQ(Col_Intime, 0x00FF00);
-  EXPECT_EQ(panel(2), 0x00FF00);  // the panels take the globals back
-  EXPECT_EQ(file_text(), "a|1|2|3|4|5|\n->0\n");
-}
-
-TEST_F(ColorsWindow, DefaultStaysInTheGlobalsThroughCancelAndTheOldControlLineIsWritten) {
-  write_file("a|1|2|3|4|5|\n->0\n");
-  Col_Setup = 7;
-  show();
   click("Button8");
   EXPECT_EQ(Col_Setup, 33023);
   EXPECT_EQ(panel(1), 33023);
   EXPECT_EQ(combo()->currentText(), "default");
   EXPECT_EQ(combo()->currentIndex(), -1);  // no scheme of that name
+  answerer.colour = QColor(0, 0, 200);
+  click("Button2");
+  EXPECT_EQ(panel(2), 0xC80000);
   click("Button7");
   EXPECT_EQ(Col_Setup, 33023);
-  EXPECT_EQ(file_text(), "a|1|2|3|4|5|\n->0\n");
+  EXPECT_EQ(panel(2), 0x00FF00);  // the panels take the globals back
+  EXPECT_EQ(file_text(), "a|1|2|3|4|5|\n->0\n");  // the old control line
 }
 
-TEST_F(ColorsWindow, SaveAsPutsTheNewSchemeInItsSortedPlaceInTheComboAndTheFile) {
-  write_file("c|3|3|3|3|3|\na|1|1|1|1|1|\n-:Actual|9|9|9|9|9|\n");
+TEST_F(ColorsWindow, SaveAsAndDeleteKeepTheComboSortedAndRefuseWhatCannotBeStored) {
+  write_file("c|3|3|3|3|3|\n" + default_line + "\n-:Actual|9|9|9|9|9|\n");
   show();
-  EXPECT_EQ(items(), QStringList({"a", "c"}));
+  EXPECT_EQ(items(), QStringList({"c", "default"}));
   EXPECT_EQ(combo()->currentText(), "Actual scheme");
   EXPECT_EQ(panel(4), 9);
-  combo()->lineEdit()->selectAll();
-  QTest::keyClicks(combo()->lineEdit(), "b");
-  click("Button9");
-  EXPECT_EQ(items(), QStringList({"a", "b", "c"}));
-  click("Button6");
-  EXPECT_EQ(file_text(), "a|1|1|1|1|1|\nb|9|9|9|9|9|\nc|3|3|3|3|3|\n->1\n");
-}
-
-TEST_F(ColorsWindow, SchemeNamesThatCannotBeSavedOrDeletedAreRefusedWithTheirMessage) {
-  write_file(default_line + "\na|1|1|1|1|1|\n->1\n");
-  show();
-  EXPECT_EQ(combo()->currentText(), "default");
+  combo()->setCurrentIndex(1);
   click("Button10");
-  combo()->setEditText("");
-  click("Button9");
-  combo()->setEditText("A");
-  click("Button9");
-  combo()->setEditText("x|y");
-  click("Button9");
+  for (const char* name : {"", "C", "x|y"}) {
+    combo()->setEditText(name);
+    click("Button9");
+  }
   EXPECT_EQ(answerer.messages.mid(0, 3),
             QStringList({"Default scheme cannot be deleted!", "Scheme name missing!", "Scheme name duplicated!"}));
   EXPECT_EQ(answerer.messages.size(), 4);
-  EXPECT_EQ(items(), QStringList({"a", "default"}));
+  combo()->lineEdit()->selectAll();
+  QTest::keyClicks(combo()->lineEdit(), "b");
+  click("Button9");
+  EXPECT_EQ(items(), QStringList({"b", "c", "default"}));
 
-  combo()->setCurrentIndex(0);
+  combo()->setCurrentIndex(1);
   combo()->setEditText("typed over");
   click("Button10");
-  EXPECT_EQ(items(), QStringList({"a", "default"}));  // the name shown is no scheme
-  combo()->setCurrentIndex(0);
+  EXPECT_EQ(items(), QStringList({"b", "c", "default"}));  // the name shown is no scheme
+  combo()->setCurrentIndex(1);
   click("Button10");
-  EXPECT_EQ(items(), QStringList{"default"});
+  EXPECT_EQ(items(), QStringList({"b", "default"}));
   EXPECT_EQ(combo()->currentText(), "");
-  click("Button7");
-  EXPECT_EQ(file_text(), default_line + "\n->0\n");  // the chosen scheme keeps its index
+  combo()->setCurrentIndex(0);
+  click("Button6");
+  EXPECT_EQ(file_text(), "b|9|9|9|9|9|\n" + default_line + "\n->0\n");
 }
 
-TEST_F(ColorsWindow, ChoosingASchemeShowsItsColoursAndAFaultyOneTheParameterMessage) {
-  write_file("a|1|1|1|1|1|\nb|2|2|2|2|\nc|3|3|3|3|3|\n->2\n");
+TEST_F(ColorsWindow, ChoosingASchemeShowsItsColoursAndAMissingFileKeepsTheSchemesShownLast) {
+  write_file("a|1|1|1|1|1|\nb|2|2|2|2|\nc|3|3|3|3|3|\n->1\n");
   show();
-  EXPECT_EQ(panel(1), 3);
-  combo()->setCurrentIndex(0);
-  choose_next_scheme();  // "b": four values
   EXPECT_EQ(answerer.messages, QStringList{"Error in selected color scheme: number of parameters!"});
-  EXPECT_EQ(panel(1), 3);
   combo()->setCurrentIndex(-1);
   choose_next_scheme();  // "a"
   EXPECT_EQ(panel(2), 1);
-  EXPECT_EQ(answerer.messages.size(), 1);
-
-  write_file("b|2|2|2|2|\n->0\n");
-  form.hide();
-  show();
-  EXPECT_EQ(answerer.messages.size(), 2);  // the chosen scheme of the file is faulty too
-}
-
-TEST_F(ColorsWindow, MissingFileKeepsTheSchemesOfTheLastShowingAndWritesThemBack) {
-  write_file("a|1|1|1|1|1|\nb|2|2|2|2|2|\n->0\n");
-  show();
+  choose_next_scheme();  // "b": four values
+  EXPECT_EQ(answerer.messages.size(), 2);
+  EXPECT_EQ(panel(2), 1);
   click("Button7");
+
   fs::remove(chart_colors_path());
   show();
-  EXPECT_TRUE(answerer.messages.isEmpty());
-  EXPECT_EQ(items(), QStringList({"a", "b"}));
-  combo()->setCurrentIndex(0);
+  EXPECT_EQ(answerer.messages.size(), 2);
+  EXPECT_EQ(items(), QStringList({"a", "b", "c"}));
+  combo()->setCurrentIndex(1);
   choose_next_scheme();
-  EXPECT_EQ(panel(5), 2);
+  EXPECT_EQ(panel(5), 3);
   click("Button6");
-  EXPECT_EQ(file_text(), "a|1|1|1|1|1|\nb|2|2|2|2|2|\n->1\n");
+  EXPECT_EQ(file_text(), "a|1|1|1|1|1|\nb|2|2|2|2|\nc|3|3|3|3|3|\n->2\n");
 
   // A folder that does not exist: nothing read, nothing written, nothing said.
   set_chart_colors_folder(dir.file("none"));
   show();
   click("Button6");
-  EXPECT_TRUE(answerer.messages.isEmpty());
+  EXPECT_EQ(answerer.messages.size(), 2);
   EXPECT_FALSE(fs::exists(dir.file("none")));
 }
