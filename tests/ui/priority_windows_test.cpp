@@ -42,7 +42,6 @@ class PriorityWindows : public WindowRunTest {
  protected:
   QSlider* bar(int row) { return child<QSlider>(Form15, QStringLiteral("TrackBar%1").arg(row)); }
   QLineEdit* edit(int row) { return child<QLineEdit>(Form15, QStringLiteral("Edit%1").arg(row)); }
-  QCheckBox* active() { return child<QCheckBox>(Form15, QStringLiteral("CheckBox1")); }
 };
 
 TEST_F(PriorityWindows, ObjectiveWindowSetsTheProgramsStartWeights) {
@@ -51,42 +50,40 @@ TEST_F(PriorityWindows, ObjectiveWindowSetsTheProgramsStartWeights) {
   const int expected[6] = {7, 8, 10, 10, 7, 5};
   for (int i = 0; i < 6; ++i) {
     EXPECT_EQ(ObjPri[i], expected[i]) << i;
-    EXPECT_EQ(child<QLineEdit>(Form15, QStringLiteral("Edit%1").arg(i + 1))->text().toInt(), expected[i]);
+    EXPECT_EQ(edit(i + 1)->text().toInt(), expected[i]);
   }
   for (int k = 0; k <= n_of_operators; ++k) EXPECT_EQ(Nx_op_pri[k], 1);
   for (int i = 0; i < 10; ++i) EXPECT_EQ(ReschPri[i], 0);
 }
 
+// Without "Active control" a bar changes only its field: "OK" stores the
+// positions, closing otherwise keeps the weights and the next showing shows them.
 TEST_F(PriorityWindows, WithoutActiveControlABarChangesOnlyItsFieldUntilOK) {
   Form15->show();
   ASSERT_TRUE(fewer_late_jobs_wins());
-  bar(2)->setFocus();
-  QTest::keyClick(bar(2), Qt::Key_Home);  // position 0
-  EXPECT_EQ(edit(2)->text(), "0");
-  EXPECT_EQ(ObjPri[1], 8);
-  EXPECT_TRUE(fewer_late_jobs_wins());
-
-  child<QPushButton>(Form15, "Button1")->click();  // "OK"
-  EXPECT_FALSE(Form15->isVisible());
-  EXPECT_EQ(ObjPri[1], 0);
-  EXPECT_FALSE(fewer_late_jobs_wins());  // the next comparison weighs setups only
-}
-
-TEST_F(PriorityWindows, ClosingOtherwiseKeepsTheWeightsAndShowingAgainShowsThem) {
-  Form15->show();
   bar(5)->setValue(2);
   Form15->close();
   EXPECT_EQ(ObjPri[4], 7);
   Form15->show();
   EXPECT_EQ(bar(5)->value(), 7);
   EXPECT_EQ(edit(5)->text(), "7");
+
+  bar(2)->setFocus();
+  QTest::keyClick(bar(2), Qt::Key_Home);  // position 0
+  EXPECT_EQ(edit(2)->text(), "0");
+  EXPECT_EQ(ObjPri[1], 8);
+  EXPECT_TRUE(fewer_late_jobs_wins());
+  child<QPushButton>(Form15, "Button1")->click();  // "OK"
+  EXPECT_FALSE(Form15->isVisible());
+  EXPECT_EQ(ObjPri[1], 0);
+  EXPECT_FALSE(fewer_late_jobs_wins());  // the next comparison weighs setups only
 }
 
 TEST_F(PriorityWindows, ActiveControlStoresThePositionsAtOnceAndEveryMoveAfter) {
   Form15->show();
   bar(6)->setValue(1);
   EXPECT_EQ(ObjPri[5], 5);
-  active()->click();
+  child<QCheckBox>(Form15, "CheckBox1")->click();
   EXPECT_EQ(ObjPri[5], 1);
   bar(1)->setValue(3);
   EXPECT_EQ(ObjPri[0], 3);
@@ -112,22 +109,19 @@ TEST_F(PriorityWindows, ReschedulingPriorityTenAtTheTopAndZeroLeavesTheCounterOu
   auto* lines = child<QListWidget>(Form19, "ListBox1");
   auto* values = child<QListWidget>(Form19, "ListBox2");
   auto* slider = child<QSlider>(Form19, "TrackBar1");
-  auto* field = child<QLineEdit>(Form19, "Edit1");
   ASSERT_EQ(lines->count(), 10);
   EXPECT_EQ(lines->item(3)->text(), "Num. of new late jobs");
-  EXPECT_EQ(values->item(3)->text(), "4");
   EXPECT_EQ(lines->currentRow(), 0);
 
   values->setCurrentRow(3);  // choosing in either list chooses the line
   EXPECT_EQ(lines->currentRow(), 3);
-  EXPECT_EQ(field->text(), "4");
+  EXPECT_EQ(child<QLineEdit>(Form19, "Edit1")->text(), "4");
   EXPECT_EQ(ReschPri[3], 4);  // choosing a line changes nothing
 
   slider->setValue(slider->minimum());  // the top of the bar
-  EXPECT_EQ(priority_from_position(slider->value()), 10);
   EXPECT_EQ(ReschPri[3], 10);
   EXPECT_EQ(values->item(3)->text(), "10");
-  EXPECT_EQ(field->text(), "10");
+  EXPECT_EQ(child<QLineEdit>(Form19, "Edit1")->text(), "10");
 
   OBJ_VALUE a, b;
   a.Dev[3] = 1;
@@ -138,7 +132,7 @@ TEST_F(PriorityWindows, ReschedulingPriorityTenAtTheTopAndZeroLeavesTheCounterOu
   EXPECT_TRUE(a.equal(b));
 }
 
-class OperatorWindow : public PriorityWindows {
+class OperatorWindow : public WindowRunTest {
  protected:
   QComboBox* op() { return child<QComboBox>(Form17, "ComboBox1"); }
   QComboBox* priority() { return child<QComboBox>(Form17, "ComboBox2"); }
@@ -149,19 +143,21 @@ class OperatorWindow : public PriorityWindows {
     emit priority()->activated(value);
   }
   QString share_label(int k) { return Form17->statistic_label(OperatorColumn::Priority, k)->text(); }
+  QString sum_label() { return child<QLabel>(Form17, "Label31")->text(); }
 };
 
-TEST_F(OperatorWindow, ListsTheFiveOperatorsAndShowsEachShareOfTheSum) {
+// Each operator's priority with its share of the sum; the next operator draw
+// follows the priorities.
+TEST_F(OperatorWindow, ShowsEachShareOfTheSumAndTheNextDrawFollowsThePriorities) {
   Form17->show();
   ASSERT_EQ(op()->count(), 5);
   EXPECT_EQ(op()->itemText(4), "N5");
-  EXPECT_EQ(priority()->currentText(), "1");
   EXPECT_TRUE(child<QLabel>(Form17, "Label7")->isHidden());  // N6 has no operator
   EXPECT_EQ(share_label(1), "1 [0.2] ");
 
   set_priority(2, 0);
   EXPECT_EQ(Nx_op_pri[3], 0);
-  EXPECT_EQ(child<QLabel>(Form17, "Label31")->text(), "4");
+  EXPECT_EQ(sum_label(), "4");
   EXPECT_EQ(share_label(1), "1 [0.25] ");
   EXPECT_EQ(share_label(3), "0 [0] ");
   set_priority(0, 2);
@@ -170,34 +166,26 @@ TEST_F(OperatorWindow, ListsTheFiveOperatorsAndShowsEachShareOfTheSum) {
   op()->setCurrentIndex(0);
   emit op()->activated(0);
   EXPECT_EQ(priority()->currentText(), "2");  // the chosen operator's priority
-}
 
-TEST_F(OperatorWindow, AllPrioritiesZeroShowSumAndSharesZero) {
-  Form17->show();
-  for (int k = 0; k < 5; ++k) set_priority(k, 0);
-  EXPECT_EQ(child<QLabel>(Form17, "Label31")->text(), "0");
-  for (int k = 1; k <= 5; ++k) EXPECT_EQ(share_label(k), "0 [0] ");
-}
-
-TEST_F(OperatorWindow, TheNextOperatorDrawFollowsThePriorities) {
-  Form17->show();
   for (int k = 0; k < 4; ++k) set_priority(k, 0);  // only N5 keeps its 1
   seed_random(7);
   for (int i = 0; i < 200; ++i) ASSERT_EQ(select_Nx_op(n_of_operators, Nx_op_pri), 5);
+  set_priority(4, 0);  // all zero: sum and shares zero, no division by it
+  EXPECT_EQ(sum_label(), "0");
+  for (int k = 1; k <= 5; ++k) EXPECT_EQ(share_label(k), "0 [0] ");
 }
 
 TEST_F(OperatorWindow, StatisticsGoToTheirColumnsAndCanBeHidden) {
   Form17->set_statistic(OperatorColumn::Total, 2, 16);
   Form17->set_statistic(OperatorColumn::Total, 2, 17);  // a step later
   Form17->set_statistic(OperatorColumn::Improve, 0, 5);
-  EXPECT_EQ(Form17->statistic_label(OperatorColumn::Total, 2), child<QLabel>(Form17, "Label23"));
-  EXPECT_EQ(child<QLabel>(Form17, "Label23")->text(), "17");
+  QLabel* total = Form17->statistic_label(OperatorColumn::Total, 2);  // shows what waits
+  EXPECT_EQ(total->objectName(), "Label23");
+  EXPECT_EQ(total->text(), "17");
   EXPECT_EQ(child<QLabel>(Form17, "Label20")->text(), "5");
   Form17->show_statistics(false);
-  EXPECT_TRUE(child<QLabel>(Form17, "Label23")->isHidden());
+  EXPECT_TRUE(total->isHidden());
   EXPECT_FALSE(child<QLabel>(Form17, "Label33")->isHidden());  // priorities stay
-  Form17->show_statistics(true);
-  EXPECT_FALSE(child<QLabel>(Form17, "Label23")->isHidden());
 }
 
 }  // namespace

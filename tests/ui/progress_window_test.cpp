@@ -1,20 +1,27 @@
-// The progress window's own controls: the run-time limit, the live loop and
-// tabu-list fields, the docking of the three side windows and the live step
-// chart.
+// The progress window: its paced labels, the run-time limit, the live loop
+// and tabu-list fields, the docking of the three side windows and the live
+// step chart; and, in a tabu search run through the program's own host with
+// every window in place, what it and the results window show and how a run
+// is stopped from it.
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 
+#include "engine/live_schedule.h"
 #include "engine/run_state.h"
 #include "engine/search_parameters.h"
+#include "solvers/tabu_search.h"
+#include "tests/support/generated_problem.h"
 #include "tests/ui/window_run_fixture.h"
 #include "ui/chart_colors.h"
 #include "ui/main_window.h"
@@ -22,8 +29,8 @@
 #include "ui/operator_priority_window.h"
 #include "ui/point_chart.h"
 #include "ui/progress_window.h"
-#include "ui/throttled_labels.h"
 #include "ui/results_window.h"
+#include "ui/throttled_labels.h"
 #include "ui/up_down.h"
 #include "ui/window_placement.h"
 
@@ -36,36 +43,34 @@ T* control(const char* name) {
   return c;
 }
 
+QString text_of(ProgressLabel l) { return Form7->label(l)->text(); }
+
 class ProgressWindow : public WindowRunTest {
  protected:
-  QLineEdit* limit_field() { return control<QLineEdit>("Edit1"); }
-  QTimer* limit_timer() { return control<QTimer>("Timer1"); }
-  QString limit_state() { return control<QLabel>("Label23")->text(); }
-  void type_limit(const char* text) {
-    limit_field()->clear();
-    QTest::keyClicks(limit_field(), text);
-  }
+  // A shop of 10 machines and 40 jobs to run on.
+  void load_small() { ASSERT_TRUE(load_generated_problem(3, GeneratedSize::Small)); }
+  QPushButton* stop_button() { return control<QPushButton>("Button1"); }
 };
 
 TEST_F(ProgressWindow, TheReschedulingGroupShowsOnlyForItsSearch) {
-  EXPECT_EQ(limit_state(), "Timer inactive");
   EXPECT_TRUE(control<QWidget>("GroupBox3")->isHidden());
-  // The rescheduling search shows its group and writes its six counters.
   Form7->show_group(ProgressGroup::Rescheduling, true);
-  Form7->set_label(ProgressLabel::SetupsNew, "12");
   EXPECT_FALSE(control<QWidget>("GroupBox3")->isHidden());
   EXPECT_EQ(Form7->label(ProgressLabel::SetupsNew)->parentWidget(), control<QWidget>("GroupBox3"));
-  EXPECT_EQ(Form7->label(ProgressLabel::SetupsNew)->text(), "12");
   EXPECT_NE(Form7->label(ProgressLabel::SetupsDev), Form7->label(ProgressLabel::SetupsNew));
 }
 
+// Each label shows a text at most once per interval: the texts of quick steps
+// wait for the next showing and none is lost, while after a long step every
+// label shows its text at once.
 TEST_F(ProgressWindow, TextsOfQuickStepsWaitForTheNextShowingAndNoneIsLost) {
   Form7->show();
   // The pacing clock stands still until the test moves it, so a busy
   // machine cannot make "too soon" late.
   qint64 now = 0;
   Form7->findChild<ThrottledLabels*>()->set_clock([&now] { return now; });
-  QLabel* step = Form7->findChild<QLabel*>(QStringLiteral("Label4"));
+  QLabel* step = control<QLabel>("Label4");
+  QLabel* late_jobs = control<QLabel>("Label16");
   Form7->set_label(ProgressLabel::Step, "1");
   EXPECT_EQ(step->text(), "1");  // the first text shows at once
   Form7->set_label(ProgressLabel::Step, "2");
@@ -75,29 +80,29 @@ TEST_F(ProgressWindow, TextsOfQuickStepsWaitForTheNextShowingAndNoneIsLost) {
   now = 50;                      // the interval passes while events run
   for (int waited = 0; step->text() != "3" && waited < 5000; waited += 10) QTest::qWait(10);
   EXPECT_EQ(step->text(), "3");
-  EXPECT_EQ(Form7->findChild<QLabel*>(QStringLiteral("Label16"))->text(), "17");
+  EXPECT_EQ(late_jobs->text(), "17");
 
-  Form7->set_label(ProgressLabel::Step, "4");
-  Form7->set_label(ProgressLabel::Step, "5");
-  Form7->hide();  // the end of a run shows the last texts
-  EXPECT_EQ(step->text(), "5");
-}
-
-TEST_F(ProgressWindow, LongStepsShowEveryTextOfEveryStepAtOnce) {
-  Form7->show();
-  QLabel* step = Form7->findChild<QLabel*>(QStringLiteral("Label4"));
-  QLabel* late_jobs = Form7->findChild<QLabel*>(QStringLiteral("Label16"));
-  Form7->set_label(ProgressLabel::Step, "1");
-  QTest::qWait(60);  // a long step
-  // Its end writes the new best, the next step's start its number at once
-  // after: both show before that step runs.
+  // A long step: its end writes the new best, the next step's start its
+  // number at once after; both show before that step runs.
+  now = 500;
   Form7->set_label(ProgressLabel::LateJobs, "9");
-  Form7->set_label(ProgressLabel::Step, "2");
+  Form7->set_label(ProgressLabel::Step, "4");
   EXPECT_EQ(late_jobs->text(), "9");
-  EXPECT_EQ(step->text(), "2");
+  EXPECT_EQ(step->text(), "4");
+
+  Form7->set_label(ProgressLabel::Step, "5");
+  Form7->set_label(ProgressLabel::Step, "6");
+  Form7->hide();  // the end of a run shows the last texts
+  EXPECT_EQ(step->text(), "6");
 }
 
-TEST_F(ProgressWindow, TheLimitArmsOnlyFrom1To241Minutes) {
+// The limit arms from 1 to 241 minutes, editing it restarts the count, and
+// once it expires the stop request waits until the next run clears it.
+TEST_F(ProgressWindow, TheLimitArmsOnlyFrom1To241MinutesAndAnExpiredOneStopsTheRun) {
+  auto* field = control<QLineEdit>("Edit1");
+  auto* timer = control<QTimer>("Timer1");
+  auto* state = control<QLabel>("Label23");
+  EXPECT_EQ(state->text(), "Timer inactive");
   // What is typed, typed after "3" armed the timer: "242" goes 2, 24, 242
   // and the last is out of range; a letter empties the field.
   const struct {
@@ -106,26 +111,40 @@ TEST_F(ProgressWindow, TheLimitArmsOnlyFrom1To241Minutes) {
     const char* left;
   } cases[] = {{"241", true, "241"}, {"242", false, ""}, {"0", false, ""}, {"3x", false, ""}};
   for (const auto& c : cases) {
-    type_limit(c.typed);
-    EXPECT_EQ(limit_timer()->isActive(), c.armed) << c.typed;
-    EXPECT_EQ(limit_field()->text(), c.left) << c.typed;
+    SCOPED_TRACE(c.typed);
+    field->clear();
+    QTest::keyClicks(field, c.typed);
+    EXPECT_EQ(timer->isActive(), c.armed);
+    EXPECT_EQ(field->text(), c.left);
     if (c.armed) {
-      EXPECT_EQ(limit_timer()->interval(), 241 * 60000);
-      EXPECT_TRUE(limit_state().startsWith("Timer active! Start time: ")) << limit_state().toStdString();
+      EXPECT_EQ(timer->interval(), 241 * 60000);
+      EXPECT_TRUE(state->text().startsWith("Timer active! Start time: ")) << state->text().toStdString();
     } else {
-      EXPECT_EQ(limit_state(), "Timer inactive") << c.typed;
+      EXPECT_EQ(state->text(), "Timer inactive");
     }
   }
-}
 
-TEST_F(ProgressWindow, EditingTheLimitAgainRestartsTheCount) {
-  type_limit("2");
+  field->clear();
+  QTest::keyClicks(field, "2");
   QTest::qWait(100);
-  const int left_before = limit_timer()->remainingTime();
-  QTest::keyClick(limit_field(), Qt::Key_Backspace);
-  QTest::keyClicks(limit_field(), "2");
-  EXPECT_GT(limit_timer()->remainingTime(), left_before);
+  const int left_before = timer->remainingTime();
+  QTest::keyClick(field, Qt::Key_Backspace);
+  QTest::keyClicks(field, "2");
+  EXPECT_GT(timer->remainingTime(), left_before);
   EXPECT_FALSE(stop_flag);
+
+  timer->setInterval(5);  // let the minutes pass now
+  QTest::qWait(60);
+  EXPECT_TRUE(stop_flag);
+  EXPECT_FALSE(timer->isActive());
+  EXPECT_EQ(field->text(), "");
+  EXPECT_EQ(state->text(), "Timer inactive");
+  // The run clears the request before its first step: no question, every step.
+  load_small();
+  set_fields(5, 3, 20);
+  ASSERT_EQ(TS_S_do_pi(), 1);
+  EXPECT_TRUE(boxes.questions.isEmpty());
+  EXPECT_EQ(text_of(ProgressLabel::Step), "5");
 }
 
 TEST_F(ProgressWindow, UpDownsChangeTheRunningSearchsLoopsAndTabuSizeWithinTheirRanges) {
@@ -152,6 +171,91 @@ TEST_F(ProgressWindow, UpDownsChangeTheRunningSearchsLoopsAndTabuSizeWithinTheir
   EXPECT_TRUE(control<QLineEdit>("Edit2")->isReadOnly());
 }
 
+TEST_F(ProgressWindow, ProgressLabelsResultsMemoAndSeriesAfterAFullRun) {
+  load_small();
+  set_fields(12, 6, 30);
+  ASSERT_EQ(TS_S_do_pi(), 1);
+
+  EXPECT_FALSE(Form7->isVisible());  // hidden at the end of the run
+  EXPECT_EQ(text_of(ProgressLabel::Title), "TAVO Solver");
+  EXPECT_TRUE(text_of(ProgressLabel::Subtitle).contains(QRegularExpression("^Start time:\\d\\d:\\d\\d:\\d\\d$")))
+      << text_of(ProgressLabel::Subtitle).toStdString();
+  EXPECT_EQ(text_of(ProgressLabel::StepCaption), "STEP:");
+  EXPECT_EQ(text_of(ProgressLabel::Step), "12");
+  EXPECT_EQ(text_of(ProgressLabel::StepTotal), "12");
+  EXPECT_EQ(text_of(ProgressLabel::BestCaption), "The best step:");
+  // The six values of the overall best are those of the new live schedule.
+  for (const auto& [label, value] : {std::pair{ProgressLabel::LateOrders, last_obj_value.n_of_Late_Orders},
+                                     {ProgressLabel::LateJobs, last_obj_value.n_of_Late_Jobs},
+                                     {ProgressLabel::SumTardiness, last_obj_value.sumTardiness},
+                                     {ProgressLabel::CompletionTime, last_obj_value.Completion_Time}})
+    EXPECT_EQ(text_of(label).toLongLong(), value);
+
+  // The report memo holds the report file, shown again.
+  auto* memo = Form6->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
+  EXPECT_FALSE(memo->isHidden());
+  EXPECT_TRUE(memo->isReadOnly());
+  EXPECT_EQ(memo->toPlainText(), report());
+  const QString best_line = QStringLiteral("best step: ") + text_of(ProgressLabel::BestStep) + "best loop: ";
+  EXPECT_TRUE(report().contains(best_line)) << best_line.toStdString();
+
+  // One point per step in each step series; one best point per improvement
+  // of the overall best (every best-step label after the starting "0").
+  for (ResultSeries s : kStepSeries) EXPECT_EQ(Form6->point_count(s), 12);
+  const int improvements = static_cast<int>(host.best_steps.size()) - 2;  // "" and "0" at the start
+  ASSERT_GE(improvements, 1);
+  EXPECT_EQ(Form6->point_count(ResultSeries::BestLateJobs), improvements);
+  const QPointF last_best = Form6->best_chart()->point(0, improvements - 1);
+  EXPECT_EQ(last_best.x(), improvements);
+  EXPECT_EQ(static_cast<long long>(last_best.y()), last_obj_value.n_of_Late_Jobs);
+  EXPECT_EQ(Form6->step_chart()->point(4, 11), QPointF(12, Form6->step_chart()->point(4, 11).y()));
+}
+
+TEST_F(ProgressWindow, TheClockShowsTheTimeWhileItRuns) {
+  Form7->findChild<QTimer*>(QStringLiteral("Timer3"))->setInterval(5);  // a second passes at once
+  Form7->run_clock(true);
+  QTest::qWait(40);
+  Form7->run_clock(false);
+  EXPECT_TRUE(text_of(ProgressLabel::Clock).contains(QRegularExpression("^Current time: \\d\\d:\\d\\d:\\d\\d$")))
+      << text_of(ProgressLabel::Clock).toStdString();
+  Form7->set_label(ProgressLabel::Clock, QString());
+  QTest::qWait(40);
+  EXPECT_EQ(text_of(ProgressLabel::Clock), "");  // stopped
+}
+
+TEST_F(ProgressWindow, StopPressedThreeTimesInAStepAsksOnceAndNoGoesOnThenYesEnds) {
+  load_small();
+  set_fields(40, 4, 30);
+  boxes.answers = {false, true};
+  host.on_process_events = [this](int pass) {
+    if (pass == 3)
+      for (int i = 0; i < 3; ++i) stop_button()->click();
+    if (pass == 6) {
+      EXPECT_TRUE(Form7->isVisible());  // shown again after the No
+      stop_button()->click();
+    }
+  };
+  ASSERT_EQ(TS_S_do_pi(), 1);
+  EXPECT_EQ(boxes.questions,
+            QStringList({"Do You really want to stop the process?", "Do You really want to stop the process?"}));
+  EXPECT_TRUE(boxes.messages.contains("Process stopped!"));
+  // The request of step 6 is seen at the start of step 7, which never runs.
+  EXPECT_EQ(text_of(ProgressLabel::Step), "6");
+  for (ResultSeries s : kStepSeries) EXPECT_EQ(Form6->point_count(s), 6);
+}
+
+TEST_F(ProgressWindow, ClosingTheProgressWindowIsAStopRequest) {
+  load_small();
+  set_fields(40, 4, 30);
+  boxes.answers = {true};
+  host.on_process_events = [](int pass) {
+    if (pass == 2) Form7->close();
+  };
+  ASSERT_EQ(TS_S_do_pi(), 1);
+  EXPECT_EQ(boxes.questions.size(), 1);
+  EXPECT_EQ(text_of(ProgressLabel::Step), "2");
+}
+
 class Docking : public ProgressWindow {
  protected:
   Docking() {
@@ -161,25 +265,30 @@ class Docking : public ProgressWindow {
   QCheckBox* box(const char* name) { return control<QCheckBox>(name); }
   QRect main() { return outer_geometry(Form1); }
   QRect progress() { return outer_geometry(Form7); }
+  int right_of_progress() { return progress().left() + progress().width(); }
+  int main_bottom() { return main().top() + main().height(); }
+  static int bottom(const QRect& r) { return r.top() + r.height(); }
 };
 
-TEST_F(Docking, ShowingThePlacesItAtTheMainWindowsLeftDownToItsBottom) {
+// Showing places the window at the main window's left, down to its bottom;
+// "Chart visible" docks the results, on the step chart, beside it.
+TEST_F(Docking, ChartVisibleDocksResultsOnTheStepChartBesideTheWindow) {
   EXPECT_EQ(progress().left(), main().left() + 4);
   EXPECT_EQ(progress().top(), main().top() + 26);
-  EXPECT_EQ(progress().top() + progress().height(), main().top() + main().height() - 2);
-}
+  EXPECT_EQ(bottom(progress()), main_bottom() - 2);
 
-TEST_F(Docking, ChartVisibleDocksResultsOnTheStepChartBesideTheWindow) {
+  auto* pages = Form6->findChild<QTabWidget*>("PageControl1");
+  pages->setCurrentIndex(0);  // the planner read the report
   Form6->show();
   Form6->setEnabled(false);  // left open when a modal session began
   box("CheckBox1")->click();
   EXPECT_TRUE(Form6->isEnabled());
   ASSERT_TRUE(Form6->isVisible());
   const QRect results = outer_geometry(Form6);
-  EXPECT_EQ(results.left(), progress().left() + progress().width() + 4);
+  EXPECT_EQ(results.left(), right_of_progress() + 4);
   EXPECT_EQ(results.top(), progress().top());
   EXPECT_EQ(results.left() + results.width(), main().left() + main().width() - 4);
-  EXPECT_EQ(Form6->findChild<QTabWidget*>("PageControl1")->currentIndex(), 5);
+  EXPECT_EQ(pages->currentIndex(), 5);
   EXPECT_TRUE(control<QTimer>("Timer2")->isActive());
 
   box("CheckBox1")->click();
@@ -193,19 +302,18 @@ TEST_F(Docking, PriorityWindowsSitBottomAlignedAndTheResultsEndAboveThem) {
   box("CheckBox2")->click();
   ASSERT_TRUE(Form15->isVisible());
   const QRect priority = outer_geometry(Form15);
-  EXPECT_EQ(priority.left(), progress().left() + progress().width() + 4);
-  EXPECT_EQ(priority.top() + priority.height(), main().top() + main().height() - 2);
-  EXPECT_EQ(outer_geometry(Form6).height(), priority.top() - outer_geometry(Form6).top() - 4);
+  EXPECT_EQ(priority.left(), right_of_progress() + 4);
+  EXPECT_EQ(bottom(priority), main_bottom() - 2);
+  EXPECT_EQ(bottom(outer_geometry(Form6)), priority.top() - 4);
   EXPECT_TRUE(Form15->findChild<QCheckBox*>("CheckBox1")->isChecked());  // "Active control"
 
   box("CheckBox3")->click();
   ASSERT_TRUE(Form17->isVisible());
   const QRect operators = outer_geometry(Form17);
-  EXPECT_EQ(operators.left(), progress().left() + progress().width() + priority.width() + 8);
-  EXPECT_EQ(operators.top() + operators.height(), main().top() + main().height() - 2);
+  EXPECT_EQ(operators.left(), right_of_progress() + priority.width() + 8);
+  EXPECT_EQ(bottom(operators), main_bottom() - 2);
   // Both visible: the Results end above the higher of the two, overlapping neither.
-  const int higher_top = std::min(priority.top(), operators.top());
-  EXPECT_EQ(outer_geometry(Form6).top() + outer_geometry(Form6).height(), higher_top - 4);
+  EXPECT_EQ(bottom(outer_geometry(Form6)), std::min(priority.top(), operators.top()) - 4);
   EXPECT_FALSE(outer_geometry(Form6).intersects(operators));
   EXPECT_FALSE(outer_geometry(Form6).intersects(priority));
 
@@ -215,7 +323,7 @@ TEST_F(Docking, PriorityWindowsSitBottomAlignedAndTheResultsEndAboveThem) {
   EXPECT_FALSE(Form15->findChild<QCheckBox*>("CheckBox1")->isChecked());
   box("CheckBox1")->click();
   box("CheckBox1")->click();
-  EXPECT_EQ(outer_geometry(Form6).top() + outer_geometry(Form6).height(), operators.top() - 4);
+  EXPECT_EQ(bottom(outer_geometry(Form6)), operators.top() - 4);
 }
 
 TEST_F(Docking, ClosingADockedWindowUnchecksItsBoxAndClosingTheProgressWindowClosesThemAll) {
@@ -244,53 +352,30 @@ TEST_F(Docking, ClosingADockedWindowUnchecksItsBoxAndClosingTheProgressWindowClo
   EXPECT_FALSE(Form17->isVisible());
 }
 
-class LiveChart : public Docking {
- protected:
-  LiveChart() {
-    OBJ_history.assign(21, OBJ_VALUE());
-    for (int i = 1; i <= 20; ++i) {
-      OBJ_history[i].n_of_Setup = 100 + i;
-      OBJ_history[i].Completion_Time = 1000 + i;
-    }
-    step_no = 1;
-    chart_no = 1;
-    control<QTimer>("Timer2")->setInterval(1);
-  }
-  // Lets the refresh timer run a few times.
-  void refresh() { QTest::qWait(20); }
-  int points() { return Form6->point_count(ResultSeries::StepSetups); }
-};
-
-TEST_F(LiveChart, AddsEachCompletedStepOnceAndCatchesUpAfterBeingSwitchedOff) {
+// The step chart adds each completed step once, also those completed while
+// "Chart visible" was off.
+TEST_F(Docking, TheLiveChartAddsEachCompletedStepOnceAndCatchesUpAfterBeingSwitchedOff) {
+  OBJ_history.assign(21, OBJ_VALUE());
+  for (int i = 1; i <= 20; ++i) OBJ_history[i].n_of_Setup = 100 + i;
+  step_no = 1;
+  chart_no = 1;
+  control<QTimer>("Timer2")->setInterval(1);
+  const auto steps_after_refresh = [](int steps_done) {
+    step_no = steps_done + 1;
+    QTest::qWait(20);  // the refresh timer runs a few times
+    return Form6->point_count(ResultSeries::StepSetups);
+  };
   box("CheckBox1")->click();
-  step_no = 4;  // steps 1..3 done
-  refresh();
-  EXPECT_EQ(points(), 3);
-  for (ResultSeries s : {ResultSeries::StepLateOrders, ResultSeries::StepCompletion})
-    EXPECT_EQ(Form6->point_count(s), 3);
+  EXPECT_EQ(steps_after_refresh(3), 3);
+  for (ResultSeries s : kStepSeries) EXPECT_EQ(Form6->point_count(s), 3);
   EXPECT_EQ(chart_no, 4);
 
   box("CheckBox1")->click();  // off: nothing drawn meanwhile
-  step_no = 9;
-  refresh();
-  EXPECT_EQ(points(), 3);
-
+  EXPECT_EQ(steps_after_refresh(8), 3);
   box("CheckBox1")->click();  // on again: steps 4..8, each once
-  refresh();
-  ASSERT_EQ(points(), 8);
+  ASSERT_EQ(steps_after_refresh(8), 8);
   for (int i = 0; i < 8; ++i) EXPECT_EQ(Form6->step_chart()->point(3, i), QPointF(i + 1, 101 + i)) << i;
   EXPECT_EQ(Form6->series_colour(ResultSeries::StepSetups), chart_colour(ChartColour::Setup));
-}
-
-TEST_F(LiveChart, ClosingTheResultsWindowStopsTheRefresh) {
-  box("CheckBox1")->click();
-  step_no = 3;
-  refresh();
-  Form6->close();
-  step_no = 6;
-  refresh();
-  EXPECT_EQ(points(), 2);
-  EXPECT_FALSE(box("CheckBox1")->isChecked());
 }
 
 }  // namespace

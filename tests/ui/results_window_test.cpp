@@ -1,10 +1,9 @@
-// The results window: its pages, the step-series filter, zoom and its undo,
+// The results window: the step-series filter, zoom and its undo,
 // the report memos, and the performance test's bars.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
 #include <QPlainTextEdit>
-#include <QTabWidget>
 #include <QTest>
 
 #include "solvers/performance_test.h"
@@ -24,10 +23,9 @@ class ResultsWindow : public WindowRunTest {
   void fill_steps(int n) {
     for (int i = 1; i <= n; ++i) {
       const double values[5] = {double(i % 3), double(i), 50.0 + i, 40.0 + i % 5, 5000.0 + 10 * i};
-      const ChartColour colours[5] = {ChartColour::Late, ChartColour::Intime, ChartColour::Planned,
-                                      ChartColour::Setup, ChartColour::Constraint};
-      for (int s = 0; s < 5; ++s)
-        Form6->add_series_point(kStepSeries[s], i, values[s], QString::number(i), colours[s]);
+      const ChartColour colours[5] = {ChartColour::Late, ChartColour::Intime, ChartColour::Planned, ChartColour::Setup,
+                                      ChartColour::Constraint};
+      for (int s = 0; s < 5; ++s) Form6->add_series_point(kStepSeries[s], i, values[s], QString::number(i), colours[s]);
     }
   }
   void choose(int index) {
@@ -37,22 +35,13 @@ class ResultsWindow : public WindowRunTest {
   }
 };
 
-TEST_F(ResultsWindow, SixPagesWithTheStepChartActiveAndAllFunctionsChosen) {
-  auto* pages = Form6->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
-  ASSERT_EQ(pages->count(), 6);
-  const QStringList captions = {"Index", "Average Obj_values", "Measuring", "H Matrix", "Best Obj. values",
-                                "Obj. values"};
-  for (int i = 0; i < 6; ++i) EXPECT_EQ(pages->tabText(i), captions[i]);
-  EXPECT_EQ(pages->currentIndex(), 5);
-  EXPECT_EQ(filter()->currentText(), "All Obj. Functions");
-  EXPECT_EQ(filter()->count(), 6);
-  EXPECT_EQ(filter()->itemText(4), "Num. of Setups");
-}
-
 TEST_F(ResultsWindow, TheFilterShowsOneSeriesScaledToItAndHoldsAcrossARefill) {
   Form6->show();
   fill_steps(10);
+  EXPECT_EQ(filter()->currentText(), "All Obj. Functions");
+  EXPECT_EQ(filter()->count(), 6);
   choose(4);  // "Num. of Setups"
+  EXPECT_EQ(filter()->currentText(), "Num. of Setups");
   for (ResultSeries s : kStepSeries) EXPECT_EQ(Form6->series_active(s), s == ResultSeries::StepSetups);
   EXPECT_LT(Form6->step_chart()->y_range().y(), 100);  // completion times no longer set the scale
   EXPECT_GE(Form6->step_chart()->y_range().y(), 44);
@@ -96,18 +85,11 @@ TEST_F(ResultsWindow, PointsTakeTheCurrentSchemesColours) {
   const int saved = Col_Setup;
   fill_steps(2);
   EXPECT_EQ(Form6->series_colour(ResultSeries::StepSetups), QColor(255, 128, 0));  // 0x0080FF is orange
-  Col_Setup = 0x00FF0000;  // blue in the BBGGRR form
+  Col_Setup = 0x00FF0000;                                                          // blue in the BBGGRR form
   Form6->clear_series(ResultSeries::StepSetups);
   fill_steps(2);
   EXPECT_EQ(Form6->series_colour(ResultSeries::StepSetups), QColor(0, 0, 255));
   Col_Setup = saved;
-}
-
-TEST_F(ResultsWindow, ShownAnewItTakesInputAgainAfterAModalSessionDisabledIt) {
-  Form6->show();
-  Form6->setEnabled(false);  // open when the scheduler's modal session began
-  Form6->setVisible(true);   // the end of a run shows it again
-  EXPECT_TRUE(Form6->isEnabled());
 }
 
 TEST_F(ResultsWindow, AMemoLoadOfAnUnreadableReportLeavesNoStaleText) {

@@ -1,6 +1,7 @@
 #include "tests/ui/start_up_state.h"
 
-#include <array>
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -16,16 +17,8 @@
 #include "ui/chart_colors.h"
 
 namespace {
-template <class T, std::size_t N>
-std::array<T, N> copy_of(const T (&a)[N]) {
-  std::array<T, N> c{};
-  for (std::size_t i = 0; i < N; ++i) c[i] = a[i];
-  return c;
-}
-template <class T, std::size_t N>
-void put_back(T (&a)[N], const std::array<T, N>& c) {
-  for (std::size_t i = 0; i < N; ++i) a[i] = c[i];
-}
+// The chart colours, in the order the snapshot keeps them.
+int* const kColours[5] = {&Col_Setup, &Col_Intime, &Col_Late, &Col_Constraint, &Col_Planned};
 }  // namespace
 
 struct StartUpState::Snapshot {
@@ -33,12 +26,12 @@ struct StartUpState::Snapshot {
   int first_run = ::first_run;
   bool stop_flag = ::stop_flag;
   int work_mode = ::work_mode;
-  std::array<int, 9> obj_pri = copy_of(ObjPri);
-  std::array<int, 10> resch_pri = copy_of(ReschPri);
-  std::array<int, n_of_operators + 1> op_pri = copy_of(Nx_op_pri);
+  std::vector<int> obj_pri{std::begin(ObjPri), std::end(ObjPri)};
+  std::vector<int> resch_pri{std::begin(ReschPri), std::end(ReschPri)};
+  std::vector<int> op_pri{std::begin(Nx_op_pri), std::end(Nx_op_pri)};
   int max_loop = maxLOOP, min_loop = minLOOP, max_tabu = maxTABU;
   int step_no = ::step_no, chart_no = ::chart_no;
-  std::array<int, 5> colours = {Col_Setup, Col_Intime, Col_Late, Col_Constraint, Col_Planned};
+  std::vector<int> colours = {Col_Setup, Col_Intime, Col_Late, Col_Constraint, Col_Planned};
 };
 
 StartUpState::StartUpState() : start_(std::make_unique<Snapshot>()) {}
@@ -53,9 +46,9 @@ void StartUpState::OnTestStart(const ::testing::TestInfo&) {
   ::first_run = s.first_run;
   ::stop_flag = s.stop_flag;
   ::work_mode = s.work_mode;
-  put_back(ObjPri, s.obj_pri);
-  put_back(ReschPri, s.resch_pri);
-  put_back(Nx_op_pri, s.op_pri);
+  std::copy(s.obj_pri.begin(), s.obj_pri.end(), ObjPri);
+  std::copy(s.resch_pri.begin(), s.resch_pri.end(), ReschPri);
+  std::copy(s.op_pri.begin(), s.op_pri.end(), Nx_op_pri);
   maxLOOP = s.max_loop;
   minLOOP = s.min_loop;
   maxTABU = s.max_tabu;
@@ -64,11 +57,7 @@ void StartUpState::OnTestStart(const ::testing::TestInfo&) {
   OBJ_history.clear();
   Op_Total.clear();
   Op_Improve.clear();
-  Col_Setup = s.colours[0];
-  Col_Intime = s.colours[1];
-  Col_Late = s.colours[2];
-  Col_Constraint = s.colours[3];
-  Col_Planned = s.colours[4];
+  for (int i = 0; i < 5; ++i) *kColours[i] = s.colours[i];
   set_run_host(nullptr);
   set_run_report_folder("");
   // A run seeds from the host's clock; a test that draws before any run draws
