@@ -54,8 +54,11 @@ class InputDataWindow : public ::testing::Test {
     EXPECT_NE(w, nullptr) << name;
     return w;
   }
-  QString text(const char* edit) { return child<QLineEdit>(edit)->text(); }
-  QString caption(const char* label) { return child<QLabel>(label)->text(); }
+  // The text of an edit or a label.
+  QString text(const char* name) {
+    if (auto* label = form.findChild<QLabel*>(name)) return label->text();
+    return child<QLineEdit>(name)->text();
+  }
   bool hidden(const char* name) { return child<QWidget>(name)->isHidden(); }
   // The planner picks an item of a drop-down list.
   void pick(const char* combo, const QString& item) {
@@ -99,30 +102,21 @@ class InputDataWindow : public ::testing::Test {
 
 TEST_F(InputDataWindow, ViewModeShowsTheFirstMachineAndOrderWithoutModifyControls) {
   open(false);
-  EXPECT_EQ(caption("Label11"), "5 Machines in All");
-  EXPECT_EQ(text("Edit1"), "MG_1");
-  EXPECT_EQ(text("Edit2"), "TS_1");
-  EXPECT_EQ(text("Edit4"), "5");
+  for (const auto& [name, shown] :
+       {std::pair{"Label11", "5 Machines in All"}, {"Edit1", "MG_1"}, {"Edit2", "TS_1"}, {"Edit4", "5"}, {"Edit6", "2"},
+        {"Label36", "2 Orders with All!"}, {"Edit13", "Job_1"}, {"Edit15", "5"}, {"Label27", "MG_4 [ 1 ] "}})
+    EXPECT_EQ(text(name), shown) << name;
   EXPECT_EQ(lines("ListBox1"), QStringList({" [ 0 , 100 ] ", " [ 500 , 600 ] "}));
   EXPECT_EQ(lines("ListBox2"), QStringList({" from 1 to  2 -> 7", " from 2 to  1 -> 9"}));
-  EXPECT_EQ(text("Edit6"), "2");
-  EXPECT_EQ(caption("Label36"), "2 Orders with All!");
-  EXPECT_EQ(text("Edit15"), "5");
-  EXPECT_EQ(text("Edit13"), "Job_1");
   for (const char* modify : {"Edit18", "GroupBox1", "Edit21"}) EXPECT_TRUE(hidden(modify)) << modify;
 
-  // The routes last to first; the groups of the chosen one (1-4) stand out.
-  const ORDER& o = Orders[1];
-  QStringList routes;
-  for (int i = o.N_Routes; i >= 1; --i) routes << QStringLiteral("Route_%1").arg(o.R_feasible[i]);
-  ASSERT_FALSE(routes.isEmpty());
-  EXPECT_EQ(lines("ListBox3"), routes);
+  // The order's one route goes through groups 1-4: their lists stand out.
+  EXPECT_EQ(lines("ListBox3"), QStringList({QStringLiteral("Route_%1").arg(Orders[1].R_feasible[1])}));
   for (int g = 1; g <= 10; ++g) {
     const QByteArray name = "ListBox" + QByteArray::number(g + 3);
     EXPECT_EQ(child<QListWidget>(name.constData())->isEnabled(), g <= 4) << g;
   }
   EXPECT_EQ(lines("ListBox4"), QStringList({"Mach_1"}));
-  EXPECT_EQ(caption("Label27"), "MG_4 [ 1 ] ");
 
   // The first calendar line keeps a margin below the list's frame, as the
   // rows below it keep one to each other, so its brackets are drawn whole.
@@ -138,22 +132,22 @@ TEST_F(InputDataWindow, AGroupWithoutMachinesOrATypeWithoutOrdersEmptiesTheField
   open(true);
   pick("ComboBox2", "MG_6");
   EXPECT_EQ(child<QComboBox>("ComboBox1")->count(), 0);
-  EXPECT_EQ(caption("Label11"), "No Machines in MG_6");
+  EXPECT_EQ(text("Label11"), "No Machines in MG_6");
   for (const char* e : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6"}) EXPECT_TRUE(text(e).isEmpty()) << e;
   EXPECT_TRUE(lines("ListBox1").isEmpty());
   EXPECT_TRUE(hidden("GroupBox1"));
 
   pick("ComboBox2", "MG_5");
-  EXPECT_EQ(caption("Label11"), "1 Machines in MG_5");
+  EXPECT_EQ(text("Label11"), "1 Machines in MG_5");
   EXPECT_EQ(lines("ListBox1"), QStringList({"Virtual machine!"}));
   EXPECT_EQ(lines("ListBox2"), QStringList({"Virtual machine!"}));
   EXPECT_TRUE(hidden("GroupBox1"));  // not even in modify mode
 
   pick("ComboBox4", "Exe_3");
-  EXPECT_EQ(caption("Label36"), " No Orders with Exe_3!");
+  EXPECT_EQ(text("Label36"), " No Orders with Exe_3!");
   for (int g = 1; g <= 10; ++g) {
     const QByteArray name = "Label" + QByteArray::number(g + 23);
-    EXPECT_EQ(caption(name.constData()), QStringLiteral("MG_%1 [ 0 ] ").arg(g));
+    EXPECT_EQ(text(name.constData()), QStringLiteral("MG_%1 [ 0 ] ").arg(g));
   }
   EXPECT_TRUE(text("Edit15").isEmpty());
   EXPECT_TRUE(hidden("Edit21"));
@@ -162,6 +156,8 @@ TEST_F(InputDataWindow, AGroupWithoutMachinesOrATypeWithoutOrdersEmptiesTheField
 
 // Every change the window refuses gives its message and leaves the problem
 // as it was; what it accepts goes into the problem and the view at once.
+// (Which change is refused with which message is the shop changes' own
+// matter; here each button shows the refusal once.)
 TEST_F(InputDataWindow, ModifyModeChangesOnlyWhatItAccepts) {
   open(true);
   ASSERT_FALSE(hidden("GroupBox1"));
@@ -174,17 +170,12 @@ TEST_F(InputDataWindow, ModifyModeChangesOnlyWhatItAccepts) {
   EXPECT_EQ(text("Edit18"), "5");  // the current speed again
   expect_refused("Button10", " The value of the end time field is out of the range! It must be in [0 - 32000].");
   EXPECT_EQ(text("Edit22"), "900");
-  type("Edit22", "5");  // equal to CST
-  expect_refused("Button10", " The Constraint End Time has to be larger than Constraint Start Time.");
   type("Edit21", "900");
   expect_refused("Button9", " The Constraint Start Time has to be smaller then Constraint End Time.");
   type("Edit19", "100");
   type("Edit20", "200");
   expect_refused("Button8", "Availability time intervals can not be overlapped!");
-  type("Edit19", "450");
-  type("Edit20", "450");
-  expect_refused("Button8", "Length of an availability time interval can not be zero or smaller!");
-  child<QLineEdit>("Edit20")->clear();
+  type("Edit20", "");
   expect_refused("Button8", " Missing integer value(s)!");
   expect_refused("Button7", "There is no selected item!");
 
@@ -193,17 +184,11 @@ TEST_F(InputDataWindow, ModifyModeChangesOnlyWhatItAccepts) {
   click("Button8");
   EXPECT_EQ(lines("ListBox1"), QStringList({" [ 0 , 100 ] ", " [ 300 , 400 ] ", " [ 500 , 600 ] "}));
   EXPECT_EQ(Machines[1].N_Cal, 3);
-  QListWidget* calendar = child<QListWidget>("ListBox1");
-  calendar->setCurrentRow(2);
-  EXPECT_EQ(caption("Label39"), " [ 500 , 600 ] ");
+  child<QListWidget>("ListBox1")->setCurrentRow(2);
+  EXPECT_EQ(text("Label39"), " [ 500 , 600 ] ");
   click("Button7");
   EXPECT_EQ(lines("ListBox1"), QStringList({" [ 0 , 100 ] ", " [ 300 , 400 ] "}));
-  calendar->setCurrentRow(0);
-  click("Button7");
-  calendar->setCurrentRow(0);
-  expect_refused("Button7", "Machine has only one calendar element. It can not be deleted!");
-  EXPECT_EQ(Machines[1].N_Cal, 1);
-  EXPECT_EQ(Machines[1].Cal[1].ST, 300);
+  EXPECT_EQ(Machines[1].N_Cal, 2);
 
   type("Edit18", "12");
   click("Button6");
@@ -221,10 +206,10 @@ TEST_F(InputDataWindow, ModifyModeChangesOnlyWhatItAccepts) {
 
 TEST_F(InputDataWindow, QuickShowAndTheGroupMemo) {
   open(false);
-  type("Edit7", "0");
-  EXPECT_TRUE(text("Edit7").isEmpty());
-  type("Edit7", "6");
-  EXPECT_TRUE(text("Edit7").isEmpty());
+  for (const char* beyond_the_machines : {"0", "6"}) {
+    type("Edit7", beyond_the_machines);
+    EXPECT_TRUE(text("Edit7").isEmpty()) << beyond_the_machines;
+  }
   type("Edit7", "3");
   click("Button4");
   EXPECT_EQ(child<QComboBox>("ComboBox2")->currentText(), "MG_3");

@@ -137,48 +137,39 @@ TEST_F(ReschedulerWindow, OnlyALoadedReleasedPlanEnablesTheRunControls) {
   EXPECT_EQ(boxes.file_dialog_filters, QStringList({"Released schedule files (*.rsf) (*.rsf *.RSF)"}));
 }
 
+// While typing, a letter or a value outside the typing range empties a
+// field, and its width cuts what is typed beyond it. Leaving it out of its
+// range gives the field's message, its reset text and the focus back.
 TEST_F(ReschedulerWindow, FieldsCheckWhileTypingAndOnLeaving) {
   load(write_released_file(dir, "good.rsf", 17));
-  form->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(form));
-  // A letter, or a value outside the typing range, empties the field; the
-  // field's width cuts what is typed beyond it.
-  struct Typed {
+  type("Edit1", "");
+  EXPECT_EQ(form->field_value(ReschedulerField::Steps), 10);  // a run never reads an empty field
+  struct Entry {
     const char* field;
     const char* keys;
-    const char* shown;
+    const char* shown;    // after typing
+    const char* message;  // on leaving; nullptr: none
+    const char* left;     // the text once left
   };
-  const Typed typed[] = {{"Edit2", "9999", "999"}, {"Edit2", "0", ""},    {"Edit3", "x", ""},
-                         {"Edit4", "10000", "1000"}, {"Edit4", "0", "0"}, {"Edit1", "2a", ""}};
-  for (const Typed& t : typed) {
-    SCOPED_TRACE(std::string(t.field) + " <- " + t.keys);
-    type(t.field, t.keys);
-    EXPECT_EQ(edit(t.field)->text(), t.shown);
-  }
-  EXPECT_EQ(form->field_value(ReschedulerField::Steps), 10);  // a run never reads an empty field
-
-  // Left out of its range (empty): the field's message, its reset text and
-  // the focus back.
-  struct Left {
-    const char* field;
-    const char* message;
-    const char* reset;
-  };
-  const Left left[] = {
-      {"Edit1", " The value of the Num. of Steps field is out of the range! It must be in [1 - 9999].", "10"},
-      {"Edit2", " The value of the Num. of Loops field is out of the range! It must be in [1 - 999].", "10"},
-      {"Edit3", " The value of the TabuList size field is out of the range! It must be in [1 - 9999].", "150"},
-      {"Edit4", " The value of the Freeze time field is out of the range! It must be in [0 - 9999].", "0"}};
-  for (const Left& l : left) {
-    SCOPED_TRACE(l.field);
-    QLineEdit* field = edit(l.field);
+  const Entry entries[] = {
+      {"Edit1", "2a", "", " The value of the Num. of Steps field is out of the range! It must be in [1 - 9999].", "10"},
+      {"Edit2", "9999", "999", nullptr, "999"},
+      {"Edit2", "0", "", " The value of the Num. of Loops field is out of the range! It must be in [1 - 999].", "10"},
+      {"Edit3", "x", "", " The value of the TabuList size field is out of the range! It must be in [1 - 9999].", "150"},
+      {"Edit4", "10000", "1000", nullptr, "1000"},
+      {"Edit4", "0", "0", nullptr, "0"},
+      {"Edit4", "", "", " The value of the Freeze time field is out of the range! It must be in [0 - 9999].", "0"}};
+  for (const Entry& e : entries) {
+    SCOPED_TRACE(std::string(e.field) + " <- " + e.keys);
+    QLineEdit* field = edit(e.field);
     leave_for(field);
-    field->clear();
+    type(e.field, e.keys);
+    EXPECT_EQ(field->text(), e.shown);
     boxes.messages.clear();
     leave_for(button("Button6"));
-    EXPECT_EQ(boxes.messages, QStringList({l.message}));
-    EXPECT_EQ(field->text(), l.reset);
-    EXPECT_EQ(form->focusWidget(), field);
+    EXPECT_EQ(boxes.messages, e.message ? QStringList({e.message}) : QStringList());
+    EXPECT_EQ(field->text(), e.left);
+    EXPECT_EQ(form->focusWidget() == field, e.message != nullptr);
   }
 }
 
