@@ -109,19 +109,19 @@ TEST_F(ProgressWindow, TheLimitArmsOnlyFrom1To241MinutesAndAnExpiredOneStopsTheR
     const char* typed;
     bool armed;
     const char* left;
-  } cases[] = {{"241", true, "241"}, {"242", false, ""}, {"0", false, ""}, {"3x", false, ""}};
+    const char* state;
+  } cases[] = {{"241", true, "241", "Timer active! Start time: "},
+               {"242", false, "", "Timer inactive"},
+               {"0", false, "", "Timer inactive"},
+               {"3x", false, "", "Timer inactive"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.typed);
     field->clear();
     QTest::keyClicks(field, c.typed);
     EXPECT_EQ(timer->isActive(), c.armed);
     EXPECT_EQ(field->text(), c.left);
-    if (c.armed) {
-      EXPECT_EQ(timer->interval(), 241 * 60000);
-      EXPECT_TRUE(state->text().startsWith("Timer active! Start time: ")) << state->text().toStdString();
-    } else {
-      EXPECT_EQ(state->text(), "Timer inactive");
-    }
+    EXPECT_TRUE(state->text().startsWith(c.state)) << state->text().toStdString();
+    EXPECT_TRUE(!c.armed || timer->interval() == 241 * 60000) << timer->interval();
   }
 
   field->clear();
@@ -149,8 +149,6 @@ TEST_F(ProgressWindow, TheLimitArmsOnlyFrom1To241MinutesAndAnExpiredOneStopsTheR
 
 TEST_F(ProgressWindow, UpDownsChangeTheRunningSearchsLoopsAndTabuSizeWithinTheirRanges) {
   Form7->set_fields(100, 150);
-  EXPECT_EQ(maxLOOP, 100);
-  EXPECT_EQ(maxTABU, 150);
   auto* loops = control<TUpDown>("UpDown1");
   auto* tabu = control<TUpDown>("UpDown2");
   QTest::mouseClick(loops->up_button(), Qt::LeftButton);
@@ -174,6 +172,9 @@ TEST_F(ProgressWindow, UpDownsChangeTheRunningSearchsLoopsAndTabuSizeWithinTheir
 TEST_F(ProgressWindow, ProgressLabelsResultsMemoAndSeriesAfterAFullRun) {
   load_small();
   set_fields(12, 6, 30);
+  auto* clock = control<QTimer>("Timer3");
+  clock->setInterval(1);  // a second passes at once
+  host.on_process_events = [](int) { QTest::qWait(2); };
   ASSERT_EQ(TS_S_do_pi(), 1);
 
   EXPECT_FALSE(Form7->isVisible());  // hidden at the end of the run
@@ -184,6 +185,9 @@ TEST_F(ProgressWindow, ProgressLabelsResultsMemoAndSeriesAfterAFullRun) {
   EXPECT_EQ(text_of(ProgressLabel::Step), "12");
   EXPECT_EQ(text_of(ProgressLabel::StepTotal), "12");
   EXPECT_EQ(text_of(ProgressLabel::BestCaption), "The best step:");
+  EXPECT_TRUE(text_of(ProgressLabel::Clock).contains(QRegularExpression("^Current time: \\d\\d:\\d\\d:\\d\\d$")))
+      << text_of(ProgressLabel::Clock).toStdString();
+  EXPECT_FALSE(clock->isActive());  // stopped with the run
   // The six values of the overall best are those of the new live schedule.
   for (const auto& [label, value] : {std::pair{ProgressLabel::LateOrders, last_obj_value.n_of_Late_Orders},
                                      {ProgressLabel::LateJobs, last_obj_value.n_of_Late_Jobs},
@@ -211,19 +215,7 @@ TEST_F(ProgressWindow, ProgressLabelsResultsMemoAndSeriesAfterAFullRun) {
   EXPECT_EQ(Form6->step_chart()->point(4, 11), QPointF(12, Form6->step_chart()->point(4, 11).y()));
 }
 
-TEST_F(ProgressWindow, TheClockShowsTheTimeWhileItRuns) {
-  Form7->findChild<QTimer*>(QStringLiteral("Timer3"))->setInterval(5);  // a second passes at once
-  Form7->run_clock(true);
-  QTest::qWait(40);
-  Form7->run_clock(false);
-  EXPECT_TRUE(text_of(ProgressLabel::Clock).contains(QRegularExpression("^Current time: \\d\\d:\\d\\d:\\d\\d$")))
-      << text_of(ProgressLabel::Clock).toStdString();
-  Form7->set_label(ProgressLabel::Clock, QString());
-  QTest::qWait(40);
-  EXPECT_EQ(text_of(ProgressLabel::Clock), "");  // stopped
-}
-
-TEST_F(ProgressWindow, StopPressedThreeTimesInAStepAsksOnceAndNoGoesOnThenYesEnds) {
+TEST_F(ProgressWindow, StopPressedThreeTimesInAStepAsksOnceNoGoesOnYesEndsAndClosingAsksToo) {
   load_small();
   set_fields(40, 4, 30);
   boxes.answers = {false, true};
@@ -242,17 +234,17 @@ TEST_F(ProgressWindow, StopPressedThreeTimesInAStepAsksOnceAndNoGoesOnThenYesEnd
   // The request of step 6 is seen at the start of step 7, which never runs.
   EXPECT_EQ(text_of(ProgressLabel::Step), "6");
   for (ResultSeries s : kStepSeries) EXPECT_EQ(Form6->point_count(s), 6);
-}
 
-TEST_F(ProgressWindow, ClosingTheProgressWindowIsAStopRequest) {
-  load_small();
-  set_fields(40, 4, 30);
-  boxes.answers = {true};
+  // Closing the window is a stop request like the button. (The next run first
+  // asks whether to go on from the live schedule.)
+  boxes.answers = {false, true};
+  host.passes = 0;
   host.on_process_events = [](int pass) {
     if (pass == 2) Form7->close();
   };
   ASSERT_EQ(TS_S_do_pi(), 1);
-  EXPECT_EQ(boxes.questions.size(), 1);
+  EXPECT_EQ(boxes.questions.mid(2),
+            QStringList({"Would You like to reload the last Sch values?", "Do You really want to stop the process?"}));
   EXPECT_EQ(text_of(ProgressLabel::Step), "2");
 }
 

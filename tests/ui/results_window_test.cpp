@@ -1,15 +1,13 @@
-// The results window: the step-series filter, zoom and its undo,
-// the report memos, and the performance test's bars.
+// The results window: the step-series filter, zoom and its undo, the
+// colours of its points and the report memo. (The performance test's table
+// and bars are tested with the scheduler window's "Test".)
 #include <gtest/gtest.h>
 
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QTest>
 
-#include "solvers/performance_test.h"
-#include "tests/support/generated_problem.h"
 #include "tests/ui/window_run_fixture.h"
-#include "ui/bar_chart.h"
 #include "ui/chart_colors.h"
 #include "ui/point_chart.h"
 #include "ui/results_window.h"
@@ -99,32 +97,6 @@ TEST_F(ResultsWindow, AMemoLoadOfAnUnreadableReportLeavesNoStaleText) {
   Form6->load_memo(ResultsMemo::Index, QString::fromStdString(dir.file("missing.txt")));
   EXPECT_EQ(memo->toPlainText(), "");
   EXPECT_TRUE(memo->isReadOnly());
-}
-
-TEST_F(ResultsWindow, APerformanceTestFillsTheAverageTableAndTheMeasuringBarsOnly) {
-  ASSERT_TRUE(load_generated_problem(5, GeneratedSize::Small));
-  set_fields(3, 4, 20);
-  host.fields[SchedulerField::Iterations] = 3;
-  Form6->load_memo(ResultsMemo::Index, QString::fromStdString(dir.write("old.txt", "old report")));
-  fill_steps(4);
-  Form6->show();
-  Form6->setEnabled(false);  // left open when the scheduler's modal session began
-  performance_test();
-
-  EXPECT_EQ(Form6->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText(), "");
-  auto* average = Form6->findChild<QPlainTextEdit*>(QStringLiteral("Memo2"));
-  EXPECT_EQ(average->toPlainText(), report());
-  EXPECT_FALSE(average->isHidden());
-  EXPECT_EQ(Form6->point_count(ResultSeries::StepSetups), 0);  // cleared at the start
-  BarChart* bars = Form6->measuring_chart();
-  for (int set = 0; set < 3; ++set) {
-    ASSERT_EQ(bars->bar_count(set), 3);
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(bars->mark(set, i), QString::number(bars->bar(set, i)));
-  }
-  EXPECT_EQ(bars->colour(0), chart_colour(ChartColour::Late));
-  EXPECT_EQ(bars->colour(2), chart_colour(ChartColour::Intime));
-  EXPECT_TRUE(Form6->isVisible());
-  EXPECT_TRUE(Form6->isEnabled());  // shown by the run: the planner pages through it
 }
 
 }  // namespace

@@ -29,25 +29,19 @@ SchedulerWindowTest::~SchedulerWindowTest() {
   free_input_data();
 }
 
-QPushButton* SchedulerWindowTest::button(const char* name) const {
-  auto* w = Form3->findChild<QPushButton*>(QString::fromLatin1(name));
+namespace {
+template <class T>
+T* form3_child(const char* name) {
+  auto* w = Form3->findChild<T*>(QString::fromLatin1(name));
   EXPECT_NE(w, nullptr) << name;
   return w;
 }
+}  // namespace
 
-QLineEdit* SchedulerWindowTest::edit(const char* name) const {
-  auto* w = Form3->findChild<QLineEdit*>(QString::fromLatin1(name));
-  EXPECT_NE(w, nullptr) << name;
-  return w;
-}
-
-QComboBox* SchedulerWindowTest::combo(const char* name) const {
-  return Form3->findChild<QComboBox*>(QString::fromLatin1(name));
-}
-
-QCheckBox* SchedulerWindowTest::check_box(const char* name) const {
-  return Form3->findChild<QCheckBox*>(QString::fromLatin1(name));
-}
+QPushButton* SchedulerWindowTest::button(const char* name) const { return form3_child<QPushButton>(name); }
+QLineEdit* SchedulerWindowTest::edit(const char* name) const { return form3_child<QLineEdit>(name); }
+QComboBox* SchedulerWindowTest::combo(const char* name) const { return form3_child<QComboBox>(name); }
+QCheckBox* SchedulerWindowTest::check_box(const char* name) const { return form3_child<QCheckBox>(name); }
 
 QString SchedulerWindowTest::label2() const { return Form3->findChild<QLabel*>(QStringLiteral("Label2"))->text(); }
 

@@ -1,30 +1,46 @@
 // The scheduler window driven as a planner does: its fields, the load road
-// through the open dialog and the checking window, closing, and the windows
-// its buttons open.
+// through the open dialog and the checking window, closing, the windows its
+// buttons open, and runs started from it, end to end on small problems: the
+// window's state afterwards and the results memos, a report that cannot be
+// written, the performance test and the input export. (The progress labels
+// and the stop request are tested with the progress window.)
 #include <gtest/gtest.h>
 
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
+#include <cstdio>
 #include <filesystem>
 #include <tuple>
 
+#include "engine/live_schedule.h"
 #include "engine/problem.h"
 #include "engine/run_state.h"
+#include "solvers/run_report.h"
 #include "tests/support/input_text.h"
 #include "tests/ui/scheduler_fixture.h"
+#include "ui/bar_chart.h"
+#include "ui/chart_colors.h"
+#include "ui/data_dump_window.h"
+#include "ui/gantt_chart.h"
 #include "ui/initializing_window.h"
 #include "ui/input_checking_window.h"
 #include "ui/input_data_window.h"
 #include "ui/input_file_loading.h"
+#include "ui/main_window.h"
 #include "ui/objective_priority_window.h"
 #include "ui/operator_priority_window.h"
+#include "ui/progress_window.h"
+#include "ui/results_window.h"
+#include "ui/schedule_performance_window.h"
 #include "ui/scheduler_window.h"
 
 namespace {
@@ -53,6 +69,20 @@ std::vector<bool> run_controls_enabled() {
   }
   return e;
 }
+
+QString memo(ResultsMemo m) {
+  const char* name = m == ResultsMemo::Index ? "Memo1" : "Memo2";
+  return Form6->findChild<QPlainTextEdit*>(QString::fromLatin1(name))->toPlainText();
+}
+// Counts the times Qt blocked a window behind a modal one.
+class BlockedProbe : public QObject {
+ public:
+  int blocks = 0;
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::WindowBlocked) ++blocks;
+    return false;
+  }
+};
 }  // namespace
 
 TEST_F(SchedulerWindowTest, BeforeALoadOnlyLoadingClosingAndThePriorityWindowsAct) {
@@ -73,7 +103,10 @@ TEST_F(SchedulerWindowTest, BeforeALoadOnlyLoadingClosingAndThePriorityWindowsAc
   QAccessibleInterface* a = QAccessible::queryAccessibleInterface(edit("Edit6"));
   ASSERT_NE(a, nullptr);
   EXPECT_EQ(a->text(QAccessible::Name), "Min. loop:");
+  // The parameters a run reads.
   EXPECT_EQ(Form3->field_value(SchedulerField::Steps), 2000);
+  EXPECT_EQ(Form3->field_value(SchedulerField::ImprovementLess), 20);
+  EXPECT_EQ(Form3->field_value(SchedulerField::MinLoop), 10);
 }
 
 // The AutoStop fields show for the methods that read them, in the room kept
@@ -300,4 +333,187 @@ TEST_F(SchedulerWindowTest, ButtonsOpenTheirWindowsAndTheSchedulerComesBack) {
     EXPECT_TRUE(Form3->isVisible()) << name;
   }
   Form3->hide();
+}
+
+class SchedulerRun : public SchedulerWindowTest {
+ protected:
+  // The window after a run: back, its run controls enabled, the progress
+  // window gone.
+  void expect_window_back() {
+    EXPECT_TRUE(Form3->isVisible());
+    for (const char* n : {"Button4", "Button3", "Button2", "Button1", "Button7", "Button8", "Button9"})
+      EXPECT_TRUE(button(n)->isEnabled()) << n;
+    EXPECT_TRUE(combo("ComboBox2")->isEnabled());
+    EXPECT_FALSE(Form7->isVisible());
+    EXPECT_EQ(label2(), "Input data loaded.");
+  }
+};
+
+// Enumeration on the three-job sample, then the three tabu searches on 40 jobs.
+TEST_F(SchedulerRun, EachSearchRunsToItsEndAndShowsItsResults) {
+  const std::string sample = sample_file(), generated = small_generated_file();
+  const struct {
+    int method;
+    const std::string& file;
+    ResultsMemo memo;
+    const char* shows;
+  } runs[] = {{3, sample, ResultsMemo::Index, "Number of evaluated schedule: "},
+              {0, generated, ResultsMemo::Index, "Tabu Search with _S class and do_pi."},
+              {1, generated, ResultsMemo::Index, "Tabu Search with AUTOSTOP."},
+              {2, generated, ResultsMemo::Average, "Tabu Search in bacth mode."}};
+  const std::string* loaded = nullptr;
+  for (const auto& r : runs) {
+    SCOPED_TRACE(r.shows);
+    if (&r.file != loaded) {
+      loaded = &r.file;
+      load(r.file);
+    }
+    Form6->hide();
+    Form10->hide();
+    run_method(r.method);
+    expect_window_back();
+    EXPECT_TRUE(Form6->isVisible());
+    EXPECT_TRUE(memo(r.memo).contains(QString::fromLatin1(r.shows)));
+    EXPECT_EQ(first_run, 0);
+  }
+  // Later runs asked whether to go on from the live schedule; AutoStop may
+  // have ended one early, with its message.
+  ASSERT_FALSE(user.boxes.isEmpty());
+  EXPECT_EQ(user.boxes[0], "Question|Would You like to reload the last Sch values?");
+  for (const QString& box : user.boxes)
+    EXPECT_TRUE(box == user.boxes[0] || box.contains("AutoStop")) << box.toStdString();
+}
+
+// Enumeration refuses a problem of 40 jobs, and a report folder that does not
+// exist stops a run: each says why and gives the window back, no results shown.
+TEST_F(SchedulerRun, RunsThatCannotStartSayWhyAndGiveTheWindowBack) {
+  load(small_generated_file());
+  const struct {
+    int method;
+    const char* report_folder;
+    const char* message;
+  } cases[] = {{3, "",
+                "TAVO_Scheduler|Too large problem for enumerating all cases!\n It may causes floating point "
+                "overflow exception!\n Enumeration stopped!"},
+               {0, "missing", "cannot be written"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.method);
+    user.boxes.clear();
+    std::remove(run_report_path().c_str());
+    set_run_report_folder(*c.report_folder ? dir.file(c.report_folder) : dir.path());
+    Form3->show();
+    run_method(c.method);
+    ASSERT_EQ(user.boxes.size(), 1);
+    EXPECT_TRUE(user.boxes[0].contains(c.message)) << user.boxes[0].toStdString();
+    EXPECT_TRUE(report().empty());  // nothing ran
+    expect_window_back();
+    EXPECT_FALSE(Form6->isVisible());
+  }
+}
+
+// "Test" runs the performance test and unchecks its box; the results
+// window, left open and disabled by the modal session, takes input again and
+// shows the average table and the measuring bars only.
+TEST_F(SchedulerRun, PerformanceTestRunsFromTestAndFillsTheAverageTableAndTheMeasuringBars) {
+  load(small_generated_file());
+  Form6->load_memo(ResultsMemo::Index, QString::fromStdString(dir.write("old.txt", "old report")));
+  Form6->add_series_point(ResultSeries::StepSetups, 1, 40, "1", ChartColour::Setup);
+  Form6->show();
+  Form6->setEnabled(false);
+  check_box("CheckBox1")->click();
+  ASSERT_TRUE(edit("Edit4")->isEnabled());
+  edit("Edit4")->setText("3");
+  edit("Edit1")->setText("3");
+  edit("Edit2")->setText("4");
+  button("Button9")->click();
+  EXPECT_FALSE(check_box("CheckBox1")->isChecked());
+  EXPECT_FALSE(edit("Edit4")->isEnabled());
+  EXPECT_TRUE(Form3->isVisible());
+
+  EXPECT_EQ(memo(ResultsMemo::Index), "");
+  EXPECT_EQ(memo(ResultsMemo::Average).toStdString(), report());
+  EXPECT_TRUE(memo(ResultsMemo::Average).startsWith(" Performance test."));
+  EXPECT_TRUE(memo(ResultsMemo::Average).contains("best solution:\ts_"));
+  EXPECT_EQ(Form6->point_count(ResultSeries::StepSetups), 0);  // cleared at the start
+  BarChart* bars = Form6->measuring_chart();
+  for (int set = 0; set < 3; ++set) {
+    ASSERT_EQ(bars->bar_count(set), 3);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(bars->mark(set, i), QString::number(bars->bar(set, i)));
+  }
+  EXPECT_EQ(bars->colour(0), chart_colour(ChartColour::Late));
+  EXPECT_EQ(bars->colour(2), chart_colour(ChartColour::Intime));
+  EXPECT_TRUE(Form6->isVisible());
+  EXPECT_TRUE(Form6->isEnabled());
+}
+
+TEST_F(SchedulerRun, ShowResultsOpensTheResultsWindowsThatTakeInputBesideTheSession) {
+  load(sample_file());
+  run_method(0);
+  Form6->hide();
+  Form10->hide();
+  bool results_enabled = false;
+  BlockedProbe results_blocked;
+  Form6->installEventFilter(&results_blocked);
+  user.on_tick = [&] {
+    if (!Form3->isVisible()) return;
+    button("Button7")->click();
+    QApplication::processEvents();
+    results_enabled = Form6->isVisible() && Form6->isEnabled() && Form10->isVisible() && Form10->isEnabled();
+    user.on_tick = nullptr;
+    QTimer::singleShot(0, button("Button1"), &QPushButton::click);
+  };
+  Form3->hide();
+  Form1->show();
+  Form1->Advanced1Click();
+  EXPECT_TRUE(results_enabled);
+  // The scheduler's session does not block windows opened from it.
+  EXPECT_EQ(results_blocked.blocks, 0);
+  Form6->removeEventFilter(&results_blocked);
+  Form1->hide();
+}
+
+TEST_F(SchedulerRun, HiddenExportFillsTheDataWindow) {
+  load(sample_file());
+  const QString cwd = QDir::currentPath();
+  QDir::setCurrent(QString::fromStdString(dir.path()));
+  QMetaObject::invokeMethod(Form3, "Button5Click");
+  QDir::setCurrent(cwd);
+  EXPECT_TRUE(Form9->isVisible());
+  EXPECT_TRUE(Form9->findChild<QPlainTextEdit*>("Memo1")->toPlainText().startsWith("Orders_tempfile"));
+  EXPECT_TRUE(Form9->findChild<QPlainTextEdit*>("Memo2")->toPlainText().startsWith("Machines_tempfile"));
+  EXPECT_TRUE(Form9->findChild<QPlainTextEdit*>("Memo3")->toPlainText().startsWith("Routes_tempfile"));
+  EXPECT_FALSE(Form9->findChild<QPlainTextEdit*>("Memo4")->toPlainText().isEmpty());
+  EXPECT_TRUE(button("Button4")->isEnabled());  // the export gives its controls back
+  Form9->hide();
+}
+
+// "Schedule Performance " always shows the live schedule of the loaded
+// problem: a run renews it while it stays open, and a new load puts away the
+// schedule of the problem it replaced.
+TEST_F(SchedulerRun, SchedulePerformanceFollowsRunsAndLoads) {
+  auto* completion = Form10->findChild<QLineEdit*>("Edit6");
+  auto* job_gantt = Form10->findChild<GanttChart*>("Chart1");
+  ASSERT_TRUE(completion && job_gantt);
+  load(small_generated_file());
+  run_method(0);
+  ASSERT_TRUE(Form10->isVisible());
+  // A planner's screen of 1,280 pixels holds the whole window, also once
+  // "Modify schedule" filled the editor's lists and route labels.
+  Form10->findChild<QPushButton*>("Button1")->click();
+  QApplication::processEvents();
+  EXPECT_LE(Form10->minimumSizeHint().width(), 1280);
+  completion->setText("stale");
+  run_method(1);
+  EXPECT_TRUE(Form10->isVisible());
+  EXPECT_EQ(completion->text(), QString::number(last_obj_value.Completion_Time));
+  EXPECT_GT(job_gantt->series(0).Count(), 0);
+
+  load(sample_file());  // 3 jobs: the live schedule of 40 jobs no longer fits
+  EXPECT_FALSE(Form10->isVisible());
+  Form10->show();
+  EXPECT_EQ(job_gantt->series(0).Count(), 0);
+  Form10->hide();
+  run_method(0);
+  EXPECT_TRUE(Form10->isVisible());
+  EXPECT_GT(job_gantt->series(0).Count(), 0);
 }
