@@ -47,7 +47,7 @@ void insert_with(Rows& rows, _S& S, int j, int n_routes, const int* routes, cons
     if (g >= lists.size() || lists[g].empty() || lists[g][0] < 1) route = 0;
   }
   if (S.changes) S.changes->job(j);
-  S.J_A[j][0] = route;
+  S.edit().set_route(j, route);
   if (route == 0) return;
   for (int k = 1; k <= n; ++k) {
     const std::vector<int>& list = lists[R_MG_ex[route][k]];

@@ -94,7 +94,7 @@ void SampleTiming::time_full(_S& S) const {
 void SampleTiming::copy_timing(_S& to, const _S& from) {
   to.assign(from);
   for (int m = 1; m <= from.n_of_Machines; ++m)
-    std::memcpy(to.Times[m] + 1, from.Times[m] + 1, sizeof(OP_TIME) * static_cast<std::size_t>(from.M_wload[m][0]));
+    std::memcpy(to.times_row(m) + 1, from.Times[m] + 1, sizeof(OP_TIME) * static_cast<std::size_t>(from.M_wload[m][0]));
 }
 
 void SampleTiming::prepare_base() {
@@ -171,7 +171,7 @@ void SampleTiming::full_sync(_S& S) {
   const _S& C = *base_;
   S.assign(C);
   for (int m = 1; m <= C.n_of_Machines; ++m)
-    std::memcpy(S.Times[m] + 1, C.Times[m] + 1, sizeof(OP_TIME) * static_cast<std::size_t>(C.M_wload[m][0]));
+    std::memcpy(S.times_row(m) + 1, C.Times[m] + 1, sizeof(OP_TIME) * static_cast<std::size_t>(C.M_wload[m][0]));
   spans_ = base_spans_;
   setups_ = base_setups_;
   const std::size_t nM = static_cast<std::size_t>(C.n_of_Machines) + 1;
@@ -199,26 +199,24 @@ void SampleTiming::full_sync(_S& S) {
 
 void SampleTiming::restore(_S& S) {
   const _S& C = *base_;
-  for (const int j : log_.jobs()) {
-    S.J_A[j] = C.J_A[j];
-    S.J_pos[j] = C.J_pos[j];
-  }
+  const _S::Edit e = S.edit();
+  for (const int j : log_.jobs()) e.copy_job(j, C);
   auto copy_times = [&](int m, int from) {
     const int cnt = C.M_wload[m][0];
     if (from <= cnt)
-      std::memcpy(S.Times[m] + from, C.Times[m] + from, sizeof(OP_TIME) * static_cast<std::size_t>(cnt - from + 1));
+      std::memcpy(S.times_row(m) + from, C.Times[m] + from, sizeof(OP_TIME) * static_cast<std::size_t>(cnt - from + 1));
     setups_[static_cast<std::size_t>(m)] = base_setups_[static_cast<std::size_t>(m)];
   };
   for (const int m : log_.machines()) {
     const int from = log_.first(m);
     const int cnt = C.M_wload[m][0];
-    int* seq = S.M_wload[m];
-    int* step = S.M_step[m];
+    int* seq = e.seq(m);
+    int* step = e.steps(m);
     if (from <= cnt) {
       const std::size_t n = static_cast<std::size_t>(cnt - from + 1);
       std::memcpy(seq + from, C.M_wload[m] + from, sizeof(int) * n);
       std::memcpy(step + from, C.M_step[m] + from, sizeof(int) * n);
-      for (int p = from; p <= cnt; ++p) S.J_pos[seq[p]][step[p]] = p;
+      for (int p = from; p <= cnt; ++p) e.set_pos(seq[p], step[p], p);
     }
     seq[0] = cnt;
     copy_times(m, std::min(from, times_first_[static_cast<std::size_t>(m)]));
@@ -303,7 +301,7 @@ void SampleTiming::retime_machine(_S& S, int m) {
     if (d > after) n = std::min(n, d);
     return n;
   };
-  OP_TIME* row = S.Times[m];
+  OP_TIME* row = S.times_row(m);
   const OP_TIME* base_row = C.Times[m];
   const int* seq = S.M_wload[m];
   const int* steps = S.M_step[m];

@@ -15,21 +15,21 @@ void _S::alloc_tables(int nO, int nJ, int nM) {
   n_of_Machines = std::max(nM, 0);
   const int rows = n_of_Machines + 1;
   const int width = n_of_Jobs + 1;
-  J_A.assign(static_cast<std::size_t>(width), kEmptyRow);
-  J_pos.assign(static_cast<std::size_t>(width), kEmptyRow);
-  M_wload.alloc(rows, width);
-  M_step.alloc(rows, width);
-  Times.alloc(rows, width);
+  J_A.table_.assign(static_cast<std::size_t>(width), kEmptyRow);
+  J_pos.table_.assign(static_cast<std::size_t>(width), kEmptyRow);
+  M_wload.table_.alloc(rows, width);
+  M_step.table_.alloc(rows, width);
+  Times.table_.alloc(rows, width);
   Timed.reset(static_cast<std::size_t>(n_of_Jobs));
   // Position 0 of every machine and the whole of row 0 are never timed; they
   // read as "not computed" so that an unindexed route step never reads garbage.
   const OP_TIME not_computed = {0, -1, -1, -1, -1, -1, -1};
   for (int m = 0; m < rows; ++m) {
-    M_wload[m][0] = 0;
-    M_step[m][0] = 0;
-    Times[m][0] = not_computed;
+    M_wload.table_[m][0] = 0;
+    M_step.table_[m][0] = 0;
+    Times.table_[m][0] = not_computed;
   }
-  for (int p = 1; p < width; ++p) Times[0][p] = not_computed;
+  for (int p = 1; p < width; ++p) Times.table_[0][p] = not_computed;
 }
 
 _S::_S(int nO, int nJ, int nM) { alloc_tables(nO, nJ, nM); }
@@ -41,16 +41,16 @@ _S::_S(int nO, int nJ, int nM, const std::vector<std::array<int, 5>>& J_A_table,
   // its count stays empty or is cut to what is there.
   const int job_rows = std::min(n_of_Jobs, static_cast<int>(J_A_table.size()) - 1);
   for (int j = 1; j <= job_rows; ++j) {
-    J_A[j][0] = J_A_table[j][0];
+    J_A.table_[j][0] = J_A_table[j][0];
     const int n = n_steps(j);
-    for (int k = 1; k <= n; ++k) J_A[j][k] = J_A_table[j][k];
+    for (int k = 1; k <= n; ++k) J_A.table_[j][k] = J_A_table[j][k];
   }
   const int machine_rows = std::min(n_of_Machines, static_cast<int>(M_wload_table.size()) - 1);
   for (int m = 1; m <= machine_rows; ++m) {
     const std::vector<int>& row = M_wload_table[m];
     if (row.empty()) continue;
     const int n = std::clamp(row[0], 0, std::min(n_of_Jobs, static_cast<int>(row.size()) - 1));
-    int* own = M_wload[m];
+    int* own = M_wload.table_[m];
     own[0] = n;
     for (int p = 1; p <= n; ++p) own[p] = row[p];
   }
@@ -61,14 +61,14 @@ _S::_S(const SCH& sch) {
   alloc_tables(sch.n_of_Orders, sch.n_of_Jobs, sch.n_of_Machines);
   if (!sch.has_tables()) return;
   for (int j = 1; j <= n_of_Jobs; ++j) {
-    J_A[j][0] = sch.Route[j];
+    J_A.table_[j][0] = sch.Route[j];
     const int n = n_steps(j);
     int k = 1;
     for (int t = sch.Job_Head[j]; t != NO_TASK && k <= n; t = sch.task(t).next_in_job, ++k)
-      J_A[j][k] = sch.task(t).Machine;
+      J_A.table_[j][k] = sch.task(t).Machine;
   }
   for (int m = 1; m <= n_of_Machines; ++m) {
-    int* row = M_wload[m];
+    int* row = M_wload.table_[m];
     int p = 0;
     for (int t = sch.Mach_Head[m]; t != NO_TASK && p < n_of_Jobs; t = sch.task(t).next_on_machine)
       row[++p] = sch.task(t).Job;
@@ -92,16 +92,16 @@ _S& _S::operator=(_S&& other) noexcept {
   n_of_Orders = other.n_of_Orders;
   n_of_Jobs = other.n_of_Jobs;
   n_of_Machines = other.n_of_Machines;
-  J_A = std::move(other.J_A);
-  J_pos = std::move(other.J_pos);
-  M_wload = std::move(other.M_wload);
-  M_step = std::move(other.M_step);
-  Times = std::move(other.Times);
+  J_A.table_ = std::move(other.J_A.table_);
+  J_pos.table_ = std::move(other.J_pos.table_);
+  M_wload.table_ = std::move(other.M_wload.table_);
+  M_step.table_ = std::move(other.M_step.table_);
+  Times.table_ = std::move(other.Times.table_);
   Timed = std::move(other.Timed);
   other.Timed = TimedJobs();
   other.n_of_Orders = other.n_of_Jobs = other.n_of_Machines = 0;
-  other.J_A.clear();
-  other.J_pos.clear();
+  other.J_A.table_.clear();
+  other.J_pos.table_.clear();
   return *this;
 }
 
@@ -114,13 +114,13 @@ void _S::assign(const _S& other) {
   Timed.invalidate();  // the sequences change
   for (int m = 1; m <= n_of_Machines; ++m) {
     const std::size_t used = static_cast<std::size_t>(other.M_wload[m][0]) + 1;
-    std::memcpy(M_wload[m], other.M_wload[m], used * sizeof(int));
-    std::memcpy(M_step[m], other.M_step[m], used * sizeof(int));
+    std::memcpy(M_wload.table_[m], other.M_wload[m], used * sizeof(int));
+    std::memcpy(M_step.table_[m], other.M_step[m], used * sizeof(int));
   }
   // Rows are five ints; copying them whole is cheaper than reading the route
   // length first.
-  std::copy(other.J_A.begin(), other.J_A.end(), J_A.begin());
-  std::copy(other.J_pos.begin(), other.J_pos.end(), J_pos.begin());
+  std::copy(other.J_A.table_.begin(), other.J_A.table_.end(), J_A.table_.begin());
+  std::copy(other.J_pos.table_.begin(), other.J_pos.table_.end(), J_pos.table_.begin());
 }
 
 void _S::to_J_A_M_wload(std::vector<std::array<int, 5>>& J_A_table,
@@ -140,17 +140,18 @@ void _S::to_J_A_M_wload(std::vector<std::array<int, 5>>& J_A_table,
 }
 
 void _S::build_indexes() {
-  for (int j = 1; j <= n_of_Jobs; ++j) J_pos[j] = kEmptyRow;
+  Timed.invalidate();
+  for (int j = 1; j <= n_of_Jobs; ++j) J_pos.table_[j] = kEmptyRow;
   for (int m = 1; m <= n_of_Machines; ++m) {
     const int* seq = M_wload[m];
-    int* steps = M_step[m];
+    int* steps = M_step.table_[m];
     for (int p = 1; p <= seq[0]; ++p) {
       steps[p] = 0;
       const int j = seq[p];
       if (j < 1 || j > n_of_Jobs) continue;
       for (int k = n_steps(j); k >= 1; --k) {
         if (J_A[j][k] == m) {
-          J_pos[j][k] = p;
+          J_pos.table_[j][k] = p;
           steps[p] = k;
           break;
         }

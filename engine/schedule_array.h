@@ -32,21 +32,42 @@ struct OP_TIME {
 class SCH;
 class ScheduleChanges;
 
+// A table that everyone reads and only _S writes: every change of a schedule
+// goes through one of _S's operations, which retire the per-job notes of the
+// last timing pass (TimedJobs), so that an evaluation never takes a job's times
+// from notes that no longer describe the sequences.
+template <class Table>
+class ScheduleTable {
+ public:
+  template <class Index>
+  decltype(auto) operator[](Index i) const {
+    return table_[i];
+  }
+  std::size_t size() const { return table_.size(); }
+  int rows() const { return table_.rows(); }
+  bool empty() const { return table_.empty(); }
+
+ private:
+  friend class _S;
+  Table table_;
+};
+
 class _S {
  public:
   int n_of_Orders = 0;
   int n_of_Jobs = 0;      // J
   int n_of_Machines = 0;  // M
   // J + 1 rows {route, machine of route step 1..4}; row 0 and unused steps 0.
-  std::vector<std::array<int, 5>> J_A;
+  ScheduleTable<std::vector<std::array<int, 5>>> J_A;
   // J + 1 rows: J_pos[j][k] = position of job j's route step k on machine J_A[j][k].
-  std::vector<std::array<int, 5>> J_pos;
+  ScheduleTable<std::vector<std::array<int, 5>>> J_pos;
   // M + 1 rows of J + 1: {count, job ids in processing order}.
-  RowTable<int> M_wload;
+  ScheduleTable<RowTable<int>> M_wload;
   // M + 1 rows of J + 1: M_step[m][p] = route step of job M_wload[m][p] at p (0: none).
-  RowTable<int> M_step;
+  ScheduleTable<RowTable<int>> M_step;
   // M + 1 rows of J + 1 timing records; Times[m][p] times position p of machine m.
-  RowTable<OP_TIME> Times;
+  // Written only by the timing passes and copies of their results (times_row).
+  ScheduleTable<RowTable<OP_TIME>> Times;
   // Filled by the timing pass beside Times; never copied.
   TimedJobs Timed;
   // When set, the moves of engine/search_operators note here what they change
@@ -88,6 +109,51 @@ class _S {
     return route_length(J_A[j][0]);
   }
   int count(int m) const { return M_wload[m][0]; }
+
+  // Write access for one change of the schedule. Taking it retires the
+  // per-job notes of the last timing pass, so hold it only for the change at
+  // hand: notes taken by a timing pass in between would describe a schedule
+  // that is still being written. The writes keep nothing in step by
+  // themselves: a change writes the sequences and the indexes both, and a move
+  // notes into `changes` what it changed.
+  class Edit {
+   public:
+    explicit Edit(_S& S) : S_(S) { S.Timed.invalidate(); }
+    int* seq(int m) const { return S_.M_wload.table_[m]; }
+    int* steps(int m) const { return S_.M_step.table_[m]; }
+    void set_route(int j, int route) const { S_.J_A.table_[j][0] = route; }
+    // Route step k of job j is on machine m at position p.
+    void set_step(int j, int k, int m, int p) const {
+      S_.J_A.table_[j][k] = m;
+      S_.J_pos.table_[j][k] = p;
+    }
+    void set_machine(int j, int k, int m) const { S_.J_A.table_[j][k] = m; }
+    void set_pos(int j, int k, int p) const { S_.J_pos.table_[j][k] = p; }
+    // Job j without route and route steps.
+    void clear_job(int j) const {
+      S_.J_A.table_[j] = {0, 0, 0, 0, 0};
+      S_.J_pos.table_[j] = {0, 0, 0, 0, 0};
+    }
+    // Job j's route, machines and positions as in `from`.
+    void copy_job(int j, const _S& from) const {
+      S_.J_A.table_[j] = from.J_A[j];
+      S_.J_pos.table_[j] = from.J_pos[j];
+    }
+    // Position p of machine m holds route step k of job j.
+    void put(int m, int p, int j, int k) const {
+      S_.M_wload.table_[m][p] = j;
+      S_.M_step.table_[m][p] = k;
+    }
+    void set_count(int m, int n) const { S_.M_wload.table_[m][0] = n; }
+
+   private:
+    _S& S_;
+  };
+  Edit edit() { return Edit(*this); }
+
+  // Machine m's timing row, for the timing passes (which start a new pass of
+  // the notes before they write) and for copying their results.
+  OP_TIME* times_row(int m) { return Times.table_[m]; }
 
  private:
   void alloc_tables(int nO, int nJ, int nM);

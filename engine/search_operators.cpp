@@ -15,8 +15,9 @@ namespace {
 // on move one place back. p is clamped to 1..count + 1 so that a reference
 // position from a schedule with a longer prefix never writes past the row.
 void insert_at(_S& S, int m, int p, int j, int k) {
-  int* seq = S.M_wload[m];
-  int* step = S.M_step[m];
+  const _S::Edit e = S.edit();
+  int* seq = e.seq(m);
+  int* step = e.steps(m);
   const int cnt = seq[0] + 1;
   p = std::max(1, std::min(p, cnt));
   if (S.changes) {
@@ -26,13 +27,12 @@ void insert_at(_S& S, int m, int p, int j, int k) {
   for (int q = cnt; q > p; --q) {
     seq[q] = seq[q - 1];
     step[q] = step[q - 1];
-    S.J_pos[seq[q]][step[q]] = q;
+    e.set_pos(seq[q], step[q], q);
   }
   seq[p] = j;
   step[p] = k;
   seq[0] = cnt;
-  S.J_A[j][k] = m;
-  S.J_pos[j][k] = p;
+  e.set_step(j, k, m, p);
 }
 
 // Scratch rows of the moves, kept between calls so that a search does not
@@ -123,14 +123,15 @@ std::vector<unsigned char>& machine_marks_scratch(int n_machines) {
 // block last, .., first then stands right before f. Identical tables result,
 // including the zeroed entries of the jobs' former route steps.
 void gather_before(_S& S, int f, int first, int last) {
+  const _S::Edit e = S.edit();
   std::vector<unsigned char>& touched = machine_marks_scratch(S.n_of_Machines);
   std::fill(touched.begin(), touched.begin() + S.n_of_Machines + 1, static_cast<unsigned char>(0));
   for (int b = first; b <= last; ++b)
     for (int k = 1, n = S.n_steps(b); k <= n; ++k) touched[S.J_A[b][k]] = 1;
   for (int m = 1; m <= S.n_of_Machines; ++m) {
     if (!touched[m]) continue;
-    int* seq = S.M_wload[m];
-    int* step = S.M_step[m];
+    int* seq = e.seq(m);
+    int* step = e.steps(m);
     int w = 0;
     int first_out = 0;
     int last_out = 0;
@@ -146,7 +147,7 @@ void gather_before(_S& S, int f, int first, int last) {
       if (w != p) {
         seq[w] = j;
         step[w] = step[p];
-        S.J_pos[j][step[w]] = w;
+        e.set_pos(j, step[w], w);
       }
     }
     seq[0] = w;
@@ -156,28 +157,27 @@ void gather_before(_S& S, int f, int first, int last) {
   const int n = S.n_steps(f);
   for (int b = first; b <= last; ++b) {
     if (S.changes) S.changes->job(b);
-    for (int k = 1, old_n = S.n_steps(b); k <= old_n; ++k) S.J_A[b][k] = S.J_pos[b][k] = 0;
-    S.J_A[b][0] = route;
+    for (int k = 1, old_n = S.n_steps(b); k <= old_n; ++k) e.set_step(b, k, 0, 0);
+    e.set_route(b, route);
   }
   const int block = last - first + 1;
   for (int k = 1; k <= n; ++k) {
     const int m = S.J_A[f][k];
-    int* seq = S.M_wload[m];
-    int* step = S.M_step[m];
+    int* seq = e.seq(m);
+    int* step = e.steps(m);
     const int p = S.J_pos[f][k];
     const int cnt = seq[0];
     if (S.changes) S.changes->row(m, p, cnt - p + 1, cnt);
     for (int q = cnt; q >= p; --q) {
       seq[q + block] = seq[q];
       step[q + block] = step[q];
-      S.J_pos[seq[q + block]][step[q + block]] = q + block;
+      e.set_pos(seq[q + block], step[q + block], q + block);
     }
     for (int i = 0; i < block; ++i) {
       const int b = last - i;
       seq[p + i] = b;
       step[p + i] = k;
-      S.J_A[b][k] = m;
-      S.J_pos[b][k] = p + i;
+      e.set_step(b, k, m, p + i);
     }
     seq[0] = cnt + block;
   }
@@ -200,22 +200,22 @@ int select_Nx_op(int n, const int* weights) {
 }
 
 void remove_job(_S& S, int j) {
+  const _S::Edit e = S.edit();
   const int n = S.n_steps(j);
   if (S.changes) S.changes->job(j);
-  S.J_A[j][0] = 0;
+  e.set_route(j, 0);
   for (int k = 1; k <= n; ++k) {
     const int m = S.J_A[j][k];
     const int p = S.J_pos[j][k];
-    S.J_A[j][k] = 0;
-    S.J_pos[j][k] = 0;
-    int* seq = S.M_wload[m];
-    int* step = S.M_step[m];
+    e.set_step(j, k, 0, 0);
+    int* seq = e.seq(m);
+    int* step = e.steps(m);
     const int cnt = seq[0];
     if (S.changes) S.changes->row(m, p, cnt - p, cnt);
     for (int q = p; q < cnt; ++q) {
       seq[q] = seq[q + 1];
       step[q] = step[q + 1];
-      S.J_pos[seq[q]][step[q]] = q;
+      e.set_pos(seq[q], step[q], q);
     }
     seq[0] = cnt - 1;
   }
@@ -254,8 +254,7 @@ int move_reinsert_job(_S& S, int j, const std::vector<ORDER>& orders, const std:
 int follow_job(_S& S, int a, int b) {
   if (a == b) return 1;  // a job already stands with itself
   remove_job(S, b);
-  const int route = S.J_A[a][0];
-  S.J_A[b][0] = route;
+  S.edit().set_route(b, S.J_A[a][0]);
   const int n = S.n_steps(a);
   for (int k = 1; k <= n; ++k) insert_at(S, S.J_A[a][k], S.J_pos[a][k], b, k);
   return 1;
@@ -292,10 +291,11 @@ int draw_positions(int k, int* P, int c) {
 }
 
 void rotate_positions(_S& S, const int* P, int m) {
+  const _S::Edit e = S.edit();
   const int k = P[0];
   if (k < 2) return;
-  int* seq = S.M_wload[m];
-  int* step = S.M_step[m];
+  int* seq = e.seq(m);
+  int* step = e.steps(m);
   if (S.changes) {
     int lo = P[1];
     int hi = P[1];
@@ -310,11 +310,11 @@ void rotate_positions(_S& S, const int* P, int m) {
   for (int i = k; i >= 2; --i) {
     seq[P[i]] = seq[P[i - 1]];
     step[P[i]] = step[P[i - 1]];
-    S.J_pos[seq[P[i]]][step[P[i]]] = P[i];
+    e.set_pos(seq[P[i]], step[P[i]], P[i]);
   }
   seq[P[1]] = last_job;
   step[P[1]] = last_step;
-  S.J_pos[last_job][last_step] = P[1];
+  e.set_pos(last_job, last_step, P[1]);
 }
 
 int move_shuffle_machine(_S& S, int m) {
@@ -328,8 +328,9 @@ int move_shuffle_machine(_S& S, int m) {
 }
 
 void group_orders_on_machine(_S& S, int m, const std::vector<JOB>& jobs) {
-  int* seq = S.M_wload[m];
-  int* step = S.M_step[m];
+  const _S::Edit e = S.edit();
+  int* seq = e.seq(m);
+  int* step = e.steps(m);
   const int cnt = seq[0];
   if (S.changes) S.changes->row(m, 1, 0, cnt);
   std::vector<int> seq_jobs(seq + 1, seq + cnt + 1);
@@ -345,7 +346,7 @@ void group_orders_on_machine(_S& S, int m, const std::vector<JOB>& jobs) {
       ++p;
       seq[p] = seq_jobs[q];
       step[p] = steps[q];
-      S.J_pos[seq_jobs[q]][steps[q]] = p;
+      e.set_pos(seq_jobs[q], steps[q], p);
     }
   }
 }

@@ -178,7 +178,8 @@ void SequenceBlocks::remove_job(int j) {
   const int n = S.n_steps(j);
   if (S.changes) S.changes->job(j);
   removed_[static_cast<std::size_t>(j)] = 1;
-  S.J_A[j][0] = 0;
+  const _S::Edit e = S.edit();
+  e.set_route(j, 0);
   for (int k = 1; k <= n; ++k) {
     const int m = S.J_A[j][k];
     Line& line = open(m);
@@ -191,8 +192,7 @@ void SequenceBlocks::remove_job(int j) {
     --live_[b];
     --line.total;
     --line.sums[static_cast<std::size_t>(pos_[b] / kGroup)];
-    S.J_A[j][k] = 0;
-    S.J_pos[j][k] = 0;
+    e.set_step(j, k, 0, 0);
   }
 }
 
@@ -203,24 +203,26 @@ void SequenceBlocks::put(int m, int p, int j, int k) {
   int i = 0;
   locate(line, p, b, i);
   insert(line, b, i, j, k);
-  S_->J_A[j][k] = m;
+  S_->edit().set_machine(j, k, m);
 }
 
 void SequenceBlocks::follow(int a, int b) {
   if (a == b) return;  // a job already stands with itself
   _S& S = *S_;
   remove_job(b);
-  S.J_A[b][0] = S.J_A[a][0];
+  const _S::Edit e = S.edit();
+  e.set_route(b, S.J_A[a][0]);
   for (int k = 1, n = S.n_steps(a); k <= n; ++k) {
     const int m = S.J_A[a][k];
     const std::size_t key = static_cast<std::size_t>(a) * kSteps + static_cast<std::size_t>(k);
     insert(open(m), where_[key], at_[key], b, k);
-    S.J_A[b][k] = m;
+    e.set_machine(b, k, m);
   }
 }
 
 void SequenceBlocks::finish() {
   _S& S = *S_;
+  const _S::Edit e = S.edit();
   for (const int m : opened_) {
     Line& line = lines_[static_cast<std::size_t>(m)];
     line.open = false;
@@ -239,8 +241,8 @@ void SequenceBlocks::finish() {
         new_step_[q] = step_[base + i];
       }
     }
-    int* seq = S.M_wload[m];
-    int* step = S.M_step[m];
+    int* seq = e.seq(m);
+    int* step = e.steps(m);
     const int old_n = seq[0];
     int first = 1;
     while (first <= std::min(n, old_n) && seq[first] == new_job_[first] && step[first] == new_step_[first]) ++first;
@@ -252,11 +254,11 @@ void SequenceBlocks::finish() {
     seq[0] = n;
     // A job taken out and put back at its old place had its positions cleared.
     for (int p = 1; p < first; ++p)
-      if (removed_[static_cast<std::size_t>(seq[p])]) S.J_pos[seq[p]][step[p]] = p;
+      if (removed_[static_cast<std::size_t>(seq[p])]) e.set_pos(seq[p], step[p], p);
     for (int p = first; p <= n; ++p) {
       seq[p] = new_job_[p];
       step[p] = new_step_[p];
-      S.J_pos[seq[p]][step[p]] = p;
+      e.set_pos(seq[p], step[p], p);
     }
   }
   opened_.clear();

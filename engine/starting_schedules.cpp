@@ -9,20 +9,20 @@ namespace {
 
 // Puts route step k of job j at the end of machine m.
 void append(_S& S, int m, int j, int k) {
-  const int p = S.M_wload[m][0] + 1;
-  S.M_wload[m][p] = j;
-  S.M_step[m][p] = k;
-  S.M_wload[m][0] = p;
-  S.J_A[j][k] = m;
-  S.J_pos[j][k] = p;
+  const _S::Edit e = S.edit();
+  const int p = S.count(m) + 1;
+  e.put(m, p, j, k);
+  e.set_count(m, p);
+  e.set_step(j, k, m, p);
 }
 
 // Every machine empty and every job off the shop (route 0). A job that no
 // heuristic reaches (an order of no execution type) then stays consistently
 // unplaced instead of keeping a route whose positions point into emptied rows.
 void clear_schedule(_S& S) {
-  for (int m = 0; m <= S.n_of_Machines; ++m) S.M_wload[m][0] = 0;
-  for (int j = 0; j <= S.n_of_Jobs; ++j) S.J_A[j][0] = 0;
+  const _S::Edit e = S.edit();
+  for (int m = 0; m <= S.n_of_Machines; ++m) e.set_count(m, 0);
+  for (int j = 0; j <= S.n_of_Jobs; ++j) e.set_route(j, 0);
 }
 
 // Machine of route step k from the order's list of the step's machine group:
@@ -37,7 +37,7 @@ int random_machine(const ORDER& o, int route, int k) {
 // Route 0 (an order without a feasible route) places nothing.
 template <class MachineOf>
 void append_job(_S& S, int j, int route, MachineOf machine) {
-  S.J_A[j][0] = route;
+  S.edit().set_route(j, route);
   const int n = S.n_steps(j);
   for (int k = 1; k <= n; ++k) append(S, machine(k), j, k);
 }

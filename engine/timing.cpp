@@ -38,7 +38,7 @@ void prefetch_job(int j, int n_jobs, const TimedJobs& timed, const std::vector<O
 class ArrayPositions {
  public:
   ArrayPositions(_S& S, int m)
-      : S_(S), m_(m), seq_(S.M_wload[m]), steps_(S.M_step[m]), row_(S.Times[m]), n_(seq_[0]) {}
+      : S_(S), m_(m), seq_(S.M_wload[m]), steps_(S.M_step[m]), row_(S.times_row(m)), n_(seq_[0]) {}
   int count() const { return n_; }
   bool valid() const { return p_ <= n_; }
   void next() { ++p_; }

@@ -55,14 +55,14 @@ void assign_job_by_index(_S& S, int j, std::int64_t k, const std::vector<ORDER>&
       digit[s] = rest % l[s];
       rest /= l[s];
     }
-    S.J_A[j][0] = r;
+    const _S::Edit e = S.edit();
+    e.set_route(j, r);
     for (int s = 1; s <= R_MG_ex[r][0]; ++s) {
       const int m = o.MG_M[R_MG_ex[r][s]][static_cast<int>(digit[s]) + 1];
-      const int p = ++S.M_wload[m][0];
-      S.M_wload[m][p] = j;
-      S.M_step[m][p] = s;
-      S.J_A[j][s] = m;
-      S.J_pos[j][s] = p;
+      const int p = S.count(m) + 1;
+      e.set_count(m, p);
+      e.put(m, p, j, s);
+      e.set_step(j, s, m, p);
     }
     return;
   }
@@ -91,18 +91,19 @@ int next_index_vector(std::vector<std::int64_t>& v, const std::vector<std::int64
   return 0;
 }
 
-void apply_machine_perm(_S& S, const std::vector<std::vector<int>>& perm, int m, const RowTable<int>& rows,
-                        const RowTable<int>& steps) {
+void apply_machine_perm(_S& S, const std::vector<std::vector<int>>& perm, int m,
+                        const ScheduleTable<RowTable<int>>& rows, const ScheduleTable<RowTable<int>>& steps) {
   const std::vector<int>& p = perm[m];
   const int c = p[0];
-  int* seq = S.M_wload[m];
-  int* step = S.M_step[m];
+  const _S::Edit e = S.edit();
+  int* seq = e.seq(m);
+  int* step = e.steps(m);
   for (int i = 1; i <= c; ++i) {
     const int job = rows[m][p[i]];
     const int k = steps[m][p[i]];
     seq[i] = job;
     step[i] = k;
-    S.J_pos[job][k] = i;
+    e.set_pos(job, k, i);
   }
 }
 

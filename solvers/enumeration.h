@@ -50,9 +50,9 @@ int next_index_vector(std::vector<std::int64_t>& v, const std::vector<std::int64
 
 // Position i = 1..c of machine m in S gets the job (and its route step) at
 // position perm[m][i] of the base rows; the job positions follow.
-void apply_machine_perm(_S& S, const std::vector<std::vector<int>>& perm, int m, const RowTable<int>& rows,
-                        const RowTable<int>& steps);
+void apply_machine_perm(_S& S, const std::vector<std::vector<int>>& perm, int m,
+                        const ScheduleTable<RowTable<int>>& rows, const ScheduleTable<RowTable<int>>& steps);
 
 inline int n_of_jobs_on_machine(const _S& S, int m) { return S.M_wload[m][0]; }
-inline const RowTable<int>& get_M_wload(const _S& S) { return S.M_wload; }
-inline const RowTable<int>& get_M_step(const _S& S) { return S.M_step; }
+inline const ScheduleTable<RowTable<int>>& get_M_wload(const _S& S) { return S.M_wload; }
+inline const ScheduleTable<RowTable<int>>& get_M_step(const _S& S) { return S.M_step; }

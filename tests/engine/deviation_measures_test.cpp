@@ -46,15 +46,15 @@ TEST_F(CompareS, RouteAndMachineChangesCountPerJobAndPerOrder) {
   const int* d = measure();
   for (int i = 0; i < 10; ++i) EXPECT_EQ(d[i], 0) << i;
   const int f = Orders[o].First_Job;
-  ref.J_A[f][0] = 0;          // job f: another route
-  ref.J_A[f + 1][1] += 1000;  // job f+1: same route, another machine
+  ref.edit().set_route(f, 0);                                 // job f: another route
+  ref.edit().set_machine(f + 1, 1, ref.J_A[f + 1][1] + 1000);  // job f+1: same route, another machine
   d = measure();
   EXPECT_EQ(d[0], 1);
   EXPECT_EQ(d[1], 2);
   EXPECT_EQ(d[4], 1);
   EXPECT_EQ(d[5], 2);  // the order counts once under each of the two rules
   ref = S;  // the last job is compared too
-  ref.J_A[n_of_Jobs][0] = S.J_A[n_of_Jobs][0] + 1;
+  ref.edit().set_route(n_of_Jobs, S.J_A[n_of_Jobs][0] + 1);
   EXPECT_EQ(measure()[0], 1);
 }
 

@@ -129,7 +129,7 @@ TEST(ReschedulingMoves, FrozenStepsNeverMoveInThousandsOfRandomMoves) {
     int m = 1;
     while (Machines[m].N_Frozen < 2) ++m;
     _S shorter(ref);
-    shorter.M_wload[m][0] = Machines[m].N_Frozen - 1;
+    shorter.edit().set_count(m, Machines[m].N_Frozen - 1);
     EXPECT_EQ(compare_S_sequences(shorter, ref, Jobs, Machines), 0);
     const int P[3] = {2, 1, 2};
     rotate_positions(S, P, m);

@@ -88,7 +88,7 @@ TEST(Evaluation, RouteStepLeftOffItsMachineCountsLateAndEarlyAfterEveryRetiming)
   ASSERT_EQ(v.n_of_Late_Jobs, 0);
   // Job 2 keeps its route but leaves the machine; what the last timing knew
   // of it must not stand in for its missing step.
-  S.M_wload[1][0] = 1;
+  S.edit().set_count(1, 1);
   S.build_indexes();
   calc_S_times(S);
   calc_S_obj_values(S, v);

@@ -240,7 +240,8 @@ TEST_F(CheckingMode, ChangesBehindTheLogAndWrongRecordsAreFaults) {
   };
   while (sample.M_wload[m][0] < 2 || used_by_job_1(base, m) || used_by_job_1(sample, m)) ++m;
   ASSERT_LE(m, n_of_Machines);
-  std::swap(sample.M_wload[m][1], sample.M_wload[m][2]);
+  int* seq = sample.edit().seq(m);
+  std::swap(seq[1], seq[2]);
   EXPECT_THROW(timing.reset_sample(sample), std::logic_error);
 
   timing.set_base(base);

@@ -97,7 +97,7 @@ TEST(TabuList, EqualHashesWithOtherSequencesAreToldApart) {
   const _S A = random_start_S(6), B = swapped_on(A, 1);
   _S C(n_of_Orders, n_of_Jobs, n_of_Machines - 1);
   for (int q = 1; q < n_of_Machines; ++q)
-    for (int p = 0; p <= A.M_wload[q][0]; ++p) C.M_wload[q][p] = A.M_wload[q][p];
+    for (int p = 0; p <= A.M_wload[q][0]; ++p) C.edit().seq(q)[p] = A.M_wload[q][p];
   const std::uint64_t forged = tabu_hash(A);
   EXPECT_EQ(TABU(A, forged).equal(A), 1);
   EXPECT_EQ(TABU(A, forged).equal(B, forged), 0);

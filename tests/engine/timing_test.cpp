@@ -197,8 +197,8 @@ TEST_F(TwoStepLine, ReschedulingKeepsTheFrozenHeadAndStartsTheRestAtTheBound) {
   schedule({{}, {23, 1}, {23, 1}, {23, 1}}, {{}, {1, 2, 3}, {}});
   _S reference(S);
   calc_S_times(reference);
-  reference.Times[1][1].StartT = 1;  // a released time the shop would no longer give
-  reference.Times[1][1].EndT = 11;
+  reference.times_row(1)[1].StartT = 1;  // a released time the shop would no longer give
+  reference.times_row(1)[1].EndT = 11;
   Machines[1].N_Frozen = 1;
   calc_S_times_resch(S, reference, 50);
   calc_sch_times_resch(sch, reference, 50);
