@@ -50,32 +50,41 @@ class InputLoad : public ::testing::Test {
   InputCheck check;
 };
 
-TEST_F(InputLoad, CleanFileLoadsWithoutWindowOrMessage) {
-  first_run = 0;
-  EXPECT_EQ(load(kGood), 1);
-  EXPECT_EQ(window.shows, 0);
-  EXPECT_TRUE(host.messages.empty());
-  EXPECT_EQ(n_of_Jobs, 4);
-  EXPECT_EQ(first_run, 1);
-  EXPECT_EQ(input_file_name, dir.file("p.txt"));
-}
-
-TEST_F(InputLoad, WarningsOnlyLoadAfterTheWindowCloses) {
-  EXPECT_EQ(load(kWarned), 1);
-  EXPECT_EQ(window.shows, 1);
-  EXPECT_EQ(window.warnings_seen, Lines{"Zero Time Window of Order 0 (in 3. or 4. field) -> line_14"});
-  EXPECT_TRUE(host.messages.empty());
-  EXPECT_EQ(n_of_Jobs, 4);
-}
-
-TEST_F(InputLoad, ErrorsRefuseTheLoadAndKeepThePreviousProblem) {
-  EXPECT_EQ(load(kBad), -1);
-  EXPECT_EQ(window.shows, 1);
-  EXPECT_TRUE(check.input_rejected);
-  EXPECT_EQ(window.errors_seen, Lines{"Zero Speed of Machine 0 (in 3. field) -> line_2"});
-  EXPECT_EQ(host.messages, Lines{kMessage});
-  EXPECT_EQ(n_of_Jobs, 3);
-  EXPECT_EQ(input_file_name, dir.file("p.txt"));  // the refused file is the one named now
+// A clean file loads without the window; warnings alone load once the window
+// closes; errors or a file that cannot be opened refuse the load with the
+// message and keep the previous problem. The file tried is the one named now.
+TEST_F(InputLoad, TheCheckDecidesWindowMessageAndLoad) {
+  const struct {
+    const char* name;
+    const std::string* text;  // nullptr: no such file
+    int result;
+    Lines errors_seen, warnings_seen;  // in the window, when it shows
+    bool window;
+    int jobs;
+  } cases[] = {
+      {"clean", &kGood, 1, {}, {}, false, 4},
+      {"warnings only", &kWarned, 1, {}, {"Zero Time Window of Order 0 (in 3. or 4. field) -> line_14"}, true, 4},
+      {"errors", &kBad, -1, {"Zero Speed of Machine 0 (in 3. field) -> line_2"}, {}, true, 3},
+      {"no such file", nullptr, -1, {}, {}, false, 3},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ASSERT_EQ(read_input_path(dir.file("first.txt")), 1);
+    first_run = 0;
+    host.messages.clear();
+    window = FakeCheckWindow();
+    check = InputCheck();
+    const std::string path = c.text ? dir.write("p.txt", *c.text) : dir.file("missing.txt");
+    EXPECT_EQ(read_input_file(path, check, window), c.result);
+    EXPECT_EQ(window.shows, c.window ? 1 : 0);
+    EXPECT_EQ(window.errors_seen, c.errors_seen);
+    EXPECT_EQ(window.warnings_seen, c.warnings_seen);
+    EXPECT_EQ(check.input_rejected, c.result == -1 && c.window);
+    EXPECT_EQ(host.messages, c.result == 1 ? Lines{} : Lines{kMessage});
+    EXPECT_EQ(n_of_Jobs, c.jobs);
+    EXPECT_EQ(first_run, c.result == 1 ? 1 : 0);
+    EXPECT_EQ(input_file_name, path);
+  }
 }
 
 TEST_F(InputLoad, LastSaveAndCheckDecides) {
@@ -115,13 +124,6 @@ TEST_F(InputLoad, SaveThatCannotWriteKeepsTheFileAndIsNeverACleanCheck) {
   EXPECT_EQ(host.messages, Lines{kMessage});
   EXPECT_EQ(n_of_Jobs, 3);
   std::filesystem::permissions(path, std::filesystem::perms::owner_all);
-}
-
-TEST_F(InputLoad, UnopenableFileIsRefusedWithoutWindow) {
-  EXPECT_EQ(read_input_file(dir.file("missing.txt"), check, window), -1);
-  EXPECT_EQ(window.shows, 0);
-  EXPECT_EQ(host.messages, Lines{kMessage});
-  EXPECT_EQ(n_of_Jobs, 3);
 }
 
 TEST_F(InputLoad, WarningOfAnEarlierFileDoesNotCountForTheNext) {

@@ -41,7 +41,7 @@ class ReleasedLoad : public ::testing::Test {
   const SCH* live_before = nullptr;
 };
 
-TEST_F(ReleasedLoad, GoodFileGivesBothStatesAndTheLiveSchedule) {
+TEST_F(ReleasedLoad, GoodFileGivesBothStatesAndTheLiveScheduleAndAReloadReplacesThem) {
   ASSERT_EQ(load(good), 1);
   EXPECT_EQ(host.messages, (std::vector<std::string>{"Input data reading OK!", "Released Schedule loading ok!"}));
   ASSERT_TRUE(states.loaded());
@@ -53,10 +53,7 @@ TEST_F(ReleasedLoad, GoodFileGivesBothStatesAndTheLiveSchedule) {
   EXPECT_EQ(states.released->values->Completion_Time, last_obj_value.Completion_Time);
   EXPECT_GT(last_obj_value.Completion_Time, 0);
   EXPECT_EQ(last_obj_value.n_of_Jobs, n_of_Jobs);
-}
 
-TEST_F(ReleasedLoad, ReloadReplacesBothStates) {
-  ASSERT_EQ(load(good), 1);
   const SHOP* released = states.released.get();
   host.initial_snapshot = states.released.get();  // the results window's overlay
   ASSERT_EQ(load(write_released_file(dir, "other.rsf", 23)), 1);
@@ -66,41 +63,38 @@ TEST_F(ReleasedLoad, ReloadReplacesBothStates) {
   EXPECT_EQ(last_SCH->equal(*states.released->schedule), 1);
 }
 
-TEST_F(ReleasedLoad, InputPartRefusedKeepsWhatWasLoaded) {
-  load_good_first();
-  const int jobs = n_of_Jobs;
+// After a good load, a refused input part keeps that problem and its states;
+// a schedule part that does not fit the problem just read leaves no problem
+// and no state (none is left without its schedule). The live schedule stays.
+TEST_F(ReleasedLoad, RefusedFilesKeepTheLiveScheduleAndNoHalfLoad) {
   const std::string text = read_file(good);
-  const std::string bad = dir.write("bad.rsf", "1|x|y\n" + text.substr(text.find('\n') + 1));
-  EXPECT_EQ(load(bad), 0);
-  EXPECT_EQ(host.messages, (std::vector<std::string>{"  Input data are incorrect!\nOpening process stopped!"}));
-  EXPECT_EQ(n_of_Jobs, jobs);
-  EXPECT_TRUE(states.loaded());
-  EXPECT_EQ(last_SCH.get(), live_before);
-}
-
-TEST_F(ReleasedLoad, DamagedScheduleLoadsNothing) {
-  load_good_first();
-  const std::string text = read_file(good);
+  const std::vector<std::string> refused{"  Input data are incorrect!\nOpening process stopped!"};
+  const std::vector<std::string> input_read{"Input data reading OK!"};
   // A job line of the schedule part cut short: its route steps lack machines.
   const std::size_t job_line = text.rfind("\n4|");
-  const std::string damaged = text.substr(0, job_line) + "\n4|" + std::to_string(n_of_Jobs) + "|1\n";
-  EXPECT_EQ(load(dir.write("damaged.rsf", damaged)), 0);
-  EXPECT_EQ(host.messages, (std::vector<std::string>{"Input data reading OK!"}));
-  EXPECT_FALSE(states.released);
-  EXPECT_FALSE(states.working);
-  EXPECT_EQ(n_of_Jobs, 0);  // no problem is left without its schedule
-  EXPECT_EQ(last_SCH.get(), live_before);
-}
-
-TEST_F(ReleasedLoad, ScheduleOfAnotherProblemLoadsNothing) {
-  const std::string foreign = dir.write("foreign.rsf", with_foreign_schedule_header(read_file(good)));
-  EXPECT_EQ(load(foreign), 0);
-  EXPECT_FALSE(states.loaded());
-  EXPECT_FALSE(last_SCH);
-  EXPECT_EQ(n_of_Jobs, 0);
-  // A schedule file without its input part is refused by the checker.
-  EXPECT_EQ(load(dir.write("plain.sch", read_file(good).substr(read_file(good).find("\ns\n") + 3))), 0);
-  EXPECT_FALSE(states.loaded());
+  const std::string job = text.substr(job_line + 3, text.find('|', job_line + 3) - job_line - 3);
+  const struct {
+    const char* name;
+    std::string text;
+    std::vector<std::string> messages;
+    bool keeps_problem;
+  } cases[] = {
+      {"input part refused", "1|x|y\n" + text.substr(text.find('\n') + 1), refused, true},
+      {"schedule file without its input part", text.substr(text.find("\ns\n") + 3), refused, true},
+      {"job line cut short", text.substr(0, job_line) + "\n4|" + job + "|1\n", input_read, false},
+      {"schedule of another problem", with_foreign_schedule_header(text), input_read, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    load_good_first();
+    const int jobs = n_of_Jobs;
+    EXPECT_EQ(load(dir.write("bad.rsf", c.text)), 0);
+    EXPECT_EQ(host.messages, c.messages);
+    EXPECT_EQ(n_of_Jobs, c.keeps_problem ? jobs : 0);
+    EXPECT_EQ(states.loaded(), c.keeps_problem);
+    EXPECT_EQ(states.released != nullptr || states.working != nullptr, c.keeps_problem);
+    EXPECT_EQ(last_SCH.get(), live_before);
+  }
 }
 
 }  // namespace

@@ -135,12 +135,3 @@ TEST_F(BatchRun, StopEndsAtOnceWithoutAQuestionAndStillReports) {
   EXPECT_GT(find_line(report_lines(), "search\t"), 0);
   expect_live_schedule_consistent();
 }
-
-TEST_F(BatchRun, UnwritableReportChangesNoWindow) {
-  set_run_report_folder(dir.file("missing"));
-  ASSERT_EQ(TS_batch_mode(), -1);
-  EXPECT_EQ(host.messages, std::vector<std::string>{"File opening error! Process stopped."});
-  EXPECT_TRUE(host.visible.empty());
-  EXPECT_EQ(host.results_cleared, 0);
-  EXPECT_EQ(first_run, 1);
-}

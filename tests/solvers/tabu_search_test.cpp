@@ -184,14 +184,3 @@ TEST_F(TabuSearchRun, StepsWithoutAnyTakenSampleCountInTheSumsOnly) {
   EXPECT_EQ(stat(OperatorColumn::Priority, 3), 1);
   EXPECT_GT(find_line(report_lines(), "best step: 12best loop: 0"), 0);
 }
-
-TEST_F(TabuSearchRun, UnwritableReportIsRefusedWithAMessage) {
-  set_run_report_folder(dir.file("missing"));
-  ASSERT_EQ(TS_AUTOSTOP(), -1);
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_NE(host.messages[0].find(dir.file("missing")), std::string::npos);
-  EXPECT_FALSE(host.is_visible(RunWindow::Progress));
-  EXPECT_TRUE(host.is_visible(RunWindow::Scheduler));
-  EXPECT_EQ(first_run, 1);
-  EXPECT_FALSE(last_SCH);
-}
