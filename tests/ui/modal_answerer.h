@@ -6,14 +6,15 @@
 // cancel; colour dialogs: the scripted colour, or cancel), and it acts in
 // windows that are not Qt-modal (a modal session's windows) when they show
 // or on every tick. A test never hangs on a box nobody answers.
+#include <gtest/gtest.h>
+
 #include <QColor>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
+#include <QWidget>
 #include <deque>
 #include <functional>
-
-class QWidget;
 
 class ModalAnswerer {
  public:
@@ -34,15 +35,15 @@ class ModalAnswerer {
   std::function<void()> on_tick;
 
   // --- record ---
-  QStringList messages;           // texts of the message boxes, in order
-  QStringList boxes;              // the same as caption "|" text
-  QStringList questions;          // texts of the Yes/No boxes alone
+  QStringList messages;             // texts of the message boxes, in order
+  QStringList boxes;                // the same as caption "|" text
+  QStringList questions;            // texts of the Yes/No boxes alone
   QStringList file_dialog_filters;  // name filters the last file dialog offered
-  QString file_dialog_folder;     // the folder it opened in
-  QString file_dialog_proposed;   // the file it proposed
-  QString file_dialog_filter;     // the filter it preselected
+  QString file_dialog_folder;       // the folder it opened in
+  QString file_dialog_proposed;     // the file it proposed
+  QString file_dialog_filter;       // the filter it preselected
   int file_dialogs = 0;
-  QColor colour_dialog_start;     // the colour the last colour dialog started with
+  QColor colour_dialog_start;  // the colour the last colour dialog started with
   int colour_dialogs = 0;
 
  private:
@@ -60,3 +61,11 @@ class ModalAnswerer {
 
 // Drives a text into a line edit as typing does: focus, select all, type.
 void type_into(QWidget* edit, const QString& text);
+
+// The control of window with the given object name; a missing one fails the test.
+template <class T>
+T* named_child(const QWidget* window, const QString& name) {
+  T* c = window->findChild<T*>(name);
+  EXPECT_NE(c, nullptr) << name.toStdString();
+  return c;
+}

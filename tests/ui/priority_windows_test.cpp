@@ -21,13 +21,6 @@
 
 namespace {
 
-template <class T>
-T* child(QWidget* window, const QString& name) {
-  T* c = window->findChild<T*>(name);
-  EXPECT_NE(c, nullptr) << name.toStdString();
-  return c;
-}
-
 // Late jobs 1 against 2, setups 10 against 5: better only while late jobs weigh enough.
 bool fewer_late_jobs_wins() {
   OBJ_VALUE a, b;
@@ -40,12 +33,13 @@ bool fewer_late_jobs_wins() {
 
 class PriorityWindows : public WindowRunTest {
  protected:
-  QSlider* bar(int row) { return child<QSlider>(Form15, QStringLiteral("TrackBar%1").arg(row)); }
-  QLineEdit* edit(int row) { return child<QLineEdit>(Form15, QStringLiteral("Edit%1").arg(row)); }
+  QSlider* bar(int row) { return named_child<QSlider>(Form15, QStringLiteral("TrackBar%1").arg(row)); }
+  QLineEdit* edit(int row) { return named_child<QLineEdit>(Form15, QStringLiteral("Edit%1").arg(row)); }
 };
 
-TEST_F(PriorityWindows, ObjectiveWindowSetsTheProgramsStartWeights) {
+TEST_F(PriorityWindows, TheWindowsSetTheProgramsStartWeights) {
   std::fill(ObjPri, ObjPri + 6, 1);
+  std::fill(Nx_op_pri, Nx_op_pri + n_of_operators + 1, 0);
   AppWindows fresh;  // a new start of the program
   const int expected[6] = {7, 8, 10, 10, 7, 5};
   for (int i = 0; i < 6; ++i) {
@@ -53,7 +47,6 @@ TEST_F(PriorityWindows, ObjectiveWindowSetsTheProgramsStartWeights) {
     EXPECT_EQ(edit(i + 1)->text().toInt(), expected[i]);
   }
   for (int k = 0; k <= n_of_operators; ++k) EXPECT_EQ(Nx_op_pri[k], 1);
-  for (int i = 0; i < 10; ++i) EXPECT_EQ(ReschPri[i], 0);
 }
 
 // Without "Active control" a bar changes only its field: "OK" stores the
@@ -73,7 +66,7 @@ TEST_F(PriorityWindows, WithoutActiveControlABarChangesOnlyItsFieldUntilOK) {
   EXPECT_EQ(edit(2)->text(), "0");
   EXPECT_EQ(ObjPri[1], 8);
   EXPECT_TRUE(fewer_late_jobs_wins());
-  child<QPushButton>(Form15, "Button1")->click();  // "OK"
+  named_child<QPushButton>(Form15, "Button1")->click();  // "OK"
   EXPECT_FALSE(Form15->isVisible());
   EXPECT_EQ(ObjPri[1], 0);
   EXPECT_FALSE(fewer_late_jobs_wins());  // the next comparison weighs setups only
@@ -83,7 +76,7 @@ TEST_F(PriorityWindows, ActiveControlStoresThePositionsAtOnceAndEveryMoveAfter) 
   Form15->show();
   bar(6)->setValue(1);
   EXPECT_EQ(ObjPri[5], 5);
-  child<QCheckBox>(Form15, "CheckBox1")->click();
+  named_child<QCheckBox>(Form15, "CheckBox1")->click();
   EXPECT_EQ(ObjPri[5], 1);
   bar(1)->setValue(3);
   EXPECT_EQ(ObjPri[0], 3);
@@ -93,7 +86,7 @@ TEST_F(PriorityWindows, ActiveControlStoresThePositionsAtOnceAndEveryMoveAfter) 
 }
 
 TEST_F(PriorityWindows, MoreOpensTheReschedulingPrioritiesAndClosesWithTheWindow) {
-  auto* more = child<QPushButton>(Form15, "Button2");
+  auto* more = named_child<QPushButton>(Form15, "Button2");
   EXPECT_TRUE(more->isHidden());
   Form15->show_more_button(true);
   Form15->show();
@@ -106,22 +99,22 @@ TEST_F(PriorityWindows, MoreOpensTheReschedulingPrioritiesAndClosesWithTheWindow
 TEST_F(PriorityWindows, ReschedulingPriorityTenAtTheTopAndZeroLeavesTheCounterOut) {
   ReschPri[3] = 4;
   Form19->show();
-  auto* lines = child<QListWidget>(Form19, "ListBox1");
-  auto* values = child<QListWidget>(Form19, "ListBox2");
-  auto* slider = child<QSlider>(Form19, "TrackBar1");
+  auto* lines = named_child<QListWidget>(Form19, "ListBox1");
+  auto* values = named_child<QListWidget>(Form19, "ListBox2");
+  auto* slider = named_child<QSlider>(Form19, "TrackBar1");
   ASSERT_EQ(lines->count(), 10);
   EXPECT_EQ(lines->item(3)->text(), "Num. of new late jobs");
   EXPECT_EQ(lines->currentRow(), 0);
 
   values->setCurrentRow(3);  // choosing in either list chooses the line
   EXPECT_EQ(lines->currentRow(), 3);
-  EXPECT_EQ(child<QLineEdit>(Form19, "Edit1")->text(), "4");
+  EXPECT_EQ(named_child<QLineEdit>(Form19, "Edit1")->text(), "4");
   EXPECT_EQ(ReschPri[3], 4);  // choosing a line changes nothing
 
   slider->setValue(slider->minimum());  // the top of the bar
   EXPECT_EQ(ReschPri[3], 10);
   EXPECT_EQ(values->item(3)->text(), "10");
-  EXPECT_EQ(child<QLineEdit>(Form19, "Edit1")->text(), "10");
+  EXPECT_EQ(named_child<QLineEdit>(Form19, "Edit1")->text(), "10");
 
   OBJ_VALUE a, b;
   a.Dev[3] = 1;
@@ -134,8 +127,8 @@ TEST_F(PriorityWindows, ReschedulingPriorityTenAtTheTopAndZeroLeavesTheCounterOu
 
 class OperatorWindow : public WindowRunTest {
  protected:
-  QComboBox* op() { return child<QComboBox>(Form17, "ComboBox1"); }
-  QComboBox* priority() { return child<QComboBox>(Form17, "ComboBox2"); }
+  QComboBox* op() { return named_child<QComboBox>(Form17, "ComboBox1"); }
+  QComboBox* priority() { return named_child<QComboBox>(Form17, "ComboBox2"); }
   void set_priority(int op_index, int value) {
     op()->setCurrentIndex(op_index);
     emit op()->activated(op_index);
@@ -143,7 +136,7 @@ class OperatorWindow : public WindowRunTest {
     emit priority()->activated(value);
   }
   QString share_label(int k) { return Form17->statistic_label(OperatorColumn::Priority, k)->text(); }
-  QString sum_label() { return child<QLabel>(Form17, "Label31")->text(); }
+  QString sum_label() { return named_child<QLabel>(Form17, "Label31")->text(); }
 };
 
 // Each operator's priority with its share of the sum; the next operator draw
@@ -152,7 +145,7 @@ TEST_F(OperatorWindow, ShowsEachShareOfTheSumAndTheNextDrawFollowsThePriorities)
   Form17->show();
   ASSERT_EQ(op()->count(), 5);
   EXPECT_EQ(op()->itemText(4), "N5");
-  EXPECT_TRUE(child<QLabel>(Form17, "Label7")->isHidden());  // N6 has no operator
+  EXPECT_TRUE(named_child<QLabel>(Form17, "Label7")->isHidden());  // N6 has no operator
   EXPECT_EQ(share_label(1), "1 [0.2] ");
 
   set_priority(2, 0);
@@ -182,10 +175,10 @@ TEST_F(OperatorWindow, StatisticsGoToTheirColumnsAndCanBeHidden) {
   QLabel* total = Form17->statistic_label(OperatorColumn::Total, 2);  // shows what waits
   EXPECT_EQ(total->objectName(), "Label23");
   EXPECT_EQ(total->text(), "17");
-  EXPECT_EQ(child<QLabel>(Form17, "Label20")->text(), "5");
+  EXPECT_EQ(named_child<QLabel>(Form17, "Label20")->text(), "5");
   Form17->show_statistics(false);
   EXPECT_TRUE(total->isHidden());
-  EXPECT_FALSE(child<QLabel>(Form17, "Label33")->isHidden());  // priorities stay
+  EXPECT_FALSE(named_child<QLabel>(Form17, "Label33")->isHidden());  // priorities stay
 }
 
 }  // namespace

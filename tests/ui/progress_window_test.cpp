@@ -38,9 +38,7 @@ namespace {
 
 template <class T>
 T* control(const char* name) {
-  T* c = Form7->findChild<T*>(QString::fromLatin1(name));
-  EXPECT_NE(c, nullptr) << name;
-  return c;
+  return named_child<T>(Form7, name);
 }
 
 QString text_of(ProgressLabel l) { return Form7->label(l)->text(); }

@@ -29,19 +29,10 @@ SchedulerWindowTest::~SchedulerWindowTest() {
   free_input_data();
 }
 
-namespace {
-template <class T>
-T* form3_child(const char* name) {
-  auto* w = Form3->findChild<T*>(QString::fromLatin1(name));
-  EXPECT_NE(w, nullptr) << name;
-  return w;
-}
-}  // namespace
-
-QPushButton* SchedulerWindowTest::button(const char* name) const { return form3_child<QPushButton>(name); }
-QLineEdit* SchedulerWindowTest::edit(const char* name) const { return form3_child<QLineEdit>(name); }
-QComboBox* SchedulerWindowTest::combo(const char* name) const { return form3_child<QComboBox>(name); }
-QCheckBox* SchedulerWindowTest::check_box(const char* name) const { return form3_child<QCheckBox>(name); }
+QPushButton* SchedulerWindowTest::button(const char* name) const { return named_child<QPushButton>(Form3, name); }
+QLineEdit* SchedulerWindowTest::edit(const char* name) const { return named_child<QLineEdit>(Form3, name); }
+QComboBox* SchedulerWindowTest::combo(const char* name) const { return named_child<QComboBox>(Form3, name); }
+QCheckBox* SchedulerWindowTest::check_box(const char* name) const { return named_child<QCheckBox>(Form3, name); }
 
 QString SchedulerWindowTest::label2() const { return Form3->findChild<QLabel*>(QStringLiteral("Label2"))->text(); }
 

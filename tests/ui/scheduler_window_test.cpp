@@ -17,9 +17,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <tuple>
+#include <functional>
 
 #include "engine/live_schedule.h"
 #include "engine/problem.h"
@@ -290,48 +291,37 @@ TEST_F(SchedulerWindowTest, SaveAndCheckMendsAWritableFileAndLeavesAReadOnlyOneW
   }
 }
 
+// Each button opens its window, which is as it should be while open; the
+// scheduler is back when it closes.
 TEST_F(SchedulerWindowTest, ButtonsOpenTheirWindowsAndTheSchedulerComesBack) {
   load(sample_file());
   Form3->show();
-  // "Detailes": the objective priorities open with "Active control" off.
   auto* active = Form15->findChild<QCheckBox*>("CheckBox1");
   active->setChecked(true);
-  bool active_when_shown = true;
-  user.on_shown(Form15, [&] {
-    active_when_shown = active->isChecked();
-    Form15->close();
-  });
-  button("Button10")->click();
-  EXPECT_FALSE(active_when_shown);
-
-  // "Search operators": the statistics, their column headers and sums
-  // included, are hidden while it is open and back afterwards.
   const char* const statistics[] = {"Label10", "Label11", "Label12", "Label21"};
-  QStringList shown_while_open;
-  user.on_shown(Form17, [&] {
-    for (const char* n : statistics)
-      if (!Form17->findChild<QLabel*>(n)->isHidden()) shown_while_open << n;
-    Form17->close();
-  });
-  button("Button11")->click();
-  EXPECT_TRUE(shown_while_open.isEmpty()) << shown_while_open.join(' ').toStdString();
-  for (const char* n : statistics) EXPECT_FALSE(Form17->findChild<QLabel*>(n)->isHidden()) << n;
-
-  // "Create Starting  Schedule" and "Input data": the scheduler steps aside
-  // for the initializing window and comes back when it closes.
-  for (const auto& [name, window, steps_aside] : {std::tuple{"Button2", static_cast<QWidget*>(Form13), true},
-                                                  {"Button8", static_cast<QWidget*>(Form14), false}}) {
-    bool shown = false, scheduler_hidden = false;
-    user.on_shown(window, [&, window = window] {
-      shown = true;
-      scheduler_hidden = !Form3->isVisible();
-      window->close();
+  const auto statistics_hidden = [&] {
+    return std::all_of(std::begin(statistics), std::end(statistics),
+                       [](const char* n) { return Form17->findChild<QLabel*>(n)->isHidden(); });
+  };
+  const struct {
+    const char* button;
+    QWidget* window;
+    std::function<bool()> while_open;
+  } opened[] = {{"Button10", Form15, [&] { return !active->isChecked(); }},  // "Detailes": "Active control" off
+                {"Button11", Form17, statistics_hidden},  // "Search operators": statistics, headers and sums hidden
+                {"Button2", Form13, [] { return !Form3->isVisible(); }},  // the scheduler steps aside
+                {"Button8", Form14, [] { return Form3->isVisible(); }}};
+  for (const auto& o : opened) {
+    bool as_expected = false;
+    user.on_shown(o.window, [&] {
+      as_expected = o.while_open();
+      o.window->close();
     });
-    button(name)->click();
-    EXPECT_TRUE(shown) << name;
-    EXPECT_EQ(scheduler_hidden, steps_aside) << name;
-    EXPECT_TRUE(Form3->isVisible()) << name;
+    button(o.button)->click();
+    EXPECT_TRUE(as_expected) << o.button;
+    EXPECT_TRUE(Form3->isVisible()) << o.button;
   }
+  for (const char* n : statistics) EXPECT_FALSE(Form17->findChild<QLabel*>(n)->isHidden()) << n;
   Form3->hide();
 }
 
