@@ -287,7 +287,9 @@ TEST_F(Docking, ChartVisibleDocksResultsOnTheStepChartBesideTheWindow) {
   EXPECT_FALSE(Form6->placed());  // centred again when shown from elsewhere
 }
 
-TEST_F(Docking, PriorityWindowsSitBottomAlignedAndTheResultsEndAboveThem) {
+// The priority windows sit bottom-aligned beside the window, the results end
+// above them, and all close with it.
+TEST_F(Docking, PriorityWindowsSitBottomAlignedAndTheResultsEndAboveThemAndAllCloseWithIt) {
   box("CheckBox1")->click();
   box("CheckBox2")->click();
   ASSERT_TRUE(Form15->isVisible());
@@ -314,19 +316,16 @@ TEST_F(Docking, PriorityWindowsSitBottomAlignedAndTheResultsEndAboveThem) {
   box("CheckBox1")->click();
   box("CheckBox1")->click();
   EXPECT_EQ(bottom(outer_geometry(Form6)), operators.top() - 4);
-}
 
-TEST_F(Docking, ClosingADockedWindowUnchecksItsBoxAndClosingTheProgressWindowClosesThemAll) {
-  box("CheckBox1")->click();
-  box("CheckBox2")->click();
-  box("CheckBox3")->click();
+  // Closing a docked window, any way, unchecks its box; closing the progress
+  // window is a stop request and closes them all.
   Form6->close();
   EXPECT_FALSE(box("CheckBox1")->isChecked());
   EXPECT_FALSE(control<QTimer>("Timer2")->isActive());
-  QTest::keyClick(Form15, Qt::Key_Escape);  // any way of closing counts
+  box("CheckBox2")->click();
+  QTest::keyClick(Form15, Qt::Key_Escape);
   EXPECT_FALSE(Form15->isVisible());
   EXPECT_FALSE(box("CheckBox2")->isChecked());
-
   box("CheckBox1")->click();
   Form7->close();
   EXPECT_TRUE(stop_flag);
