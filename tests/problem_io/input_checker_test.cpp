@@ -64,6 +64,11 @@ TEST_F(InputChecker, EachRuleListsItsMessagesNamingTheLine) {
   Lines short_machine = sample_input_lines();
   short_machine[9] = "110|1|2";
   short_machine.erase(short_machine.begin() + 11, short_machine.begin() + 13);
+  // Two orders whose jobs together pass what the job tables hold.
+  Lines two_orders = sample_input_lines();
+  two_orders[0] = "001|2|2|2";
+  two_orders[13] = "200|0|500|10|600000|7|0|3|1";
+  two_orders.insert(two_orders.end(), {"200|1|500|10|600000|7|0|3|1", "210|1|1", "220|1|0|1|0"});
   const std::pair<std::string, Lines> cases[] = {
       {"001|2|1|1\n",
        {"Missing declaration of Machine 0. -> line_1", "Missing declaration of Setup at Machine 0. -> line_1",
@@ -92,6 +97,7 @@ TEST_F(InputChecker, EachRuleListsItsMessagesNamingTheLine) {
       {with(1, "001|2|1|9000"), {"Value is out of range: 9000 (in 4. field) -> line_1"}},
       {with(1, "001|2|0|2"), {"Value is out of range: 0 (in 3. field) -> line_1"}},
       {with(14, "200|0|500|10|2000000|7|0|3|1"), {"Out of range Number of Jobs: 2000000 (in 5. field) -> line_14"}},
+      {join_lines(two_orders), {"Out of range Number of Jobs: 600000 (in 5. field) -> line_18"}},
       // Machine records.
       {with(2, "100|0|10|1|0"), {"Wrong Step_ID at Machine 0 (in 4. or 5. field) -> line_2"}},
       {with(2, "100|0|10|4|4"), {"Out of range StartStep at Machine 0 (in 4. field) -> line_2"}},

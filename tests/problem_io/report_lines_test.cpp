@@ -38,6 +38,7 @@ TEST(InputDump, WritesFourFilesOfTheLoadedProblem) {
   add_small_order(2, 10, 1, 2, 2, 4, 80, {1});
   finish_small_problem();
   Machines[1].SetupM(1, 2) = 7;
+  Machines[1].SetupM(2, 1) = 5;
   reset_J_A_M_wload();
   random_J_A_M_wload();
   TempDir dir;
@@ -48,7 +49,7 @@ TEST(InputDump, WritesFourFilesOfTheLoadedProblem) {
   const std::string machines = read_file(input_dump_path(dir.path(), INPUT_DUMP_MACHINES));
   EXPECT_EQ(machines.rfind("Machines_tempfile\n", 0), 0u);
   EXPECT_NE(machines.find("\t 2 \t 60 \t 90\n"), std::string::npos);
-  EXPECT_NE(machines.find("0 \t 7 \t \n"), std::string::npos);
+  EXPECT_NE(machines.find("0 \t 7 \t \n5 \t 0 \t \n"), std::string::npos);
   const std::string routes = read_file(input_dump_path(dir.path(), INPUT_DUMP_ROUTES));
   EXPECT_NE(routes.find("Route_ID [ n_of_ES ] --> ES...\n1 [ 4 ] --> 1 2 3 4 \n"), std::string::npos);
   EXPECT_NE(routes.find("10 [ 8 ] --> 1 2 3 4 5 6 7 8 \n"), std::string::npos);

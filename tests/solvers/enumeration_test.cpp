@@ -25,35 +25,6 @@ void load_three_and_two() {
 
 }  // namespace
 
-TEST(EnumerationCounters, NextPermWalksLexicographicOrderAndStopsAtTheLast) {
-  std::vector<int> last = {3, 3, 2, 1};
-  EXPECT_EQ(next_perm(last), 0);
-  EXPECT_EQ(last, (std::vector<int>{3, 3, 2, 1}));
-  std::vector<int> p = {3, 1, 3, 2};
-  EXPECT_EQ(next_perm(p), 1);
-  EXPECT_EQ(p, (std::vector<int>{3, 2, 1, 3}));
-  std::vector<int> q = {4, 1, 2, 3, 4};
-  int n = 1;
-  while (next_perm(q)) ++n;
-  EXPECT_EQ(n, 24);
-  std::vector<int> empty = {0};
-  EXPECT_EQ(next_perm(empty), 0);
-}
-
-TEST(EnumerationCounters, IndexVectorCarriesAndWrapsLikeAMixedRadixCounter) {
-  std::vector<std::int64_t> v = {2, 1, 2};
-  const std::vector<std::int64_t> limits = {2, 2, 2};
-  EXPECT_EQ(next_index_vector(v, limits), 1);
-  EXPECT_EQ(v, (std::vector<std::int64_t>{2, 2, 1}));
-  v = {2, 2, 2};
-  EXPECT_EQ(next_index_vector(v, limits), 0);
-  EXPECT_EQ(v, (std::vector<std::int64_t>{2, 1, 1}));
-  // 13 jobs on one machine: 13! orders do not fit an int.
-  std::vector<std::int64_t> big = {1, 6227020799LL};
-  EXPECT_EQ(next_index_vector(big, {1, 6227020800LL}), 1);
-  EXPECT_EQ(big[1], 6227020800LL);
-}
-
 TEST(EnumerationCounters, CombinationsAreNumberedRouteByRouteInnermostStepFastest) {
   // One job of steps 1-2 whose only feasible route passes group 1 (machines 1,
   // 2) then group 2 (machines 3, 4, 5).

@@ -101,9 +101,14 @@ TEST_F(RescheduleRun, BothTypesKeepTheFrozenPartWithTheirReferenceTimes) {
     EXPECT_TRUE(has_line(type == 0 ? "Type: First freeze released schedule then modify environment."
                                    : "Type: First modify environment then freeze released schedule."));
     // The progress window's last deviation figures are the best schedule's.
-    EXPECT_EQ(report_value(" num. of new late jobs: "), host.labels[ProgressLabel::LateJobsNew]);
-    EXPECT_EQ(report_value(" num. of orders with late deviation: "), host.labels[ProgressLabel::LateOrdersDev]);
-    EXPECT_EQ(report_value(" num. of machines with setup number deviation: "), host.labels[ProgressLabel::SetupsDev]);
+    const std::pair<ProgressLabel, const char*> figures[] = {
+        {ProgressLabel::LateJobsDev, " num. of jobs with late deviation: "},
+        {ProgressLabel::LateJobsNew, " num. of new late jobs: "},
+        {ProgressLabel::LateOrdersDev, " num. of orders with late deviation: "},
+        {ProgressLabel::LateOrdersNew, " num. of new late orders: "},
+        {ProgressLabel::SetupsDev, " num. of machines with setup number deviation: "},
+        {ProgressLabel::SetupsNew, " num. of machines with new setups: "}};
+    for (const auto& [label, line] : figures) EXPECT_EQ(report_value(line), host.labels[label]) << line;
 
     // Frozen machine heads never change; the report tells whether every
     // frozen job step kept its place too (a step behind a later step whose
