@@ -47,51 +47,53 @@ TEST(SchemeString, ReadsExactlyFiveFieldsEachEndedByABar) {
   EXPECT_EQ(name, "nobar");
 }
 
-TEST(ColourSchemeFile, DefaultSchemeChosenByIndexIsShownAndWrittenBackUnchanged) {
-  TempDir dir;
-  const std::string path = dir.write(chart_colors_file_name, default_line + "\n->0\n");
-  CHART_COLOR_SCHEMES schemes;
-  SCHEME_CHOICE choice;
-  ASSERT_EQ(schemes.load(path, choice), 1);
-  EXPECT_TRUE(choice.colours_read);
-  EXPECT_EQ(choice.colours, default_chart_colours);
-  EXPECT_EQ(choice.chosen, 0);
-  EXPECT_FALSE(choice.actual);
-  EXPECT_EQ(schemes.names(), std::vector<std::string>{"default"});
-  ASSERT_EQ(schemes.save(path, schemes.closing_control_line(true, 0, default_chart_colours)), 1);
-  EXPECT_EQ(read_file(path), default_line + "\n->0\n");
-}
-
-TEST(ColourSchemeFile, ActualLineGivesItsColoursAndAFaultyOneNone) {
-  Loaded l = load_text("a|1|2|3|4|5|\r\n-:Actual|10|20|30|40|50|\r\n");
-  ASSERT_EQ(l.result, 1);
-  EXPECT_TRUE(l.choice.actual);
-  EXPECT_EQ(l.choice.chosen, -1);
-  EXPECT_EQ(l.choice.colours, (SCHEME_COLOURS{10, 20, 30, 40, 50}));
-  EXPECT_EQ(l.schemes.control_line(), "-:Actual|10|20|30|40|50|");
-
-  l = load_text("four|1|2|3|4|\n->0\n");
-  EXPECT_FALSE(l.choice.colours_read);
-  EXPECT_EQ(l.choice.faulty, 1);
-  l = load_text("-:Actual|1|2|3|4|\n");
-  EXPECT_FALSE(l.choice.colours_read);
-  EXPECT_EQ(l.choice.faulty, 1);
-}
-
-TEST(ColourSchemeFile, AnIndexBeyondTheSchemesReadChoosesNothing) {
-  for (const char* control : {"->1", "->7", "->-1", "->99999999999999999999"}) {
-    Loaded l = load_text(default_line + "\n" + control + "\n");
+// What the control line chooses among the schemes read, and the line written
+// back when the window is not closed with OK.
+TEST(ColourSchemeFile, TheControlLineChoosesOnlyWhatItNames) {
+  const SCHEME_COLOURS none{};
+  const struct {
+    std::string text;
+    bool colours_read;
+    SCHEME_COLOURS colours;
+    int chosen;
+    bool actual;
+    int faulty;
+    std::vector<std::string> names;
+    std::string closing;
+  } cases[] = {
+      {default_line + "\n->0\n", true, default_chart_colours, 0, false, 0, {"default"}, "->0"},
+      {"a|1|2|3|4|5|\r\n-:Actual|10|20|30|40|50|\r\n", true, {10, 20, 30, 40, 50}, -1, true, 0, {"a"},
+       "-:Actual|10|20|30|40|50|"},
+      // A chosen scheme or actual line without five values gives no colour.
+      {"four|1|2|3|4|\n->0\n", false, none, -1, false, 1, {"four"}, "->0"},
+      {"-:Actual|1|2|3|4|\n", false, none, -1, true, 1, {}, "-:Actual|1|2|3|4|"},
+      // An index beyond the schemes read chooses nothing and is kept as read.
+      {default_line + "\n->1\n", false, none, -1, false, 0, {"default"}, "->1"},
+      {default_line + "\n->7\n", false, none, -1, false, 0, {"default"}, "->7"},
+      {default_line + "\n->-1\n", false, none, -1, false, 0, {"default"}, "->-1"},
+      {default_line + "\n->99999999999999999999\n", false, none, -1, false, 0, {"default"}, "->99999999999999999999"},
+      // The index counts the schemes read before the control line only ...
+      {"->0\n" + default_line + "\n", false, none, -1, false, 0, {"default"}, "->0"},
+      // ... in their sorted order (case ignored, a repeated one and empty
+      // lines taken once); a scheme read after it moves the chosen one down.
+      {"c|1|1|1|1|1|\n\nB|1|1|1|1|1|\na|1|1|1|1|1|\nc|1|1|1|1|1|\n->2\n", true, {1, 1, 1, 1, 1}, 2, false, 0,
+       {"a", "B", "c"}, "->2"},
+      {"c|3|3|3|3|3|\n->0\nb|2|2|2|2|2|\n", true, {3, 3, 3, 3, 3}, 1, false, 0, {"b", "c"}, "->1"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    const Loaded l = load_text(c.text);
     ASSERT_EQ(l.result, 1);
-    EXPECT_FALSE(l.choice.colours_read) << control;
-    EXPECT_EQ(l.choice.chosen, -1) << control;
-    EXPECT_EQ(l.schemes.control_line(), control);
-    // Written back as read when the window is not closed with OK.
-    EXPECT_EQ(l.schemes.closing_control_line(false, -1, default_chart_colours), control);
+    EXPECT_EQ(l.choice.colours_read, c.colours_read);
+    if (c.colours_read) {
+      EXPECT_EQ(l.choice.colours, c.colours);
+    }
+    EXPECT_EQ(l.choice.chosen, c.chosen);
+    EXPECT_EQ(l.choice.actual, c.actual);
+    EXPECT_EQ(l.choice.faulty, c.faulty);
+    EXPECT_EQ(l.schemes.names(), c.names);
+    EXPECT_EQ(l.schemes.closing_control_line(false, -1, {9, 8, 7, 6, 5}), c.closing);
   }
-  // The index counts the schemes read before the control line only.
-  Loaded l = load_text("->0\n" + default_line + "\n");
-  EXPECT_EQ(l.choice.chosen, -1);
-  EXPECT_EQ(l.schemes.schemes().size(), 1u);
 }
 
 TEST(ColourSchemeFile, ReadingEndsAtALineLongerThan124Characters) {
@@ -103,17 +105,7 @@ TEST(ColourSchemeFile, ReadingEndsAtALineLongerThan124Characters) {
   EXPECT_EQ(l.schemes.control_line(), "");  // the control line came after the long one
 }
 
-TEST(ColourSchemeFile, SchemesAreSortedByNameIgnoringCaseAndTakenOnceEmptyLinesSkipped) {
-  Loaded l = load_text("c|1|1|1|1|1|\n\nB|1|1|1|1|1|\na|1|1|1|1|1|\nc|1|1|1|1|1|\n->2\n");
-  EXPECT_EQ(l.schemes.names(), (std::vector<std::string>{"a", "B", "c"}));
-  EXPECT_EQ(l.choice.chosen, 2);
-  // A scheme read after the control line moves the chosen one down.
-  l = load_text("c|3|3|3|3|3|\n->0\nb|2|2|2|2|2|\n");
-  EXPECT_EQ(l.choice.chosen, 1);
-  EXPECT_EQ(l.choice.colours, (SCHEME_COLOURS{3, 3, 3, 3, 3}));
-}
-
-TEST(ColourSchemeFile, MissingFileOrFolderKeepsWhatWasReadBefore) {
+TEST(ColourSchemeFile, MissingFileKeepsWhatWasReadAndASaveWritesBackWhatWasRead) {
   TempDir dir;
   CHART_COLOR_SCHEMES schemes;
   SCHEME_CHOICE choice;
@@ -124,6 +116,11 @@ TEST(ColourSchemeFile, MissingFileOrFolderKeepsWhatWasReadBefore) {
   EXPECT_EQ(schemes.names(), std::vector<std::string>{"a"});
   EXPECT_EQ(schemes.control_line(), "->0");
   EXPECT_FALSE(choice.colours_read);
+  // Written back with the scheme chosen at OK, the file is as it was read.
+  const std::string path = dir.write(chart_colors_file_name, default_line + "\n->0\n");
+  ASSERT_EQ(schemes.load(path, choice), 1);
+  ASSERT_EQ(schemes.save(path, schemes.closing_control_line(true, 0, default_chart_colours)), 1);
+  EXPECT_EQ(read_file(path), default_line + "\n->0\n");
   // A file that cannot be written leaves the earlier one whole.
   EXPECT_EQ(schemes.save(dir.file("no/folder.cl"), "->0"), -1);
   const std::string kept = dir.write("kept.cl", "old\n");
