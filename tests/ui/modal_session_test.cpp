@@ -64,16 +64,18 @@ TEST_F(SchedulerWindowTest, ModalSessionSurvivesARunAndEndsWhenThePlannerCloses)
 
 TEST_F(SchedulerWindowTest, SessionsNestAndAPlainHideEndsAnUnheldOne) {
   Form1->show();
-  bool scheduler_enabled_in_detailes = true, main_enabled_in_detailes = true;
+  bool detailes_asked = false;
+  bool scheduler_enabled_in_detailes = true, main_enabled_in_detailes = true, main_enabled_after_detailes = true;
   user.on_tick = [&] {
     if (Form15->isVisible()) {
       scheduler_enabled_in_detailes = Form3->isEnabled();
       main_enabled_in_detailes = Form1->isEnabled();
       Form15->hide();  // a window closed by hiding ends its session like exec()
-    } else if (Form3->isVisible() && !Form3->property("detailes_done").toBool()) {
-      Form3->setProperty("detailes_done", true);
+    } else if (Form3->isVisible() && !detailes_asked) {
+      detailes_asked = true;
       QTimer::singleShot(0, button("Button10"), &QPushButton::click);
     } else if (Form3->isVisible() && Form3->isEnabled()) {
+      main_enabled_after_detailes = Form1->isEnabled();
       user.on_tick = nullptr;
       QTimer::singleShot(0, button("Button1"), &QPushButton::click);
     }
@@ -81,6 +83,7 @@ TEST_F(SchedulerWindowTest, SessionsNestAndAPlainHideEndsAnUnheldOne) {
   show_modal(Form3);
   EXPECT_FALSE(scheduler_enabled_in_detailes);
   EXPECT_FALSE(main_enabled_in_detailes);
+  EXPECT_FALSE(main_enabled_after_detailes);  // the scheduler's session still holds it
   EXPECT_TRUE(Form1->isEnabled());
   EXPECT_TRUE(Form3->isEnabled());
   Form1->hide();

@@ -217,8 +217,6 @@ TEST_F(ReschedulerWindow, WholeReschedulingRoad) {
     click("Button8");
     shown[type_index] = machine_times(*last_SCH);
   }
-  Form10->removeEventFilter(&form10_hides);
-  EXPECT_EQ(form10_hides.hides, 0);
   // The results window shows it, with the released plan offered as overlay.
   EXPECT_TRUE(Form10->isVisible());
   EXPECT_FALSE(Form10->findChild<QCheckBox*>("CheckBox17")->isHidden());
@@ -230,6 +228,8 @@ TEST_F(ReschedulerWindow, WholeReschedulingRoad) {
   type("Edit2", "8");
   type("Edit3", "20");
   click("Button6");
+  Form10->removeEventFilter(&form10_hides);
+  EXPECT_EQ(form10_hides.hides, 0);
   EXPECT_TRUE(button("Button3")->isEnabled());
   EXPECT_TRUE(form->isVisible());
   const std::string report = read_file(run_report_path());
