@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTest>
 #include <QTimer>
 #include <stdexcept>
 

@@ -9,7 +9,6 @@
 #include <QTimer>
 
 #include "tests/ui/scheduler_fixture.h"
-#include "ui/about_box.h"
 #include "ui/main_window.h"
 #include "ui/modal_session.h"
 #include "ui/objective_priority_window.h"
