@@ -7,6 +7,7 @@
 #include "engine/schedule_array.h"
 #include "engine/timing.h"
 #include "tests/support/random_schedule.h"
+#include "tests/support/small_problem.h"
 #include "tests/support/varied_shop.h"
 
 namespace {
@@ -86,6 +87,27 @@ TEST_F(CompareS, SetupDeviationsPerMachine) {
   const int* d = measure();
   EXPECT_EQ(d[8], 2);
   EXPECT_EQ(d[9], 1);
+}
+
+// The reference's setups per machine reach the last machine: here the only one,
+// whose first position always counts as a setup and whose setup-type changes
+// count once each.
+TEST(CountSetups, EveryMachineUpToTheLast) {
+  begin_small_problem(2);
+  add_small_machine(1, 1, 1);
+  Machines[1].SetupM(1, 2) = 5;
+  add_small_order(2, 10, 1, 1, 1, 0, 500, {1});
+  add_small_order(1, 10, 1, 1, 2, 0, 500, {1});
+  finish_small_problem();
+  fill_random_schedule(3);
+  _S S(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
+  calc_S_times(S);
+  std::vector<int> counts;
+  count_setups_per_machine(S, counts);
+  int expected = 0;
+  for (int p = 1; p <= S.count(1); ++p) expected += S.Times[1][p].Setup == 1;
+  EXPECT_GE(expected, 1);
+  EXPECT_EQ(counts, (std::vector<int>{0, expected}));
 }
 
 TEST(PrintReschDev, TenLabelledLinesInWordOrder) {

@@ -89,11 +89,13 @@ TEST_F(ReschStates, InitialStateOfBothTypesKeepsTheFrozenHeadsOfItsReference) {
 TEST_F(ReschStates, InitialStateRestoresTheWorkingShop) {
   slow_down_busy_machine();
   const int working_speed = Machines[busy].Speed;
-  Machines[busy].Speed = 777;  // whatever a later change or run left live
-  Orders[1].CET = 1;
-  states.show_initial_state(1, freeze);
-  EXPECT_EQ(Machines[busy].Speed, working_speed);
-  EXPECT_EQ(Orders[1].CET, states.working->orders[1].CET);
+  for (const int type : {0, 1}) {
+    Machines[busy].Speed = 777;  // whatever a later change or run left live
+    Orders[1].CET = 1;
+    states.show_initial_state(type, freeze);
+    EXPECT_EQ(Machines[busy].Speed, working_speed) << "type " << type;
+    EXPECT_EQ(Orders[1].CET, states.working->orders[1].CET) << "type " << type;
+  }
 }
 
 TEST_F(ReschStates, NothingHappensWithoutStates) {

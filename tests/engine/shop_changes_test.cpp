@@ -25,9 +25,10 @@ std::vector<std::pair<int, int>> calendar(const MACHINE& m) {
 using Cal = std::vector<std::pair<int, int>>;
 
 TEST(ShopChanges, AddedIntervalGoesInStartOrder) {
-  MACHINE m = machine_with({{0, 100}, {500, 600}});
+  MACHINE m = machine_with({{200, 250}, {500, 600}});
+  EXPECT_TRUE(add_calendar_interval(m, 0, 100).done);  // time 0 is a time, not a missing value
   EXPECT_TRUE(add_calendar_interval(m, 300, 400).done);
-  EXPECT_EQ(calendar(m), (Cal{{0, 100}, {300, 400}, {500, 600}}));
+  EXPECT_EQ(calendar(m), (Cal{{0, 100}, {200, 250}, {300, 400}, {500, 600}}));
   EXPECT_TRUE(add_calendar_interval(m, 700, 800).done);
   EXPECT_EQ(calendar(m).back(), std::make_pair(700, 800));
 }
