@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
-#include <fstream>
 #include <set>
 
 #include "engine/live_schedule.h"
@@ -23,10 +22,8 @@
 #include "problem_io/input_checker.h"
 #include "problem_io/input_reader.h"
 #include "problem_io/released_schedule_load.h"
-#include "problem_io/schedule_file.h"
 #include "tests/support/generated_problem.h"
 #include "tests/support/random_schedule.h"
-#include "tests/support/recording_host.h"
 #include "tests/support/released_file.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/varied_shop.h"

@@ -77,15 +77,13 @@ QString bar_text(const GanttBar& b) {
       .arg(QColor::fromRgb(b.colour).name());
 }
 
-QStringList bar_list(const GanttSeries& s) {
-  QStringList out;
-  for (const GanttBar& b : s.bars()) out << bar_text(b);
-  return out;
-}
-
 // One bar a line, so that a failure shows both lists readably.
 std::string lines(const QStringList& l) { return l.join('\n').toStdString(); }
-std::string bars_of(const GanttSeries& s) { return lines(bar_list(s)); }
+std::string bars_of(const GanttSeries& s) {
+  QStringList out;
+  for (const GanttBar& b : s.bars()) out << bar_text(b);
+  return lines(out);
+}
 
 QString expected(double row, int start, int end, const QString& label, int colour) {
   return bar_text(GanttBar{static_cast<double>(start), static_cast<double>(end), row, label, color_of(colour).rgb()});
@@ -224,15 +222,8 @@ TEST_F(SchedulePerformance, SetFocusMenusNameTheRowUnderTheMouse) {
   // The constraint window of job 3 is drawn at row 3.2: it names job 3.
   EXPECT_EQ(context_caption(jobs, pixel_of(jobs, 500000, 3.2), "PopupMenu4"), " Set focus on the Job_3");
   EXPECT_EQ(Form10->focused_job(), 3);
-  // Choosing it brings the job into the editor's job list.
-  Form10->findChild<QAction*>("Setfocus3")->trigger();
-  QListWidget* editor_jobs = child<QListWidget>("ListBox2");
-  ASSERT_NE(editor_jobs->currentItem(), nullptr);
-  EXPECT_EQ(editor_jobs->currentItem()->text(), "Job_3");
   EXPECT_EQ(context_caption(jobs, pixel_of(jobs, 500000, 2.6), "PopupMenu4"), "No Jobs here!");
   EXPECT_EQ(Form10->focused_job(), -1);
-  Form10->findChild<QAction*>("Setfocus3")->trigger();  // no target: nothing changes
-  EXPECT_EQ(editor_jobs->currentItem()->text(), "Job_3");
 
   GanttChart* machines = shown_chart(1, "Chart2");
   EXPECT_EQ(context_caption(machines, pixel_of(machines, 25, 1.0), "PopupMenu3"), " Set focus on the Mach_1");
@@ -266,9 +257,7 @@ TEST_F(SchedulePerformance, InitialDataOverlayIsDrawnHalfARowLowerAndNeverHitTes
   EXPECT_FALSE(overlay->isChecked());
   overlay->click();
   GanttChart* jobs = shown_chart(0, "Chart1");
-  const QStringList main = bar_list(jobs->series(0));
-  const QStringList shifted = bar_list(jobs->series(1));
-  ASSERT_EQ(main.size(), shifted.size());
+  ASSERT_EQ(jobs->series(1).Count(), jobs->series(0).Count());
   EXPECT_EQ(jobs->series(1).bars()[0].row, 2.7);
   EXPECT_EQ(jobs->series(1).bars().back().row, 1.5);
   EXPECT_EQ(chart("Chart3")->series(1).Count(), chart("Chart3")->series(0).Count());
