@@ -42,6 +42,13 @@ std::vector<int> list_jobs(const QListWidget* list) {
   return jobs;
 }
 
+// {route, machine of each route step} of the live schedule's job.
+std::vector<int> assignment(int job) {
+  int a[5];
+  const int n = last_SCH->get_job_assignment(a, job);
+  return std::vector<int>(a, a + n + 1);
+}
+
 std::vector<int> selected_rows(const QListWidget* list) {
   std::vector<int> rows;
   for (int i = 0; i < list->count(); ++i)
@@ -233,8 +240,8 @@ TEST_F(ScheduleEditor, RouteAndStepMachineChangesMoveTheJobAndRecalculate) {
   const int r = get_number_from_name(routes->itemText(other).toStdString());
   routes->setCurrentIndex(other);
   EXPECT_EQ(last_SCH->Route[job], r);
-  int a[5];
-  const int n = last_SCH->get_job_assignment(a, job);
+  const std::vector<int> a = assignment(job);
+  const int n = static_cast<int>(a.size()) - 1;
   EXPECT_EQ(n, R_MG_ex[r][0]);
   auto* step1 = form->findChild<QComboBox*>("ComboBox3");
   ASSERT_TRUE(step1->isVisibleTo(form));
@@ -257,8 +264,7 @@ TEST_F(ScheduleEditor, RouteAndStepMachineChangesMoveTheJobAndRecalculate) {
     const int to = combo->currentIndex() == 0 ? 1 : 0;
     const int m = get_number_from_name(combo->itemText(to).toStdString());
     combo->setCurrentIndex(to);
-    last_SCH->get_job_assignment(a, job);
-    EXPECT_EQ(a[k], m);
+    EXPECT_EQ(assignment(job)[static_cast<std::size_t>(k)], m);
     EXPECT_EQ(machines->currentText(), QStringLiteral("Mach_%1").arg(m));
     EXPECT_EQ(list_jobs(sequence).back(), job);
     expect_shown_values_fresh("machine change");
@@ -380,17 +386,14 @@ TEST_F(ScheduleEditor, FailedFileOperationsSayCannotAndChangeNothing) {
 TEST_F(ScheduleEditor, CopyAssignementAndShowDetailesFromTheListMenus) {
   // Two jobs of one order on different assignments.
   int source = 0, target = 0;
-  for (int o = 1; o <= n_of_Orders && target == 0; ++o)
-    for (int j = Orders[o].First_Job + 1; j < Orders[o].First_Job + Orders[o].NJob; ++j) {
-      int x[5], y[5];
-      const int n = last_SCH->get_job_assignment(x, j);
-      if (n > 0 && (n != last_SCH->get_job_assignment(y, Orders[o].First_Job) || !std::equal(x, x + n + 1, y))) {
-        source = Orders[o].First_Job;
-        target = j;
-        break;
-      }
+  for (int j = 2; j <= n_of_Jobs && source == 0; ++j) {
+    const int first = Orders[Jobs[j].Order_ID].First_Job;
+    if (j != first && assignment(j) != assignment(first)) {
+      source = first;
+      target = j;
     }
-  ASSERT_NE(target, 0);
+  }
+  ASSERT_NE(source, 0);
   orders->setCurrentIndex(Jobs[source].Order_ID);
   jobs->setCurrentRow(0);  // the source
   QListWidgetItem* target_item = jobs->item(target - source);
@@ -407,10 +410,7 @@ TEST_F(ScheduleEditor, CopyAssignementAndShowDetailesFromTheListMenus) {
   EXPECT_EQ(copy->text(), QStringLiteral("Copy assignements of Job_%1 to Job_%2").arg(source).arg(target));
   menu->hide();
   copy->trigger();
-  int x[5], y[5];
-  const int n = last_SCH->get_job_assignment(x, target);
-  ASSERT_EQ(n, last_SCH->get_job_assignment(y, source));
-  EXPECT_TRUE(std::equal(x, x + n + 1, y));
+  EXPECT_EQ(assignment(target), assignment(source));
   EXPECT_EQ(jobs->currentItem()->text(), QStringLiteral("Job_%1").arg(target));
   EXPECT_TRUE(button("Button36")->isEnabled());
   expect_shown_values_fresh("copy");

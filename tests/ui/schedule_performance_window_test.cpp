@@ -420,7 +420,7 @@ TEST_F(SchedulePerformance, DegenerateShopsDrawWithoutDividingByZeroOrReadingOut
   EXPECT_EQ(chart("Chart3")->series(0).Count(), 0);
 }
 
-TEST_F(SchedulePerformance, DisplaySwitchesReachEverySeries) {
+TEST_F(SchedulePerformance, DisplaySwitchesReachEverySeriesAndShowMessagesNamesTheRefresh) {
   load_shop_with_setup_late_and_frozen();
   show();
   QWidget* updown = child<QWidget>("UpDown1");
@@ -475,6 +475,15 @@ TEST_F(SchedulePerformance, DisplaySwitchesReachEverySeries) {
   child<QCheckBox>("CheckBox9")->click();
   EXPECT_FALSE(child<QPushButton>("Button28")->isHidden());
   EXPECT_LT(chart("Chart1")->series(0).Count(), bars);
+
+  // Show messages names the refresh before it runs.
+  child<QCheckBox>("CheckBox10")->click();
+  ModalAnswerer answerer;
+  Form10->show_sch_data();
+  EXPECT_EQ(answerer.messages, QStringList{"show_sch_data() refresh the data on screen!"});
+  child<QCheckBox>("CheckBox10")->click();
+  Form10->show_sch_data();
+  EXPECT_EQ(answerer.messages.size(), 1);
 }
 
 TEST_F(SchedulePerformance, SelectColorsRedrawsInTheChosenColoursAndShowResultsBringsTheResults) {
@@ -499,16 +508,4 @@ TEST_F(SchedulePerformance, SelectColorsRedrawsInTheChosenColoursAndShowResultsB
   EXPECT_TRUE(Form6->isVisible());
   EXPECT_EQ(Form6->findChild<QTabWidget*>("PageControl1")->currentIndex(), 1);  // "Average Obj_values"
   Form6->hide();
-}
-
-TEST_F(SchedulePerformance, ShowMessagesNamesTheRefreshBeforeItRuns) {
-  load_one_machine_jobs(2);
-  show();
-  child<QCheckBox>("CheckBox10")->click();
-  ModalAnswerer answerer;
-  Form10->show_sch_data();
-  EXPECT_EQ(answerer.messages, QStringList{"show_sch_data() refresh the data on screen!"});
-  child<QCheckBox>("CheckBox10")->click();
-  Form10->show_sch_data();
-  EXPECT_EQ(answerer.messages.size(), 1);
 }
