@@ -136,23 +136,3 @@ TEST(ReschedulingMoves, FrozenStepsNeverMoveInThousandsOfRandomMoves) {
     EXPECT_EQ(compare_S_sequences(S, ref, Jobs, Machines), 0);
   }
 }
-
-// With nothing frozen the rescheduling order move is the plain one: the
-// order's jobs end as one block behind its first job on each of its machines.
-TEST(ReschedulingMoves, OrderMoveWithNothingFrozenGathersTheOrder) {
-  std::uint32_t seed = 1;
-  do build_varied_shop(++seed, 15);
-  while (Orders[1].NJob < 2 || Orders[1].N_Routes == 0);
-  _S S = random_start_S(seed);
-  const _S ref(S);
-  const int f = Orders[1].First_Job;
-  for (int round = 0; round < 20; ++round) {
-    move_reinsert_order_resch(S, 1, Orders, Jobs, Machines, ref);
-    for (int b = f + 1; b < f + Orders[1].NJob; ++b)
-      for (int k = 1; k <= S.n_steps(f); ++k) {
-        ASSERT_EQ(S.J_A[b][k], S.J_A[f][k]) << "job " << b;
-        ASSERT_EQ(S.J_pos[b][k], S.J_pos[f][k] - (b - f)) << "job " << b;
-      }
-    move_shuffle_machine(S, S.J_A[f][1]);  // spread them again
-  }
-}

@@ -109,6 +109,7 @@ TEST(Evaluation, TardinessSumsBeyondThirtyTwoBits) {
   EXPECT_EQ(e.from_S.max_Tardiness, 3000000);
 }
 
+// F sums, per criterion, weight x 100 x (other - this) / max of the two.
 TEST(Comparison, WeightedRelativeDifference) {
   const OBJ_VALUE ten = with_values({1, 2, 30, 15, 10, 120, 0, 0, 0});
   const OBJ_VALUE nine = with_values({1, 2, 30, 15, 9, 120, 0, 0, 0});
@@ -129,16 +130,25 @@ TEST(Comparison, WeightedRelativeDifference) {
   EXPECT_DOUBLE_EQ(ten.F(deviating), 200.0);
   ReschPri[3] = 0;
   EXPECT_TRUE(ten.equal(deviating));
-}
 
-TEST(Comparison, NeverPositiveEarlyStartSumAddsNothingEvenWhenWeighted) {
-  ObjPri[8] = 5;
-  const OBJ_VALUE a = with_values({0, 0, 0, 0, 0, 0, 0, 0, -5});
-  const OBJ_VALUE b = with_values({0, 0, 0, 0, 0, 0, 0, 0, 0});
-  const OBJ_VALUE c = with_values({0, 0, 0, 0, 0, 0, 0, 0, -10});
-  const double f1 = a.F(b);
-  const double f2 = a.F(c);
-  ObjPri[8] = 0;
+  // One criterion weighted at a time, the late ones (6 to 8, unweighted at
+  // start-up) among them: the smaller value is the better record. The never
+  // positive early-start sum adds nothing, even weighted.
+  int saved[9];
+  std::copy(ObjPri, ObjPri + 9, saved);
+  for (int i = 0; i < 9; ++i) {
+    std::fill(ObjPri, ObjPri + 9, 0);
+    ObjPri[i] = 3;
+    OBJ_VALUE small = with_values({4, 4, 4, 4, 4, 4, 4, 4, 4});
+    OBJ_VALUE large = small;
+    large.criterion(i) = 8;
+    EXPECT_DOUBLE_EQ(small.F(large), 150.0) << "criterion " << i;  // 3 * 100 * 4 / 8
+    EXPECT_TRUE(large.worse(small)) << "criterion " << i;
+  }
+  const OBJ_VALUE early_5 = with_values({0, 0, 0, 0, 0, 0, 0, 0, -5});
+  const double f1 = early_5.F(with_values({0, 0, 0, 0, 0, 0, 0, 0, 0}));
+  const double f2 = early_5.F(with_values({0, 0, 0, 0, 0, 0, 0, 0, -10}));
+  std::copy(saved, saved + 9, ObjPri);
   EXPECT_EQ(f1, 0.0);
   EXPECT_EQ(f2, 0.0);
 }
@@ -156,21 +166,4 @@ TEST(Comparison, AssignmentKeepsScheduledJobsAndSizes) {
   EXPECT_EQ(target.n_of_Scheduled_Jobs, 17);
   EXPECT_EQ(target.n_of_Jobs, 17);
   EXPECT_EQ(target.n_of_Machines, 5);
-}
-
-TEST(Comparison, EveryCriterionWeighsWhenItsPriorityIsPositive) {
-  // One criterion weighted at a time, the late ones (6 to 8, unweighted at
-  // start-up) among them: the smaller value is the better record.
-  int saved[9];
-  std::copy(ObjPri, ObjPri + 9, saved);
-  for (int i = 0; i < 9; ++i) {
-    std::fill(ObjPri, ObjPri + 9, 0);
-    ObjPri[i] = 3;
-    OBJ_VALUE small = with_values({4, 4, 4, 4, 4, 4, 4, 4, 4});
-    OBJ_VALUE large = small;
-    large.criterion(i) = 8;
-    EXPECT_DOUBLE_EQ(small.F(large), 150.0) << "criterion " << i;  // 3 * 100 * 4 / 8
-    EXPECT_TRUE(large.worse(small)) << "criterion " << i;
-  }
-  std::copy(saved, saved + 9, ObjPri);
 }

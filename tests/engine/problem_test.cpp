@@ -40,32 +40,6 @@ MACHINE machine_with(std::initializer_list<CAL_INTERVAL> intervals) {
 }
 }  // namespace
 
-TEST(MachineCalendar, InsertRefusesEmptyAndTouchingIntervals) {
-  MACHINE m = machine_with({{0, 10}});
-  EXPECT_EQ(m.insert_interval(5, 5), -1);
-  EXPECT_EQ(m.insert_interval(10, 20), 0);  // common point 10
-  MACHINE wide = machine_with({{0, 100}});
-  EXPECT_EQ(wide.insert_interval(10, 20), 0);
-  EXPECT_EQ(wide.N_Cal, 1);
-  MACHINE gap = machine_with({{0, 10}, {100, 200}});
-  EXPECT_EQ(gap.insert_interval(50, 60), 1);
-  ASSERT_EQ(gap.N_Cal, 3);
-  EXPECT_EQ(gap.Cal[2].ST, 50);
-  EXPECT_EQ(gap.Cal[3].ST, 100);
-  EXPECT_EQ(gap.insert_interval(300, 400), 1);
-  EXPECT_EQ(gap.Cal[4].ET, 400);
-}
-
-TEST(MachineCalendar, DeleteKeepsTheLastInterval) {
-  MACHINE m = machine_with({{0, 10}});
-  EXPECT_EQ(m.delete_interval(1), 0);
-  EXPECT_EQ(m.N_Cal, 1);
-  MACHINE two = machine_with({{0, 10}, {20, 30}});
-  EXPECT_EQ(two.delete_interval(1), 1);
-  ASSERT_EQ(two.N_Cal, 1);
-  EXPECT_EQ(two.Cal[1].ST, 20);
-}
-
 TEST(MachineCalendar, AvailableTimeBeforeT) {
   MACHINE m = machine_with({{0, 10}, {20, 30}});
   EXPECT_EQ(m.cal_time_until(5), 5);

@@ -83,10 +83,14 @@ _S frozen_reference(std::uint32_t seed, double at, int* freeze_time = nullptr) {
   return ref;
 }
 
+// FNV-1a, one number for a whole walk.
+void mix(std::uint64_t& digest, std::uint64_t x) { digest = (digest ^ x) * 1099511628211ull; }
+
 struct Tally {
   int moves = 0;
   int long_moves = 0;      // moves of orders of 16 jobs or more, which may go into block copies
   int frozen_first = 0;    // of those, orders whose first job is frozen
+  std::uint64_t digest = 1469598103934665603ull;  // the sequences after every move of the walk
 };
 
 // n order moves (orders drawn at random, the long ones more often) from the
@@ -125,6 +129,7 @@ Tally compare_order_moves(const _S& ref, std::uint32_t seed, int n, const std::v
       case 1: move_shuffle_machine_resch(S, rand_n(n_of_Machines) + 1, Machines); break;
       default: break;
     }
+    mix(tally.digest, tabu_hash(S));
   }
   expect_S_consistent(S, "after the order moves", true);
   return tally;
@@ -139,6 +144,7 @@ Tally compare_at(std::initializer_list<double> fractions, std::uint32_t seed, in
     total.moves += t.moves;
     total.long_moves += t.long_moves;
     total.frozen_first += t.frozen_first;
+    mix(total.digest, t.digest);
   }
   return total;
 }
@@ -166,12 +172,14 @@ std::vector<int> load_long_orders_shop() {
 
 }  // namespace
 
-// Generated problems frozen before every start, at a third, at two thirds and
-// after every start: orders of every length and both kinds of first job.
-TEST(ReschOrderMove, SameTablesAndDrawsAsJobByJobOnGeneratedProblems) {
+// Generated problems with orders of a few to about a hundred jobs, then a
+// shop with orders of thousands of jobs (blocks fill, split and run empty,
+// and a sequence spans many groups of blocks), each frozen before every
+// start, inside and after every start: orders of every length and both kinds
+// of first job. The walk's digest pins what the other rescheduling moves draw.
+TEST(ReschOrderMove, SameTablesAndDrawsAsJobByJob) {
   Tally total;
   for (const GeneratedSize size : {GeneratedSize::Small, GeneratedSize::Default}) {
-    // Orders of a few to about a hundred jobs.
     GENERATOR_VALUES v = generator_values_for(size);
     v.Jv = 24;
     v.Jp = 90;
@@ -184,24 +192,24 @@ TEST(ReschOrderMove, SameTablesAndDrawsAsJobByJobOnGeneratedProblems) {
     total.moves += t.moves;
     total.long_moves += t.long_moves;
     total.frozen_first += t.frozen_first;
+    mix(total.digest, t.digest);
   }
   EXPECT_GE(total.moves, 4000);
   EXPECT_GT(total.long_moves, 500);
   EXPECT_GT(total.frozen_first, 20);
-}
+  EXPECT_EQ(total.digest, 0xd4ed0d7a0e940449ull);
 
-// Orders of thousands of jobs: blocks fill, split and run empty, and a
-// sequence spans many groups of blocks.
-TEST(ReschOrderMove, SameTablesAndDrawsAsJobByJobOnLongOrders) {
   const std::vector<int> long_orders = load_long_orders_shop();
   ASSERT_GE(long_orders.size(), 3u);
-  const Tally total = compare_at({0.0, 0.1, 0.5, 1.0}, 200, 40, long_orders);
-  EXPECT_GT(total.long_moves, 60);
-  EXPECT_GT(total.frozen_first, 3);
+  const Tally thousands = compare_at({0.0, 0.1, 0.5, 1.0}, 200, 40, long_orders);
+  EXPECT_GT(thousands.long_moves, 60);
+  EXPECT_GT(thousands.frozen_first, 3);
+  EXPECT_EQ(thousands.digest, 0x39a8703482a1e8daull);
 }
 
 // A sample moved through the block copies notes its changes exactly: the
-// checking mode re-times every sample in full and checks every reset.
+// checking mode re-times every sample in full and checks every reset; the
+// digest of the samples' values pins the rescheduling timing itself.
 TEST(ReschOrderMove, ChangeLogOfLongOrdersHoldsForTheIncrementalTiming) {
   const std::vector<int> long_orders = load_long_orders_shop();
   int t = 0;
@@ -212,6 +220,7 @@ TEST(ReschOrderMove, ChangeLogOfLongOrdersHoldsForTheIncrementalTiming) {
   _S base = ref;
   _S sample = ref;
   OBJ_VALUE values;
+  std::uint64_t digest = 1469598103934665603ull;
   seed_random(301);
   for (int i = 0; i < 60; ++i) {
     if (i % 10 == 0) timing.set_base(base);
@@ -219,68 +228,10 @@ TEST(ReschOrderMove, ChangeLogOfLongOrdersHoldsForTheIncrementalTiming) {
     move_reinsert_order_resch(sample, long_orders[rand_n(static_cast<int>(long_orders.size()))], Orders, Jobs,
                               Machines, ref);
     EXPECT_NO_THROW(timing.time_and_evaluate(sample, values)) << "sample " << i;
+    for (int c = 0; c < 9; ++c) mix(digest, static_cast<std::uint64_t>(values.criterion(c)));
     if (i % 10 == 9) base = sample;
   }
   EXPECT_NO_THROW(timing.reset_sample(sample));
   SampleTiming::set_checking(false);
+  EXPECT_EQ(digest, 0xd620f543edfa87c9ull) << "the values of the rescheduling timing";
 }
-
-namespace {
-
-// A small rescheduling search from a fixed seed on the long orders' shop:
-// per step the best of its samples (criteria 0..8 in order, the first of
-// equals) becomes the next step's start; one number for every step's values
-// and sequences.
-std::uint64_t resch_search_digest() {
-  const std::vector<int> long_orders = load_long_orders_shop();
-  int t = 0;
-  const _S ref = frozen_reference(400, 0.3, &t);
-  std::uint64_t digest = 1469598103934665603ull;
-  auto mix = [&](std::uint64_t x) { digest = (digest ^ x) * 1099511628211ull; };
-  seed_random(5);
-  _S current = ref;
-  _S sample = ref;
-  _S best;
-  for (int step = 0; step < 8; ++step) {
-    OBJ_VALUE best_values;
-    bool found = false;
-    for (int loop = 0; loop < 25; ++loop) {
-      sample = current;
-      switch (rand_n(3)) {
-        case 0: {
-          const int o = rand_n(2) == 0 ? long_orders[rand_n(static_cast<int>(long_orders.size()))]
-                                       : rand_n(n_of_Orders) + 1;
-          move_reinsert_order_resch(sample, o, Orders, Jobs, Machines, ref);
-          break;
-        }
-        case 1: move_reinsert_job_resch(sample, rand_n(n_of_Jobs) + 1, Orders, Jobs, Machines, ref); break;
-        default:
-          if (move_shuffle_machine_resch(sample, rand_n(n_of_Machines) + 1, Machines) == 0) continue;
-      }
-      OBJ_VALUE v;
-      calc_S_times_resch(sample, MG_M_ex, Orders, Jobs, Machines, ref, t);
-      calc_S_obj_values(sample, v, Orders, Jobs);
-      bool better = !found;
-      for (int c = 0; c < 9 && !better; ++c) {
-        if (v.criterion(c) < best_values.criterion(c)) better = true;
-        if (v.criterion(c) != best_values.criterion(c)) break;
-      }
-      if (better) {
-        best_values = v;
-        best = sample;
-        found = true;
-      }
-    }
-    if (!found) continue;
-    for (int c = 0; c < 9; ++c) mix(static_cast<std::uint64_t>(best_values.criterion(c)));
-    mix(tabu_hash(best));
-    current = best;
-  }
-  return digest;
-}
-
-}  // namespace
-
-// The path of that search as it was when the order move went job by job
-// through the rows.
-TEST(ReschOrderMove, FixedSeedSearchKeepsItsPath) { EXPECT_EQ(resch_search_digest(), 0xbf029e1f8099d927ull); }

@@ -112,9 +112,12 @@ int drive(_S start, int samples, int every, SampleTiming& timing, Move&& move) {
   return evaluated;
 }
 
-// Each operator alone, then all five drawn as the search draws them.
+// All five operators drawn as the search draws them, then each alone, then
+// the two moves the operators do not make themselves (grouping a machine's
+// orders, a job following another of its order), which log their changes
+// all the same.
 void drive_every_operator(const _S& start, int samples_per_operator) {
-  for (int op = 0; op <= n_of_operators; ++op) {
+  for (int op = 0; op <= n_of_operators + 2; ++op) {
     SampleTiming timing;
     LateJobs late;
     if (op % 2 == 0) late.use_base_of(&timing);  // the late jobs from the base, or timed again
@@ -122,6 +125,14 @@ void drive_every_operator(const _S& start, int samples_per_operator) {
     const int every = 7;
     const int evaluated = drive(start, samples_per_operator, every, timing, [&](_S& s) {
       if (since_base++ % every == 0) late.forget();
+      if (op == n_of_operators + 1) {
+        group_orders_on_machine(s, rand_n(n_of_Machines) + 1, Jobs);
+        return true;
+      }
+      if (op == n_of_operators + 2) {
+        const ORDER& o = Orders[rand_n(n_of_Orders) + 1];
+        return follow_job(s, o.First_Job + rand_n(o.NJob), o.First_Job + rand_n(o.NJob)) != 0;
+      }
       return apply_Nx_op(s, op == 0 ? select_Nx_op(n_of_operators, Nx_op_pri) : op, late) != 0;
     });
     EXPECT_GT(evaluated, samples_per_operator / 2) << "operator " << op;

@@ -1,3 +1,7 @@
+// The editor's hand edits of the linked schedule against a plain model of
+// its tables: every edit is made on both, the schedule must read back as the
+// model, and its recalculation must give the times and values the engine's
+// own timing gives the model.
 #include "engine/schedule_edits.h"
 
 #include <gtest/gtest.h>
@@ -7,15 +11,16 @@
 #include <vector>
 
 #include "engine/problem_tables.h"
+#include "engine/random_source.h"
 #include "engine/schedule_array.h"
 #include "engine/timing.h"
+#include "tests/support/random_schedule.h"
 #include "tests/support/small_problem.h"
 #include "tests/support/varied_shop.h"
 
 namespace {
 
-// A schedule as plain tables, rows sized to their counts: the form in which
-// the expected result of an edit is written by hand.
+// A schedule as plain tables, rows sized to their counts.
 struct Tables {
   std::vector<std::array<int, 5>> ja;
   std::vector<std::vector<int>> mw;
@@ -25,30 +30,33 @@ struct Tables {
     t.ja.assign(static_cast<std::size_t>(sch.n_of_Jobs) + 1, {0, 0, 0, 0, 0});
     for (int j = 1; j <= sch.n_of_Jobs; ++j) sch.get_job_assignment(t.ja[static_cast<std::size_t>(j)].data(), j);
     t.mw.assign(static_cast<std::size_t>(sch.n_of_Machines) + 1, {0});
-    for (int m = 1; m <= sch.n_of_Machines; ++m) {
-      const std::vector<int> seq = machine_sequence(sch, m);
-      t.mw[static_cast<std::size_t>(m)] = {static_cast<int>(seq.size())};
-      t.mw[static_cast<std::size_t>(m)].insert(t.mw[static_cast<std::size_t>(m)].end(), seq.begin(), seq.end());
-    }
+    for (int m = 1; m <= sch.n_of_Machines; ++m) t.set_row(m, machine_sequence(sch, m));
     return t;
+  }
+  void set_row(int m, const std::vector<int>& seq) {
+    std::vector<int>& row = mw[static_cast<std::size_t>(m)];
+    row = {static_cast<int>(seq.size())};
+    row.insert(row.end(), seq.begin(), seq.end());
   }
   void remove(int m, int j) {
     std::vector<int>& row = mw[static_cast<std::size_t>(m)];
-    const auto it = std::find(row.begin() + 1, row.end(), j);
-    ASSERT_NE(it, row.end()) << "job " << j << " on machine " << m;
-    row.erase(it);
+    row.erase(std::find(row.begin() + 1, row.end(), j));
     --row[0];
   }
-  void append(int m, int j) {
+  // Job j into machine m's row right after job `after` (0: last).
+  void put(int m, int j, int after = 0) {
     std::vector<int>& row = mw[static_cast<std::size_t>(m)];
-    row.push_back(j);
+    const auto at = after == 0 ? row.end() : std::find(row.begin() + 1, row.end(), after) + 1;
+    row.insert(at, j);
     ++row[0];
   }
+  std::array<int, 5>& job(int j) { return ja[static_cast<std::size_t>(j)]; }
+  bool operator==(const Tables& o) const { return ja == o.ja && mw == o.mw; }
 };
 
 // The engine's own timing and evaluation of the expected tables, against the
-// edited linked schedule after the editor's recalculation: same sequences,
-// same times at every position, same values.
+// edited linked schedule after the editor's recalculation: same times at
+// every position, same values.
 void expect_same_as_engine(SCH& edited, const Tables& expected, const char* what) {
   OBJ_VALUE got;
   recalc_schedule_values(edited, got);
@@ -57,25 +65,28 @@ void expect_same_as_engine(SCH& edited, const Tables& expected, const char* what
   OBJ_VALUE want;
   calc_S_obj_values(S, want);
   for (int m = 1; m <= n_of_Machines; ++m) {
-    const std::vector<int> seq = machine_sequence(edited, m);
-    ASSERT_EQ(seq, std::vector<int>(S.M_wload[m] + 1, S.M_wload[m] + 1 + S.M_wload[m][0]))
-        << what << ": machine " << m;
     int p = 1;
     for (int t = edited.Mach_Head[m]; t != NO_TASK; t = edited.task(t).next_on_machine, ++p) {
-      EXPECT_EQ(edited.task(t).StartT, S.Times[m][p].StartT) << what << ": machine " << m << " position " << p;
-      EXPECT_EQ(edited.task(t).EndT, S.Times[m][p].EndT) << what << ": machine " << m << " position " << p;
-      EXPECT_EQ(edited.task(t).Setup, S.Times[m][p].Setup) << what << ": machine " << m << " position " << p;
+      const OP_TIME& r = S.Times[m][p];
+      EXPECT_EQ((std::array<int, 3>{edited.task(t).StartT, edited.task(t).EndT, edited.task(t).Setup}),
+                (std::array<int, 3>{r.StartT, r.EndT, r.Setup}))
+          << what << ": machine " << m << " position " << p;
     }
   }
   for (int i = 0; i < 9; ++i) EXPECT_EQ(got.criterion(i), want.criterion(i)) << what << ": criterion " << i;
   EXPECT_EQ(got.n_of_Jobs, n_of_Jobs);
 }
 
+template <class T>
+const T& any_of(const std::vector<T>& v) {
+  return v[static_cast<std::size_t>(rand_n(static_cast<int>(v.size())))];
+}
+
 class ScheduleEdits : public ::testing::Test {
  protected:
   void SetUp() override {
     build_varied_shop(21, 40);
-    random_start_S(4).to_J_A_M_wload(J_A, M_wload);
+    fill_random_schedule(4);
     sch = SCH(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
     ASSERT_TRUE(schedule_fits_problem(sch));
   }
@@ -85,115 +96,87 @@ class ScheduleEdits : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(ScheduleEdits, SavedSequenceIsTheListOrAnUnchangedMachine) {
+// A machine's list written back in another order; the route panel's change
+// (another feasible route, a usable machine per step, appended last); the
+// step combo's change (another usable machine of the step's group, appended
+// last); "Copy assignement" from a job of the same order (each step right
+// behind the source's).
+TEST_F(ScheduleEdits, RandomEditsFollowAPlainModelAndTimeAsTheEngine) {
+  Tables model = Tables::of(sch);
+  int done[4] = {0, 0, 0, 0};
+  seed_random(17);
+  for (int i = 0; i < 600; ++i) {
+    const int j = rand_n(n_of_Jobs) + 1;
+    const ORDER& order = Orders[Jobs[j].Order_ID];
+    const std::array<int, 5> a = model.job(j);
+    if (a[0] == 0) continue;  // an order without a feasible route: odd schedules below
+    const int n = R_MG_ex[a[0]][0];
+    const int what = rand_n(4);
+    if (what == 0) {
+      const int m = rand_n(n_of_Machines) + 1;
+      std::vector<int> seq = machine_sequence(sch, m);
+      for (int q = static_cast<int>(seq.size()); q > 1; --q) std::swap(seq[q - 1], seq[rand_n(q)]);
+      ASSERT_EQ(save_sequence_to_machine(sch, seq, m), 1);
+      model.set_row(m, seq);
+    } else if (what == 1) {
+      std::array<int, 5> b = {any_of(feasible_routes(order)), 0, 0, 0, 0};
+      const int nb = R_MG_ex[b[0]][0];
+      for (int k = 1; k <= nb; ++k) b[k] = any_of(usable_machines(order, R_MG_ex[b[0]][k]));
+      sch.change_job_route(nb, b.data(), j);
+      if (b[0] == a[0]) continue;  // the same route: nothing changes
+      for (int k = 1; k <= n; ++k) model.remove(a[k], j);
+      for (int k = 1; k <= nb; ++k) model.put(b[k], j);
+      model.job(j) = b;
+    } else if (what == 2) {
+      const int k = rand_n(n) + 1;
+      const int to = any_of(usable_machines(order, R_MG_ex[a[0]][k]));
+      ASSERT_EQ(sch.move_op_to_machine(to, k, j), to == a[k] ? k : 0);
+      if (to == a[k]) continue;
+      model.remove(a[k], j);
+      model.put(to, j);
+      model.job(j)[k] = to;
+    } else {
+      const int source = order.First_Job + rand_n(order.NJob);
+      ASSERT_EQ(copy_job_assignment(sch, j, source), source == j ? -1 : 1);
+      if (source == j) continue;
+      for (int k = 1; k <= n; ++k) model.remove(a[k], j);
+      model.job(j) = model.job(source);
+      for (int k = 1; k <= R_MG_ex[model.job(j)[0]][0]; ++k) model.put(model.job(j)[k], j, source);
+    }
+    ++done[what];
+    ASSERT_TRUE(Tables::of(sch) == model) << "edit " << i << " of kind " << what;
+    if (i % 40 == 0) expect_same_as_engine(sch, model, "random edits");
+  }
+  for (int d : done) EXPECT_GT(d, 30);
+  expect_same_as_engine(sch, model, "random edits");
+}
+
+TEST_F(ScheduleEdits, RefusedEditsLeaveTheScheduleAsItWas) {
   int m = 1;
   for (int i = 1; i <= n_of_Machines; ++i)
     if (sch.Mach_Count[i] > sch.Mach_Count[m]) m = i;
-  std::vector<int> seq = machine_sequence(sch, m);
+  const std::vector<int> seq = machine_sequence(sch, m);
   ASSERT_GE(seq.size(), 3u);
-  std::reverse(seq.begin(), seq.end());
-  EXPECT_EQ(save_sequence_to_machine(sch, seq, m), 1);
-  EXPECT_EQ(machine_sequence(sch, m), seq);
-  EXPECT_EQ(sch.Mach_Count[m], static_cast<int>(seq.size()));
-  Tables expected = Tables::of(sch);
-  expect_same_as_engine(sch, expected, "reversed sequence");
-
-  const SCH before = sch;
-  std::vector<int> shorter(seq.begin() + 1, seq.end());
-  EXPECT_EQ(save_sequence_to_machine(sch, shorter, m), -1);
   std::vector<int> twice = seq;
   twice[1] = twice[0];
-  EXPECT_EQ(save_sequence_to_machine(sch, twice, m), -1);
   std::vector<int> stranger = seq;
   for (int j = 1; j <= n_of_Jobs; ++j)
     if (std::find(seq.begin(), seq.end(), j) == seq.end()) {
       stranger[0] = j;
       break;
     }
+  const SCH before = sch;
+  EXPECT_EQ(save_sequence_to_machine(sch, std::vector<int>(seq.begin() + 1, seq.end()), m), -1);
+  EXPECT_EQ(save_sequence_to_machine(sch, twice, m), -1);
   EXPECT_EQ(save_sequence_to_machine(sch, stranger, m), -1);
   EXPECT_EQ(save_sequence_to_machine(sch, seq, 0), -1);
   EXPECT_EQ(save_sequence_to_machine(sch, seq, n_of_Machines + 1), -1);
-  EXPECT_EQ(sch.equal(before), 1) << "a refused list leaves the schedule as it was";
-  EXPECT_EQ(machine_sequence(sch, m), seq);
-}
-
-TEST_F(ScheduleEdits, RouteAndMachineChangesTimeAsTheEngineTimesTheSameAssignment) {
-  // A job whose order has another feasible route: the route panel's change.
-  int j = 0, other_route = 0;
-  for (int i = 1; i <= n_of_Jobs && j == 0; ++i)
-    for (int r : feasible_routes(Orders[Jobs[i].Order_ID]))
-      if (r != sch.Route[i]) {
-        j = i;
-        other_route = r;
-        break;
-      }
-  ASSERT_NE(j, 0);
-  const ORDER& order = Orders[Jobs[j].Order_ID];
-  int assignment[5] = {other_route, 0, 0, 0, 0};
-  const int n = R_MG_ex[other_route][0];
-  for (int k = 1; k <= n; ++k) {
-    const std::vector<int> usable = usable_machines(order, R_MG_ex[other_route][k]);
-    ASSERT_FALSE(usable.empty());
-    assignment[k] = usable.back();
-  }
-  Tables expected = Tables::of(sch);
-  int old[5];
-  const int old_n = sch.get_job_assignment(old, j);
-  for (int k = 1; k <= old_n; ++k) expected.remove(old[k], j);
-  for (int k = 1; k <= n; ++k) expected.append(assignment[k], j);
-  expected.ja[static_cast<std::size_t>(j)] = {assignment[0], assignment[1], assignment[2], assignment[3], assignment[4]};
-  sch.change_job_route(n, assignment, j);
-  expect_same_as_engine(sch, expected, "route change");
-
-  // A route step whose group offers another usable machine: the step combo's change.
-  int jm = 0, km = 0, to = 0;
-  for (int i = 1; i <= n_of_Jobs && jm == 0; ++i) {
-    int a[5];
-    const int steps = sch.get_job_assignment(a, i);
-    for (int k = 1; k <= steps && jm == 0; ++k)
-      for (int m : usable_machines(Orders[Jobs[i].Order_ID], R_MG_ex[a[0]][k]))
-        if (m != a[k]) {
-          jm = i, km = k, to = m;
-          break;
-        }
-  }
-  ASSERT_NE(jm, 0);
-  expected = Tables::of(sch);
-  expected.remove(expected.ja[static_cast<std::size_t>(jm)][static_cast<std::size_t>(km)], jm);
-  expected.append(to, jm);
-  expected.ja[static_cast<std::size_t>(jm)][static_cast<std::size_t>(km)] = to;
-  EXPECT_EQ(sch.move_op_to_machine(to, km, jm), 0);
-  expect_same_as_engine(sch, expected, "machine change");
-}
-
-TEST_F(ScheduleEdits, CopiedAssignmentFollowsTheSourceStepByStep) {
-  // Two jobs of one order on different assignments.
-  int target = 0, source = 0;
-  for (int o = 1; o <= n_of_Orders && target == 0; ++o)
-    if (Orders[o].NJob >= 2 && Orders[o].N_Routes > 0) {
-      source = Orders[o].First_Job;
-      target = source + 1;
-    }
-  ASSERT_NE(target, 0);
-  EXPECT_EQ(copy_job_assignment(sch, target, source), 1);
-  int a[5], b[5];
-  const int n = sch.get_job_assignment(a, target);
-  ASSERT_EQ(n, sch.get_job_assignment(b, source));
-  EXPECT_TRUE(std::equal(a, a + n + 1, b));
-  for (int k = 1; k <= n; ++k) {
-    const int ts = sch.task_of_step(source, k);
-    const int tt = sch.task_of_step(target, k);
-    EXPECT_EQ(sch.task(ts).next_on_machine, tt) << "step " << k << " directly behind the source's";
-  }
-  OBJ_VALUE v;
-  recalc_schedule_values(sch, v);
-  const SCH before = sch;
-  EXPECT_EQ(copy_job_assignment(sch, target, target), -1);
-  int stranger = 1;
-  while (Jobs[stranger].Order_ID == Jobs[source].Order_ID) ++stranger;
-  EXPECT_EQ(copy_job_assignment(sch, stranger, source), -1);
-  EXPECT_EQ(copy_job_assignment(sch, n_of_Jobs + 1, source), -1);
+  int other = 1;
+  while (Jobs[other].Order_ID == Jobs[1].Order_ID) ++other;
+  EXPECT_EQ(copy_job_assignment(sch, other, 1), -1);
+  EXPECT_EQ(copy_job_assignment(sch, n_of_Jobs + 1, 1), -1);
   EXPECT_EQ(sch.equal(before), 1);
+  EXPECT_EQ(machine_sequence(sch, m), seq);
 }
 
 // An order without a feasible route (its jobs on route 0) and a machine no
@@ -226,9 +209,6 @@ TEST(ScheduleEditsOnOddSchedules, UnroutedJobsAndIdleMachinesChangeNothing) {
   EXPECT_EQ(sch.equal(before), 1);
   EXPECT_EQ(sch.Route[j], 0);
   EXPECT_EQ(sch.job_task_count(j), 0);
-  OBJ_VALUE v;
-  recalc_schedule_values(sch, v);
-  Tables expected = Tables::of(sch);
-  expect_same_as_engine(sch, expected, "odd schedule");
+  expect_same_as_engine(sch, Tables::of(sch), "odd schedule");
   clear_problem_data();
 }

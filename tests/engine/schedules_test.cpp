@@ -151,6 +151,9 @@ TEST(LinkedSchedule, AssignmentReusesOrCopiesAndMatchesRoutesOfOtherLengths) {
   for (int i = 0; i < 9; ++i) EXPECT_EQ(of_early.criterion(i), of_late.criterion(i)) << "criterion " << i;
 }
 
+// The editor's own moves are checked against a plain model in
+// schedule_edits_test; here the list primitives' refusals and return codes,
+// and the round trip through the array form.
 TEST(LinkedSchedule, EditsKeepBothListsConsistent) {
   load_route_lengths_shop();
   put({kRoute1, kRoute1, kRoute4});
@@ -160,7 +163,6 @@ TEST(LinkedSchedule, EditsKeepBothListsConsistent) {
   EXPECT_EQ(sch.Mach_Count[7], 0);
 
   EXPECT_EQ(sch.move_op_to_machine(2, 2, 1), 2);  // already there: nothing
-  EXPECT_EQ(sch.equal(before), 1);
   EXPECT_EQ(sch.move_op_to_machine(1, 5, 1), 4);  // job 1 has four steps
   // Machines or nodes that do not exist change nothing.
   sch.append_on_machine(n_of_Machines + 1, sch.Job_Head[1]);
@@ -176,28 +178,13 @@ TEST(LinkedSchedule, EditsKeepBothListsConsistent) {
   EXPECT_EQ(machine_jobs(sch, 2), (std::vector<int>{2, 1}));
   EXPECT_EQ(sch.equal(before), 0);
   expect_lists_sound(sch);
-
-  // A step moved to another machine goes last there and leaves its old machine empty.
+  // One step fewer on a machine is a change too.
   EXPECT_EQ(sch.move_op_to_machine(3, 2, 3), 0);
-  EXPECT_EQ(machine_jobs(sch, 3), (std::vector<int>{1, 2, 3}));
   EXPECT_EQ(sch.Mach_Count[6], 0);
   EXPECT_EQ(sch.Mach_Head[6], NO_TASK);
   expect_lists_sound(sch);
+  EXPECT_EQ(sch.move_op_to_machine(6, 2, 3), 0);  // back to its group's machine
 
-  // A new route replaces the job's nodes; the same route only moves steps.
-  int assignment[5];
-  ASSERT_EQ(sch.get_job_assignment(assignment, 1), 4);
-  const int one_step[5] = {8, 7, 0, 0, 0};
-  sch.set_job_assignment(1, one_step, 3);
-  EXPECT_EQ(job_steps(sch, 3), (std::vector<std::array<int, 2>>{{1, 7}}));
-  EXPECT_EQ(machine_jobs(sch, 3), (std::vector<int>{1, 2}));
-  sch.set_job_assignment(4, assignment, 3);  // job 3 onto job 1's route and machines
-  sch.follow_job(3, 1);
-  EXPECT_EQ(machine_jobs(sch, 1), (std::vector<int>{1, 3, 2}));
-  EXPECT_EQ(machine_jobs(sch, 4), (std::vector<int>{1, 3, 2}));
-  EXPECT_EQ(machine_jobs(sch, 2), (std::vector<int>{2, 1, 3}));  // job 1 was last on 2
-  EXPECT_EQ(sch.Mach_Count[7], 0);
-  expect_lists_sound(sch);
   // The edited schedule converts to the array form and back unchanged.
   const _S S(sch);
   expect_S_consistent(S, "from edited SCH");

@@ -1,3 +1,8 @@
+// The moves of the search on the array schedule. What the moves draw, and in
+// which order, is pinned by the fixed-seed search paths (search_path_test);
+// here: the index tables after thousands of random moves, the order move
+// against the plain job-by-job composition it replaces, the position draws
+// against a plain scan, and the rules of the rescheduling inserts.
 #include "engine/search_operators.h"
 
 #include <gtest/gtest.h>
@@ -9,13 +14,6 @@
 #include "tests/support/varied_shop.h"
 
 namespace {
-
-// A machine holding at least n jobs, 0 if none.
-int machine_with_at_least(const _S& S, int n) {
-  for (int m = 1; m <= S.n_of_Machines; ++m)
-    if (S.M_wload[m][0] >= n) return m;
-  return 0;
-}
 
 // Every table of the two schedules equal: routes, machines, positions,
 // sequences and route steps.
@@ -73,75 +71,65 @@ TEST(SearchOperators, ThousandsOfRandomMovesKeepTheIndexes) {
   }
 }
 
-TEST(SearchOperators, RemoveShiftsTheRowAndInsertDrawsRouteMachineThenPosition) {
-  build_varied_shop(11, 25);
-  _S S = random_start_S(11);
-  const int m = machine_with_at_least(S, 3);
-  ASSERT_NE(m, 0);
-  const std::vector<int> before = sequence_of(S, m);
-  const int j = before[0];
-  remove_job(S, j);
-  EXPECT_EQ(S.J_A[j][0], 0);
-  EXPECT_EQ(sequence_of(S, m), std::vector<int>(before.begin() + 1, before.end()));
-
-  // Replay inserts by hand: the route, then per route step the machine and a
-  // position among 1..count + 1 (the new last place included).
-  const ORDER& o = Orders[Jobs[j].Order_ID];
-  for (std::uint32_t seed = 1; seed <= 10; ++seed) {
-    remove_job(S, j);
-    const _S removed = S;
+// The order move gathers the order's jobs in one pass per machine; it must
+// leave exactly the tables that re-inserting the first job and letting every
+// other job follow it, one by one, leaves: on each of the first job's
+// machines the block f+n-1, ..., f+1, f. The varied shop's orders start
+// spread over different routes and machines, some of one job, one without a
+// feasible route.
+TEST(SearchOperators, OrderMoveEqualsFirstJobReinsertedAndTheOthersFollowing) {
+  build_varied_shop(9, 40, true);
+  _S S = random_start_S(9);
+  int moved_blocks = 0;
+  for (std::uint32_t seed = 1; seed <= 300; ++seed) {
+    const int o = 1 + static_cast<int>(seed) % n_of_Orders;
+    _S replay = S;
     seed_random(seed);
-    insert_job_random(S, j, Orders, Jobs);
-    seed_random(seed);
-    const int route = o.R_feasible[rand_n(o.N_Routes) + 1];
-    ASSERT_EQ(S.J_A[j][0], route);
-    for (int k = 1; k <= R_MG_ex[route][0]; ++k) {
-      const std::vector<int>& list = o.MG_M[R_MG_ex[route][k]];
-      const int mk = list[rand_n(list[0]) + 1];
-      EXPECT_EQ(S.J_A[j][k], mk);
-      EXPECT_EQ(S.J_pos[j][k], rand_n(removed.M_wload[mk][0] + 1) + 1);
-    }
-  }
-  expect_S_consistent(S, "reinserted");
-}
-
-TEST(SearchOperators, ReinsertedOrderIsOneDescendingBlock) {
-  build_varied_shop(3, 20);
-  int o = 1;
-  while (Orders[o].NJob < 3 || Orders[o].N_Routes == 0) ++o;
-  _S S = random_start_S(3);
-  const int f = Orders[o].First_Job;
-  for (int round = 0; round < 30; ++round) {
     move_reinsert_order(S, o, Orders, Jobs);
+    const int after = rand_n(1 << 30);
+    seed_random(seed);
+    const int f = Orders[o].First_Job;
+    remove_job(replay, f);
+    insert_job_random(replay, f, Orders, Jobs);
+    for (int b = f + Orders[o].NJob - 1; b > f; --b) follow_job(replay, f, b);
+    ASSERT_EQ(rand_n(1 << 30), after) << "order " << o << ": another number of draws";
+    ASSERT_TRUE(same_tables(S, replay)) << "order " << o << ", seed " << seed;
     for (int b = f + 1; b < f + Orders[o].NJob; ++b) {
       ASSERT_EQ(S.J_A[b][0], S.J_A[f][0]);
       for (int k = 1; k <= S.n_steps(f); ++k) {
         ASSERT_EQ(S.J_A[b][k], S.J_A[f][k]);
-        // The block reads f+n-1, ..., f+1, f: job b stands b - f places before f.
-        EXPECT_EQ(S.J_pos[b][k], S.J_pos[f][k] - (b - f)) << "job " << b << " step " << k;
+        ASSERT_EQ(S.J_pos[b][k], S.J_pos[f][k] - (b - f)) << "job " << b << " stands b - f places before f";
       }
     }
+    moved_blocks += Orders[o].NJob > 1 && S.n_steps(f) > 0;
+    // Now and then spread the jobs again, so that the next move of an order
+    // finds them on other machines.
+    if (seed % 7 == 0) {
+      for (int i = 0; i < 20; ++i) move_reinsert_job(S, rand_n(n_of_Jobs) + 1, Orders, Jobs);
+    }
   }
+  EXPECT_GT(moved_blocks, 100);
+  expect_S_consistent(S, "order moves");
+
   // Nothing to move: an order without jobs, a job following itself.
   const _S kept = S;
-  const int n_jobs = Orders[o].NJob;
-  Orders[o].NJob = 0;
-  EXPECT_EQ(move_reinsert_order(S, o, Orders, Jobs), 1);
-  Orders[o].NJob = n_jobs;
-  EXPECT_EQ(follow_job(S, f, f), 1);
-  EXPECT_TRUE(same_sequences(S, kept));
-  expect_S_consistent(S, "order moves");
+  const int n_jobs = Orders[1].NJob;
+  Orders[1].NJob = 0;
+  EXPECT_EQ(move_reinsert_order(S, 1, Orders, Jobs), 1);
+  Orders[1].NJob = n_jobs;
+  EXPECT_EQ(follow_job(S, Orders[1].First_Job, Orders[1].First_Job), 1);
+  EXPECT_TRUE(same_tables(S, kept));
 }
 
-TEST(SearchOperators, ShuffleDrawsKThenKFreePositionsAndRotates) {
+TEST(SearchOperators, RotationMovesEachDrawnJobToTheNextDrawnPosition) {
   build_varied_shop(5, 30);
   _S S = random_start_S(5);
   int few = 1;
   while (few < n_of_Machines && S.M_wload[few][0] >= 2) ++few;
   ASSERT_LT(S.M_wload[few][0], 2);
   EXPECT_EQ(move_shuffle_machine(S, few), 0);
-  const int m = machine_with_at_least(S, 6);
-  ASSERT_NE(m, 0);
+  int m = 1;
+  while (S.M_wload[m][0] < 6) ++m;
   const std::vector<int> s = sequence_of(S, m);
   const int P[4] = {3, 2, 5, 4};  // the job at 4 moves to 2, 2 to 5, 5 to 4
   rotate_positions(S, P, m);
@@ -150,31 +138,38 @@ TEST(SearchOperators, ShuffleDrawsKThenKFreePositionsAndRotates) {
   const std::vector<int> now = sequence_of(S, m);
   EXPECT_EQ(std::vector<int>(now.begin(), now.begin() + 5), (std::vector<int>{s[0], s[3], s[2], s[4], s[1]}));
   expect_S_consistent(S, "rotated");
-
-  // The shuffle draws k = rand(cnt) + 1, then k times the r-th still free
-  // position (r = rand(remaining) + 1), and rotates them in draw order.
-  const int cnt = S.M_wload[m][0];
-  _S replay = S;
-  seed_random(12);
-  EXPECT_EQ(move_shuffle_machine(S, m), 1);
-  seed_random(12);
-  std::vector<int> D(cnt + 1), free_positions;
-  D[0] = rand_n(cnt) + 1;
-  for (int p = 1; p <= cnt; ++p) free_positions.push_back(p);
-  for (int i = 1; i <= D[0]; ++i) {
-    const int r = rand_n(static_cast<int>(free_positions.size())) + 1;
-    D[i] = free_positions[r - 1];
-    free_positions.erase(free_positions.begin() + (r - 1));
-  }
-  rotate_positions(replay, D.data(), m);
-  EXPECT_EQ(sequence_of(S, m), sequence_of(replay, m));
-  std::vector<int> E(cnt + 1);
-  seed_random(12);
-  draw_positions(0, E.data(), cnt);
-  EXPECT_EQ(E, D) << "k = 0 draws k first";
-  EXPECT_EQ(draw_positions(4, D.data(), 3), -1) << "more positions than the machine has";
+  int D[5];
+  EXPECT_EQ(draw_positions(4, D, 3), -1) << "more positions than the machine has";
   const unsigned char avail[6] = {0, 1, 0, 1, 1, 0};
   EXPECT_EQ(nth_free_index(1, avail, 2, 5), 3);
+  EXPECT_EQ(nth_free_index(3, avail, 2, 5), -1);
+}
+
+// The r-th free position comes from a tree of counts; the drawn positions
+// must be those of a plain scan, for every length (powers of two and their
+// neighbours among them) and for draws of every position of a machine.
+TEST(SearchOperators, DrawnPositionsEqualThePlainScansOnEveryLength) {
+  std::vector<int> lengths;
+  for (int c = 1; c <= 70; ++c) lengths.push_back(c);
+  for (const int c : {255, 256, 257, 1000, 4097}) lengths.push_back(c);  // trees of three and four levels
+  for (const int c : lengths) {
+    for (std::uint32_t seed = 1; seed <= 6; ++seed) {
+      const int k = seed == 1 ? c : 0;  // all positions once per length; k = 0 draws k first
+      std::vector<int> got(static_cast<std::size_t>(c) + 1);
+      seed_random(seed);
+      ASSERT_EQ(draw_positions(k, got.data(), c), got[0]);
+      seed_random(seed);
+      std::vector<int> want(static_cast<std::size_t>(c) + 1);
+      std::vector<unsigned char> avail(static_cast<std::size_t>(c) + 1, 1);
+      want[0] = k == 0 ? rand_n(c) + 1 : k;
+      for (int i = 1; i <= want[0]; ++i) {
+        const int idx = nth_free_index(rand_n(c - i + 1) + 1, avail.data(), 1, c);
+        avail[static_cast<std::size_t>(idx)] = 0;
+        want[static_cast<std::size_t>(i)] = idx;
+      }
+      ASSERT_EQ(got, want) << "length " << c << ", seed " << seed;
+    }
+  }
 }
 
 TEST(SearchOperators, GroupingKeepsFirstAppearanceAndRelativeOrder) {
@@ -196,11 +191,15 @@ TEST(SearchOperators, GroupingKeepsFirstAppearanceAndRelativeOrder) {
   expect_S_consistent(S, "grouped");
 }
 
-TEST(ReschedulingInserts, FrozenHeadsAndReferencePositions) {
+// Order-route inserts never go into a frozen head; a job whose first route
+// step is frozen goes back to its reference place; a route whose group
+// offers the job no machine leaves it off the shop; and the inserts read the
+// order arrays they are given (a snapshot's), not the loaded ones.
+TEST(ReschedulingInserts, FrozenHeadsReferencePositionsAndGivenArrays) {
   build_varied_shop(13, 30);
   _S S = random_start_S(13);
-  const int m = machine_with_at_least(S, 4);
-  ASSERT_NE(m, 0);
+  int m = 1;
+  while (S.M_wload[m][0] < 4) ++m;
   Machines[m].N_Frozen = 2;
   const int j = S.M_wload[m][3];
   for (int i = 0; i < 300; ++i) {
@@ -211,11 +210,8 @@ TEST(ReschedulingInserts, FrozenHeadsAndReferencePositions) {
       insert_job_order_routes(S, j, Orders, Jobs, Machines);
     for (int k = 1; k <= S.n_steps(j); ++k) ASSERT_GT(S.J_pos[j][k], Machines[S.J_A[j][k]].N_Frozen);
   }
-  expect_S_consistent(S, "order-route inserts");
   Machines[m].N_Frozen = 0;
 
-  // A job whose first route step is frozen goes back to its reference place,
-  // even where a free step would land behind the machine's frozen head.
   const _S reference = S;
   int f = 1;
   while (S.n_steps(f) < 2) ++f;
@@ -234,7 +230,6 @@ TEST(ReschedulingInserts, FrozenHeadsAndReferencePositions) {
     EXPECT_EQ(S.J_pos[f][1], reference.J_pos[f][1]);
   }
   expect_S_consistent(S, "own-route inserts");
-  // A route whose group offers the job no machine leaves it off the shop.
   own.machines[R_MG_ex[route][2]][0] = 0;
   remove_job(S, f);
   insert_job_own_routes(S, f, Orders, Jobs, Machines, reference);
@@ -243,85 +238,21 @@ TEST(ReschedulingInserts, FrozenHeadsAndReferencePositions) {
   Jobs[f].Freeze.reset();
   Jobs[f].N_Frozen = 0;
   Machines[m1].N_Frozen = 0;
-}
+  insert_job_random(S, f, Orders, Jobs);
 
-// The order move gathers the order's jobs in one pass per machine; it must
-// leave exactly the tables that re-inserting the first job and letting every
-// other job follow it, one by one, leaves. The varied shop's orders start
-// spread over different routes and machines, some of one job, one without a
-// feasible route.
-TEST(SearchOperators, OrderMoveEqualsFirstJobReinsertedAndTheOthersFollowing) {
-  build_varied_shop(9, 40, true);
-  _S S = random_start_S(9);
-  int moved_blocks = 0;
-  for (std::uint32_t seed = 1; seed <= 300; ++seed) {
-    const int o = 1 + static_cast<int>(seed) % n_of_Orders;
-    _S replay = S;
-    seed_random(seed);
-    move_reinsert_order(S, o, Orders, Jobs);
-    const int after = rand_n(1 << 30);
-    seed_random(seed);
-    const int f = Orders[o].First_Job;
-    remove_job(replay, f);
-    insert_job_random(replay, f, Orders, Jobs);
-    for (int b = f + Orders[o].NJob - 1; b > f; --b) follow_job(replay, f, b);
-    ASSERT_EQ(rand_n(1 << 30), after) << "order " << o << ": another number of draws";
-    ASSERT_TRUE(same_tables(S, replay)) << "order " << o << ", seed " << seed;
-    moved_blocks += Orders[o].NJob > 1 && S.n_steps(f) > 0;
-    // Now and then spread the jobs again, so that the next move of an order
-    // finds them on other machines.
-    if (seed % 7 == 0) {
-      for (int i = 0; i < 20; ++i) move_reinsert_job(S, rand_n(n_of_Jobs) + 1, Orders, Jobs);
-    }
-  }
-  EXPECT_GT(moved_blocks, 100);
-  expect_S_consistent(S, "order moves");
-}
-
-// The r-th free position comes from a tree of counts; the drawn positions
-// must be those of a plain scan, for every length (powers of two and their
-// neighbours among them) and for draws of every position of a machine.
-TEST(SearchOperators, DrawnPositionsEqualThePlainScansOnEveryLength) {
-  std::vector<int> lengths;
-  for (int c = 1; c <= 70; ++c) lengths.push_back(c);
-  for (const int c : {255, 256, 257, 1000, 4097}) lengths.push_back(c);  // trees of three and four levels
-  for (const int c : lengths) {
-    for (std::uint32_t seed = 1; seed <= 6; ++seed) {
-      const int k = seed == 1 ? c : 0;  // all positions once per length
-      std::vector<int> got(static_cast<std::size_t>(c) + 1);
-      seed_random(seed);
-      ASSERT_EQ(draw_positions(k, got.data(), c), got[0]);
-      seed_random(seed);
-      std::vector<int> want(static_cast<std::size_t>(c) + 1);
-      std::vector<unsigned char> avail(static_cast<std::size_t>(c) + 1, 1);
-      want[0] = k == 0 ? rand_n(c) + 1 : k;
-      for (int i = 1; i <= want[0]; ++i) {
-        const int idx = nth_free_index(rand_n(c - i + 1) + 1, avail.data(), 1, c);
-        avail[static_cast<std::size_t>(idx)] = 0;
-        want[static_cast<std::size_t>(i)] = idx;
-      }
-      ASSERT_EQ(got, want) << "length " << c << ", seed " << seed;
-    }
-  }
-}
-
-TEST(ReschedulingInserts, ReadTheArraysTheyAreGivenNotTheLoadedOnes) {
-  // A snapshot's order may permit fewer machines than the loaded one: a job
-  // without its own lists must follow the snapshot's order.
-  build_varied_shop(21, 12);
-  _S S = random_start_S(21);
-  const int j = 1;
+  // The snapshot's order permits one route and one machine per group only.
+  int g = 1;
+  while (S.n_steps(g) == 0) ++g;
   std::vector<ORDER> snapshot = Orders;
-  ORDER& od = snapshot[Jobs[j].Order_ID];
-  const int route = S.J_A[j][0];
-  for (int k = 1; k <= S.n_steps(j); ++k) od.MG_M[R_MG_ex[route][k]] = {1, S.J_A[j][k]};
+  ORDER& od = snapshot[Jobs[g].Order_ID];
+  for (int k = 1; k <= S.n_steps(g); ++k) od.MG_M[R_MG_ex[S.J_A[g][0]][k]] = {1, S.J_A[g][k]};
   od.N_Routes = 1;
-  od.R_feasible[1] = route;
-  const std::array<int, 5> placed = S.J_A[j];
+  od.R_feasible[1] = S.J_A[g][0];
+  const std::array<int, 5> placed = S.J_A[g];
   for (int i = 0; i < 40; ++i) {
-    remove_job(S, j);
-    insert_job_own_routes(S, j, snapshot, Jobs, Machines, S);
-    ASSERT_EQ(S.J_A[j], placed) << "draw " << i;
+    remove_job(S, g);
+    insert_job_own_routes(S, g, snapshot, Jobs, Machines, S);
+    ASSERT_EQ(S.J_A[g], placed) << "draw " << i;
   }
   expect_S_consistent(S, "snapshot inserts");
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <vector>
 
 namespace {
 
@@ -45,53 +46,46 @@ std::vector<ORDER> order_records() {
 
 }  // namespace
 
-TEST(SequenceMoves, UpAndDownMoveBlocksAndStopAtTheEdge) {
-  JobSequence seq = sequence(5, {2, 3});
-  EXPECT_TRUE(move_selected_up(seq));
-  EXPECT_EQ(jobs_of(seq), (std::vector<int>{1, 3, 4, 2, 5}));
-  EXPECT_EQ(selected_indexes(seq), (std::vector<int>{1, 2}));
-  // The first item selected: nothing moves, not even the other selected ones.
-  seq = sequence(5, {0, 3});
-  EXPECT_FALSE(move_selected_up(seq));
-  EXPECT_EQ(jobs_of(seq), (std::vector<int>{1, 2, 3, 4, 5}));
-  seq = sequence(5, {1, 3});
-  EXPECT_TRUE(move_selected_down(seq));
-  EXPECT_EQ(jobs_of(seq), (std::vector<int>{1, 3, 2, 5, 4}));
-  EXPECT_EQ(selected_indexes(seq), (std::vector<int>{2, 4}));
-  EXPECT_FALSE(move_selected_down(seq)) << "the last item is selected now";
-  JobSequence none = sequence(4, {});
-  EXPECT_FALSE(move_selected_up(none));
-  EXPECT_FALSE(move_selected_down(none));
-  JobSequence empty;
-  EXPECT_FALSE(move_selected_up(empty));
-  EXPECT_FALSE(move_selected_down(empty));
-}
-
-TEST(SequenceMoves, TopAndBottomKeepTheDistances) {
-  JobSequence seq = sequence(5, {2, 4});
-  EXPECT_TRUE(move_selected_top(seq));
-  EXPECT_EQ(jobs_of(seq), (std::vector<int>{3, 1, 5, 2, 4}));
-  EXPECT_EQ(selected_indexes(seq), (std::vector<int>{0, 2}));
-  EXPECT_FALSE(move_selected_top(seq));
-  seq = sequence(6, {0, 2});
-  EXPECT_TRUE(move_selected_bottom(seq));
-  EXPECT_EQ(selected_indexes(seq), (std::vector<int>{3, 5}));
-  EXPECT_EQ(jobs_of(seq), (std::vector<int>{2, 4, 5, 1, 6, 3}));
-  EXPECT_FALSE(move_selected_bottom(seq));
-  JobSequence none = sequence(3, {});
-  EXPECT_FALSE(move_selected_top(none));
-  EXPECT_FALSE(move_selected_bottom(none));
-}
-
-TEST(SequenceMoves, JoinGathersBehindTheFirstSelected) {
-  JobSequence seq = sequence(5, {1, 3, 4});
-  EXPECT_TRUE(join_selected(seq));
-  EXPECT_EQ(jobs_of(seq), (std::vector<int>{1, 2, 4, 5, 3}));
-  EXPECT_EQ(selected_indexes(seq), (std::vector<int>{1, 2, 3}));
-  EXPECT_FALSE(join_selected(seq)) << "already together";
-  seq = sequence(6, {0, 5});
-  EXPECT_TRUE(join_selected(seq));
-  EXPECT_EQ(jobs_of(seq), (std::vector<int>{1, 6, 2, 3, 4, 5}));
+// Each move on a list of jobs 1..n with some items selected: whether it
+// moved, the jobs after it and the selected indexes (the selection moves with
+// its items). A move that cannot move changes nothing at all.
+TEST(SequenceMoves, MovesCarryTheSelectionAndStopAtTheEdge) {
+  using Move = bool (*)(JobSequence&);
+  struct Case {
+    const char* name;
+    Move move;
+    int n;
+    std::initializer_list<int> selected;
+    bool moved;
+    std::vector<int> jobs;
+    std::vector<int> selected_after;
+  };
+  const Case cases[] = {
+      {"up", move_selected_up, 5, {2, 3}, true, {1, 3, 4, 2, 5}, {1, 2}},
+      {"up with the first selected", move_selected_up, 5, {0, 3}, false, {1, 2, 3, 4, 5}, {0, 3}},
+      {"down", move_selected_down, 5, {1, 3}, true, {1, 3, 2, 5, 4}, {2, 4}},
+      {"down with the last selected", move_selected_down, 5, {2, 4}, false, {1, 2, 3, 4, 5}, {2, 4}},
+      {"top keeps the distances", move_selected_top, 5, {2, 4}, true, {3, 1, 5, 2, 4}, {0, 2}},
+      {"top at the top", move_selected_top, 5, {0, 2}, false, {1, 2, 3, 4, 5}, {0, 2}},
+      {"bottom keeps the distances", move_selected_bottom, 6, {0, 2}, true, {2, 4, 5, 1, 6, 3}, {3, 5}},
+      {"bottom at the bottom", move_selected_bottom, 6, {3, 5}, false, {1, 2, 3, 4, 5, 6}, {3, 5}},
+      {"join behind the first selected", join_selected, 5, {1, 3, 4}, true, {1, 2, 4, 5, 3}, {1, 2, 3}},
+      {"join from both ends", join_selected, 6, {0, 5}, true, {1, 6, 2, 3, 4, 5}, {0, 1}},
+      {"join when together", join_selected, 5, {1, 2, 3}, false, {1, 2, 3, 4, 5}, {1, 2, 3}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    JobSequence seq = sequence(c.n, c.selected);
+    EXPECT_EQ(c.move(seq), c.moved);
+    EXPECT_EQ(jobs_of(seq), c.jobs);
+    EXPECT_EQ(selected_indexes(seq), c.selected_after);
+  }
+  for (const Move move : {move_selected_up, move_selected_down, move_selected_top, move_selected_bottom}) {
+    JobSequence none = sequence(4, {});
+    EXPECT_FALSE(move(none)) << "nothing selected";
+    JobSequence empty;
+    EXPECT_FALSE(move(empty));
+  }
 }
 
 TEST(SequenceMoves, BuildBatchPutsEachOrderTogetherOnce) {

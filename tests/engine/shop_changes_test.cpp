@@ -24,30 +24,30 @@ std::vector<std::pair<int, int>> calendar(const MACHINE& m) {
 
 using Cal = std::vector<std::pair<int, int>>;
 
-TEST(ShopChanges, AddedIntervalGoesInStartOrder) {
+TEST(ShopChanges, AddedIntervalsGoInStartOrderAndNeverTouchAnother) {
   MACHINE m = machine_with({{200, 250}, {500, 600}});
+  struct Refused {
+    int st, et;
+    const char* message;
+  };
+  const char* const overlap = "Availability time intervals can not be overlapped!";
+  const char* const empty = "Length of an availability time interval can not be zero or smaller!";
+  const Refused refusals[] = {
+      {250, 300, overlap},  // a common end point counts
+      {210, 220, overlap},  // inside another
+      {550, 700, overlap},  {150, 150, empty}, {300, 200, empty},
+      {-1, 200, " Missing integer value(s)!"}, {200, -1, " Missing integer value(s)!"},
+  };
+  for (const Refused& r : refusals) {
+    const SHOP_CHANGE c = add_calendar_interval(m, r.st, r.et);
+    EXPECT_FALSE(c.done) << r.st << ".." << r.et;
+    EXPECT_EQ(c.message, r.message) << r.st << ".." << r.et;
+  }
+  EXPECT_EQ(calendar(m), (Cal{{200, 250}, {500, 600}}));
   EXPECT_TRUE(add_calendar_interval(m, 0, 100).done);  // time 0 is a time, not a missing value
   EXPECT_TRUE(add_calendar_interval(m, 300, 400).done);
-  EXPECT_EQ(calendar(m), (Cal{{0, 100}, {200, 250}, {300, 400}, {500, 600}}));
   EXPECT_TRUE(add_calendar_interval(m, 700, 800).done);
-  EXPECT_EQ(calendar(m).back(), std::make_pair(700, 800));
-}
-
-TEST(ShopChanges, AddRefusesTouchingEmptyReversedAndMissingIntervals) {
-  MACHINE m = machine_with({{0, 100}});
-  const Cal before = calendar(m);
-  SHOP_CHANGE r = add_calendar_interval(m, 100, 200);  // a common end point counts
-  EXPECT_FALSE(r.done);
-  EXPECT_EQ(r.message, "Availability time intervals can not be overlapped!");
-  r = add_calendar_interval(m, 150, 150);
-  EXPECT_EQ(r.message, "Length of an availability time interval can not be zero or smaller!");
-  r = add_calendar_interval(m, 300, 200);  // start after end
-  EXPECT_EQ(r.message, "Length of an availability time interval can not be zero or smaller!");
-  r = add_calendar_interval(m, -1, 200);
-  EXPECT_EQ(r.message, " Missing integer value(s)!");
-  r = add_calendar_interval(m, 200, -1);
-  EXPECT_EQ(r.message, " Missing integer value(s)!");
-  EXPECT_EQ(calendar(m), before);
+  EXPECT_EQ(calendar(m), (Cal{{0, 100}, {200, 250}, {300, 400}, {500, 600}, {700, 800}}));
 }
 
 TEST(ShopChanges, DeleteKeepsTheLastIntervalAndNeedsAChoice) {

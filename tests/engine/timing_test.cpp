@@ -40,18 +40,14 @@ class TwoStepLine : public ::testing::Test {
   // Checks one position in both representations.
   void expect_position(int m, int p, Times6 want) {
     const OP_TIME& r = S.Times[m][p];
-    EXPECT_EQ(r.Setup, want.Setup) << "machine " << m << " position " << p;
-    EXPECT_EQ(r.StartT, want.StartT) << "machine " << m << " position " << p;
-    EXPECT_EQ(r.SetT, want.SetT) << "machine " << m << " position " << p;
-    EXPECT_EQ(r.ProcT, want.ProcT) << "machine " << m << " position " << p;
-    EXPECT_EQ(r.EndT, want.EndT) << "machine " << m << " position " << p;
-    EXPECT_EQ(r.M_Calendar_OK, want.Cal) << "machine " << m << " position " << p;
+    const std::array<int, 6> got = {r.Setup, r.StartT, r.SetT, r.ProcT, r.EndT, r.M_Calendar_OK};
+    EXPECT_EQ(got, (std::array<int, 6>{want.Setup, want.StartT, want.SetT, want.ProcT, want.EndT, want.Cal}))
+        << "machine " << m << " position " << p;
     int t = sch.Mach_Head[m];
     for (int i = 1; i < p && t != NO_TASK; ++i) t = sch.task(t).next_on_machine;
     ASSERT_NE(t, NO_TASK);
     const TASK& n = sch.task(t);
-    EXPECT_EQ((std::array<int, 6>{n.Setup, n.StartT, n.SetT, n.ProcT, n.EndT, n.M_Calendar_OK}),
-              (std::array<int, 6>{r.Setup, r.StartT, r.SetT, r.ProcT, r.EndT, r.M_Calendar_OK}))
+    EXPECT_EQ((std::array<int, 6>{n.Setup, n.StartT, n.SetT, n.ProcT, n.EndT, n.M_Calendar_OK}), got)
         << "linked schedule differs at machine " << m << " position " << p;
   }
   _S S;
@@ -144,15 +140,6 @@ TEST_F(TwoStepLine, ProcessingTimeRoundsUpAndSpeedZeroMachineNeitherProcessesNor
   expect_position(2, 2, {0, 11, 0, 0, 11, -1});
 }
 
-TEST_F(TwoStepLine, OperationsAreMovedIntoOneAvailabilityInterval) {
-  Machines[1].Cal = {{}, {0, 10}, {20, 100}};
-  Machines[1].N_Cal = 2;
-  add_small_order(2, 6, 1, 1, 1, 0, 500, {1});
-  schedule({{}, {23, 1}, {23, 1}}, {{}, {1, 2}, {}});
-  expect_position(1, 1, {1, 0, 0, 6, 6, 1});
-  expect_position(1, 2, {0, 20, 0, 6, 26, 1});  // 6..12 would cross the break at 10
-}
-
 TEST_F(TwoStepLine, LaterPositionsKeepFillingTheCalendarAndRunPastItsEnd) {
   Machines[1].Cal = {{}, {0, 10}, {20, 30}, {40, 100}};
   Machines[1].N_Cal = 3;
@@ -161,7 +148,7 @@ TEST_F(TwoStepLine, LaterPositionsKeepFillingTheCalendarAndRunPastItsEnd) {
   add_small_order(1, 6, 1, 1, 1, 0, 500, {1});   // job 6 comes after the calendar
   schedule({{}, {23, 1}, {23, 1}, {23, 1}, {23, 1}, {23, 1}, {23, 1}}, {{}, {1, 2, 3, 4, 5, 6}, {}});
   expect_position(1, 1, {1, 0, 0, 6, 6, 1});
-  expect_position(1, 2, {0, 20, 0, 6, 26, 1});
+  expect_position(1, 2, {0, 20, 0, 6, 26, 1});  // 6..12 would cross the break at 10
   expect_position(1, 3, {0, 40, 0, 6, 46, 1});
   expect_position(1, 4, {0, 46, 0, 6, 52, 1});
   expect_position(1, 5, {0, 52, 0, 70, 122, 0});

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/problem_tables.h"
+#include "engine/random_source.h"
 #include "engine/schedule_edits.h"
 #include "tests/support/varied_shop.h"
 
@@ -50,48 +51,43 @@ class UndoHistory : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(UndoHistory, ThirtyEditsKeepTheLatestTwentyFiveAndUndoStopsAtTheOldest) {
-  UNDOLIST history(25);
+// Random edits, undos and redos against a plain model of the history: the
+// states it holds oldest first and the current one. Every answer of undo and
+// redo, the count and the live schedule after each call must be the model's;
+// histories of 4 and 25 entries, so that the oldest are dropped many times.
+TEST_F(UndoHistory, RandomEditsUndosAndRedosFollowAPlainModel) {
+  const int count = live.Mach_Count[busy];  // states repeat after count edits
   first = live;
-  history.push(live);
-  // Fewer than 26 positions would make rotations repeat: state_of names them
-  // modulo the machine's count, so compare edits up to that count only.
-  const int count = live.Mach_Count[busy];
-  for (int n = 1; n <= 30; ++n) {
-    edit(n);
+  seed_random(9);
+  for (const int max : {4, 25}) {
+    live = first;
+    UNDOLIST history(max);
     history.push(live);
+    std::vector<int> states = {0};
+    int cur = 0;
+    for (int i = 0; i < 400; ++i) {
+      const int what = rand_n(3);
+      if (what == 0) {
+        edit(i);
+        states.erase(states.begin() + cur + 1, states.end());
+        states.push_back((states[static_cast<std::size_t>(cur)] + 1) % count);
+        if (static_cast<int>(states.size()) > max) states.erase(states.begin());
+        cur = static_cast<int>(states.size()) - 1;
+        history.push(live);
+      } else if (what == 1) {
+        const int expected = cur == 0 ? 0 : cur == 1 ? 2 : 1;
+        ASSERT_EQ(history.undo(live), expected) << "max " << max << ", call " << i;
+        if (expected > 0) --cur;
+      } else {
+        const int last = static_cast<int>(states.size()) - 1;
+        const int expected = cur == last ? 0 : cur + 1 == last ? 2 : 1;
+        ASSERT_EQ(history.redo(live), expected) << "max " << max << ", call " << i;
+        if (expected > 0) ++cur;
+      }
+      ASSERT_EQ(history.count(), static_cast<int>(states.size())) << "max " << max << ", call " << i;
+      ASSERT_EQ(state_of(live), states[static_cast<std::size_t>(cur)]) << "max " << max << ", call " << i;
+    }
   }
-  EXPECT_EQ(history.count(), 25);
-  for (int u = 1; u <= 24; ++u) {
-    const int r = history.undo(live);
-    EXPECT_EQ(r, u == 24 ? 2 : 1) << "undo " << u;
-    EXPECT_EQ(state_of(live), (30 - u) % count) << "undo " << u;
-  }
-  const SCH oldest = live;
-  EXPECT_EQ(history.undo(live), 0) << "a 25th undo has nothing to do";
-  EXPECT_EQ(live.equal(oldest), 1);
-  for (int r = 1; r <= 24; ++r) EXPECT_EQ(history.redo(live), r == 24 ? 2 : 1) << "redo " << r;
-  EXPECT_EQ(history.redo(live), 0);
-  EXPECT_EQ(state_of(live), 30 % count);
-}
-
-TEST_F(UndoHistory, AnEditAfterUndoDropsTheRedoBranch) {
-  UNDOLIST history(25);
-  first = live;
-  history.push(live);
-  for (int n = 1; n <= 3; ++n) {
-    edit(n);
-    history.push(live);
-  }
-  EXPECT_EQ(history.undo(live), 1);
-  EXPECT_EQ(history.undo(live), 1);  // state 1
-  edit(4);  // state 2 again, but on a new branch
-  history.push(live);
-  EXPECT_EQ(history.count(), 3);
-  EXPECT_EQ(history.redo(live), 0) << "the old states 2 and 3 are gone";
-  EXPECT_EQ(history.undo(live), 1);
-  EXPECT_EQ(history.undo(live), 2);
-  EXPECT_EQ(live.equal(first), 1);
 }
 
 TEST_F(UndoHistory, EmptyHistoryAndTheLiveScheduleOutlivingEveryEntry) {
