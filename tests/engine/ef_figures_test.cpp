@@ -1,15 +1,21 @@
+// The EF figures of the results window and the machine loads they are made
+// of (engine/machine_loads.h), on one small timed schedule.
 #include "engine/ef_figures.h"
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
+#include "engine/machine_loads.h"
 #include "engine/timing.h"
 #include "tests/support/small_problem.h"
 
 namespace {
-// Two jobs of setup type 2 on one machine for step 1: a setup of 5 before the
-// first, then 10 each, so completions 15 and 25.
+// Two jobs of setup type 2 on machine 1 (step 1): a setup of 5 before the
+// first, then 10 each, so completions 15 and 25; machine 2 stays idle.
 SCH timed_two_jobs(OBJ_VALUE& values) {
   begin_small_problem(2);
+  add_small_machine(1, 1, 1);
   add_small_machine(1, 1, 1);
   Machines[1].SetupM(1, 2) = 5;
   add_small_order(2, 10, 1, 1, 2, 0, 100, {1});
@@ -23,31 +29,38 @@ SCH timed_two_jobs(OBJ_VALUE& values) {
 }
 }  // namespace
 
-TEST(EFFigures, LoadWithAndWithoutSetupAndEmptySchedule) {
+TEST(EFFigures, LoadWithAndWithoutSetupFromSharedOrOwnWalk) {
   OBJ_VALUE values;
-  const SCH sch = timed_two_jobs(values);
-  EF_VALUE ef;
-  calc_EF_without_setup(sch, Jobs, values, ef);
-  std::vector<std::string> lines;
-  show_EF(ef, lines);
-  ASSERT_EQ(lines.size(), 8u);
-  EXPECT_EQ(lines[0], "________EF_________");
-  EXPECT_EQ(lines[1], "Na = 1.6");
-  EXPECT_EQ(lines[2], "Ua = 0.8");
-  EXPECT_EQ(lines[3], "qa = 0.1");
-  EXPECT_EQ(lines[4], "Ta = 20");
-  EXPECT_EQ(lines[5], "Ua*qa*Ta = 1.6");
-  EXPECT_EQ(lines[6], "Na/(Ua*qa*Ta) = 1");
-  EXPECT_EQ(lines[7], "___________________");
-  calc_EF_with_setup(sch, Jobs, values, ef);
-  EXPECT_DOUBLE_EQ(ef.Ua, 1.0);
-  EXPECT_DOUBLE_EQ(ef.qa, 0.08);
-  lines.clear();
-  show_EF(ef, lines);
-  // 1 x 0.08 x 20 is 1.6000000000000001 in binary; the planner sees 1.6 and 1.
-  EXPECT_EQ(lines[5], "Ua*qa*Ta = 1.6");
-  EXPECT_EQ(lines[6], "Na/(Ua*qa*Ta) = 1");
+  SCH sch = timed_two_jobs(values);
+  MachineLoads loads;
+  sum_machine_loads(sch, loads);
+  EXPECT_EQ(loads.processing, (std::vector<double>{0.0, 20.0, 0.0}));
+  EXPECT_EQ(loads.busy, (std::vector<double>{0.0, 25.0, 0.0}));  // the setup counts
 
+  EF_VALUE without, with, walked_without, walked_with;
+  calc_EF_both(sch, loads, Jobs, values, without, with);
+  calc_EF_without_setup(sch, Jobs, values, walked_without);
+  calc_EF_with_setup(sch, Jobs, values, walked_with);
+  for (const auto& [shared, walked] : {std::pair(without, walked_without), std::pair(with, walked_with)}) {
+    EXPECT_EQ((std::vector<double>{shared.Na, shared.Ua, shared.qa, shared.Ta}),
+              (std::vector<double>{walked.Na, walked.Ua, walked.qa, walked.Ta}));
+  }
+  // 0.4 x 0.2 x 20 is 1.6000000000000003 in binary; the planner sees 1.6 and 1.
+  std::vector<std::string> lines;
+  show_EF(without, lines);
+  EXPECT_EQ(lines, (std::vector<std::string>{"________EF_________", "Na = 1.6", "Ua = 0.4", "qa = 0.2", "Ta = 20",
+                                             "Ua*qa*Ta = 1.6", "Na/(Ua*qa*Ta) = 1", "___________________"}));
+  EXPECT_DOUBLE_EQ(with.Ua, 0.5);
+  EXPECT_DOUBLE_EQ(with.qa, 0.16);  // nJ x nM / busy time, setups included
+
+  // Missing machine lists load nothing and are never read.
+  loads.processing.assign(7, 3.0);  // what an earlier schedule left
+  sch.Mach_Head.resize(2);          // a head for machine 1 only
+  sum_machine_loads(sch, loads);
+  EXPECT_EQ(loads.processing, (std::vector<double>{0.0, 20.0, 0.0}));
+  sum_machine_loads(SCH(), loads);
+  EXPECT_EQ(loads.processing.size(), 1u);
+  EXPECT_EQ(loads.busy.size(), 1u);
   EF_VALUE empty_ef;
   lines.clear();
   calc_EF_with_setup(SCH(), Jobs, OBJ_VALUE(), empty_ef);

@@ -24,13 +24,19 @@ class InitialSchedule : public SolverRunTest {
   static std::vector<std::vector<int>> sequences() { return machine_jobs(*last_SCH); }
 };
 
-TEST_F(InitialSchedule, EveryMethodMakesAConsistentLiveSchedule) {
+TEST_F(InitialSchedule, EveryMethodMakesAConsistentLiveScheduleAndAnUnknownOneNone) {
   for (int method = 0; method < n_of_starting_methods; ++method) {
     SCOPED_TRACE(starting_method_names[method]);
     ASSERT_EQ(build_starting_schedule(method), 1);
     expect_live_schedule_consistent();
     EXPECT_EQ(last_obj_value.n_of_Jobs, n_of_Jobs);
   }
+  const auto before = sequences();
+  EXPECT_NE(build_starting_schedule(n_of_starting_methods), 1);
+  EXPECT_EQ(sequences(), before);
+  free_input_data();  // no problem loaded
+  EXPECT_NE(build_starting_schedule(0), 1);
+  EXPECT_EQ(sequences(), before);
 }
 
 TEST_F(InitialSchedule, BatchMethodKeepsEachOrdersJobsTogetherOnEveryMachine) {
@@ -46,16 +52,6 @@ TEST_F(InitialSchedule, BatchMethodKeepsEachOrdersJobsTogetherOnEveryMachine) {
       current = o;
     }
   }
-}
-
-TEST_F(InitialSchedule, UnknownMethodLeavesTheLiveScheduleAlone) {
-  ASSERT_EQ(build_starting_schedule(0), 1);
-  const auto before = sequences();
-  EXPECT_NE(build_starting_schedule(6), 1);
-  EXPECT_EQ(sequences(), before);
-  free_input_data();  // no problem loaded
-  EXPECT_NE(build_starting_schedule(0), 1);
-  EXPECT_EQ(sequences(), before);
 }
 
 TEST_F(InitialSchedule, DiscardAfterTwoGenerationsRestoresTheOpeningSchedule) {

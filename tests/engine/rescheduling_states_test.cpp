@@ -57,16 +57,27 @@ TEST_F(ReschStates, ReevaluationRetimesTheReleasedScheduleInTheChangedShop) {
   EXPECT_EQ(states.working->machines[busy].Speed, Machines[busy].Speed);
   EXPECT_EQ(states.released->machines[busy].Speed, old_speed);
   EXPECT_EQ(states.working->values->Completion_Time, last_obj_value.Completion_Time);
+  // Without states nothing happens.
+  states.release();
+  EXPECT_FALSE(states.loaded());
+  const SCH before = *last_SCH;
+  states.show_initial_state(1, freeze);
+  EXPECT_EQ(last_SCH->equal(before), 1);
 }
 
 TEST_F(ReschStates, InitialStateOfBothTypesKeepsTheFrozenHeadsOfItsReference) {
   const SCH released_timing = *states.released->schedule;
   slow_down_busy_machine();
   const SCH changed_timing = *last_SCH;
+  const int working_speed = Machines[busy].Speed;
   std::vector<SCH> shown;
   for (int type : {0, 1}) {
     SCOPED_TRACE(type);
+    Machines[busy].Speed = 777;  // whatever a later change or run left live
+    Orders[1].CET = 1;
     states.show_initial_state(type, freeze);
+    EXPECT_EQ(Machines[busy].Speed, working_speed) << "the working shop comes back";
+    EXPECT_EQ(Orders[1].CET, states.working->orders[1].CET);
     const SCH& reference = type == 0 ? released_timing : changed_timing;
     int frozen = 0;
     for (int m = 1; m <= n_of_Machines; ++m) {
@@ -78,32 +89,11 @@ TEST_F(ReschStates, InitialStateOfBothTypesKeepsTheFrozenHeadsOfItsReference) {
       frozen += n;
     }
     EXPECT_GT(frozen, 0);
-    EXPECT_EQ(Machines[busy].Speed, states.working->machines[busy].Speed);
     shown.push_back(*last_SCH);
   }
   // The busy machine's frozen head started at the released times in type 0
   // and at the slower shop's times in type 1.
   EXPECT_FALSE(machine_times(shown[0], busy) == machine_times(shown[1], busy));
-}
-
-TEST_F(ReschStates, InitialStateRestoresTheWorkingShop) {
-  slow_down_busy_machine();
-  const int working_speed = Machines[busy].Speed;
-  for (const int type : {0, 1}) {
-    Machines[busy].Speed = 777;  // whatever a later change or run left live
-    Orders[1].CET = 1;
-    states.show_initial_state(type, freeze);
-    EXPECT_EQ(Machines[busy].Speed, working_speed) << "type " << type;
-    EXPECT_EQ(Orders[1].CET, states.working->orders[1].CET) << "type " << type;
-  }
-}
-
-TEST_F(ReschStates, NothingHappensWithoutStates) {
-  states.release();
-  EXPECT_FALSE(states.loaded());
-  const SCH before = *last_SCH;
-  states.show_initial_state(1, freeze);
-  EXPECT_EQ(last_SCH->equal(before), 1);
 }
 
 }  // namespace

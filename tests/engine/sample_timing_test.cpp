@@ -85,8 +85,10 @@ HardCases hard_cases(_S& S) {
 
 // Samples the way the search does: every sample reset from the base, moved,
 // timed and evaluated; every `every` samples the base moves on to the last
-// sample with its timing, as a step moves on to its best. Returns the samples
-// evaluated.
+// sample with its timing, as a step moves on to its best, and the moved
+// sample's index tables are checked (any machine of the step's group: an
+// order may lose its routes while its jobs are still on the shop). Returns
+// the samples evaluated.
 template <class Move>
 int drive(_S start, int samples, int every, SampleTiming& timing, Move&& move) {
   _S base = start;
@@ -101,6 +103,7 @@ int drive(_S start, int samples, int every, SampleTiming& timing, Move&& move) {
     timing.time_and_evaluate(sample, values);
     ++evaluated;
     if (i % every == 0) {
+      expect_S_consistent(sample, "moved sample", true);
       // As a step moves on: every other time what the next base needs is kept
       // from the sample (and checked against what its timing rows give).
       if (i % (2 * every) == 0) timing.keep_sample(sample, values);

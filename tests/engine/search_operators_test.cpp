@@ -1,8 +1,9 @@
 // The moves of the search on the array schedule. What the moves draw, and in
-// which order, is pinned by the fixed-seed search paths (search_path_test);
-// here: the index tables after thousands of random moves, the order move
-// against the plain job-by-job composition it replaces, the position draws
-// against a plain scan, and the rules of the rescheduling inserts.
+// which order, is pinned by the fixed-seed search paths (search_path_test),
+// and the index tables after thousands of moves of every kind are checked
+// with every sample of sample_timing_test; here: the order move against the
+// plain job-by-job composition it replaces, the position draws against a
+// plain scan, and the rules of the rescheduling inserts.
 #include "engine/search_operators.h"
 
 #include <gtest/gtest.h>
@@ -47,28 +48,6 @@ TEST(SelectNxOp, WeightsMapTheDrawOntoRunningTotals) {
     EXPECT_EQ(select_Nx_op(5, w), r == 1 ? 1 : 5) << "r = " << r;
   }
   for (int i = 1; i <= n_of_operators; ++i) EXPECT_EQ(Nx_op_pri[i], 1) << "start-up priority of N" << i;
-}
-
-TEST(SearchOperators, ThousandsOfRandomMovesKeepTheIndexes) {
-  for (std::uint32_t seed = 1; seed <= 4; ++seed) {
-    build_varied_shop(seed, 30, seed % 2 == 0);
-    _S S = random_start_S(seed);
-    for (int i = 0; i < 1500; ++i) {
-      const int what = rand_n(5);
-      if (what == 0) move_reinsert_order(S, rand_n(n_of_Orders) + 1, Orders, Jobs);
-      if (what == 1) move_reinsert_job(S, rand_n(n_of_Jobs) + 1, Orders, Jobs);
-      if (what == 2) move_shuffle_machine(S, rand_n(n_of_Machines) + 1);
-      if (what == 3) group_orders_on_machine(S, rand_n(n_of_Machines) + 1, Jobs);
-      if (what == 4) {  // a job of the same order, itself included
-        const ORDER& o = Orders[rand_n(n_of_Orders) + 1];
-        follow_job(S, o.First_Job + rand_n(o.NJob), o.First_Job + rand_n(o.NJob));
-      }
-      if (i % 50 == 0) {
-        expect_S_consistent(S, "after a move");
-        ASSERT_FALSE(HasFailure()) << "seed " << seed << " move " << i << " kind " << what;
-      }
-    }
-  }
 }
 
 // The order move gathers the order's jobs in one pass per machine; it must
@@ -191,10 +170,11 @@ TEST(SearchOperators, GroupingKeepsFirstAppearanceAndRelativeOrder) {
   expect_S_consistent(S, "grouped");
 }
 
-// Order-route inserts never go into a frozen head; a job whose first route
-// step is frozen goes back to its reference place; a route whose group
-// offers the job no machine leaves it off the shop; and the inserts read the
-// order arrays they are given (a snapshot's), not the loaded ones.
+// Inserts never go into a frozen head, a job without its own lists too; a
+// job whose first route step is frozen goes back to its reference place; a
+// route whose group offers the job no machine leaves it off the shop; and the
+// inserts read the order arrays they are given (a snapshot's), not the
+// loaded ones.
 TEST(ReschedulingInserts, FrozenHeadsReferencePositionsAndGivenArrays) {
   build_varied_shop(13, 30);
   _S S = random_start_S(13);
@@ -211,7 +191,6 @@ TEST(ReschedulingInserts, FrozenHeadsReferencePositionsAndGivenArrays) {
     for (int k = 1; k <= S.n_steps(j); ++k) ASSERT_GT(S.J_pos[j][k], Machines[S.J_A[j][k]].N_Frozen);
   }
   Machines[m].N_Frozen = 0;
-
   const _S reference = S;
   int f = 1;
   while (S.n_steps(f) < 2) ++f;

@@ -60,6 +60,7 @@ TEST(ShopChanges, DeleteKeepsTheLastIntervalAndNeedsAChoice) {
   const SHOP_CHANGE r = delete_calendar_interval(m, 0);
   EXPECT_FALSE(r.done);
   EXPECT_EQ(r.message, "Machine has only one calendar element. It can not be deleted!");
+  EXPECT_EQ(m.delete_interval(1), 0) << "the record itself keeps its last interval too";
   EXPECT_EQ(calendar(m), (Cal{{200, 300}}));
 }
 
