@@ -20,6 +20,7 @@
 #include "engine/sample_move.h"
 #include "engine/search_operators.h"
 #include "engine/timing.h"
+#include "tests/engine/hardened_shop.h"
 #include "tests/support/generated_problem.h"
 #include "tests/support/varied_shop.h"
 
@@ -31,56 +32,11 @@ class CheckingMode : public ::testing::Test {
   void TearDown() override { SampleTiming::set_checking(false); }
 };
 
-// Short availability intervals with gaps, then a longer one and nothing, so
-// that many operations skip to a later interval and late ones fit none; setups between any two
-// different types; machines ready late; with speed_zero every seventh machine
-// neither processes nor sets up.
-void harden_shop(std::uint32_t seed, bool speed_zero) {
-  seed_random(seed);
-  for (int m = 1; m <= n_of_Machines; ++m) {
-    MACHINE& mc = Machines[m];
-    if (speed_zero && m % 7 == 3) mc.Speed = 0;
-    mc.Cal.assign(1, CAL_INTERVAL{});
-    int t = rand_n(20);
-    for (int i = 0; i < 60; ++i) {
-      const int w = 3 + rand_n(60);
-      mc.Cal.push_back({t, t + w});
-      t += w + 1 + rand_n(20);
-    }
-    mc.Cal.push_back({t, t + 300});  // then nothing: late operations fit no interval
-    mc.N_Cal = static_cast<int>(mc.Cal.size()) - 1;
-    for (int a = 1; a <= mc.setup_types(); ++a)
-      for (int b = 1; b <= mc.setup_types(); ++b) mc.SetupM(a, b) = a == b ? 0 : 1 + rand_n(12);
-    mc.ReadyT = rand_n(15);
-  }
-}
-
 _S random_schedule(std::uint32_t seed) {
   seed_random(seed);
   reset_J_A_M_wload();
   random_J_A_M_wload();
   return _S(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
-}
-
-// What the timed schedule shows of the hard cases: operations placed in a
-// later interval than the first, operations that fit no interval, positions of
-// speed-0 machines.
-struct HardCases {
-  int later_interval = 0;
-  int fits_none = 0;
-  int speed_zero = 0;
-};
-HardCases hard_cases(_S& S) {
-  calc_S_times(S);
-  HardCases h;
-  for (int m = 1; m <= S.n_of_Machines; ++m)
-    for (int p = 1; p <= S.M_wload[m][0]; ++p) {
-      const OP_TIME& r = S.Times[m][p];
-      h.later_interval += r.M_Calendar_OK == 1 && r.StartT >= Machines[m].Cal[1].ET;
-      h.fits_none += r.M_Calendar_OK == 0;
-      h.speed_zero += r.M_Calendar_OK == -1;
-    }
-  return h;
 }
 
 // Samples the way the search does: every sample reset from the base, moved,
@@ -162,10 +118,9 @@ TEST_F(CheckingMode, CalendarSkipsSpeedZeroSetupsAndOrdersLosingTheirRoutes) {
     // one move at a time while the search goes on.
     Orders[1].N_Routes = 0;
     Orders[n_of_Orders].N_Routes = 0;
-    const HardCases h = hard_cases(start);
-    seen.later_interval += h.later_interval;
-    seen.fits_none += h.fits_none;
-    seen.speed_zero += h.speed_zero;
+    _S timed = start;
+    calc_S_times(timed);
+    seen.add(timed);
     EXPECT_NO_THROW(drive_every_operator(start, size == GeneratedSize::Small ? 800 : 150));
   }
   EXPECT_GT(seen.later_interval, 0);

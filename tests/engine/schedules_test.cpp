@@ -4,24 +4,13 @@
 
 #include "engine/objective_value.h"
 #include "engine/schedule_array.h"
+#include "engine/schedule_edits.h"
 #include "engine/schedule_linked.h"
 #include "engine/timing.h"
-#include "tests/support/generated_problem.h"
-#include "tests/support/random_schedule.h"
 #include "tests/support/small_problem.h"
 #include "tests/support/varied_shop.h"
 
 namespace {
-
-std::vector<int> machine_jobs(const SCH& sch, int m) {
-  std::vector<int> jobs;
-  for (int t = sch.Mach_Head[m]; t != NO_TASK; t = sch.task(t).next_on_machine) jobs.push_back(sch.task(t).Job);
-  return jobs;
-}
-
-std::vector<int> machine_jobs(const _S& S, int m) {
-  return std::vector<int>(S.M_wload[m] + 1, S.M_wload[m] + 1 + S.M_wload[m][0]);
-}
 
 // {step, machine} of each node of job j, from head to tail.
 std::vector<std::array<int, 2>> job_steps(const SCH& sch, int j) {
@@ -82,7 +71,7 @@ TEST(ArraySchedule, IndexesPointBothWaysAndCopiesKeepEmptyMachines) {
   const _S S(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
   expect_S_consistent(S, "from tables");
   EXPECT_EQ(S.M_wload[7][0], 0);  // group 10 unused
-  EXPECT_EQ(machine_jobs(S, 1), (std::vector<int>{1, 2, 3}));
+  EXPECT_EQ(sequence_of(S, 1), (std::vector<int>{1, 2, 3}));
   _S copy(S);
   expect_S_consistent(copy, "copy");
   _S target(n_of_Orders, n_of_Jobs, n_of_Machines);
@@ -90,7 +79,7 @@ TEST(ArraySchedule, IndexesPointBothWaysAndCopiesKeepEmptyMachines) {
   target = _S(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
   target.assign(S);
   expect_S_consistent(target, "assigned");
-  for (int m = 1; m <= n_of_Machines; ++m) EXPECT_EQ(machine_jobs(target, m), machine_jobs(S, m)) << m;
+  for (int m = 1; m <= n_of_Machines; ++m) EXPECT_EQ(sequence_of(target, m), sequence_of(S, m)) << m;
   EXPECT_EQ(target.M_wload[7][0], 0);
   // A schedule of another size is reshaped by the assignment, one without
   // tables shaped; one moved from is empty.
@@ -175,7 +164,7 @@ TEST(LinkedSchedule, EditsKeepBothListsConsistent) {
   const int first_on_2 = sch.Mach_Head[2];
   sch.unlink_from_machine(first_on_2);
   sch.append_on_machine(2, first_on_2);
-  EXPECT_EQ(machine_jobs(sch, 2), (std::vector<int>{2, 1}));
+  EXPECT_EQ(machine_sequence(sch, 2), (std::vector<int>{2, 1}));
   EXPECT_EQ(sch.equal(before), 0);
   expect_lists_sound(sch);
   // One step fewer on a machine is a change too.
@@ -192,62 +181,4 @@ TEST(LinkedSchedule, EditsKeepBothListsConsistent) {
   const SCH rebuilt(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
   EXPECT_EQ(rebuilt.equal(sch), 1);
   for (int j = 1; j <= 3; ++j) EXPECT_EQ(job_steps(rebuilt, j), job_steps(sch, j));
-}
-
-namespace {
-
-// Times every random schedule both ways and compares position by position,
-// then the values; also the array form of the linked schedule and an assigned
-// copy of the array schedule.
-void expect_representations_agree(std::uint32_t seed) {
-  fill_random_schedule(seed);
-  _S S(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
-  SCH sch(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
-  calc_S_times(S);
-  calc_sch_times(sch);
-  for (int m = 1; m <= n_of_Machines; ++m) {
-    ASSERT_EQ(sch.Mach_Count[m], S.M_wload[m][0]);
-    int p = 1;
-    for (int t = sch.Mach_Head[m]; t != NO_TASK; t = sch.task(t).next_on_machine, ++p) {
-      const TASK& n = sch.task(t);
-      const OP_TIME& r = S.Times[m][p];
-      ASSERT_EQ((std::array<int, 7>{n.Job, n.Setup, n.StartT, n.SetT, n.ProcT, n.EndT, n.M_Calendar_OK}),
-                (std::array<int, 7>{S.M_wload[m][p], r.Setup, r.StartT, r.SetT, r.ProcT, r.EndT, r.M_Calendar_OK}))
-          << "seed " << seed << " machine " << m << " position " << p;
-      ASSERT_GE(r.StartT, 0);
-      ASSERT_EQ(r.EndT, r.StartT + r.SetT + r.ProcT);
-    }
-  }
-  OBJ_VALUE from_S;
-  OBJ_VALUE from_sch;
-  calc_S_obj_values(S, from_S);
-  calc_sch_obj_values(sch, from_sch);
-  for (int i = 0; i < 9; ++i) EXPECT_EQ(from_S.criterion(i), from_sch.criterion(i)) << "seed " << seed << " " << i;
-  EXPECT_TRUE(from_S.equal(from_sch));
-
-  _S back(sch);
-  _S other(n_of_Orders, n_of_Jobs, n_of_Machines);
-  other.assign(back);
-  calc_S_times(other);
-  OBJ_VALUE from_assigned;
-  calc_S_obj_values(other, from_assigned);
-  EXPECT_EQ(from_assigned.n_of_Scheduled_Jobs, from_S.n_of_Scheduled_Jobs);
-  for (int i = 0; i < 9; ++i) EXPECT_EQ(from_assigned.criterion(i), from_S.criterion(i)) << "seed " << seed;
-}
-
-}  // namespace
-
-TEST(ScheduleProperty, BothRepresentationsGiveIdenticalTimesAndValues) {
-  for (std::uint32_t seed = 1; seed <= 12; ++seed) {
-    ASSERT_TRUE(load_generated_problem(seed, GeneratedSize::Small));
-    expect_representations_agree(seed);
-  }
-  ASSERT_TRUE(load_generated_problem(7, GeneratedSize::Default));
-  ASSERT_GT(n_of_Jobs, 1000);
-  for (std::uint32_t seed = 100; seed < 104; ++seed) expect_representations_agree(seed);
-  // Orders without a route: their jobs stay unscheduled in both forms.
-  for (std::uint32_t seed = 200; seed < 206; ++seed) {
-    build_varied_shop(seed, 30, true);
-    expect_representations_agree(seed);
-  }
 }
