@@ -4,6 +4,7 @@
 
 #include "engine/problem_tables.h"
 #include "engine/random_source.h"
+#include "tests/support/small_problem.h"
 
 TEST(ShopStructure, StepRangesOfTypesAndGroups) {
   // Each group 1..10 is the one range of its steps; ranges are never empty.
@@ -89,34 +90,11 @@ namespace {
 // machines of each group permitted, one order of type 10 whose machines leave
 // group 3 empty (no feasible route).
 void build_two_order_problem() {
-  clear_problem_data();
-  n_of_Machines = 8;
-  n_of_Orders = 2;
-  n_of_SetupTypes = 1;
-  Machines.assign(9, MACHINE());
-  for (int m = 1; m <= 8; ++m) {
-    Machines[m].ID = m;
-    Machines[m].Speed = 1;
-    Machines[m].StartStep = Machines[m].EndStep = (m + 1) / 2;
-    Machines[m].alloc_setup_matrix(1);
-  }
-  Orders.assign(3, ORDER());
-  for (int o = 1; o <= 2; ++o) {
-    ORDER& od = Orders[o];
-    od.ID = o;
-    od.NJob = o + 1;
-    od.SJob = 1;
-    od.StartStep = 1;
-    od.EndStep = 4;
-    od.SetupType = 1;
-    od.Steps.assign(1, ORDER_STEP{});
-    for (int m = 1; m <= 8; ++m) {
-      if (o == 2 && (m + 1) / 2 == 3) continue;
-      od.Steps.push_back(ORDER_STEP{(m + 1) / 2, (m + 1) / 2, m, 0});
-    }
-    od.N_Step = static_cast<int>(od.Steps.size()) - 1;
-  }
-  derive_problem_tables();
+  begin_small_problem(1);
+  for (int m = 1; m <= 8; ++m) add_small_machine(1, (m + 1) / 2, (m + 1) / 2);
+  add_small_order(2, 1, 1, 4, 1, 0, 100, {1, 2, 3, 4, 5, 6, 7, 8});
+  add_small_order(3, 1, 1, 4, 1, 0, 100, {1, 2, 3, 4, 7, 8});
+  finish_small_problem();
 }
 }  // namespace
 
