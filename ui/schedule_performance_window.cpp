@@ -318,6 +318,9 @@ void TForm10::showEvent(QShowEvent* e) {
 }
 
 void TForm10::show_live_schedule() {
+  // Shown for the planner to use: left open before a modal session began,
+  // the session disabled it with the other windows.
+  setEnabled(true);
   if (!isVisible()) {
     show();
     return;

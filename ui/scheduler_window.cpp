@@ -432,7 +432,12 @@ void TForm3::Button2Click() {
 
 void TForm3::Button7Click() {
   if (Form6) Form6->setVisible(true);
-  if (Form10) Form10->setVisible(true);
+  // As the results window: one left open before this window's modal session
+  // began, and disabled by it, takes input again.
+  if (Form10) {
+    Form10->setEnabled(true);
+    Form10->setVisible(true);
+  }
 }
 
 void TForm3::Button8Click() { show_modal(Form14); }
