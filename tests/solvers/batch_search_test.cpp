@@ -76,6 +76,7 @@ TEST_F(BatchRun, WritesTheTableReportAndInstallsTheResult) {
   EXPECT_EQ(host.labels[ProgressLabel::Subtitle], "Batch scheduling mode");
   EXPECT_EQ(host.labels[ProgressLabel::LateJobs], "");
   EXPECT_TRUE(host.group_visible[ProgressGroup::Objectives]);
+  EXPECT_TRUE(host.group_visible[ProgressGroup::Control]);
   EXPECT_FALSE(host.is_visible(RunWindow::Progress));
   EXPECT_TRUE(host.is_visible(RunWindow::Scheduler));
   EXPECT_EQ(host.results_cleared, 1);

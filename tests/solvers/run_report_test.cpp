@@ -23,6 +23,8 @@ TEST(RunReport, RewritesTheFileAndEndsWithoutALineEnd) {
   r.end_line();
   r.finish();
   EXPECT_EQ(read_file(dir.file("__last_run__.txt")), "Title\n\na1\nEnd of file.");
+  set_run_report_folder(dir.path() + "/");
+  EXPECT_EQ(run_report_path(), dir.file("__last_run__.txt"));
   set_run_report_folder("");
 }
 

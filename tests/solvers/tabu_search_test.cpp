@@ -75,7 +75,11 @@ TEST_F(TabuSearchRun, FirstRunWritesTheWholeReportAndInstallsTheBest) {
   EXPECT_LE(per_operator, 12);
   EXPECT_EQ(host.series[ResultSeries::StepLateJobs].size(), 12u);
   EXPECT_EQ(host.series[ResultSeries::StepCompletion].size(), 12u);
-  EXPECT_EQ(host.series[ResultSeries::BestLateJobs].size(), static_cast<size_t>(stat(OperatorColumn::Improve, 0)));
+  const std::vector<SeriesPoint>& bests = host.series[ResultSeries::BestLateJobs];
+  ASSERT_EQ(bests.size(), static_cast<size_t>(stat(OperatorColumn::Improve, 0)));
+  ASSERT_FALSE(bests.empty());
+  EXPECT_EQ(bests.back().value, static_cast<double>(last_obj_value.n_of_Late_Jobs));  // the last best is the live one
+  EXPECT_EQ(bests.back().label, std::to_string(bests.size()));
   EXPECT_EQ(host.series[ResultSeries::StepLateJobs][0].label, "1");
   EXPECT_EQ(host.label_history(ProgressLabel::Step).back(), "12");
   EXPECT_EQ(host.labels[ProgressLabel::StepTotal], "12");
