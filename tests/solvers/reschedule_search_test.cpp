@@ -157,6 +157,13 @@ TEST_F(RescheduleRun, FreezeTimeAfterEveryStartKeepsTheReleasedSchedule) {
   ASSERT_EQ(TS_S_do_pi_Reschedule(released, *working), 1);
   EXPECT_TRUE(has_line("Freeze interval OK!"));
   EXPECT_EQ(last_SCH->equal(*released.schedule), 1);
+  // Everything frozen: the initial schedule's values are the released ones.
+  const std::vector<std::string> lines = report_lines();
+  const int stopped = find_line(lines, " Objective values of the stopped schedule:");
+  const int initial = find_line(lines, " Objective values of the initial schedule:");
+  ASSERT_GT(stopped, 0);
+  ASSERT_GT(initial, 0);
+  EXPECT_TRUE(std::equal(lines.begin() + stopped + 1, lines.begin() + stopped + 11, lines.begin() + initial + 1));
   _S live(*last_SCH);
   for (int m = 1; m <= n_of_Machines; ++m) {
     EXPECT_EQ(Machines[m].N_Frozen, last_SCH->Mach_Count[m]);
