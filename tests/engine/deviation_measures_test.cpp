@@ -29,9 +29,10 @@ class CompareS : public ::testing::Test {
     while (o < n_of_Orders && (Orders[o].NJob < 2 || S.n_steps(Orders[o].First_Job) == 0)) ++o;
     ASSERT_GE(Orders[o].NJob, 2);
   }
-  const int* measure() {
+  // All ten counters, in word order.
+  std::vector<int> measure() {
     compare_S(S, values, Orders, Jobs, ref, ref_orders, ref_jobs, ref_setups);
-    return values.Dev;
+    return std::vector<int>(values.Dev, values.Dev + 10);
   }
   _S S, ref;
   OBJ_VALUE values;
@@ -44,16 +45,12 @@ class CompareS : public ::testing::Test {
 }  // namespace
 
 TEST_F(CompareS, RouteAndMachineChangesCountPerJobAndPerOrder) {
-  const int* d = measure();
-  for (int i = 0; i < 10; ++i) EXPECT_EQ(d[i], 0) << i;
+  EXPECT_EQ(measure(), std::vector<int>(10, 0));
   const int f = Orders[o].First_Job;
   ref.edit().set_route(f, 0);                                 // job f: another route
   ref.edit().set_machine(f + 1, 1, ref.J_A[f + 1][1] + 1000);  // job f+1: same route, another machine
-  d = measure();
-  EXPECT_EQ(d[0], 1);
-  EXPECT_EQ(d[1], 2);
-  EXPECT_EQ(d[4], 1);
-  EXPECT_EQ(d[5], 2);  // the order counts once under each of the two rules
+  // The order counts once under each of the two rules.
+  EXPECT_EQ(measure(), (std::vector<int>{1, 2, 0, 0, 1, 2, 0, 0, 0, 0}));
   ref = S;  // the last job is compared too
   ref.edit().set_route(n_of_Jobs, S.J_A[n_of_Jobs][0] + 1);
   EXPECT_EQ(measure()[0], 1);
@@ -63,17 +60,9 @@ TEST_F(CompareS, LateDeviationsCompareWithTheReferenceState) {
   const int n = Orders[o].NJob;
   ref_orders[o].CET = 1 << 30;  // on time in the reference...
   Orders[o].CET = -1;           // ...late now
-  const int* d = measure();
-  EXPECT_EQ(d[2], n);
-  EXPECT_EQ(d[3], n);
-  EXPECT_EQ(d[6], 1);
-  EXPECT_EQ(d[7], 1);
+  EXPECT_EQ(measure(), (std::vector<int>{0, 0, n, n, 0, 0, 1, 1, 0, 0}));
   std::swap(ref_orders[o].CET, Orders[o].CET);  // late before, on time now: no new lateness
-  d = measure();
-  EXPECT_EQ(d[2], n);
-  EXPECT_EQ(d[3], 0);
-  EXPECT_EQ(d[6], 1);
-  EXPECT_EQ(d[7], 0);
+  EXPECT_EQ(measure(), (std::vector<int>{0, 0, n, 0, 0, 0, 1, 0, 0, 0}));
 }
 
 TEST_F(CompareS, SetupDeviationsPerMachine) {
@@ -84,9 +73,7 @@ TEST_F(CompareS, SetupDeviationsPerMachine) {
   while (ref_setups[m] == 0) ++m;
   ref_setups[m] -= 1;      // one new setup on m
   ref_setups[m + 1] += 1;  // one setup fewer on the next machine
-  const int* d = measure();
-  EXPECT_EQ(d[8], 2);
-  EXPECT_EQ(d[9], 1);
+  EXPECT_EQ(measure(), (std::vector<int>{0, 0, 0, 0, 0, 0, 0, 0, 2, 1}));
 }
 
 // The reference's setups per machine reach the last machine: here the only one,
