@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 #include <vector>
 
 #include "engine/problem_tables.h"
@@ -174,9 +175,15 @@ TEST_F(ScheduleEdits, RefusedEditsLeaveTheScheduleAsItWas) {
   int other = 1;
   while (Jobs[other].Order_ID == Jobs[1].Order_ID) ++other;
   EXPECT_EQ(copy_job_assignment(sch, other, 1), -1);
-  EXPECT_EQ(copy_job_assignment(sch, n_of_Jobs + 1, 1), -1);
+  for (const auto& [target, source] : {std::pair(n_of_Jobs + 1, 1), std::pair(0, 1), std::pair(1, 0),
+                                       std::pair(1, n_of_Jobs + 1)})
+    EXPECT_EQ(copy_job_assignment(sch, target, source), -1) << target << " from " << source;
   EXPECT_EQ(sch.equal(before), 1);
   EXPECT_EQ(machine_sequence(sch, m), seq);
+  // A schedule of other counts, or one without tables, is not this problem's.
+  EXPECT_FALSE(schedule_fits_problem(SCH()));
+  EXPECT_FALSE(schedule_fits_problem(SCH(n_of_Orders, n_of_Jobs, n_of_Machines - 1, J_A, M_wload)));
+  EXPECT_FALSE(schedule_fits_problem(SCH(n_of_Orders - 1, n_of_Jobs, n_of_Machines, J_A, M_wload)));
 }
 
 // An order without a feasible route (its jobs on route 0) and a machine no

@@ -158,6 +158,10 @@ TEST(LinkedSchedule, EditsKeepBothListsConsistent) {
   sch.push_machine_task(0, sch.Job_Head[1]);
   sch.unlink_from_machine(-1);
   EXPECT_EQ(sch.move_op_to_machine(n_of_Machines + 1, 1, 1), 1);
+  EXPECT_EQ(sch.move_op_to_machine(1, 1, 0), 0);
+  EXPECT_EQ(sch.move_op_to_machine(1, 1, n_of_Jobs + 1), 0);
+  sch.follow_job(2, 2);
+  sch.follow_job(2, n_of_Jobs + 1);
   EXPECT_EQ(sch.equal(before), 1);
   expect_lists_sound(sch);
   // Reordering one machine is a change although the counts stay.

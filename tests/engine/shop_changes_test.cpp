@@ -34,6 +34,7 @@ TEST(ShopChanges, AddedIntervalsGoInStartOrderAndNeverTouchAnother) {
   const char* const empty = "Length of an availability time interval can not be zero or smaller!";
   const Refused refusals[] = {
       {250, 300, overlap},  // a common end point counts
+      {150, 200, overlap},  // and a common start point
       {210, 220, overlap},  // inside another
       {550, 700, overlap},  {150, 150, empty}, {300, 200, empty},
       {-1, 200, " Missing integer value(s)!"}, {200, -1, " Missing integer value(s)!"},
