@@ -66,4 +66,18 @@ TEST(LateJobs, EveryDrawOfAStepNamesTheJobAFreshScanWould) {
   }
   EXPECT_GT(found, 300);
   EXPECT_GT(off_shop_found, 0);
+
+  // Operator 4 of a step without a timed base times and evaluates the sample
+  // itself, then re-inserts the job that scan names.
+  for (std::uint32_t i = 1; i <= 20; ++i) {
+    _S moved = current, replay = current;
+    LateJobs fresh;
+    seed_random(i);
+    apply_Nx_op(moved, 4, fresh);
+    OBJ_VALUE v;
+    evaluate(replay, v);
+    seed_random(i);
+    move_reinsert_job(replay, nth_late_job(rand_n(static_cast<int>(v.n_of_Late_Jobs)) + 1, Orders, Jobs), Orders, Jobs);
+    ASSERT_TRUE(same_sequences(moved, replay)) << "draw " << i;
+  }
 }
