@@ -21,18 +21,14 @@ _S swapped_on(const _S& S, int n) {
   return out;
 }
 
-// Adds as the drivers do: one drop at most per addition.
-void add_capped(TABULIST& list, const _S& S, int size) {
-  list.add(S);
-  if (list.count() > size) list.drop_oldest();
-}
-
 }  // namespace
 
 // Many revisits: small moves on a small problem, a list whose ring is reused
-// many times over, its size lowered during the run (one drop per addition
-// keeps the list as long as it was); every answer, the count and the oldest
-// and newest entries must be those of a plain first-in-first-out scan.
+// many times over, its size raised when the ring has wrapped (it grows from
+// that state), lowered (one drop per addition, as the drivers drop, keeps the
+// list as long as it was) and raised again; every answer, the count and the oldest
+// and newest entries must be those of a plain first-in-first-out scan, and at
+// the end every entry keeps its age and stays findable.
 TEST(TabuList, AgreesWithAPlainScanOverALongSearch) {
   build_varied_shop(23, 6);
   _S current = random_start_S(23);
@@ -59,17 +55,28 @@ TEST(TabuList, AgreesWithAPlainScanOverALongSearch) {
     }
     list.add(sample, h);
     plain.push_back(sample);
-    if (list.count() > (i < 2000 ? 150 : 100)) {
+    if (list.count() > (i < 300 ? 10 : i < 1500 ? 150 : i < 2200 ? 100 : 200)) {
       list.drop_oldest();
       plain.pop_front();
     }
     ASSERT_EQ(list.count(), static_cast<int>(plain.size()));
+    if (i >= 1500 && i < 2200) {
+      ASSERT_EQ(list.count(), 150) << "a lowered size does not shrink the list";
+    }
     ASSERT_EQ(list.oldest()->equal(plain.front()), 1);
     ASSERT_EQ(list.newest()->equal(plain.back()), 1);
+    if (i % 50 == 0) {
+      for (const _S& entry : plain) ASSERT_EQ(list.is_in_tabu_list(entry), 1) << "sample " << i;
+    }
     current = sample;
   }
   EXPECT_GT(hits, 50) << "the walk should revisit schedules";
-  EXPECT_EQ(list.count(), 150);
+  ASSERT_EQ(list.count(), 200);
+  for (int i = 0; i < 200; ++i) {
+    const _S& expected = plain[plain.size() - 1 - static_cast<std::size_t>(i)];
+    ASSERT_EQ(list.from_newest(i).equal(expected), 1) << "entry " << i << " from the newest";
+    ASSERT_EQ(list.is_in_tabu_list(expected), 1) << "entry " << i << " from the newest";
+  }
 }
 
 TEST(TabuList, EqualHashesWithOtherSequencesAreToldApart) {
@@ -88,32 +95,4 @@ TEST(TabuList, EqualHashesWithOtherSequencesAreToldApart) {
   list.add(TABU(A, forged));
   EXPECT_EQ(list.is_in_tabu_list(B, forged), 0);
   EXPECT_EQ(list.is_in_tabu_list(A, forged), 1);
-}
-
-TEST(TabuList, RaisingTheSizeAfterDropsKeepsTheAgeOrder) {
-  // Size 10 until the ring has wrapped (its oldest entry no longer in slot
-  // 0), then 40: the ring grows from a wrapped state and every entry must
-  // keep its age and stay findable.
-  build_varied_shop(23, 6);
-  std::vector<_S> added;
-  _S current = random_start_S(31);
-  TABULIST list;
-  while (added.size() < 60) {
-    _S next = current;
-    move_shuffle_machine(next, rand_n(n_of_Machines) + 1);
-    if (list.is_in_tabu_list(next)) continue;
-    bool seen = false;
-    for (const _S& s : added) seen = seen || same_sequences(s, next);
-    if (seen) continue;
-    add_capped(list, next, added.size() < 25 ? 10 : 40);
-    added.push_back(next);
-    current = next;
-  }
-  ASSERT_EQ(list.count(), 40);
-  for (int i = 0; i < 40; ++i) {
-    const _S& expected = added[added.size() - 1 - static_cast<std::size_t>(i)];
-    ASSERT_EQ(list.from_newest(i).equal(expected), 1) << "entry " << i << " from the newest";
-    ASSERT_EQ(list.is_in_tabu_list(expected), 1) << "entry " << i << " from the newest";
-  }
-  EXPECT_EQ(list.is_in_tabu_list(added[19]), 0) << "dropped before the size was raised";
 }
