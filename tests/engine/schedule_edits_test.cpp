@@ -107,7 +107,7 @@ TEST_F(ScheduleEdits, RandomEditsFollowAPlainModelAndTimeAsTheEngine) {
   int done[4] = {0, 0, 0, 0};
   seed_random(17);
   for (int i = 0; i < 600; ++i) {
-    const int j = rand_n(n_of_Jobs) + 1;
+    const int j = i % 5 == 0 ? n_of_Jobs : rand_n(n_of_Jobs) + 1;  // the last job often: its id bounds the tables
     const ORDER& order = Orders[Jobs[j].Order_ID];
     const std::array<int, 5> a = model.job(j);
     if (a[0] == 0) continue;  // an order without a feasible route: odd schedules below

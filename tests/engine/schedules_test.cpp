@@ -177,6 +177,10 @@ TEST(LinkedSchedule, EditsKeepBothListsConsistent) {
   EXPECT_EQ(sch.Mach_Head[6], NO_TASK);
   expect_lists_sound(sch);
   EXPECT_EQ(sch.move_op_to_machine(6, 2, 3), 0);  // back to its group's machine
+  // A new route replaces the nodes of the job, the last job too.
+  const int one_step[5] = {8, 7, 0, 0, 0};
+  sch.change_job_route(1, one_step, 3);
+  EXPECT_EQ(job_steps(sch, 3), (std::vector<std::array<int, 2>>{{1, 7}}));
 
   // The edited schedule converts to the array form and back unchanged.
   const _S S(sch);
