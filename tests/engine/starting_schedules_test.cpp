@@ -22,10 +22,12 @@ std::vector<int> orders_on(const _S& S, int m) {
 }  // namespace
 
 TEST(StartingSchedules, EddTakesOrdersByDueDateOnFirstRouteAndMachines) {
-  // Three orders of type 1 on machines 1 and 2 of group 1, due dates 30, 10, 10.
-  build_varied_shop(1, 3);
-  for (int o = 1; o <= 3; ++o) {
-    Orders[o].CET = o == 1 ? 30 : 10;
+  // Five orders of type 1 on machines 1 and 2 of group 1; equal due dates
+  // keep the orders' own order.
+  build_varied_shop(1, 5);
+  const int due[6] = {0, 30, 10, 50, 10, 20};
+  for (int o = 1; o <= 5; ++o) {
+    Orders[o].CET = due[o];
     Orders[o].StartStep = Orders[o].EndStep = 1;
     Orders[o].Steps = {ORDER_STEP{}, ORDER_STEP{1, 1, 1, 0}, ORDER_STEP{1, 1, 2, 0}};
     Orders[o].N_Step = 2;
@@ -34,13 +36,13 @@ TEST(StartingSchedules, EddTakesOrdersByDueDateOnFirstRouteAndMachines) {
   _S S(n_of_Orders, n_of_Jobs, n_of_Machines);
   ASSERT_EQ(order_assign_EDD_seq(S, Orders), 1);
   expect_S_consistent(S, "EDD");
-  EXPECT_EQ(orders_on(S, 1), (std::vector<int>{2, 3, 1}));
+  EXPECT_EQ(orders_on(S, 1), (std::vector<int>{2, 4, 5, 1, 3}));
   EXPECT_EQ(S.M_wload[2][0], 0) << "only the first usable machine is used";
   ASSERT_EQ(order_assign_random_seq(S, Orders), 1);
   expect_S_consistent(S, "index order");
   const std::vector<int> seq = sequence_of(S, 1);
   EXPECT_EQ(static_cast<int>(seq.size()), n_of_Jobs);
-  for (size_t p = 1; p < seq.size(); ++p) EXPECT_LT(seq[p - 1], seq[p]) << "orders 1, 2, 3, jobs first to last";
+  for (size_t p = 1; p < seq.size(); ++p) EXPECT_LT(seq[p - 1], seq[p]) << "orders 1 to 5, jobs first to last";
 }
 
 TEST(StartingSchedules, HeuristicsOnAVariedShop) {
