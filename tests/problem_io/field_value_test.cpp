@@ -3,13 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <string>
+#include <vector>
 
 namespace {
 
 // Fields are read as atol reads them, without ever overflowing.
 TEST(FieldValue, ReadAsAtolClampedToTheIntRange) {
   struct Case {
-    const char *text;
+    const char* text;
     int value;
     bool fits;
   } cases[] = {
@@ -27,7 +29,7 @@ TEST(FieldValue, ReadAsAtolClampedToTheIntRange) {
       {"-2147483649", INT_MIN, false},
       {"99999999999999999999999", INT_MAX, false},
   };
-  for (const Case &c : cases) {
+  for (const Case& c : cases) {
     SCOPED_TRACE(std::string("\"") + c.text + "\"");
     const FieldValue v = field_value(c.text);
     EXPECT_EQ(v.value, c.value);
