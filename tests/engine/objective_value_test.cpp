@@ -63,6 +63,14 @@ TEST(Evaluation, LateJobsAndOrdersTardinessAndLateness) {
   EXPECT_EQ(Orders[1].EndT, 20);
   EXPECT_EQ(Jobs[4].StartT, 30);
   EXPECT_EQ(Jobs[4].EndT, 40);
+
+  // A job timed before its order's earliest start moved later (as a frozen
+  // job keeps its start) starts early by the difference.
+  Orders[3].CST = 35;
+  OBJ_VALUE v;
+  calc_sch_obj_values(e.sch, v);
+  EXPECT_EQ(v.n_of_Early_Starting_Jobs, 1);
+  EXPECT_EQ(v.sumEarly_Startness, -5);
 }
 
 TEST(Evaluation, RouteStepLeftOffItsMachineCountsLateAndEarlyAfterEveryRetiming) {
