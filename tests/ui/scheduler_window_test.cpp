@@ -339,8 +339,15 @@ class SchedulerRun : public SchedulerWindowTest {
   }
 };
 
-// Enumeration on the three-job sample, then the three tabu searches on 40 jobs.
+// Enumeration on the three-job sample, then the three tabu searches on 40
+// jobs. "Schedule Performance " always shows the live schedule of the loaded
+// problem: a run renews it while it stays open (and a window the modal
+// session disabled takes input again), and a new load puts away the schedule
+// of the problem it replaced.
 TEST_F(SchedulerRun, EachSearchRunsToItsEndAndShowsItsResults) {
+  auto* completion = Form10->findChild<QLineEdit*>("Edit6");
+  auto* job_gantt = Form10->findChild<GanttChart*>("Chart1");
+  ASSERT_TRUE(completion && job_gantt);
   const std::string sample = sample_file(), generated = small_generated_file();
   const struct {
     int method;
@@ -357,14 +364,22 @@ TEST_F(SchedulerRun, EachSearchRunsToItsEndAndShowsItsResults) {
     if (&r.file != loaded) {
       loaded = &r.file;
       load(r.file);
+      EXPECT_FALSE(Form10->isVisible());
+      Form10->show();
+      EXPECT_EQ(job_gantt->series(0).Count(), 0);
     }
     Form6->hide();
-    Form10->hide();
+    completion->setText("stale");
+    Form10->setEnabled(false);
     run_method(r.method);
     expect_window_back();
     EXPECT_TRUE(Form6->isVisible());
     EXPECT_TRUE(memo(r.memo).contains(QString::fromLatin1(r.shows)));
     EXPECT_EQ(first_run, 0);
+    EXPECT_TRUE(Form10->isVisible());
+    EXPECT_TRUE(Form10->isEnabled());
+    EXPECT_EQ(completion->text(), QString::number(last_obj_value.Completion_Time));
+    EXPECT_GT(job_gantt->series(0).Count(), 0);
   }
   // Later runs asked whether to go on from the live schedule; AutoStop may
   // have ended one early, with its message.
@@ -372,6 +387,12 @@ TEST_F(SchedulerRun, EachSearchRunsToItsEndAndShowsItsResults) {
   EXPECT_EQ(user.boxes[0], "Question|Would You like to reload the last Sch values?");
   for (const QString& box : user.boxes)
     EXPECT_TRUE(box == user.boxes[0] || box.contains("AutoStop")) << box.toStdString();
+
+  // A planner's screen of 1,280 pixels holds the whole window, also once
+  // "Modify schedule" filled the editor's lists and route labels.
+  Form10->findChild<QPushButton*>("Button1")->click();
+  QApplication::processEvents();
+  EXPECT_LE(Form10->minimumSizeHint().width(), 1280);
 }
 
 // Enumeration refuses a problem of 40 jobs, and a report folder that does not
@@ -477,37 +498,4 @@ TEST_F(SchedulerRun, HiddenExportFillsTheDataWindow) {
   EXPECT_FALSE(Form9->findChild<QPlainTextEdit*>("Memo4")->toPlainText().isEmpty());
   EXPECT_TRUE(button("Button4")->isEnabled());  // the export gives its controls back
   Form9->hide();
-}
-
-// "Schedule Performance " always shows the live schedule of the loaded
-// problem: a run renews it while it stays open, and a new load puts away the
-// schedule of the problem it replaced.
-TEST_F(SchedulerRun, SchedulePerformanceFollowsRunsAndLoads) {
-  auto* completion = Form10->findChild<QLineEdit*>("Edit6");
-  auto* job_gantt = Form10->findChild<GanttChart*>("Chart1");
-  ASSERT_TRUE(completion && job_gantt);
-  load(small_generated_file());
-  run_method(0);
-  ASSERT_TRUE(Form10->isVisible());
-  // A planner's screen of 1,280 pixels holds the whole window, also once
-  // "Modify schedule" filled the editor's lists and route labels.
-  Form10->findChild<QPushButton*>("Button1")->click();
-  QApplication::processEvents();
-  EXPECT_LE(Form10->minimumSizeHint().width(), 1280);
-  completion->setText("stale");
-  Form10->setEnabled(false);  // as a modal session leaves a window open before it
-  run_method(1);
-  EXPECT_TRUE(Form10->isVisible());
-  EXPECT_TRUE(Form10->isEnabled());
-  EXPECT_EQ(completion->text(), QString::number(last_obj_value.Completion_Time));
-  EXPECT_GT(job_gantt->series(0).Count(), 0);
-
-  load(sample_file());  // 3 jobs: the live schedule of 40 jobs no longer fits
-  EXPECT_FALSE(Form10->isVisible());
-  Form10->show();
-  EXPECT_EQ(job_gantt->series(0).Count(), 0);
-  Form10->hide();
-  run_method(0);
-  EXPECT_TRUE(Form10->isVisible());
-  EXPECT_GT(job_gantt->series(0).Count(), 0);
 }
