@@ -166,6 +166,10 @@ TEST_F(EnumerationRun, BestFoundEqualsTheBestOfABruteForceSearch) {
     ASSERT_EQ(Enumeration_small_size(), 1);
     EXPECT_EQ(report_number("Number of evaluated schedule: "), count);
     EXPECT_EQ(last_obj_value.sumTardiness, best);
+    std::ostringstream row;  // the report's row is the best schedule's
+    print_obj_row(row, last_obj_value);
+    const std::vector<std::string> lines = report_lines();
+    EXPECT_EQ(lines[find_line(lines, "ObjFunc:") + 1], row.str());
     EXPECT_EQ(report_number("number of optimal solution: "), n_best);
   }
 }

@@ -47,6 +47,11 @@ TEST_F(PerformanceTestRun, ReportsEveryIterationTheBestAndTheQualityMatrix) {
   EXPECT_EQ(lines[7].compare(0, 5, "rand\t"), 0);
   EXPECT_EQ(lines[8].compare(0, 5, "heur\t"), 0);
   EXPECT_EQ(lines[9].compare(0, 7, "search\t"), 0);
+  // Each heuristic row ends with its comparison to the random row above it.
+  for (int i = 1; i < static_cast<int>(lines.size()); ++i) {
+    if (lines[i].compare(0, 5, "heur\t") != 0) continue;
+    EXPECT_EQ(lines[i].substr(lines[i].rfind('\t')), sign_column(row_values(lines[i - 1]).F(row_values(lines[i]))));
+  }
   EXPECT_EQ(find_line(lines, " Avp(4it):"), 6 + 4 * 4);
 
   // Best and quality matrix follow from the search rows (criteria 6 to 8

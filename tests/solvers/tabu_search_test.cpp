@@ -83,6 +83,7 @@ TEST_F(TabuSearchRun, FirstRunWritesTheWholeReportAndInstallsTheBest) {
   EXPECT_EQ(host.series[ResultSeries::StepLateJobs][0].label, "1");
   EXPECT_EQ(host.label_history(ProgressLabel::Step).back(), "12");
   EXPECT_EQ(host.labels[ProgressLabel::StepTotal], "12");
+  EXPECT_EQ(host.label_history(ProgressLabel::LateJobs).front(), "");  // emptied at the start
   EXPECT_EQ(host.loops_field, 6);
   EXPECT_EQ(host.tabu_field, 20);
 
