@@ -186,7 +186,7 @@ TEST_F(ProgressWindow, ProgressLabelsResultsMemoAndSeriesAfterAFullRun) {
   EXPECT_TRUE(text_of(ProgressLabel::Clock).contains(QRegularExpression("^Current time: \\d\\d:\\d\\d:\\d\\d$")))
       << text_of(ProgressLabel::Clock).toStdString();
   EXPECT_FALSE(clock->isActive());  // stopped with the run
-  // The six values of the overall best are those of the new live schedule.
+  // The overall best's values are those of the new live schedule.
   for (const auto& [label, value] : {std::pair{ProgressLabel::LateOrders, last_obj_value.n_of_Late_Orders},
                                      {ProgressLabel::LateJobs, last_obj_value.n_of_Late_Jobs},
                                      {ProgressLabel::SumTardiness, last_obj_value.sumTardiness},
