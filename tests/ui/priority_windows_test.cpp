@@ -41,7 +41,8 @@ TEST_F(PriorityWindows, TheWindowsSetTheProgramsStartWeights) {
 }
 
 // Without "Active control" a bar changes only its field: "OK" stores the
-// positions, closing otherwise keeps the weights and the next showing shows them.
+// positions, closing otherwise keeps the weights and the next showing shows
+// them.
 TEST_F(PriorityWindows, WithoutActiveControlABarChangesOnlyItsFieldUntilOK) {
   Form15->show();
   bar(5)->setValue(2);
@@ -55,8 +56,16 @@ TEST_F(PriorityWindows, WithoutActiveControlABarChangesOnlyItsFieldUntilOK) {
   QTest::keyClick(bar(2), Qt::Key_Home);  // position 0
   EXPECT_EQ(edit(2)->text(), "0");
   EXPECT_EQ(ObjPri[1], 8);
+
+  // "More" opens the rescheduling priorities, which close with the window.
+  auto* more = named_child<QPushButton>(Form15, "Button2");
+  EXPECT_TRUE(more->isHidden());
+  Form15->show_more_button(true);
+  more->click();
+  EXPECT_TRUE(Form19->isVisible());
   named_child<QPushButton>(Form15, "Button1")->click();  // "OK"
   EXPECT_FALSE(Form15->isVisible());
+  EXPECT_FALSE(Form19->isVisible());
   EXPECT_EQ(ObjPri[1], 0);
 }
 
@@ -71,17 +80,6 @@ TEST_F(PriorityWindows, ActiveControlStoresThePositionsAtOnceAndEveryMoveAfter) 
   Form15->set_active_control(false);  // what the scheduler window does before a modal showing
   bar(1)->setValue(9);
   EXPECT_EQ(ObjPri[0], 3);
-}
-
-TEST_F(PriorityWindows, MoreOpensTheReschedulingPrioritiesAndClosesWithTheWindow) {
-  auto* more = named_child<QPushButton>(Form15, "Button2");
-  EXPECT_TRUE(more->isHidden());
-  Form15->show_more_button(true);
-  Form15->show();
-  more->click();
-  EXPECT_TRUE(Form19->isVisible());
-  Form15->close();
-  EXPECT_FALSE(Form19->isVisible());
 }
 
 TEST_F(PriorityWindows, ReschedulingPriorityTenAtTheTopAndZeroLeavesTheCounterOut) {

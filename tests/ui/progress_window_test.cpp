@@ -50,14 +50,6 @@ class ProgressWindow : public WindowRunTest {
   QPushButton* stop_button() { return control<QPushButton>("Button1"); }
 };
 
-TEST_F(ProgressWindow, TheReschedulingGroupShowsOnlyForItsSearch) {
-  EXPECT_TRUE(control<QWidget>("GroupBox3")->isHidden());
-  Form7->show_group(ProgressGroup::Rescheduling, true);
-  EXPECT_FALSE(control<QWidget>("GroupBox3")->isHidden());
-  EXPECT_EQ(Form7->label(ProgressLabel::SetupsNew)->parentWidget(), control<QWidget>("GroupBox3"));
-  EXPECT_NE(Form7->label(ProgressLabel::SetupsDev), Form7->label(ProgressLabel::SetupsNew));
-}
-
 // Each label shows a text at most once per interval: the texts of quick steps
 // wait for the next showing and none is lost, while after a long step every
 // label shows its text at once.
@@ -176,6 +168,12 @@ TEST_F(ProgressWindow, ProgressLabelsResultsMemoAndSeriesAfterAFullRun) {
   ASSERT_EQ(TS_S_do_pi(), 1);
 
   EXPECT_FALSE(Form7->isVisible());  // hidden at the end of the run
+  // The rescheduling group shows only for its own search.
+  EXPECT_TRUE(control<QWidget>("GroupBox3")->isHidden());
+  Form7->show_group(ProgressGroup::Rescheduling, true);
+  EXPECT_FALSE(control<QWidget>("GroupBox3")->isHidden());
+  EXPECT_EQ(Form7->label(ProgressLabel::SetupsNew)->parentWidget(), control<QWidget>("GroupBox3"));
+  EXPECT_NE(Form7->label(ProgressLabel::SetupsDev), Form7->label(ProgressLabel::SetupsNew));
   EXPECT_EQ(text_of(ProgressLabel::Title), "TAVO Solver");
   EXPECT_TRUE(text_of(ProgressLabel::Subtitle).contains(QRegularExpression("^Start time:\\d\\d:\\d\\d:\\d\\d$")))
       << text_of(ProgressLabel::Subtitle).toStdString();
