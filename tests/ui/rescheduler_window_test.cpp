@@ -21,6 +21,7 @@
 #include "tests/support/temp_dir.h"
 #include "tests/ui/modal_answerer.h"
 #include "ui/app_windows.h"
+#include "ui/gantt_chart.h"
 #include "ui/gui_run_host.h"
 #include "ui/input_checking_window.h"
 #include "ui/input_data_window.h"
@@ -215,7 +216,10 @@ TEST_F(ReschedulerWindow, WholeReschedulingRoad) {
   }
   // The results window shows it, with the released plan offered as overlay.
   EXPECT_TRUE(Form10->isVisible());
-  EXPECT_FALSE(Form10->findChild<QCheckBox*>("CheckBox17")->isHidden());
+  QCheckBox* overlay = Form10->findChild<QCheckBox*>("CheckBox17");
+  ASSERT_FALSE(overlay->isHidden());
+  overlay->click();
+  EXPECT_GT(Form10->findChild<GanttChart*>("Chart1")->series(1).Count(), 0);
   EXPECT_FALSE(Form15->findChild<QPushButton*>("Button2")->isHidden());  // "More" while open
   EXPECT_EQ(at(shown[0], 1, 1), at(released, 1, 1));
   EXPECT_EQ(at(shown[1], 1, 1), at(changed_shop, 1, 1));
