@@ -183,7 +183,6 @@ TEST_F(SchedulePerformance, OnlyTheFirstFortyRowsAreDrawnUntilMoreAreChecked) {
   ASSERT_EQ(list->count(), 41);
   EXPECT_EQ(list->item(39)->checkState(), Qt::Checked);
   EXPECT_EQ(list->item(40)->checkState(), Qt::Unchecked);
-  EXPECT_EQ(list->item(40)->text(), "Job_41");
   auto rows_of = [](const GanttSeries& s) {
     std::set<int> rows;
     for (const GanttBar& b : s.bars()) rows.insert(static_cast<int>(b.row));
