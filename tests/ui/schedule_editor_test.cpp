@@ -84,6 +84,18 @@ class ScheduleEditor : public ::testing::Test {
     EXPECT_NE(b, nullptr) << name;
     return b;
   }
+  // Another problem: two machines a group (the generated one has one) and a
+  // random schedule, made the live one.
+  void load_varied_shop() {
+    build_varied_shop(5, 30);
+    random_start_S(3).to_J_A_M_wload(J_A, M_wload);
+    last_SCH = std::make_unique<SCH>(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
+  }
+  // Chooses job j in the editor's order and job lists.
+  void choose_job(int j) {
+    orders->setCurrentIndex(Jobs[j].Order_ID);
+    jobs->setCurrentRow(j - Orders[Jobs[j].Order_ID].First_Job);
+  }
   // Chooses the machine with the most jobs in the machine combo.
   int choose_busiest_machine() {
     int best = 1;
@@ -226,13 +238,17 @@ TEST_F(ScheduleEditor, ThirtyEditsTwentyFourUndosAndTheRedoBranchDropped) {
 }
 
 TEST_F(ScheduleEditor, RouteAndStepMachineChangesMoveTheJobAndRecalculate) {
+  load_varied_shop();
+  recalc_schedule_values(*last_SCH, last_obj_value);
+  form->close();
+  form->show();
+  button("Button1")->click();
   // A job whose order offers a second route, chosen in the jobs list.
   int job = 0;
   for (int j = 1; j <= n_of_Jobs && job == 0; ++j)
     if (Orders[Jobs[j].Order_ID].N_Routes >= 2) job = j;
   ASSERT_NE(job, 0);
-  orders->setCurrentIndex(Jobs[job].Order_ID);
-  jobs->setCurrentRow(job - Orders[Jobs[job].Order_ID].First_Job);
+  choose_job(job);
   ASSERT_EQ(routes->currentText(), QStringLiteral("Route_%1").arg(last_SCH->Route[job]));
   const int other = routes->currentIndex() == 0 ? 1 : 0;
   const int r = get_number_from_name(routes->itemText(other).toStdString());
@@ -255,19 +271,29 @@ TEST_F(ScheduleEditor, RouteAndStepMachineChangesMoveTheJobAndRecalculate) {
                                 .arg(exe_type_last_step(g))
                                 .arg(g));
 
-  // A step whose group offers another machine: choosing it moves the step.
-  for (int k = 1; k <= n; ++k) {
-    auto* combo = form->findChild<QComboBox*>(QStringLiteral("ComboBox%1").arg(k + 2));
-    if (combo->count() < 2) continue;
-    const int to = combo->currentIndex() == 0 ? 1 : 0;
-    const int m = get_number_from_name(combo->itemText(to).toStdString());
-    combo->setCurrentIndex(to);
-    EXPECT_EQ(assignment(job)[static_cast<std::size_t>(k)], m);
-    EXPECT_EQ(machines->currentText(), QStringLiteral("Mach_%1").arg(m));
-    EXPECT_EQ(list_jobs(sequence).back(), job);
-    expect_shown_values_fresh("machine change");
-    break;
+  // A step whose group offers its job another machine: choosing that machine
+  // moves the step.
+  QComboBox* step = nullptr;
+  int step_job = 0, k = 0;
+  for (int j = 1; j <= n_of_Jobs && !step; ++j) {
+    choose_job(j);
+    for (int s = 1; s <= 4 && !step; ++s) {
+      auto* combo = form->findChild<QComboBox*>(QStringLiteral("ComboBox%1").arg(s + 2));
+      if (combo->isVisibleTo(form) && combo->count() >= 2) {
+        step = combo;
+        step_job = j;
+        k = s;
+      }
+    }
   }
+  ASSERT_NE(step, nullptr);
+  const int to = step->currentIndex() == 0 ? 1 : 0;
+  const int m = get_number_from_name(step->itemText(to).toStdString());
+  step->setCurrentIndex(to);
+  EXPECT_EQ(assignment(step_job)[static_cast<std::size_t>(k)], m);
+  EXPECT_EQ(machines->currentText(), QStringLiteral("Mach_%1").arg(m));
+  EXPECT_EQ(list_jobs(sequence).back(), step_job);
+  expect_shown_values_fresh("machine change");
 }
 
 TEST_F(ScheduleEditor, SaveChangesAndTheQuestionOnClosing) {
@@ -498,9 +524,7 @@ TEST_F(ScheduleEditor, HistoryOfAnotherProblemIsNeverPutBack) {
   select_rows({2});
   button("Button22")->click();
   ASSERT_TRUE(button("Button36")->isEnabled());
-  build_varied_shop(5, 30);  // 20 machines, 30 orders
-  random_start_S(3).to_J_A_M_wload(J_A, M_wload);
-  last_SCH = std::make_unique<SCH>(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
+  load_varied_shop();
   const SCH live = *last_SCH;
   button("Button36")->click();
   EXPECT_EQ(last_SCH->equal(live), 1);
