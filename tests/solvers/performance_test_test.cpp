@@ -123,31 +123,32 @@ TEST_F(PerformanceTestRun, IterationsWithinOneSecondDrawAsIfEachHadItsOwn) {
   EXPECT_EQ(lines[find_line(lines, "   1:\t------\t------\t------\t------\t------\t------") + 1], second_random);
 }
 
+// Event 1 is the test's own, event 2 the search's first step. "Stop" at event
+// 2 ends that search at once; at event 1 the search clears the request before
+// its first step, and the test must keep it. Either way the next iteration
+// asks, and the summary covers the one iteration started.
 TEST_F(PerformanceTestRun, StopConfirmedSummarisesTheIterationsStarted) {
-  host.answers = {true};
-  // Event 1 is the test's own, event 2 the search's first step: "Stop" there
-  // ends that search at once, and the next iteration asks.
-  host.on_process_events = [](RecordingHost& h) {
-    if (h.events == 2) stop_flag = true;
-  };
-  run(5);
-  EXPECT_EQ(host.questions, std::vector<std::string>{"Do You really want to stop the test?"});
-  EXPECT_EQ(host.messages, (std::vector<std::string>{"Batch Scheduling Process stopped!", "Test stopped!"}));
-  const int avg = find_line(lines, " Avp(1it):");
-  ASSERT_GT(avg, 0);
-  EXPECT_EQ(lines[avg - 1], "   2:\t------\t------\t------\t------\t------\t------");
-  EXPECT_EQ(find_line(lines, "s_2:"), -1);
-  EXPECT_EQ(host.series[ResultSeries::MeasuringHeuristic].size(), 1u);
-}
-
-TEST_F(PerformanceTestRun, StopPressedBetweenSearchesIsNotLost) {
-  host.answers = {true};
-  host.on_process_events = [](RecordingHost& h) {
-    if (h.events == 1) stop_flag = true;  // the test's own events, before the search
-  };
-  run(3);
-  EXPECT_EQ(host.messages, std::vector<std::string>{"Test stopped!"});
-  EXPECT_NE(find_line(lines, " Avp(1it):"), -1);
+  using Texts = std::vector<std::string>;
+  for (const int event : {2, 1}) {
+    SCOPED_TRACE(event);
+    host.answers = {true};
+    host.questions.clear();
+    host.messages.clear();
+    host.events = 0;
+    host.on_process_events = [event](RecordingHost& h) {
+      if (h.events == event) stop_flag = true;
+    };
+    run(5);
+    EXPECT_EQ(host.questions, Texts{"Do You really want to stop the test?"});
+    const Texts stopped = event == 2 ? Texts{"Batch Scheduling Process stopped!", "Test stopped!"}
+                                     : Texts{"Test stopped!"};
+    EXPECT_EQ(host.messages, stopped);
+    const int avg = find_line(lines, " Avp(1it):");
+    ASSERT_GT(avg, 0);
+    EXPECT_EQ(lines[avg - 1], "   2:\t------\t------\t------\t------\t------\t------");
+    EXPECT_EQ(find_line(lines, "s_2:"), -1);
+    EXPECT_EQ(host.series[ResultSeries::MeasuringHeuristic].size(), 1u);
+  }
 }
 
 TEST_F(PerformanceTestRun, NoIterationAveragesToZeroAndOneIsItsOwnBest) {
