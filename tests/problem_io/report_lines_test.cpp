@@ -47,6 +47,7 @@ TEST(InputDump, WritesFourFilesOfTheLoadedProblem) {
   EXPECT_EQ(orders.rfind("Orders_tempfile\n", 0), 0u);
   EXPECT_NE(orders.find("1 \t 4 \t 80 \t 2 \t 10 \t 1 \t 2 \t 2\n"), std::string::npos);
   EXPECT_NE(orders.find("Order_1 [ 1 ] --> 18 \n"), std::string::npos);  // group 5 alone: route 18
+  EXPECT_NE(orders.find("Order_1 MG_5 [ 1 ] --> 1 \n"), std::string::npos);
   const std::string machines = read_file(input_dump_path(dir.path(), INPUT_DUMP_MACHINES));
   EXPECT_EQ(machines.rfind("Machines_tempfile\n", 0), 0u);
   EXPECT_NE(machines.find("\t 2 \t 60 \t 90\n"), std::string::npos);

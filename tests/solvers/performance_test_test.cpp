@@ -50,6 +50,7 @@ TEST_F(PerformanceTestRun, ReportsEveryIterationTheBestAndTheQualityMatrix) {
   // Each heuristic row ends with its comparison to the random row above it.
   for (int i = 1; i < static_cast<int>(lines.size()); ++i) {
     if (lines[i].compare(0, 5, "heur\t") != 0) continue;
+    EXPECT_GT(row_values(lines[i - 1]).Completion_Time, 0);  // the random row is of a timed schedule
     EXPECT_EQ(lines[i].substr(lines[i].rfind('\t')), sign_column(row_values(lines[i - 1]).F(row_values(lines[i]))));
   }
   EXPECT_EQ(find_line(lines, " Avp(4it):"), 6 + 4 * 4);

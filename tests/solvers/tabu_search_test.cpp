@@ -80,6 +80,9 @@ TEST_F(TabuSearchRun, FirstRunWritesTheWholeReportAndInstallsTheBest) {
   ASSERT_FALSE(bests.empty());
   EXPECT_EQ(bests.back().value, static_cast<double>(last_obj_value.n_of_Late_Jobs));  // the last best is the live one
   EXPECT_EQ(bests.back().label, std::to_string(bests.size()));
+  EXPECT_EQ(bests.back().x, static_cast<double>(bests.size()));
+  for (int k = 1; k <= n_of_operators; ++k) EXPECT_EQ(stat(OperatorColumn::Priority, k), Nx_op_pri[k]) << k;
+  EXPECT_EQ(host.labels[ProgressLabel::Title], "TAVO Solver");
   EXPECT_EQ(host.series[ResultSeries::StepLateJobs][0].label, "1");
   EXPECT_EQ(host.label_history(ProgressLabel::Step).back(), "12");
   EXPECT_EQ(host.labels[ProgressLabel::StepTotal], "12");
