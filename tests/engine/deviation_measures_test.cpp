@@ -51,6 +51,8 @@ TEST_F(CompareS, RouteAndMachineChangesCountPerJobAndPerOrder) {
   ref.edit().set_machine(f + 1, 1, ref.J_A[f + 1][1] + 1000);  // job f+1: same route, another machine
   // The order counts once under each of the two rules.
   EXPECT_EQ(measure(), (std::vector<int>{1, 2, 0, 0, 1, 2, 0, 0, 0, 0}));
+  ref.edit().set_route(f + 1, 0);  // both on another route: the order still counts once
+  EXPECT_EQ(measure(), (std::vector<int>{2, 2, 0, 0, 1, 1, 0, 0, 0, 0}));
   ref = S;  // the last job is compared too
   ref.edit().set_route(n_of_Jobs, S.J_A[n_of_Jobs][0] + 1);
   EXPECT_EQ(measure()[0], 1);

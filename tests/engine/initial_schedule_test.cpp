@@ -73,8 +73,11 @@ TEST_F(InitialSchedule, DiscardAfterTwoGenerationsRestoresTheOpeningSchedule) {
 
 TEST_F(InitialSchedule, SaveMovesTheKeptCopyAndMarksTheNextStart) {
   KEPT_SCHEDULE keeper;
-  keeper.keep_live();
+  keeper.keep_live();  // opened without a schedule
   EXPECT_EQ(keeper.save(), KEPT_SCHEDULE::Save::NoSchedule);
+  ASSERT_EQ(build_starting_schedule(1), 1);
+  keeper.discard_changes();
+  EXPECT_FALSE(last_SCH) << "discarding what was made goes back to no schedule";
   ASSERT_EQ(build_starting_schedule(1), 1);
   first_run = 1;
   EXPECT_EQ(keeper.save(), KEPT_SCHEDULE::Save::Saved);
