@@ -181,6 +181,8 @@ TEST(LinkedSchedule, EditsKeepBothListsConsistent) {
   const int one_step[5] = {8, 7, 0, 0, 0};
   sch.change_job_route(1, one_step, 3);
   EXPECT_EQ(job_steps(sch, 3), (std::vector<std::array<int, 2>>{{1, 7}}));
+  sch.change_job_route(4, kRoute1.data(), 3);
+  EXPECT_EQ(job_steps(sch, 3), (std::vector<std::array<int, 2>>{{1, 1}, {2, 2}, {3, 3}, {4, 4}}));
 
   // The edited schedule converts to the array form and back unchanged.
   const _S S(sch);
