@@ -149,11 +149,4 @@ TEST_F(ColorsWindow, ChoosingASchemeShowsItsColoursAndAMissingFileKeepsTheScheme
   EXPECT_EQ(panel(5), 3);
   click("Button6");
   EXPECT_EQ(file_text(), "a|1|1|1|1|1|\nb|2|2|2|2|\nc|3|3|3|3|3|\n->2\n");
-
-  // A folder that does not exist: nothing read, nothing written, nothing said.
-  set_chart_colors_folder(dir.file("none"));
-  show();
-  click("Button6");
-  EXPECT_EQ(answerer.messages.size(), 2);
-  EXPECT_FALSE(fs::exists(dir.file("none")));
 }

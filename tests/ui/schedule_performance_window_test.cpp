@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTabWidget>
-#include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
