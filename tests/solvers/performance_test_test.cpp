@@ -4,6 +4,7 @@
 
 #include "engine/live_schedule.h"
 #include "engine/run_state.h"
+#include "problem_io/report_lines.h"
 #include "tests/support/solver_run.h"
 
 namespace {
@@ -47,11 +48,18 @@ TEST_F(PerformanceTestRun, ReportsEveryIterationTheBestAndTheQualityMatrix) {
   EXPECT_EQ(lines[7].compare(0, 5, "rand\t"), 0);
   EXPECT_EQ(lines[8].compare(0, 5, "heur\t"), 0);
   EXPECT_EQ(lines[9].compare(0, 7, "search\t"), 0);
-  // Each heuristic row ends with its comparison to the random row above it.
-  for (int i = 1; i < static_cast<int>(lines.size()); ++i) {
-    if (lines[i].compare(0, 5, "heur\t") != 0) continue;
-    EXPECT_GT(row_values(lines[i - 1]).Completion_Time, 0);  // the random row is of a timed schedule
-    EXPECT_EQ(lines[i].substr(lines[i].rfind('\t')), sign_column(row_values(lines[i - 1]).F(row_values(lines[i]))));
+  // Each iteration's heuristic row ends with its comparison to the random row
+  // above it, and its search row with its comparisons to both.
+  for (int i = 2; i < static_cast<int>(lines.size()); ++i) {
+    if (lines[i].compare(0, 7, "search\t") != 0) continue;
+    const OBJ_VALUE rand = row_values(lines[i - 2]), heur = row_values(lines[i - 1]), search = row_values(lines[i]);
+    EXPECT_GT(rand.Completion_Time, 0);  // the random row is of a timed schedule
+    EXPECT_EQ(lines[i - 1].substr(lines[i - 1].rfind('\t')), sign_column(rand.F(heur)));
+    std::ostringstream row;
+    row << "search";
+    print_obj_row(row, search);
+    row << sign_column(rand.F(search)) << sign_column(heur.F(search));
+    EXPECT_EQ(lines[i].compare(0, row.str().size(), row.str()), 0) << lines[i];
   }
   EXPECT_EQ(find_line(lines, " Avp(4it):"), 6 + 4 * 4);
 
@@ -100,6 +108,7 @@ TEST_F(PerformanceTestRun, ReportsEveryIterationTheBestAndTheQualityMatrix) {
   EXPECT_EQ(host.labels[ProgressLabel::StepCaption], "Iteration:");
   EXPECT_EQ(host.labels[ProgressLabel::Step], "4");
   EXPECT_EQ(host.labels[ProgressLabel::StepTotal], "4");
+  EXPECT_EQ(host.labels[ProgressLabel::StepSlash], "/");
   EXPECT_TRUE(host.memo_visible[ResultsMemo::Average]);
   EXPECT_TRUE(host.is_visible(RunWindow::Results));
   EXPECT_FALSE(host.is_visible(RunWindow::Progress));
