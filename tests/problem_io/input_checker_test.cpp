@@ -169,18 +169,6 @@ TEST_F(InputChecker, EachRuleListsItsMessagesNamingTheLine) {
   }
 }
 
-TEST_F(InputChecker, SplitLineFieldsReadsTenValuesAndCountsTheRest) {
-  InputCheck w;
-  int v[10];
-  split_line_fields(w, 5, "100|0|10|0", 7, v);
-  EXPECT_EQ(w.error_list, Lines{"Missing field. -> line_7"});
-  EXPECT_EQ(v[4], 0);  // the missing EndStep
-  w.error_list.clear();
-  split_line_fields(w, 3, "1||2| 5|-3|7x|7|8|9|10|11|12", 4, v);
-  EXPECT_EQ(w.error_list, (Lines{"Empty field. -> line_4", "Extra field. -> line_4"}));
-  EXPECT_EQ(std::vector<int>(v, v + 10), (std::vector<int>{1, -1, 2, 5, -3, 7, 7, 8, 9, 10}));
-}
-
 TEST_F(InputChecker, WarningsAloneAndErrorsThatLetTheCheckGoOn) {
   const CheckOutcome window = check(sample_with_line(14, "200|0|10|10|3|7|0|3|1"));
   EXPECT_EQ(window.result, 2);
