@@ -58,6 +58,7 @@ TEST(InputDump, WritesFourFilesOfTheLoadedProblem) {
   const std::string sch = read_file(input_dump_path(dir.path(), INPUT_DUMP_SCH));
   EXPECT_EQ(sch.rfind(std::string(35, '-') + "\n J_A \n1 [ 18 ] --> 1 \n", 0), 0u);
   EXPECT_NE(sch.find(" M_wload \n1 [ 2 ] --> 1 2 \n"), std::string::npos);
+  EXPECT_NE(sch.find("MG_5:\n1 [ 2 ] --> 1 2 \n"), std::string::npos);
   // A directory that does not exist: every file is skipped.
   EXPECT_EQ(write_input_dumps(dir.file("missing")), 0);
 }

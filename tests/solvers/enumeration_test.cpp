@@ -71,6 +71,7 @@ TEST_F(EnumerationRun, ThreeAndTwoJobsGiveTwelveSchedulesAndTheExactReport) {
   EXPECT_GE(n_opt, 1);
   EXPECT_LE(best_no, 12);
   EXPECT_EQ(host.events, 12);  // events run once per evaluated schedule
+  EXPECT_FALSE(host.clock_running);
   EXPECT_EQ(host.memo_text[ResultsMemo::Index], report_text);
   EXPECT_FALSE(host.is_visible(RunWindow::Progress));
   EXPECT_TRUE(host.is_visible(RunWindow::Scheduler));

@@ -49,10 +49,19 @@ TEST_F(PerformanceTestRun, ReportsEveryIterationTheBestAndTheQualityMatrix) {
   EXPECT_EQ(lines[8].compare(0, 5, "heur\t"), 0);
   EXPECT_EQ(lines[9].compare(0, 7, "search\t"), 0);
   // Each iteration's heuristic row ends with its comparison to the random row
-  // above it, and its search row with its comparisons to both.
+  // above it, and its search row with its comparisons to both; the three
+  // rows' late jobs are the iteration's bars of the Measuring chart.
+  const ResultSeries bars[3] = {ResultSeries::MeasuringRandom, ResultSeries::MeasuringHeuristic,
+                                ResultSeries::MeasuringSearch};
+  for (const ResultSeries b : bars) ASSERT_EQ(host.series[b].size(), 4u);
+  std::size_t it = 0;
   for (int i = 2; i < static_cast<int>(lines.size()); ++i) {
     if (lines[i].compare(0, 7, "search\t") != 0) continue;
-    const OBJ_VALUE rand = row_values(lines[i - 2]), heur = row_values(lines[i - 1]), search = row_values(lines[i]);
+    const OBJ_VALUE rows[3] = {row_values(lines[i - 2]), row_values(lines[i - 1]), row_values(lines[i])};
+    const OBJ_VALUE &rand = rows[0], &heur = rows[1], &search = rows[2];
+    for (int k = 0; k < 3; ++k)
+      EXPECT_EQ(host.series[bars[k]][it].value, static_cast<double>(rows[k].n_of_Late_Jobs)) << it << " " << k;
+    ++it;
     EXPECT_GT(rand.Completion_Time, 0);  // the random row is of a timed schedule
     EXPECT_EQ(lines[i - 1].substr(lines[i - 1].rfind('\t')), sign_column(rand.F(heur)));
     std::ostringstream row;
@@ -61,6 +70,7 @@ TEST_F(PerformanceTestRun, ReportsEveryIterationTheBestAndTheQualityMatrix) {
     row << sign_column(rand.F(search)) << sign_column(heur.F(search));
     EXPECT_EQ(lines[i].compare(0, row.str().size(), row.str()), 0) << lines[i];
   }
+  EXPECT_EQ(it, 4u);
   EXPECT_EQ(find_line(lines, " Avp(4it):"), 6 + 4 * 4);
 
   // Best and quality matrix follow from the search rows (criteria 6 to 8
@@ -99,12 +109,12 @@ TEST_F(PerformanceTestRun, ReportsEveryIterationTheBestAndTheQualityMatrix) {
       EXPECT_NEAR(mean, sums[i] / 4, 0.01) << i;
     }
   }
+  // The mean run time is the mean of the search rows' times ("\t1s\t[2]").
+  double time_sum = 0;
+  for (const std::string& l : lines)
+    if (l.compare(0, 7, "search\t") == 0) time_sum += std::stod(l.substr(l.rfind('\t', l.rfind("s\t[")) + 1));
+  EXPECT_NEAR(std::stod(lines[avg + 3].substr(lines[avg + 3].rfind('\t') + 1)), time_sum / 4, 0.01);
 
-  // The search rows are the Measuring chart's third series.
-  ASSERT_EQ(host.series[ResultSeries::MeasuringSearch].size(), 4u);
-  for (int i = 1; i <= 4; ++i)
-    EXPECT_EQ(host.series[ResultSeries::MeasuringSearch][i - 1].value, static_cast<double>(s[i].n_of_Late_Jobs));
-  EXPECT_EQ(host.series[ResultSeries::MeasuringRandom].size(), 4u);
   EXPECT_EQ(host.labels[ProgressLabel::StepCaption], "Iteration:");
   EXPECT_EQ(host.labels[ProgressLabel::Step], "4");
   EXPECT_EQ(host.labels[ProgressLabel::StepTotal], "4");
