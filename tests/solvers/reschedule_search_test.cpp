@@ -164,6 +164,8 @@ TEST_F(RescheduleRun, FreezeTimeAfterEveryStartKeepsTheReleasedSchedule) {
   ASSERT_GT(stopped, 0);
   ASSERT_GT(initial, 0);
   EXPECT_TRUE(std::equal(lines.begin() + stopped + 1, lines.begin() + stopped + 11, lines.begin() + initial + 1));
+  for (const char* figure : {" num. of jobs with late deviation: ", " num. of machines with setup number deviation: "})
+    EXPECT_EQ(report_number(figure), 0) << figure;
   _S live(*last_SCH);
   for (int m = 1; m <= n_of_Machines; ++m) {
     EXPECT_EQ(Machines[m].N_Frozen, last_SCH->Mach_Count[m]);
