@@ -36,7 +36,7 @@ TEST(ShopChanges, AddedIntervalsGoInStartOrderAndNeverTouchAnother) {
       {250, 300, overlap},  // a common end point counts
       {150, 200, overlap},  // and a common start point
       {210, 220, overlap},  // inside another
-      {550, 700, overlap},  {150, 150, empty}, {300, 200, empty},
+      {550, 700, overlap},  {150, 150, empty}, {300, 200, empty}, {100, 0, empty},
       {-1, 200, " Missing integer value(s)!"}, {200, -1, " Missing integer value(s)!"},
   };
   for (const Refused& r : refusals) {

@@ -17,6 +17,7 @@ TEST(FieldValue, ReadAsAtolClampedToTheIntRange) {
   } cases[] = {
       {"42", 42, true},
       {" \t42", 42, true},
+      {"\t42", 42, true},
       {"-7", -7, true},
       {"+7", 7, true},
       {"12ab", 12, true},
