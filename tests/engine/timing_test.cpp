@@ -291,6 +291,9 @@ TEST(TimingProperty, BothPassesEqualAPlainReferenceOnHardenedShops) {
     calc_sch_times(sch);
     seen.add(S);
     expect_as_plain(S, &sch, plain_times(S), "plain pass");
+    _S copy;  // the same tables and timing rows, without the pass's notes
+    SampleTiming::copy_timing(copy, S);
+    expect_as_plain(copy, nullptr, plain_times(copy), "copy without the pass's notes");
     _S back(sch);  // the linked schedule's array form times the same
     calc_S_times(back);
     expect_as_plain(back, nullptr, plain_times(back), "array form of the linked schedule");
