@@ -109,6 +109,7 @@ TEST_F(RescheduleRun, BothTypesKeepTheFrozenPartWithTheirReferenceTimes) {
         {ProgressLabel::SetupsDev, " num. of machines with setup number deviation: "},
         {ProgressLabel::SetupsNew, " num. of machines with new setups: "}};
     for (const auto& [label, line] : figures) EXPECT_EQ(report_value(line), host.labels[label]) << line;
+    EXPECT_GT(report_number(" size of TabuList: "), 0);
 
     // Frozen machine heads never change; the report tells whether every
     // frozen job step kept its place too (a step behind a later step whose
