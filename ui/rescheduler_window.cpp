@@ -211,7 +211,11 @@ int TForm18::load_released_schedule() {
 }
 
 void TForm18::Button1Click() {
-  if (load_released_schedule() == 1) {
+  const int loaded = load_released_schedule();
+  // The schedule on show belongs to the problem or plan just replaced (or,
+  // after a refused load, released): it goes, as after the scheduler's load.
+  if (Form10) Form10->hide();
+  if (loaded == 1) {
     enable_run_controls(true);
     first_run = 1;
   } else {
@@ -242,6 +246,7 @@ void TForm18::Button6Click() {
   Button3->setEnabled(false);
   stop_flag = false;
   if (ComboBox1->currentIndex() != 0 || !resch_states.loaded()) return;
+  const EditorHeldForSearch editor_held;
   if (TS_S_do_pi_Reschedule(*resch_states.released, *resch_states.working) != 1) return;
   show_results_windows();
   Button3->setEnabled(true);

@@ -1,5 +1,6 @@
 // The controls of the results window's editor panel (Panel2) and their wiring.
 #include <QCheckBox>
+#include <QAction>
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -11,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "engine/live_schedule.h"
 #include "engine/undo_list.h"
@@ -53,15 +55,21 @@ void TForm10::build_editor(QFrame* panel) {
   if (!row) row = new QHBoxLayout(p);
   int at = 0;
 
-  // Schedule buttons.
+  // Schedule buttons. All but "Close" sit in one box that a running search
+  // disables as a whole; each keeps its own state ("Undo" after the oldest
+  // entry) for when the box is enabled again.
   auto* buttons = new QVBoxLayout;
-  Button1 = named_button("Button1", QStringLiteral("Modify schedule"), p);
-  Button36 = named_button("Button36", QStringLiteral("Undo"), p);
-  Button37 = named_button("Button37", QStringLiteral("Redo"), p);
-  Button21 = named_button("Button21", QStringLiteral("Save Changes"), p);
-  Button34 = named_button("Button34", QStringLiteral("Export "), p);
-  Button35 = named_button("Button35", QStringLiteral("Inport"), p);
-  Button39 = named_button("Button39", QStringLiteral("Release Schedule"), p);
+  EditorButtons = named(new QWidget(p), "EditorButtons");
+  auto* editing = new QVBoxLayout(EditorButtons);
+  editing->setContentsMargins(0, 0, 0, 0);
+  QWidget* e = EditorButtons;
+  Button1 = named_button("Button1", QStringLiteral("Modify schedule"), e);
+  Button36 = named_button("Button36", QStringLiteral("Undo"), e);
+  Button37 = named_button("Button37", QStringLiteral("Redo"), e);
+  Button21 = named_button("Button21", QStringLiteral("Save Changes"), e);
+  Button34 = named_button("Button34", QStringLiteral("Export "), e);
+  Button35 = named_button("Button35", QStringLiteral("Inport"), e);
+  Button39 = named_button("Button39", QStringLiteral("Release Schedule"), e);
   Button8 = named_button("Button8", QStringLiteral("Close"), p);
   Button36->setEnabled(false);
   Button37->setEnabled(false);
@@ -69,12 +77,13 @@ void TForm10::build_editor(QFrame* panel) {
   auto* undo_redo = new QHBoxLayout;
   undo_redo->addWidget(Button36);
   undo_redo->addWidget(Button37);
-  buttons->addWidget(Button1);
-  buttons->addLayout(undo_redo);
-  buttons->addWidget(Button21);
-  buttons->addWidget(Button34);
-  buttons->addWidget(Button35);
-  buttons->addWidget(Button39);
+  editing->addWidget(Button1);
+  editing->addLayout(undo_redo);
+  editing->addWidget(Button21);
+  editing->addWidget(Button34);
+  editing->addWidget(Button35);
+  editing->addWidget(Button39);
+  buttons->addWidget(EditorButtons);
   buttons->addStretch(1);
   buttons->addWidget(Button8);
   row->insertLayout(at++, buttons);
@@ -208,6 +217,28 @@ void TForm10::build_editor(QFrame* panel) {
   connect(ShowDetailes1, &QAction::triggered, this, &TForm10::ShowDetailes1Click);
   connect(ListBox2, &QWidget::customContextMenuRequested, this, &TForm10::PopupMenu5Popup);
   connect(Copyassignement1, &QAction::triggered, this, &TForm10::Copyassignement1Click);
+}
+
+void TForm10::hold_editor_for_search(bool hold) {
+  search_holds = std::max(0, search_holds + (hold ? 1 : -1));
+  update_editor_enabled();
+}
+
+void TForm10::update_editor_enabled() {
+  const bool editable = search_holds == 0;
+  for (const char* name : {"EditorButtons", "GroupBox2", "GroupBox3"})
+    if (QWidget* w = findChild<QWidget*>(QLatin1String(name))) w->setEnabled(editable);
+  // "Set focus" fills the editor's lists and may move a job's step.
+  for (QAction* a : {Setfocus1, Setfocus2, Setfocus3})
+    if (a) a->setEnabled(editable);
+}
+
+EditorHeldForSearch::EditorHeldForSearch() {
+  if (Form10) Form10->hold_editor_for_search(true);
+}
+
+EditorHeldForSearch::~EditorHeldForSearch() {
+  if (Form10) Form10->hold_editor_for_search(false);
 }
 
 void TForm10::editor_form_show() {

@@ -69,8 +69,9 @@ void TForm10::build_menus() {
       }
       menu->popup(list->viewport()->mapToGlobal(at));
     });
+    // Disabled while a search runs, also for a trigger that bypasses the menu.
     connect(item, &QAction::triggered, this, [=] {
-      if (*target != -1) (this->*focus)(*target);
+      if (*target != -1 && item->isEnabled()) (this->*focus)(*target);
     });
   }
 }

@@ -114,8 +114,8 @@ void TForm10::build_display() {
   switches->addWidget(CheckBox10);
   switches->addStretch(1);
   lower->addLayout(switches);
-  connect(CheckBox9, &QCheckBox::clicked, this, [this] { CheckBox9Click(); });
-  connect(CheckBox10, &QCheckBox::clicked, this, [this] { CheckBox10Click(); });
+  connect(CheckBox9, &QCheckBox::toggled, this, [this] { CheckBox9Click(); });
+  connect(CheckBox10, &QCheckBox::toggled, this, [this] { CheckBox10Click(); });
 
   auto* window = new QVBoxLayout(this);
   // Narrow margins: with the editor's lists filled the window still fits a
@@ -258,8 +258,8 @@ QWidget* TForm10::build_utilization_page() {
   column->addLayout(arrows);
   column->addStretch(1);
   row->addLayout(column);
-  connect(CheckBox11, &QCheckBox::clicked, this, [this] { CheckBox11Click(); });
-  connect(CheckBox12, &QCheckBox::clicked, this, [this] { CheckBox12Click(); });
+  connect(CheckBox11, &QCheckBox::toggled, this, [this] { CheckBox11Click(); });
+  connect(CheckBox12, &QCheckBox::toggled, this, [this] { CheckBox12Click(); });
   connect(TrackBar1, &QSlider::valueChanged, this, [this] { TrackBar1Change(); });
   connect(Button32, &QPushButton::clicked, this, [this] { Button32Click(); });
   connect(Button33, &QPushButton::clicked, this, [this] { Button33Click(); });
@@ -299,13 +299,15 @@ QWidget* TForm10::build_display_switches() {
     row->addWidget(w);
   row->addStretch(1);
   connect(Edit12, &QLineEdit::textChanged, this, [this] { UpDown1Click(); });
-  connect(CheckBox1, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
-  connect(CheckBox2, &QCheckBox::clicked, this, [this] { CheckBox2Click(); });
-  connect(CheckBox17, &QCheckBox::clicked, this, [this] { CheckBox17Click(); });
-  connect(CheckBox4, &QCheckBox::clicked, this, [this] { CheckBox4Click(); });
-  connect(CheckBox3, &QCheckBox::clicked, this, [this] { CheckBox3Click(); });
+  // The boxes act on their state, however it changed: a click, the space
+  // bar, or an assistive tool setting it.
+  connect(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(); });
+  connect(CheckBox2, &QCheckBox::toggled, this, [this] { CheckBox2Click(); });
+  connect(CheckBox17, &QCheckBox::toggled, this, [this] { CheckBox17Click(); });
+  connect(CheckBox4, &QCheckBox::toggled, this, [this] { CheckBox4Click(); });
+  connect(CheckBox3, &QCheckBox::toggled, this, [this] { CheckBox3Click(); });
   connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
-  connect(CheckBox6, &QCheckBox::clicked, this, [this] { CheckBox6Click(); });
+  connect(CheckBox6, &QCheckBox::toggled, this, [this] { CheckBox6Click(); });
   connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
   return bar;
 }
@@ -316,6 +318,8 @@ void TForm10::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
   if (!e->spontaneous()) FormShow();
 }
+
+void TForm10::setVisible(bool visible) { QDialog::setVisible(visible && live_schedule() != nullptr); }
 
 void TForm10::show_live_schedule() {
   // Shown for the planner to use: left open before a modal session began,
@@ -330,8 +334,16 @@ void TForm10::show_live_schedule() {
 }
 
 void TForm10::FormShow() {
-  CheckBox17->setChecked(false);
+  {
+    // The overlay is cleared below with the other series.
+    const QSignalBlocker quiet(CheckBox17);
+    CheckBox17->setChecked(false);
+  }
   CheckBox17->setVisible(rescheduling_mode());
+  // A zoom made on the schedule shown before would frame an empty part of
+  // this one.
+  for (GanttChart* c : {Chart1, Chart2, Chart3}) c->undo_zoom();
+  Chart4->undo_zoom();
   for (GanttChart* c : {Chart1, Chart2, Chart3}) {
     c->series(1).Clear();
     c->series(1).Active = false;
@@ -342,9 +354,13 @@ void TForm10::FormShow() {
   CheckListBox2->fill(QStringLiteral("Mach_"), last_obj_value.n_of_Machines, 40);
   CheckListBox3->fill(QStringLiteral("Job_"), last_obj_value.n_of_Jobs, 40);
   show_sch_data();
-  CheckBox12->setChecked(false);
+  // An unchecked "Show full" fixes the time axis at this schedule's end, not
+  // at that of the schedule shown before.
+  CheckBox4Click();
   {
+    const QSignalBlocker quiet_box(CheckBox12);
     const QSignalBlocker quiet(TrackBar1);
+    CheckBox12->setChecked(false);
     TrackBar1->setValue(1);
   }
   CheckBox12Click();

@@ -96,6 +96,17 @@ class TForm10 : public QDialog {
   // about unsaved changes first (FormClose); a plain hide asks nothing.
   void reject() override;
 
+  // The window shows only a live schedule of the loaded problem: asked to
+  // show without one (no schedule yet, or one of a problem replaced or
+  // released) it stays hidden, so that no road shows another problem's
+  // counts, values or files.
+  void setVisible(bool visible) override;
+
+  // A search is running from the first hold to the last release (see
+  // EditorHeldForSearch): the editor's controls and the "Set focus" items are
+  // disabled meanwhile.
+  void hold_editor_for_search(bool hold);
+
  signals:
   // After the display refreshed from last_SCH.
   void schedule_shown();
@@ -156,6 +167,11 @@ class TForm10 : public QDialog {
   void Button33Click();    // >>
   std::vector<GanttSeries*> gantt_series();
   void build_menus();
+  // Enables what the editor offers from the window's state: nothing while a
+  // search runs.
+  void update_editor_enabled();
+  int search_holds = 0;
+  QWidget* EditorButtons = nullptr;  // the editor's schedule buttons, "Close" not among them
   // The initial data can be overlaid everywhere but in the scheduler window's work.
   bool rescheduling_mode() const;
 
@@ -266,3 +282,16 @@ class TForm10 : public QDialog {
 };
 
 extern TForm10* Form10;
+
+// Keeps the planner's hand edits waiting while a search runs: for its
+// lifetime the editor of "Schedule Performance " is disabled. The run's result
+// replaces the live schedule and its history at its end, so an edit made
+// meanwhile would be lost without a word. Made by every window handler that
+// starts a search.
+class EditorHeldForSearch {
+ public:
+  EditorHeldForSearch();
+  ~EditorHeldForSearch();
+  EditorHeldForSearch(const EditorHeldForSearch&) = delete;
+  EditorHeldForSearch& operator=(const EditorHeldForSearch&) = delete;
+};

@@ -327,8 +327,11 @@ void TForm3::keyPressEvent(QKeyEvent* event) {
 }
 
 // The problem is released; the label says so, so that a cancelled load after
-// reopening can never take the released problem for a loaded one.
+// reopening can never take the released problem for a loaded one. The results
+// windows showed that problem: they go with it, as the rescheduler's do.
 void TForm3::FormClose() {
+  if (Form10) Form10->hide();
+  if (Form6) Form6->hide();
   free_input_data();
   set_enabled({Button4, Button2, Button7, Button8, Button9, CheckBox1, Button5, ComboBox1, ComboBox2, Edit1,
                Edit2, Edit3, Edit4},
@@ -385,6 +388,7 @@ void TForm3::Button4Click() {
                                                      Button1, Button7, Button8, Button9})
     set_and_repaint(w, false);
   stop_flag = false;
+  const EditorHeldForSearch editor_held;
 
   // Whatever ends the run, a failure included, the window comes back usable.
   struct RunEnd {
@@ -418,6 +422,7 @@ void TForm3::Button4Click() {
 
 void TForm3::Button9Click() {
   const ModalSessionHold hold(this);
+  const EditorHeldForSearch editor_held;
   performance_test();
 }
 
@@ -433,7 +438,8 @@ void TForm3::Button2Click() {
 void TForm3::Button7Click() {
   if (Form6) Form6->setVisible(true);
   // As the results window: one left open before this window's modal session
-  // began, and disabled by it, takes input again.
+  // began, and disabled by it, takes input again. It shows only a schedule
+  // of the loaded problem (after a refused run there may be none).
   if (Form10) {
     Form10->setEnabled(true);
     Form10->setVisible(true);

@@ -365,8 +365,8 @@ TEST_F(SchedulerRun, EachSearchRunsToItsEndAndShowsItsResults) {
       loaded = &r.file;
       load(r.file);
       EXPECT_FALSE(Form10->isVisible());
-      Form10->show();
-      EXPECT_EQ(job_gantt->series(0).Count(), 0);
+      Form10->show();  // no schedule of this problem yet: nothing to show
+      EXPECT_FALSE(Form10->isVisible());
     }
     Form6->hide();
     completion->setText("stale");
