@@ -37,6 +37,7 @@ TEST_F(SchedulerWindowTest, ClickingAMessageSelectsItsLine) {
     selections << memo->textCursor().selectedText();
     Form20->findChild<QPushButton*>("Button1")->click();
   });
+  const WaitLimit limit(user);
   Form20->show_modal(check);
   ASSERT_GE(entries, 1);
   EXPECT_EQ(selections, QStringList({"120|0|50|80"}));

@@ -56,6 +56,7 @@ TEST_F(SchedulerWindowTest, AboutBoxOpensFromTheMenuAndClosesWithOk) {
     main_blocked = !Form1->isEnabled();
     Form21->findChild<QPushButton*>("Button1")->click();
   });
+  const WaitLimit limit(user);
   Form1->findChild<QAction*>("About1")->trigger();  // returns once the box is closed
   EXPECT_TRUE(main_blocked);
   EXPECT_FALSE(Form21->isVisible());

@@ -4,10 +4,13 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialog>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
+
+#include "engine/run_state.h"
 
 ModalAnswerer::ModalAnswerer() {
   timer_.setInterval(10);
@@ -102,6 +105,44 @@ bool ModalAnswerer::answer_modal(QWidget* modal) {
     return true;
   }
   return false;
+}
+
+WaitLimit::WaitLimit(ModalAnswerer& user, int seconds) : user_(user), seconds_(seconds) {
+  deadline_.setSingleShot(true);
+  QObject::connect(&deadline_, &QTimer::timeout, [this] { give_up(); });
+  deadline_.start(seconds * 1000);
+  unwind_.setInterval(10);
+  QObject::connect(&unwind_, &QTimer::timeout, [this] { put_away(); });
+}
+
+WaitLimit::~WaitLimit() {
+  deadline_.stop();
+  unwind_.stop();
+}
+
+void WaitLimit::give_up() {
+  expired_ = true;
+  ADD_FAILURE() << "still waiting for a window after " << seconds_ << " s: put away";
+  user_.on_tick = nullptr;
+  user_.on_shown(nullptr, {});
+  user_.answers.clear();
+  user_.yes = true;
+  user_.file.clear();
+  unwind_.start();
+}
+
+void WaitLimit::put_away() {
+  stop_flag = true;
+  QWidget* modal = QApplication::activeModalWidget();
+  // Message boxes are the answerer's (Yes now); any other modal window closes.
+  if (modal && !qobject_cast<QMessageBox*>(modal)) {
+    if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+    modal->hide();
+    return;
+  }
+  if (modal) return;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->isVisible()) w->hide();
 }
 
 void type_into(QWidget* edit, const QString& text) {

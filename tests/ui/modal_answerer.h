@@ -59,6 +59,31 @@ class ModalAnswerer {
   std::function<void()> watched_action_;
 };
 
+// Bounds a call that waits in a nested event loop (a modal session, a modal
+// box, exec()) for the steps the test plays as the planner. When the call is
+// still waiting `seconds` after the limit was made, the test fails, and from
+// then on every tick puts away whatever waits: the script is dropped, every
+// question is answered Yes, a running search is asked to stop, dialogs are
+// closed and visible windows hidden, so that the call returns and the test
+// ends by its assertions within seconds, never by ctest's time limit.
+class WaitLimit {
+ public:
+  explicit WaitLimit(ModalAnswerer& user, int seconds = 10);
+  ~WaitLimit();
+  WaitLimit(const WaitLimit&) = delete;
+  WaitLimit& operator=(const WaitLimit&) = delete;
+  bool expired() const { return expired_; }
+
+ private:
+  void give_up();
+  void put_away();
+  ModalAnswerer& user_;
+  int seconds_;
+  QTimer deadline_;
+  QTimer unwind_;
+  bool expired_ = false;
+};
+
 // Drives a text into a line edit as typing does: focus, select all, type.
 void type_into(QWidget* edit, const QString& text);
 

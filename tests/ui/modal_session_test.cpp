@@ -50,6 +50,7 @@ TEST_F(SchedulerWindowTest, ModalSessionSurvivesARunAndEndsWhenThePlannerCloses)
       QTimer::singleShot(0, button("Button1"), &QPushButton::click);
     }
   };
+  const WaitLimit limit(user);
   Form1->Advanced1Click();  // returns when the planner has closed the window
   Form3->removeEventFilter(&probe);
   EXPECT_TRUE(probe.hidden);
@@ -79,6 +80,7 @@ TEST_F(SchedulerWindowTest, SessionsNestAndAPlainHideEndsAnUnheldOne) {
       QTimer::singleShot(0, button("Button1"), &QPushButton::click);
     }
   };
+  const WaitLimit limit(user);
   show_modal(Form3);
   EXPECT_FALSE(scheduler_enabled_in_detailes);
   EXPECT_FALSE(main_enabled_in_detailes);

@@ -311,6 +311,7 @@ TEST_F(SchedulerWindowTest, ButtonsOpenTheirWindowsAndTheSchedulerComesBack) {
                 {"Button11", Form17, statistics_hidden},  // "Search operators": statistics, headers and sums hidden
                 {"Button2", Form13, [] { return !Form3->isVisible(); }},  // the scheduler steps aside
                 {"Button8", Form14, [] { return Form3->isVisible(); }}};
+  const WaitLimit limit(user);
   for (const auto& o : opened) {
     bool as_expected = false;
     user.on_shown(o.window, [&] {
@@ -477,6 +478,7 @@ TEST_F(SchedulerRun, ShowResultsOpensTheResultsWindowsThatTakeInputBesideTheSess
   };
   Form3->hide();
   Form1->show();
+  const WaitLimit limit(user);
   Form1->Advanced1Click();
   EXPECT_TRUE(results_enabled);
   // The scheduler's session does not block windows opened from it.
