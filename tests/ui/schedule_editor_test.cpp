@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <memory>
 #include <set>
 
 #include "engine/live_schedule.h"
@@ -358,6 +359,15 @@ TEST_F(ScheduleEditor, ExportThenInportGivesTheSameScheduleAndAFreshHistoryAndTh
   EXPECT_FALSE(button("Button36")->isEnabled());
   EXPECT_FALSE(button("Button37")->isEnabled());
   EXPECT_EQ(machines->currentIndex(), 0) << "the lists were filled again";
+  // The history starts at the imported schedule: after one edit, one undo
+  // reaches its oldest entry.
+  choose_busiest_machine();
+  select_rows({3});
+  button("Button24")->click();
+  ASSERT_TRUE(button("Button36")->isEnabled());
+  button("Button36")->click();
+  EXPECT_EQ(last_SCH->equal(exported), 1);
+  EXPECT_FALSE(button("Button36")->isEnabled()) << "no entry from before the import";
   // The kept schedule is the one shown first: closing asks about the import.
   modals.yes = true;
   form->close();
@@ -405,6 +415,27 @@ TEST_F(ScheduleEditor, FailedFileOperationsSayCannotAndChangeNothing) {
   modals.file = QString::fromStdString(dir.file("missing/plan.rsf"));
   button("Button39")->click();
   EXPECT_EQ(take_messages(), QStringList{"Schedule cannot be released!"});
+  modals.file = "";
+  button("Button39")->click();
+  EXPECT_EQ(take_messages(), QStringList{"Schedule cannot be released!"}) << "a cancelled dialog released nothing";
+}
+
+// A job sequence that no longer matches its machine is refused with a
+// message: the machine keeps its sequence, the list shows it again, and the
+// history records nothing that an "Undo" would have to take back.
+TEST_F(ScheduleEditor, ARefusedSequenceEditSaysSoAndRecordsNothing) {
+  const int m = choose_busiest_machine();
+  const SCH shown = *last_SCH;
+  const int listed = sequence->count();
+  ASSERT_GE(listed, 3);
+  ASSERT_FALSE(button("Button36")->isEnabled());
+  std::unique_ptr<QListWidgetItem> dropped(sequence->takeItem(0));
+  select_rows({1});
+  button("Button17")->click();  // "Up"
+  EXPECT_EQ(take_messages(), QStringList{QStringLiteral("Problem with number of jobs on machine %1").arg(m)});
+  EXPECT_EQ(last_SCH->equal(shown), 1);
+  EXPECT_EQ(sequence->count(), listed);
+  EXPECT_FALSE(button("Button36")->isEnabled());
 }
 
 TEST_F(ScheduleEditor, CopyAssignementAndShowDetailesFromTheListMenus) {

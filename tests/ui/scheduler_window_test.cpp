@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -500,4 +501,56 @@ TEST_F(SchedulerRun, HiddenExportFillsTheDataWindow) {
   EXPECT_FALSE(Form9->findChild<QPlainTextEdit*>("Memo4")->toPlainText().isEmpty());
   EXPECT_TRUE(button("Button4")->isEnabled());  // the export gives its controls back
   Form9->hide();
+}
+
+// Escape in the window or one of its fields neither closes it nor releases
+// the loaded problem: only "Close" and the frame do.
+TEST_F(SchedulerWindowTest, EscapeNeitherClosesTheWindowNorReleasesTheProblem) {
+  load(sample_file());
+  Form3->show();
+  QApplication::setActiveWindow(Form3);
+  for (QWidget* target : {static_cast<QWidget*>(Form3), static_cast<QWidget*>(edit("Edit1"))}) {
+    QTest::keyClick(target, Qt::Key_Escape);
+    EXPECT_TRUE(Form3->isVisible());
+    EXPECT_EQ(n_of_Jobs, 3);
+    EXPECT_EQ(label2(), "Input data loaded.");
+    EXPECT_TRUE(button("Button4")->isEnabled());
+  }
+  Form3->hide();
+}
+
+namespace {
+// The program's host, noting every minimum loop a run reads.
+class MinLoopHost : public StillClockHost {
+ public:
+  std::vector<int> min_loops;
+  int scheduler_field(SchedulerField f) override {
+    const int v = StillClockHost::scheduler_field(f);
+    if (f == SchedulerField::MinLoop) min_loops.push_back(v);
+    return v;
+  }
+};
+}  // namespace
+
+// "Min. loop:" left at 50 while the loops were 100, then the loops lowered to
+// 20 (the minimum-loop field itself never left again): the run reads a
+// minimum within the loops, the field's reset value. An old stop request,
+// left from before, never stops the run.
+TEST_F(SchedulerRun, ARunReadsAMinimumLoopWithinTheLoopsAndForgetsAnOldStopRequest) {
+  load(sample_file());
+  MinLoopHost recording;
+  set_run_host(&recording);
+  combo("ComboBox2")->setCurrentIndex(1);  // AutoStop reads the minimum loop
+  edit("Edit1")->setText("4");
+  edit("Edit2")->setText("100");
+  edit("Edit6")->setText("50");
+  edit("Edit2")->setText("20");
+  ASSERT_EQ(edit("Edit6")->text(), "50");
+  stop_flag = true;
+  button("Button4")->click();
+  set_run_host(&host);
+  ASSERT_FALSE(recording.min_loops.empty());
+  for (int v : recording.min_loops) EXPECT_EQ(v, 10);
+  EXPECT_FALSE(user.questions.contains("Do You really want to stop the process?"));
+  EXPECT_EQ(Form7->label(ProgressLabel::Step)->text(), "4") << "every step ran";
 }
