@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 
 #include "engine/live_schedule.h"
@@ -26,6 +27,7 @@
 #include "ui/input_checking_window.h"
 #include "ui/input_data_window.h"
 #include "ui/objective_priority_window.h"
+#include "ui/progress_window.h"
 #include "ui/schedule_performance_window.h"
 
 namespace {
@@ -40,6 +42,22 @@ class HideCounter : public QObject {
     if (e->type() == QEvent::Hide) ++hides;
     return QObject::eventFilter(watched, e);
   }
+};
+
+// Notes what `look` finds each time the watched window shows.
+class ShowProbe : public QObject {
+ public:
+  explicit ShowProbe(std::function<bool()> look) : look_(std::move(look)) {}
+  std::vector<bool> seen;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* e) override {
+    if (e->type() == QEvent::Show) seen.push_back(look_());
+    return QObject::eventFilter(watched, e);
+  }
+
+ private:
+  std::function<bool()> look_;
 };
 
 using Times = std::vector<std::vector<PositionTimes>>;
@@ -231,7 +249,14 @@ TEST_F(ReschedulerWindow, WholeReschedulingRoad) {
   type("Edit2", "8");
   type("Edit3", "20");
   stop_flag = true;  // a request left from before never stops this run
+  // When the run's progress window comes up, the schedule window's editor
+  // takes no edit; it is back once the run has ended.
+  ShowProbe run_started([] { return Form10->findChild<QPushButton*>("Button1")->isEnabled(); });
+  Form7->installEventFilter(&run_started);
   click("Button6");
+  Form7->removeEventFilter(&run_started);
+  EXPECT_EQ(run_started.seen, std::vector<bool>{false});
+  EXPECT_TRUE(Form10->findChild<QPushButton*>("Button1")->isEnabled());
   EXPECT_FALSE(boxes.questions.contains("Do You really want to stop the process?"));
   Form10->removeEventFilter(&form10_hides);
   EXPECT_EQ(form10_hides.hides, 0);
