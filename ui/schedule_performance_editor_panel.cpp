@@ -1,6 +1,6 @@
 // The controls of the results window's editor panel (Panel2) and their wiring.
-#include <QCheckBox>
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
