@@ -53,6 +53,7 @@ void TForm13::Button1Click() {
   for (QWidget* w : std::initializer_list<QWidget*>{ComboBox1, Button1, Button2}) w->setEnabled(false);
   if (build_starting_schedule(ComboBox1->currentIndex()) == 1) {
     Button3->setEnabled(true);
+    if (Form10) Form10->live_schedule_renewed();
     show_modal(Form10);
   }
   for (QWidget* w : std::initializer_list<QWidget*>{ComboBox1, Button1, Button2}) w->setEnabled(true);

@@ -190,7 +190,7 @@ void TForm18::FormShow() {
 
 // The results windows show the problem being released: they go too.
 void TForm18::FormClose() {
-  if (Form10) Form10->hide();
+  if (Form10) Form10->problem_replaced();
   if (Form6) Form6->hide();
   resch_states.release();
   free_input_data();
@@ -214,7 +214,11 @@ void TForm18::Button1Click() {
   const int loaded = load_released_schedule();
   // The schedule on show belongs to the problem or plan just replaced (or,
   // after a refused load, released): it goes, as after the scheduler's load.
-  if (Form10) Form10->hide();
+  // A good load made the released plan the live schedule of the new problem.
+  if (Form10) {
+    Form10->problem_replaced();
+    if (loaded == 1) Form10->live_schedule_renewed();
+  }
   if (loaded == 1) {
     enable_run_controls(true);
     first_run = 1;

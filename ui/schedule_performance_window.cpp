@@ -319,9 +319,17 @@ void TForm10::showEvent(QShowEvent* e) {
   if (!e->spontaneous()) FormShow();
 }
 
-void TForm10::setVisible(bool visible) { QDialog::setVisible(visible && live_schedule() != nullptr); }
+void TForm10::setVisible(bool visible) {
+  QDialog::setVisible(visible && schedule_of_problem && live_schedule() != nullptr);
+}
+
+void TForm10::problem_replaced() {
+  schedule_of_problem = false;
+  hide();
+}
 
 void TForm10::show_live_schedule() {
+  live_schedule_renewed();
   // Shown for the planner to use: left open before a modal session began,
   // the session disabled it with the other windows.
   setEnabled(true);

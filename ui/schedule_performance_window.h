@@ -101,6 +101,14 @@ class TForm10 : public QDialog {
   // released) it stays hidden, so that no road shows another problem's
   // counts, values or files.
   void setVisible(bool visible) override;
+  // The loaded problem was replaced or released (a load, a closing): the
+  // window goes, and the live schedule, even one of the same size, counts as
+  // another problem's until a run, a starting schedule or a released plan
+  // renews it.
+  void problem_replaced();
+  // The live schedule was made for the loaded problem (show_live_schedule
+  // says so itself).
+  void live_schedule_renewed() { schedule_of_problem = true; }
 
   // A search is running from the first hold to the last release (see
   // EditorHeldForSearch): the editor's controls and the "Set focus" items are
@@ -171,6 +179,7 @@ class TForm10 : public QDialog {
   // search runs.
   void update_editor_enabled();
   int search_holds = 0;
+  bool schedule_of_problem = true;
   QWidget* EditorButtons = nullptr;  // the editor's schedule buttons, "Close" not among them
   // The initial data can be overlaid everywhere but in the scheduler window's work.
   bool rescheduling_mode() const;

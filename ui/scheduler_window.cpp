@@ -330,7 +330,7 @@ void TForm3::keyPressEvent(QKeyEvent* event) {
 // reopening can never take the released problem for a loaded one. The results
 // windows showed that problem: they go with it, as the rescheduler's do.
 void TForm3::FormClose() {
-  if (Form10) Form10->hide();
+  if (Form10) Form10->problem_replaced();
   if (Form6) Form6->hide();
   free_input_data();
   set_enabled({Button4, Button2, Button7, Button8, Button9, CheckBox1, Button5, ComboBox1, ComboBox2, Edit1,
@@ -360,7 +360,7 @@ void TForm3::Button3Click() {
   std::string chosen;
   int r = read_input_file(chosen);
   // The schedule on show belongs to the problem just replaced.
-  if (r == 1 && Form10) Form10->hide();
+  if (r == 1 && Form10) Form10->problem_replaced();
   if (r == 0) r = kept == QLatin1String(kLoaded) ? 1 : -1;
 
   if (r == 1) {

@@ -19,6 +19,7 @@
 #include "engine/problem.h"
 #include "engine/run_state.h"
 #include "problem_io/input_reader.h"
+#include "solvers/run_report.h"
 #include "tests/support/generated_problem.h"
 #include "tests/ui/scheduler_fixture.h"
 #include "tests/ui/window_run_fixture.h"
@@ -81,6 +82,18 @@ TEST_F(ResultsWindowsState, ShowResultsAfterARefusedRunShowsNoScheduleOfAnotherP
   button("Button7")->click();
   EXPECT_TRUE(Form10->isVisible());
   EXPECT_EQ(performance<QLineEdit>("Edit10")->text(), QString::number(n_of_Jobs));
+
+  // The file loaded anew: the live schedule fits the new problem's sizes but
+  // was not made for it, and a run that cannot start shows none.
+  load(small_generated_file());
+  EXPECT_FALSE(Form10->isVisible());
+  set_run_report_folder(dir.file("missing"));
+  run_method(0);
+  set_run_report_folder(dir.path());
+  ASSERT_TRUE(user.boxes.last().contains("cannot be written")) << user.boxes.last().toStdString();
+  button("Button7")->click();
+  EXPECT_TRUE(Form6->isVisible());
+  EXPECT_FALSE(Form10->isVisible());
 }
 
 // A zoom and a fixed time axis made on the schedule of one problem never
