@@ -8,6 +8,7 @@
 #include "engine/problem.h"
 #include "engine/run_state.h"
 #include "problem_io/input_checker.h"
+#include "tests/support/input_text.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -174,6 +175,22 @@ TEST_F(InputReader, UncheckedProblemTheEngineCannotHoldIsRefused) {
   EXPECT_EQ(read_input_text(text, &refusal), -1);
   EXPECT_EQ(refusal, "no machine group for machine 1");
   EXPECT_EQ((Ints{n_of_Machines, n_of_Orders, n_of_Jobs, Machines[1].Speed}), (Ints{5, 3, 6, 10}));
+}
+
+// A file where machine 0 is permitted for steps 0-1 and for steps 2-3 (two
+// machine groups) reaches the reader without the checker: refused by the
+// check of the loaded problem, the previous problem stays loaded.
+TEST_F(InputReader, MachinePermittedInTwoGroupsIsRefusedEvenWithoutTheChecker) {
+  const std::string two_groups = sample_with_line(17, "220|0|2|3|0");
+  ASSERT_EQ(load(kShop), 1);
+  first_run = 0;
+  EXPECT_EQ(load(two_groups), -1);
+  std::string refusal;
+  EXPECT_EQ(read_input_text(two_groups, &refusal), -1);
+  EXPECT_EQ(refusal, "machine 1 of order 1 is not in machine group 7");
+  EXPECT_EQ((Ints{n_of_Machines, n_of_Jobs, Machines[1].Speed, first_run}), (Ints{5, 6, 10, 0}));
+  // The file as the checker accepts it loads.
+  EXPECT_EQ(load(sample_with_line(17, "220|0|2|3|1")), 1);
 }
 
 TEST_F(InputReader, RefusedFileLeavesPreviousProblemLoaded) {
