@@ -10,6 +10,7 @@
 #include "engine/problem.h"
 #include "engine/run_state.h"
 #include "problem_io/input_checker.h"
+#include "problem_io/input_limits.h"
 #include "problem_io/input_loading.h"
 #include "problem_io/input_reader.h"
 #include "engine/problem_invariants.h"
@@ -174,6 +175,19 @@ TEST_F(InputLoad, APipeOrAFolderIsRefusedByNameAndNothingChanges) {
     EXPECT_EQ(window.shows, 0);
     EXPECT_EQ((std::vector<int>{n_of_Jobs, first_run}), (std::vector<int>{3, 0}));
   }
+}
+
+// A file beyond the size a load reads is refused by name before anything is
+// reserved for it (the file here is sparse: it takes no room on disk).
+TEST_F(InputLoad, AFileTooLargeToHoldIsRefusedByNameBeforeAnythingIsReserved) {
+  const std::string path = dir.write("huge.txt", kGood);
+  std::filesystem::resize_file(path, kMaxInputFileBytes + 1);
+  EXPECT_EQ(read_input_file(path, check, window), -1);
+  EXPECT_EQ(host.messages,
+            Lines{"The file\n" + path + "\nis too large to load (more than 2048 MB).\nOpening process stopped!"});
+  EXPECT_EQ(window.shows, 0);
+  EXPECT_EQ(check.input_bytes.capacity(), std::string().capacity());
+  EXPECT_EQ(n_of_Jobs, 3);
 }
 
 }  // namespace
