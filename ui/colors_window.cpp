@@ -168,8 +168,8 @@ void TForm11::done(int result) {
 }
 
 void TForm11::FormClose() {
-  const int chosen = schemes_.index_of_name(ComboBox1->currentText().toStdString());
   if (file_refused_) return;
+  const int chosen = schemes_.index_of_name(ComboBox1->currentText().toStdString());
   // Nothing is said when the file cannot be written; the earlier one stays whole.
   schemes_.save(scheme_file(), schemes_.closing_control_line(ok_pressed, chosen, panel_colours_));
 }
