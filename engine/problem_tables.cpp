@@ -1,5 +1,7 @@
 #include "engine/problem_tables.h"
 
+#include <utility>
+
 #include "engine/problem.h"
 
 namespace {
@@ -90,4 +92,35 @@ void clear_problem_data() {
   Machines.clear();
   Orders.clear();
   n_of_Machines = n_of_Orders = n_of_Jobs = n_of_SetupTypes = 0;
+}
+
+PROBLEM_DATA take_problem_data() {
+  PROBLEM_DATA p;
+  p.n_of_Machines = n_of_Machines;
+  p.n_of_Orders = n_of_Orders;
+  p.n_of_SetupTypes = n_of_SetupTypes;
+  p.n_of_Jobs = n_of_Jobs;
+  p.Machines = std::move(Machines);
+  p.Orders = std::move(Orders);
+  p.Jobs = std::move(Jobs);
+  p.MG_M_ex = std::move(MG_M_ex);
+  p.Exe_O = std::move(Exe_O);
+  p.J_A = std::move(J_A);
+  p.M_wload = std::move(M_wload);
+  clear_problem_data();
+  return p;
+}
+
+void put_problem_data(PROBLEM_DATA&& p) {
+  n_of_Machines = p.n_of_Machines;
+  n_of_Orders = p.n_of_Orders;
+  n_of_SetupTypes = p.n_of_SetupTypes;
+  n_of_Jobs = p.n_of_Jobs;
+  Machines = std::move(p.Machines);
+  Orders = std::move(p.Orders);
+  Jobs = std::move(p.Jobs);
+  MG_M_ex = std::move(p.MG_M_ex);
+  Exe_O = std::move(p.Exe_O);
+  J_A = std::move(p.J_A);
+  M_wload = std::move(p.M_wload);
 }

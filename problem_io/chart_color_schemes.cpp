@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "problem_io/field_value.h"
+#include "problem_io/file_bytes.h"
 #include "problem_io/line_reader.h"
 #include "problem_io/replacing_file.h"
 
@@ -66,11 +67,17 @@ bool parse_scheme_string(const std::string& text, std::string& name, SCHEME_COLO
   return true;
 }
 
-int CHART_COLOR_SCHEMES::load(const std::string& path, SCHEME_CHOICE& choice) {
-  LineReader in(path);
-  if (!in.is_open()) return -1;
+int CHART_COLOR_SCHEMES::load(const std::string& path, SCHEME_CHOICE& choice, FileBytesResult* read) {
+  std::string text;
+  const FileBytesResult r = read_file_bytes(path, kMaxSchemeFileBytes, text);
+  if (read) *read = r;
+  if (r != FileBytesResult::Read) return -1;
   choice = SCHEME_CHOICE{};
   scheme_list_.clear();
+  chosen_scheme_.clear();
+  control_line_.clear();
+  bool good_control_read = false;
+  LineReader in(text);
   std::string line;
   while (in.next(line)) {
     if (line.empty()) continue;  // the window writes one when no control line was ever read
@@ -79,13 +86,18 @@ int CHART_COLOR_SCHEMES::load(const std::string& path, SCHEME_CHOICE& choice) {
       if (at == scheme_list_.end() || *at != line) scheme_list_.insert(at, line);
       continue;
     }
-    control_line_ = line;
-    if (line.size() < 2 || (line[1] != '>' && line[1] != ':')) continue;
-    chosen_scheme_.clear();
-    choice.chosen = -1;
-    choice.actual = line[1] == ':';
+    // The choice is what the last control line that chose something chose: a
+    // damaged control line after it neither clears it nor is written back in
+    // its place.
+    const bool choosing = line.size() >= 2 && (line[1] == '>' || line[1] == ':');
+    const bool actual = choosing && line[1] == ':';
+    if (!good_control_read) {
+      control_line_ = line;
+      if (choosing) choice.actual = actual;
+    }
+    if (!choosing) continue;
     std::string scheme;
-    if (choice.actual) {
+    if (actual) {
       scheme = line.substr(2);
     } else {
       const std::string digits = line.substr(2, line.find('|', 2) - 2);
@@ -95,12 +107,17 @@ int CHART_COLOR_SCHEMES::load(const std::string& path, SCHEME_CHOICE& choice) {
       scheme = scheme_list_[k];
     }
     std::string name;
-    if (!parse_scheme_string(scheme, name, choice.colours)) {
+    SCHEME_COLOURS colours{};
+    if (!parse_scheme_string(scheme, name, colours)) {
       ++choice.faulty;
       continue;
     }
+    good_control_read = true;
+    control_line_ = line;
     choice.colours_read = true;
-    if (!choice.actual) chosen_scheme_ = scheme;
+    choice.colours = colours;
+    choice.actual = actual;
+    chosen_scheme_ = actual ? std::string() : scheme;
   }
   // Schemes after the control line move the chosen one down the list.
   if (!chosen_scheme_.empty())
@@ -113,8 +130,16 @@ int CHART_COLOR_SCHEMES::load(const std::string& path, SCHEME_CHOICE& choice) {
 int CHART_COLOR_SCHEMES::save(const std::string& path, const std::string& control) const {
   ReplacingFile file(path);
   if (!file.is_open()) return -1;
-  for (const std::string& s : scheme_list_) file.out() << s << '\n';
-  file.out() << control << '\n';
+  // Every reader takes "\r\n" as a line end: a line whose own text ends in
+  // "\r" (read so from a file) gets one more before its "\n", so that it reads
+  // back as itself and never merges with the same scheme without it.
+  const auto write_line = [&file](const std::string& line) {
+    file.out() << line;
+    if (!line.empty() && line.back() == '\r') file.out() << '\r';
+    file.out() << '\n';
+  };
+  for (const std::string& s : scheme_list_) write_line(s);
+  write_line(control);
   return file.commit() ? 1 : -1;
 }
 

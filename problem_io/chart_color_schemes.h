@@ -13,13 +13,18 @@
 // nothing. Never lost on a failed save: the file is written beside its target
 // and replaces it only when complete.
 #include <array>
+#include <cstddef>
 #include <string>
 #include <vector>
+
+#include "problem_io/file_bytes.h"
 
 using SCHEME_COLOURS = std::array<int, 5>;
 
 constexpr SCHEME_COLOURS default_chart_colours = {0x0080FF, 0x00FF00, 0x0000FF, 0x808080, 0xFFFFFF};
 constexpr const char* chart_colors_file_name = "chart_colors.cl";
+// A scheme file larger than this is refused unread.
+constexpr std::size_t kMaxSchemeFileBytes = std::size_t{16} << 20;
 
 // The folder that holds the file: the program's own folder in the program, a
 // temporary folder in tests; empty until set.
@@ -50,13 +55,16 @@ struct SCHEME_CHOICE {
 class CHART_COLOR_SCHEMES {
  public:
   // Reads the file. 1 read: the list holds its schemes (sorted, an empty line
-  // or a repeated one taken once), a line beginning with "-" becomes the
-  // control line, and choice says what the last such line chose; reading ends
-  // at a line longer than 124 characters. -1 the file cannot be opened:
-  // nothing changes, the schemes of the last reading are kept.
-  int load(const std::string& path, SCHEME_CHOICE& choice);
-  // Writes the list and then control, one per line. 1 written; -1 not, and
-  // the earlier file is whole.
+  // or a repeated one taken once), the last line beginning with "-" that
+  // chose a scheme or colours becomes the control line (the last "-" line when
+  // none did), and choice says what it chose; reading ends at a line longer
+  // than 124 characters. -1 the file cannot be read (read, when given, says
+  // why: missing or unreadable, not a regular file, larger than
+  // kMaxSchemeFileBytes): nothing changes, the schemes of the last reading are
+  // kept.
+  int load(const std::string& path, SCHEME_CHOICE& choice, FileBytesResult* read = nullptr);
+  // Writes the list and then control, one per line, so that load reads back
+  // exactly these lines. 1 written; -1 not, and the earlier file is whole.
   int save(const std::string& path, const std::string& control) const;
 
   const std::vector<std::string>& schemes() const { return scheme_list_; }

@@ -1,7 +1,5 @@
 #include "problem_io/input_checker.h"
 
-#include <fstream>
-
 #include "problem_io/field_value.h"
 #include "problem_io/input_records.h"
 #include "problem_io/input_limits.h"
@@ -308,8 +306,16 @@ int check_input_data(InputCheck& check) {
   check.M_check.clear();
   check.O_check.clear();
   check.job_total = 0;
-  LineReader reader(input_file_name);
-  if (!reader.is_open()) return 0;
+  check.input_read = read_file_bytes(input_file_name, kMaxInputFileBytes, check.input_bytes);
+  if (check.input_read != FileBytesResult::Read) return 0;
+  return check_input_text(check, check.input_bytes);
+}
+
+int check_input_text(InputCheck& check, std::string_view text) {
+  check.M_check.clear();
+  check.O_check.clear();
+  check.job_total = 0;
+  LineReader reader(text);
   CheckRun run(check);
   int N = 0;
   bool stopped = false;
@@ -348,7 +354,11 @@ int save_and_check(InputCheck& check, const std::string& text) {
     check.input_rejected = true;
     return 0;
   }
-  const int r = check_input_data(check);
+  // What a load goes on with is exactly what was written and checked here,
+  // never the file read again.
+  check.input_bytes = text;
+  check.input_read = FileBytesResult::Read;
+  const int r = check_input_text(check, check.input_bytes);
   check.input_rejected = r == 0 || r == -1;
   return r;
 }

@@ -12,7 +12,10 @@
 // that does not fit in 32 bits ("Value is too large: ..."), and header sizes
 // or a job total above input_limits.h (the field's own out-of-range message).
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "problem_io/file_bytes.h"
 
 // What the check knows about one machine id (0-based) of the header's range.
 struct MACHINE_CHECK {
@@ -45,17 +48,29 @@ struct InputCheck {
   std::vector<ORDER_CHECK> O_check;
   bool input_rejected = false;
   int job_total = 0;                   // jobs of the orders read so far
+  // The text the last check read from the file, or that the last "Save and
+  // Check" wrote over it: the only text a load may read afterwards.
+  std::string input_bytes;
+  FileBytesResult input_read = FileBytesResult::CannotOpen;
 
-  // What closing the window does: both lists and both tables emptied.
+  // What closing the window does: both lists and both tables emptied (the
+  // checked text stays for the load that opened the window).
   void clear();
 };
 
-// Checks the file named by input_file_name and adds its messages to the two
-// lists, which it does not clear (the tables of an earlier check are dropped).
-// Returns 0 when the file cannot be opened (nothing listed), -1 when the error
-// list is not empty at the end or a fatal finding stopped the check, 2 when
-// only warnings are listed, 1 when both lists are empty.
+// Reads the file named by input_file_name once into check.input_bytes
+// (input_read says how that went) and checks those bytes as
+// check_input_text does. Returns 0, with nothing listed, when the file cannot
+// be read whole: missing, unreadable, not a regular file, or larger than
+// kMaxInputFileBytes.
 int check_input_data(InputCheck& check);
+
+// Checks text as an input file's content and adds its messages to the two
+// lists, which it does not clear (the tables of an earlier check are dropped).
+// Returns -1 when the error list is not empty at the end or a fatal finding
+// stopped the check, 2 when only warnings are listed, 1 when both lists are
+// empty.
+int check_input_text(InputCheck& check, std::string_view text);
 
 // Splits line N at "|" into values[0..9] (fields 1..10; later fields are only
 // counted, missing ones read 0, an empty field reads -1 and lists "Empty
@@ -66,8 +81,9 @@ int check_input_data(InputCheck& check);
 bool split_line_fields(InputCheck& check, int n_fields, const std::string& line, int N, int values[10]);
 
 // "Save and Check" of the checking window: clears both lists, writes text over
-// the file named by input_file_name, checks again and sets input_rejected when
-// the check returns 0 or -1. Returns the check's result. When the text cannot
+// the file named by input_file_name, checks text itself (it becomes
+// check.input_bytes, what the load reads) and sets input_rejected when the
+// check returns 0 or -1. Returns the check's result. When the text cannot
 // be written (a read-only file, a full disk) the file stays as it was, the
 // error list holds SAVE_FAILED_MESSAGE alone, input_rejected is set and the
 // result is 0: the old content is never checked in the edit's place.

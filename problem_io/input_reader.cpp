@@ -6,9 +6,11 @@
 #include <vector>
 
 #include "engine/problem.h"
+#include "engine/problem_invariants.h"
 #include "engine/problem_tables.h"
 #include "engine/run_state.h"
 #include "problem_io/field_value.h"
+#include "problem_io/file_bytes.h"
 #include "problem_io/input_records.h"
 #include "problem_io/input_limits.h"
 #include "problem_io/line_reader.h"
@@ -46,8 +48,11 @@ class ProblemBuilder {
     }
   }
 
-  // Total jobs within the limits; moves the problem into the globals.
-  bool commit() {
+  // Total jobs within the limits; moves the problem into the globals and
+  // derives its tables. False, with the previous problem loaded again, when
+  // the jobs pass the limits or the derived problem breaks an invariant the
+  // engine relies on (fault then says which).
+  bool commit(std::string& fault) {
     long long jobs = 0;
     for (int o = 1; o <= n_orders_; ++o)
       if (orders_[o].NJob > 0) jobs += orders_[o].NJob;
@@ -58,14 +63,17 @@ class ProblemBuilder {
       if (mc.Cal.empty()) mc.Cal.resize(1);
     for (ORDER& od : orders_)
       if (od.Steps.empty()) od.Steps.resize(1);
-    free_input_data();
+    PROBLEM_DATA previous = take_problem_data();
     n_of_Machines = n_machines_;
     n_of_Orders = n_orders_;
     n_of_SetupTypes = n_setup_types_;
     Machines = std::move(machines_);
     Orders = std::move(orders_);
     derive_problem_tables();
-    return true;
+    fault = problem_invariant_fault();
+    if (fault.empty()) return true;
+    put_problem_data(std::move(previous));
+    return false;
   }
 
  private:
@@ -223,27 +231,34 @@ class ProblemBuilder {
 
 int read_input_path(const std::string& path) {
   input_file_name = path;
-  LineReader reader(path);
-  if (!reader.is_open()) return -1;
-  std::vector<std::string> lines;
-  std::string line;
-  while (reader.next(line) && !(!line.empty() && line[0] == 's')) lines.push_back(line);
+  std::string text;
+  if (read_file_bytes(path, kMaxInputFileBytes, text) != FileBytesResult::Read) return -1;
+  return read_input_text(text);
+}
 
+int read_input_text(std::string_view text, std::string* refusal) {
+  // Two walks over the same text, neither copying a line: the first counts
+  // the item lines of every machine and order, the second builds.
   std::vector<int> fields;
   std::map<std::pair<int, int>, int> item_lines;
-  for (const std::string& l : lines) {
+  std::string_view line;
+  for (LineReader reader(text); reader.next(line) && !(!line.empty() && line[0] == 's');) {
     fields.assign(1, 0);  // fields 1..n
-    split_fields(l, fields);
+    split_fields(line, fields);
     if (fields.size() > 2 && (fields[1] == kCalendarRecord || fields[1] == kStepRecord))
       ++item_lines[{fields[1], fields[2]}];
   }
   ProblemBuilder builder(std::move(item_lines));
-  for (const std::string& l : lines) {
+  for (LineReader reader(text); reader.next(line) && !(!line.empty() && line[0] == 's');) {
     fields.assign(1, 0);
-    split_fields(l, fields);
+    split_fields(line, fields);
     if (!builder.take_line(fields)) return -1;
   }
-  if (!builder.commit()) return -1;
+  std::string fault;
+  if (!builder.commit(fault)) {
+    if (refusal) *refusal = fault;
+    return -1;
+  }
   first_run = 1;
   return 1;
 }

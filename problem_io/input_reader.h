@@ -10,21 +10,29 @@
 // ended there; a line starting with "s" ends the input part (the schedule part
 // of a released-schedule file follows it).
 #include <string>
+#include <string_view>
 
 #include "engine/run_state.h"
 
-// Reads the file at path (normally one the input checker has accepted) into
-// the problem arrays and derives machine groups, MG_M_ex, execution types,
-// each order's MG_M and feasible routes, Exe_O, the jobs numbered order by
-// order and empty J_A / M_wload tables; sets first_run. Returns 1 loaded, -1
-// when the file cannot be opened or its sizes pass the limits of
-// input_limits.h; on -1 the previous problem stays as it was.
+// Reads an input file's text (normally one the input checker has accepted,
+// the very text it checked) into the problem arrays and derives machine
+// groups, MG_M_ex, execution types, each order's MG_M and feasible routes,
+// Exe_O, the jobs numbered order by order and empty J_A / M_wload tables;
+// sets first_run. Returns 1 loaded; -1 when the sizes pass the limits of
+// input_limits.h or the problem breaks an invariant of
+// engine/problem_invariants.h (refusal, when given, then says which). On -1
+// the previous problem stays as it was.
 //
-// Whatever the file holds, nothing is read or written outside the problem's
+// Whatever the text holds, nothing is read or written outside the problem's
 // tables: calendar items, setup entries and order steps are counted per
 // machine and per order, items beyond a declared count, ids outside the header's
 // ranges and setup types outside the matrix are skipped, and every count the
 // engine walks (N_Cal, N_Step) matches the list it describes.
+int read_input_text(std::string_view text, std::string* refusal = nullptr);
+
+// read_input_text of the file at path, read once whole; -1 also when it cannot
+// be read (missing, not a regular file, larger than kMaxInputFileBytes).
+// Sets input_file_name to path.
 int read_input_path(const std::string& path);
 
 // Releases every problem array and sets the counts to 0, so that no count ever

@@ -1,30 +1,23 @@
 #include "problem_io/line_reader.h"
 
-#include <filesystem>
-#include <system_error>
-
-LineReader::LineReader(const std::string& path) {
-  // A folder opens like a file on this system and then reads as an error:
-  // it is no file of ours, so it is never opened.
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) return;
-  in_.open(path, std::ios::in | std::ios::binary);
-}
-
-bool LineReader::next(std::string& line) {
-  if (too_long_ || !in_.is_open()) return false;
-  line.clear();
-  int c = in_.get();
-  if (c == std::char_traits<char>::eof()) return false;
-  while (c != std::char_traits<char>::eof() && c != '\n') {
-    line.push_back(static_cast<char>(c));
-    if (line.size() > kMaxLine + 1) break;  // no need to hold more of it
-    c = in_.get();
-  }
-  if (!line.empty() && line.back() == '\r') line.pop_back();
+bool LineReader::next(std::string_view& line) {
+  if (too_long_ || at_ >= text_.size()) return false;
+  std::size_t end = text_.find('\n', at_);
+  const std::size_t next_at = end == std::string_view::npos ? text_.size() : end + 1;
+  if (end == std::string_view::npos) end = text_.size();
+  line = text_.substr(at_, end - at_);
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   if (line.size() > kMaxLine) {
     too_long_ = true;
     return false;
   }
+  at_ = next_at;
+  return true;
+}
+
+bool LineReader::next(std::string& line) {
+  std::string_view view;
+  if (!next(view)) return false;
+  line.assign(view);
   return true;
 }

@@ -7,12 +7,16 @@
 
 int read_released_schedule(const std::string& path, RESCH_STATES& states, InputCheck& check,
                            InputCheckWindow& window) {
-  if (read_input_file(path, check, window) != 1) return 0;
+  // One read of the file serves the checker, the input reader and the
+  // schedule reader: the schedule is taken from the very text whose input
+  // part was checked and loaded.
+  std::string text;
+  if (read_input_file(path, check, window, &text) != 1) return 0;
   run_host().show_message("Input data reading OK!");
   // The old states belong to the problem the reader has just replaced.
   states.release();
   SCH sch(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
-  if (load_sch_file(sch, path) != 1) {
+  if (load_sch_text(sch, text) != 1) {
     free_input_data();
     return 0;
   }

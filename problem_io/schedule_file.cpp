@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
 #include <functional>
 #include <ostream>
 #include <string_view>
 
 #include "engine/schedule_linked.h"
 #include "problem_io/field_value.h"
+#include "problem_io/input_limits.h"
 #include "problem_io/input_records.h"
 #include "problem_io/line_reader.h"
 #include "problem_io/replacing_file.h"
@@ -102,7 +102,7 @@ struct Fields {
   bool overflow = false;
 };
 
-Fields fields_of(const std::string& line) {
+Fields fields_of(std::string_view line) {
   Fields f;
   f.overflow = !split_fields(line, f.v);
   return f;
@@ -240,11 +240,18 @@ int release_sch_file(const SCH& sch, const std::vector<MACHINE>& machines, const
   });
 }
 
-int load_sch_file(SCH& target, const std::string& path) {
-  LineReader in(path);
-  if (!in.is_open()) return -1;
+int load_sch_file(SCH& target, const std::string& path, FileBytesResult* read) {
+  std::string text;
+  const FileBytesResult r = read_file_bytes(path, kMaxInputFileBytes, text);
+  if (read) *read = r;
+  if (r != FileBytesResult::Read) return -1;
+  return load_sch_text(target, text);
+}
+
+int load_sch_text(SCH& target, std::string_view text) {
+  LineReader in(text);
   ReadTables T;
-  std::string line;
+  std::string_view line;
   while (in.next(line)) {
     if (!read_line(T, fields_of(line))) return 0;
   }

@@ -16,9 +16,11 @@
 //
 // These routines show no message; their callers tell the planner the outcome.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/problem.h"
+#include "problem_io/file_bytes.h"
 #include "problem_io/save_dialog.h"
 
 class SCH;
@@ -55,7 +57,9 @@ int release_sch_file(const SCH& sch, const std::vector<MACHINE>& machines,
 
 // Reads a schedule file, or the whole of a released-schedule file (lines whose
 // tag is not 1..4 are passed over), and assigns the schedule read to target.
-// 1 read and assigned; -1 the file cannot be opened; 0 bad content, and target
+// 1 read and assigned; -1 the file cannot be read whole (read, when given,
+// says why: missing or unreadable, not a regular file, larger than
+// kMaxInputFileBytes); 0 bad content, and target
 // keeps its schedule. Bad content is: a header whose counts differ from the
 // loaded problem (n_of_Machines, n_of_Jobs, n_of_Orders); a machine or job line
 // before a valid header; a machine number outside 1..nM; a sequence line
@@ -64,4 +68,8 @@ int release_sch_file(const SCH& sch, const std::vector<MACHINE>& machines,
 // a machine, or a machine outside 1..nM or not usable by the order for that
 // step's machine group; a machine or job without its line; machine sequences
 // that do not hold exactly the route steps the job lines place on them.
-int load_sch_file(SCH& target, const std::string& path);
+int load_sch_file(SCH& target, const std::string& path, FileBytesResult* read = nullptr);
+
+// The same for a file's text already read (the released-schedule load reads
+// its file once for the input part and the schedule part).
+int load_sch_text(SCH& target, std::string_view text);

@@ -139,9 +139,19 @@ void TForm11::showEvent(QShowEvent* event) {
 void TForm11::FormShow() {
   ok_pressed = false;
   SCHEME_CHOICE choice;
-  // A file that cannot be read changes nothing, silently: the combo and the
-  // list keep the schemes of the last showing, which the closing writes back.
-  if (schemes_.load(scheme_file(), choice) != 1) return;
+  // A file that cannot be read changes nothing: the combo and the list keep
+  // the schemes of the last showing, which the closing writes back. Only a
+  // folder, a pipe or a device in its place is named, once the window stands.
+  FileBytesResult read = FileBytesResult::Read;
+  const int loaded = schemes_.load(scheme_file(), choice, &read);
+  file_refused_ = read == FileBytesResult::NotRegularFile || read == FileBytesResult::TooLarge;
+  if (loaded != 1) {
+    if (file_refused_) {
+      const QString text = QString::fromStdString(file_refusal_text(read, scheme_file(), kMaxSchemeFileBytes));
+      QTimer::singleShot(0, this, [this, text] { show_message(text, this); });
+    }
+    return;
+  }
   fill_combo();
   if (choice.colours_read) set_panels(choice.colours);
   if (choice.actual) set_combo_text(QStringLiteral("Actual scheme"));
@@ -158,6 +168,7 @@ void TForm11::done(int result) {
 }
 
 void TForm11::FormClose() {
+  if (file_refused_) return;
   const int chosen = schemes_.index_of_name(ComboBox1->currentText().toStdString());
   // Nothing is said when the file cannot be written; the earlier one stays whole.
   schemes_.save(scheme_file(), schemes_.closing_control_line(ok_pressed, chosen, panel_colours_));

@@ -47,6 +47,7 @@ class TForm11 : public QDialog {
   SCHEME_COLOURS panel_colours_{};
   bool ok_pressed = false;
   CHART_COLOR_SCHEMES schemes_;  // scheme_list and control_line
+  bool file_refused_ = false;    // no regular file, or too large: never written over
 };
 
 extern TForm11* Form11;

@@ -1,6 +1,5 @@
 #include "ui/input_checking_window.h"
 
-#include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -96,8 +95,10 @@ void TForm20::FormShow() {
 }
 
 void TForm20::load_memo() {
-  QFile file(QString::fromStdString(input_file_name));
-  Memo1->setPlainText(file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll()) : QString());
+  // The text that was checked, never the file read again: what the planner
+  // edits and sees is what the load will read.
+  const std::string& text = shown_->input_bytes;
+  Memo1->setPlainText(QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 void TForm20::show_lists() {

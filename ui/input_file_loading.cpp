@@ -21,11 +21,12 @@ int read_chosen_input_file(const std::string& path) {
   const QString name = QString::fromStdString(path);
   const QFileInfo info(name);
   // The checker would read a folder as an empty file and a vanished file as
-  // unreadable input data: say what is really wrong instead.
-  if (!info.exists() || !info.isFile() || !info.isReadable()) {
+  // unreadable input data: say what is really wrong instead. A pipe or a
+  // device is refused by the load itself, on the descriptor it reads.
+  if (!info.exists() || info.isDir() || !info.isReadable()) {
     const QString why = !info.exists() ? QStringLiteral("does not exist")
-                        : !info.isFile() ? QStringLiteral("is a folder, not a file")
-                                         : QStringLiteral("cannot be read");
+                        : info.isDir() ? QStringLiteral("is a folder, not a file")
+                                       : QStringLiteral("cannot be read");
     show_message(QStringLiteral("The input file\n") + name + QStringLiteral("\n") + why +
                  QStringLiteral(".\nOpening process stopped!"));
     return -1;

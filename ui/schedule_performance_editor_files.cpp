@@ -10,6 +10,7 @@
 #include "engine/live_schedule.h"
 #include "engine/schedule_edits.h"
 #include "engine/undo_list.h"
+#include "problem_io/input_limits.h"
 #include "problem_io/schedule_file.h"
 #include "ui/message_boxes.h"
 #include "ui/open_dialog.h"
@@ -97,8 +98,13 @@ void TForm10::Button35Click() {
   const std::string path = dialog.FileName.toStdString();
   // The reader assigns only a schedule it read whole and found to fit the
   // loaded problem; the history is replaced only then.
-  if (load_sch_file(*last_SCH, path) != 1) {
-    show_message(QStringLiteral("Schedule cannot be inported!"), this);
+  FileBytesResult read = FileBytesResult::Read;
+  if (load_sch_file(*last_SCH, path, &read) != 1) {
+    const bool named = read == FileBytesResult::NotRegularFile || read == FileBytesResult::TooLarge;
+    show_message((named ? QString::fromStdString(file_refusal_text(read, path, kMaxInputFileBytes) + "\n")
+                        : QString()) +
+                     QStringLiteral("Schedule cannot be inported!"),
+                 this);
     return;
   }
   show_message(QStringLiteral("Schedule has been inported from file successfully!"), this);

@@ -186,6 +186,61 @@ TEST_F(ScheduleEdits, RefusedEditsLeaveTheScheduleAsItWas) {
   EXPECT_FALSE(schedule_fits_problem(SCH(n_of_Orders - 1, n_of_Jobs, n_of_Machines, J_A, M_wload)));
 }
 
+// A damaged schedule or damaged problem tables never lead an edit outside a
+// table: the edit is refused, or reads only what the tables hold, and the
+// schedule stays as it was.
+TEST_F(ScheduleEdits, DamagedSchedulesAndTablesAreRefusedNotFollowed) {
+  const SCH before = sch;
+  SCH none;  // counts without tables
+  none.n_of_Machines = n_of_Machines;
+  none.n_of_Jobs = n_of_Jobs;
+  EXPECT_TRUE(machine_sequence(none, 1).empty());
+  EXPECT_EQ(save_sequence_to_machine(none, {}, 1), -1);
+  EXPECT_EQ(copy_job_assignment(none, 2, 1), -1);
+  EXPECT_TRUE(machine_sequence(sch, n_of_Machines + 1).empty());
+
+  int m = 1;
+  while (sch.Mach_Count[m] < 2) ++m;
+  const std::vector<int> seq = machine_sequence(sch, m);
+  SCH cut = sch;  // a count below the nodes in the list: the list is never cut to it
+  --cut.Mach_Count[m];
+  EXPECT_EQ(save_sequence_to_machine(cut, std::vector<int>(seq.begin(), seq.end() - 1), m), -1);
+  EXPECT_EQ(machine_sequence(cut, m), seq);
+  SCH stray = sch;  // a node naming a job outside the schedule
+  stray.task(stray.Mach_Head[m]).Job = n_of_Jobs + 1;
+  EXPECT_EQ(save_sequence_to_machine(stray, seq, m), -1);
+
+  // A schedule of fewer jobs than the problem: the problem's last job is not in it.
+  SCH fewer = sch;
+  --fewer.n_of_Jobs;
+  int mate = 1;
+  while (Jobs[mate].Order_ID != Jobs[n_of_Jobs].Order_ID) ++mate;
+  ASSERT_LT(mate, n_of_Jobs);
+  EXPECT_EQ(copy_job_assignment(fewer, n_of_Jobs, mate), -1);
+  EXPECT_EQ(copy_job_assignment(fewer, mate, n_of_Jobs), -1);
+  EXPECT_EQ(fewer.equal(before), 1);
+  // Jobs of no order are of no order together.
+  EXPECT_EQ((std::vector<int>{order_of_job(n_of_Jobs + 1), order_of_job(-1)}), (std::vector<int>{0, 0}));
+  const int order_1 = Jobs[1].Order_ID, order_2 = Jobs[2].Order_ID;
+  Jobs[1].Order_ID = Jobs[2].Order_ID = 0;
+  EXPECT_EQ(copy_job_assignment(sch, 2, 1), -1);
+  Jobs[1].Order_ID = order_1;
+  Jobs[2].Order_ID = order_2;
+  EXPECT_EQ(sch.equal(before), 1);
+
+  // An order whose counts claim more than its tables hold.
+  ORDER order = Orders[1];
+  order.N_Routes = 12;
+  for (int i = 1; i <= 8; ++i) order.R_feasible[i] = i;
+  EXPECT_EQ(feasible_routes(order), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}));
+  order.MG_M[1] = {5, 3};
+  EXPECT_EQ(usable_machines(order, 1), std::vector<int>{3});
+  order.MG_M[1] = {-2, 3};
+  EXPECT_TRUE(usable_machines(order, 1).empty());
+  order.MG_M[1].clear();
+  EXPECT_TRUE(usable_machines(order, 1).empty());
+}
+
 // An order without a feasible route (its jobs on route 0) and a machine no
 // order may use: every edit the panel can make on them leaves the schedule
 // whole and the recalculation goes on.

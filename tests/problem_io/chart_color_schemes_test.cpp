@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "tests/support/fifo.h"
 #include "tests/support/temp_dir.h"
 
 namespace fs = std::filesystem;
@@ -158,4 +159,88 @@ TEST(ColourSchemeList, ClosingLineFollowsOkOrKeepsTheChosenSchemeAsRead) {
   EXPECT_EQ(l.schemes.closing_control_line(false, -1, panels), "->2");
   l.schemes.remove(2);  // "c" itself: its colours stay in use
   EXPECT_EQ(l.schemes.closing_control_line(false, -1, panels), "-:Actual|3|3|3|3|3|");
+}
+
+// Scheme strings that differ only in the case of a shared prefix: the list is
+// sorted with case ignored up to the first real difference, a string that is
+// another's prefix (case ignored) first, and equal texts by their exact
+// bytes, so the order never depends on the order of the file's lines.
+TEST(ColourSchemeFile, CaseOnlyDifferencesSortTheSameWhateverTheOrderOfTheLines) {
+  const std::vector<std::string> sorted = {"Daylight|1|1|1|1|1|", "DAY|1|1|1|1|1|", "Day|1|1|1|1|1|",
+                                           "day|1|1|1|1|1|",      "DAY|1|1|1|1|1|9", "DAY|2|2|2|2|2|"};
+  const std::vector<std::vector<int>> orders = {{5, 4, 3, 2, 1, 0}, {2, 5, 0, 3, 1, 4}, {3, 1, 4, 0, 5, 2}};
+  for (const auto& order : orders) {
+    std::string text;
+    for (int i : order) text += sorted[static_cast<std::size_t>(i)] + "\n";
+    SCOPED_TRACE(text);
+    const Loaded l = load_text(text + "->3\n");
+    EXPECT_EQ(l.schemes.schemes(), sorted);
+    EXPECT_EQ(l.choice.chosen, 3);
+  }
+  // "->k" counts the schemes read so far in that order: "->1" after the
+  // first two lines chooses "Day" of {DAY, Day}, which moves to 2 at the end.
+  const Loaded l = load_text("Day|1|1|1|1|1|\nDAY|1|1|1|1|1|\n->1\nDaylight|1|1|1|1|1|\n");
+  EXPECT_EQ(l.choice.chosen, 2);
+  EXPECT_EQ(l.schemes.closing_control_line(false, -1, {}), "->2");
+}
+
+// A line whose text ends in a carriage return ("\r\r\n" in the file) is
+// written back so that it reads as itself: it never merges with the same
+// scheme without one, and the choice survives any number of closings.
+TEST(ColourSchemeFile, ALineEndingInACarriageReturnRoundTripsThroughACancel) {
+  TempDir dir;
+  const std::string text = "a|1|2|3|4|5|\na|1|2|3|4|5|\r\r\n->1\n";
+  const std::string path = dir.write(chart_colors_file_name, text);
+  for (int showing = 0; showing < 2; ++showing) {
+    CHART_COLOR_SCHEMES schemes;
+    SCHEME_CHOICE choice;
+    ASSERT_EQ(schemes.load(path, choice), 1);
+    EXPECT_EQ(schemes.schemes(), (std::vector<std::string>{"a|1|2|3|4|5|", "a|1|2|3|4|5|\r"}));
+    EXPECT_EQ(choice.chosen, 1);
+    ASSERT_EQ(schemes.save(path, schemes.closing_control_line(false, -1, {})), 1);
+    EXPECT_EQ(read_file(path), text);
+  }
+}
+
+// A damaged control line after a good one neither clears the choice nor is
+// written back in its place: the next showing chooses the same scheme.
+TEST(ColourSchemeFile, TheLastGoodControlLineChoosesAndSurvivesACancel) {
+  const std::string schemes_text = "a|1|1|1|1|1|\nb|2|2|2|2|2|\n";
+  for (const std::string damaged : {"-x", "-", "->7", "->-1", "-:Actual|1|2|"}) {
+    SCOPED_TRACE(damaged);
+    TempDir dir;
+    const std::string path = dir.write(chart_colors_file_name, schemes_text + "->1\n" + damaged + "\n");
+    for (int showing = 0; showing < 2; ++showing) {
+      CHART_COLOR_SCHEMES schemes;
+      SCHEME_CHOICE choice;
+      ASSERT_EQ(schemes.load(path, choice), 1);
+      EXPECT_EQ(choice.chosen, 1);
+      EXPECT_FALSE(choice.actual);
+      ASSERT_TRUE(choice.colours_read);
+      EXPECT_EQ(choice.colours, (SCHEME_COLOURS{2, 2, 2, 2, 2}));
+      EXPECT_EQ(schemes.control_line(), "->1");
+      ASSERT_EQ(schemes.save(path, schemes.closing_control_line(false, -1, {})), 1);
+    }
+    EXPECT_EQ(read_file(path), schemes_text + "->1\n");
+  }
+  // A good line after it chooses anew.
+  const Loaded l = load_text(schemes_text + "->1\n-x\n-:Actual|7|7|7|7|7|\n");
+  EXPECT_TRUE(l.choice.actual);
+  EXPECT_EQ(l.choice.colours, (SCHEME_COLOURS{7, 7, 7, 7, 7}));
+  EXPECT_EQ(l.choice.chosen, -1);
+}
+
+// A pipe in place of the scheme file is neither read (nor waited on) nor
+// written over.
+TEST(ColourSchemeFile, APipeIsNeitherReadNorReplaced) {
+  TempDir dir;
+  const Fifo fifo(dir.file(chart_colors_file_name));
+  ASSERT_TRUE(fifo.made());
+  CHART_COLOR_SCHEMES schemes;
+  SCHEME_CHOICE choice;
+  FileBytesResult read = FileBytesResult::Read;
+  EXPECT_EQ(schemes.load(fifo.path(), choice, &read), -1);
+  EXPECT_EQ(read, FileBytesResult::NotRegularFile);
+  EXPECT_EQ(schemes.save(fifo.path(), "->0"), -1);
+  EXPECT_TRUE(fs::is_fifo(fifo.path()));
 }

@@ -10,8 +10,11 @@
 #include "engine/problem.h"
 #include "engine/run_state.h"
 #include "problem_io/input_checker.h"
+#include "problem_io/input_limits.h"
 #include "problem_io/input_loading.h"
 #include "problem_io/input_reader.h"
+#include "engine/problem_invariants.h"
+#include "tests/support/fifo.h"
 #include "tests/support/input_text.h"
 #include "tests/support/recording_host.h"
 
@@ -130,6 +133,61 @@ TEST_F(InputLoad, WarningOfAnEarlierFileDoesNotCountForTheNext) {
   check.warning_list.push_back("Zero Time Window of Order 0 (in 3. or 4. field) -> line_14");
   EXPECT_EQ(check_input_before_open(check, window), 1);  // input_file_name: first.txt
   EXPECT_EQ(window.shows, 0);
+}
+
+// The window stands open while the file changes on disk (an editor saving it,
+// a sync tool): the load reads what was checked, or what the last "Save and
+// Check" wrote, never what the file holds by the time the window closes.
+// Here the file becomes a problem whose machine 1 is permitted in two machine
+// groups, which the engine cannot hold.
+TEST_F(InputLoad, WhatLoadsIsWhatWasCheckedWhateverTheFileBecameMeanwhile) {
+  const std::string two_groups = sample_with_line(17, "220|0|2|3|0");
+  window.on_show = [&](InputCheck&) { dir.write("p.txt", two_groups); };
+  ASSERT_EQ(load(kWarned), 1);
+  EXPECT_EQ(window.shows, 1);
+  EXPECT_EQ(read_file(input_file_name), two_groups);
+  EXPECT_EQ((std::vector<int>{n_of_Jobs, Orders[1].CET, Orders[1].MG_M[7][1]}), (std::vector<int>{4, 10, 2}));
+  EXPECT_EQ(problem_invariant_fault(), "");
+
+  const std::string five_jobs = sample_with_line(14, "200|0|500|10|5|7|0|3|1");
+  window.on_show = [&](InputCheck& c) {
+    ASSERT_EQ(save_and_check(c, five_jobs), 1);
+    dir.write("p.txt", two_groups);
+  };
+  ASSERT_EQ(load(kBad), 1);
+  EXPECT_EQ(n_of_Jobs, 5);
+  EXPECT_EQ(problem_invariant_fault(), "");
+  EXPECT_TRUE(check.input_bytes.empty());  // the checked text is not kept after the load
+}
+
+// A pipe or a folder chosen as the input file is refused by name, without the
+// checking window and without waiting for a writer; the problem stays.
+TEST_F(InputLoad, APipeOrAFolderIsRefusedByNameAndNothingChanges) {
+  const Fifo fifo(dir.file("pipe.txt"));
+  ASSERT_TRUE(fifo.made());
+  for (const std::string& path : {fifo.path(), dir.path()}) {
+    SCOPED_TRACE(path);
+    host.messages.clear();
+    first_run = 0;
+    EXPECT_EQ(read_input_file(path, check, window), -1);
+    EXPECT_EQ(host.messages, Lines{"The file\n" + path +
+                                   "\nis not a regular file (a folder, a pipe or a device).\nOpening process stopped!"});
+    EXPECT_EQ(window.shows, 0);
+    EXPECT_EQ((std::vector<int>{n_of_Jobs, first_run}), (std::vector<int>{3, 0}));
+  }
+}
+
+// A file beyond the size a load reads is refused by name before anything is
+// reserved for it (the file here is sparse: it takes no room on disk).
+TEST_F(InputLoad, AFileTooLargeToHoldIsRefusedByNameBeforeAnythingIsReserved) {
+  const std::string path = dir.write("huge.txt", kGood);
+  std::filesystem::resize_file(path, kMaxInputFileBytes + 1);
+  EXPECT_EQ(read_input_file(path, check, window), -1);
+  EXPECT_EQ(host.messages,
+            Lines{"The file\n" + path + "\nis too large to load (more than 2048 MB).\nOpening process stopped!"});
+  EXPECT_EQ(window.shows, 0);
+  EXPECT_EQ(check.input_bytes.capacity(), std::string().capacity());
+  EXPECT_EQ(n_of_Jobs, 3);
 }
 
 }  // namespace

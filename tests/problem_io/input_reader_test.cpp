@@ -8,6 +8,7 @@
 #include "engine/problem.h"
 #include "engine/run_state.h"
 #include "problem_io/input_checker.h"
+#include "tests/support/input_text.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -100,13 +101,17 @@ TEST_F(InputReader, ReadingEndsAtSLineAndAtOverlongLineAndSkipsForeignLines) {
 
   // Empty lines and unknown tags change nothing; an over-long line (125
   // characters) before order 1's last permitted machine stops the reading
-  // there, and the order keeps the four steps it got.
+  // there, and the order keeps the four steps it got (order 2 is written
+  // before it, so that the problem read is whole).
   std::string text = kShop;
+  const std::string order_2 = text.substr(text.find("200|2"));
+  text.erase(text.find("200|2"));
+  text.insert(text.find("200|1"), order_2);
   text.insert(text.find("200|0"), "\n999|1|2|3\n\n|||\n100\n");
   const std::string last = "220|1|2|2|3\n";
   text.insert(text.rfind(last), "7" + std::string(124, '0') + "\n");
   ASSERT_EQ(load(text), 1);
-  EXPECT_EQ((Ints{n_of_Jobs, Machines[1].Speed, Orders[1].N_Step}), (Ints{5, 10, 2}));
+  EXPECT_EQ((Ints{n_of_Jobs, Machines[1].Speed, Orders[1].N_Step}), (Ints{6, 10, 2}));
   EXPECT_EQ(Orders[2].N_Step, 4);
   EXPECT_EQ(Orders[2].Steps.size(), 5u);
   EXPECT_EQ(Orders[2].MG_M[3], (Ints{1, 4}));
@@ -137,21 +142,55 @@ TEST_F(InputReader, CountsItemsPerMachineAndPerOrder) {
 TEST_F(InputReader, UncheckedFileKeepsCountsAndTablesInStep) {
   const char* text =
       "1|2|1|2\n"
+      "100|0|1|0|0\n100|1|1|0|0\n"
       "140|0|1|1|4\n"                    // setup entry before its matrix
       "110|0|2000000000\n120|0|1|2\n"    // count far beyond the file
       "120|1|1|2\n"                      // item without a declaration
       "110|1|1\n120|1|1|2\n120|1|3|4\n"  // one item too many
-      "130|1|1\n140|1|5|-9|3\n140|1|1|1|8\n"
+      "130|0|1\n130|1|1\n140|1|5|-9|3\n140|1|1|1|8\n"
       "100|7|1|0|0\n100|-1|1|0|0\n"      // ids outside the header's range
-      "200|0|5|0|-4|1|0|0|0\n210|0|3\n220|0|0|0|9\n220|0|0|0|0\n";
+      "200|0|5|0|1|1|0|0|0\n210|0|3\n220|0|0|0|0\n220|0|0|0|1\n";
   ASSERT_EQ(load(text), 1);
   EXPECT_EQ((Ints{Machines[1].N_Cal, Machines[1].Cal[1].ET}), (Ints{1, 2}));  // the one item line it has
   EXPECT_EQ((Ints{Machines[2].N_Cal, Machines[2].Cal[1].ST}), (Ints{1, 1}));
+  EXPECT_EQ(Machines[1].SetupM(2, 2), 0);
   EXPECT_EQ(Machines[2].SetupM(2, 2), 8);
   EXPECT_EQ(Orders[1].N_Step, 2);
   EXPECT_EQ(Orders[1].Steps.size(), 3u);
-  EXPECT_EQ(Orders[1].MG_M[1], (Ints{1, 1}));  // machine 10 left out
-  EXPECT_EQ((Ints{n_of_Jobs, Orders[1].First_Job}), (Ints{0, 0}));
+  EXPECT_EQ(Orders[1].MG_M[1], (Ints{2, 1, 2}));
+  EXPECT_EQ((Ints{n_of_Jobs, Orders[1].First_Job}), (Ints{1, 1}));
+}
+
+// What the checker would refuse and the engine could not hold (machines of no
+// group, a permitted machine that does not exist, an order without jobs) is
+// refused by the reader too, and the problem loaded before stays.
+TEST_F(InputReader, UncheckedProblemTheEngineCannotHoldIsRefused) {
+  ASSERT_EQ(load(kShop), 1);
+  const char* text =
+      "1|2|1|2\n"
+      "110|0|1\n120|0|1|2\n130|0|1\n110|1|1\n120|1|1|2\n130|1|1\n"
+      "100|7|1|0|0\n100|-1|1|0|0\n"  // ids outside the header's range: no machine gets a group
+      "200|0|5|0|-4|1|0|0|0\n210|0|2\n220|0|0|0|9\n220|0|0|0|0\n";
+  std::string refusal;
+  EXPECT_EQ(read_input_text(text, &refusal), -1);
+  EXPECT_EQ(refusal, "no machine group for machine 1");
+  EXPECT_EQ((Ints{n_of_Machines, n_of_Orders, n_of_Jobs, Machines[1].Speed}), (Ints{5, 3, 6, 10}));
+}
+
+// A file where machine 0 is permitted for steps 0-1 and for steps 2-3 (two
+// machine groups) reaches the reader without the checker: refused by the
+// check of the loaded problem, the previous problem stays loaded.
+TEST_F(InputReader, MachinePermittedInTwoGroupsIsRefusedEvenWithoutTheChecker) {
+  const std::string two_groups = sample_with_line(17, "220|0|2|3|0");
+  ASSERT_EQ(load(kShop), 1);
+  first_run = 0;
+  EXPECT_EQ(load(two_groups), -1);
+  std::string refusal;
+  EXPECT_EQ(read_input_text(two_groups, &refusal), -1);
+  EXPECT_EQ(refusal, "machine 1 of order 1 is not in machine group 7");
+  EXPECT_EQ((Ints{n_of_Machines, n_of_Jobs, Machines[1].Speed, first_run}), (Ints{5, 6, 10, 0}));
+  // The file as the checker accepts it loads.
+  EXPECT_EQ(load(sample_with_line(17, "220|0|2|3|1")), 1);
 }
 
 TEST_F(InputReader, RefusedFileLeavesPreviousProblemLoaded) {

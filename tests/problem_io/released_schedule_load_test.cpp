@@ -2,10 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+
 #include "engine/live_schedule.h"
 #include "engine/rescheduling_states.h"
 #include "problem_io/input_checker.h"
 #include "problem_io/input_reader.h"
+#include "engine/problem_invariants.h"
+#include "tests/support/fifo.h"
 #include "tests/support/recording_host.h"
 #include "tests/support/released_file.h"
 #include "tests/support/temp_dir.h"
@@ -95,6 +100,67 @@ TEST_F(ReleasedLoad, RefusedFilesKeepTheLiveScheduleAndNoHalfLoad) {
     EXPECT_EQ(states.released != nullptr || states.working != nullptr, c.keeps_problem);
     EXPECT_EQ(last_SCH.get(), live_before);
   }
+}
+
+// The released file with order 0's due date set to its earliest start: a
+// warning, so the checking window shows.
+std::string with_zero_time_window(const std::string& text) {
+  const std::size_t at = text.find("\n200|0|") + 1;
+  const std::size_t cet = text.find('|', at + 4) + 1;
+  const std::size_t cst = text.find('|', cet) + 1;
+  const std::string cst_text = text.substr(cst, text.find('|', cst) - cst);
+  return text.substr(0, cet) + cst_text + text.substr(cst - 1);
+}
+
+// A checking window whose stand-in, while it is open, writes another
+// released file over the one being loaded.
+class ReplacingCheckWindow : public InputCheckWindow {
+ public:
+  void show_modal(InputCheck&) override {
+    ++shows;
+    write();
+  }
+  std::function<void()> write;
+  int shows = 0;
+};
+
+// The file changes on disk while the checking window stands open: the problem
+// and the released schedule are both those of the text that was checked.
+TEST_F(ReleasedLoad, WhatLoadsIsWhatWasCheckedWhateverTheFileBecameMeanwhile) {
+  const std::string warned = with_zero_time_window(read_file(good));
+  const std::string other = read_file(write_released_file(dir, "other.rsf", 23));
+  ASSERT_EQ(load(dir.write("first.rsf", warned)), 1);
+  const int jobs = n_of_Jobs;
+  const SCH released = *states.released->schedule;
+  states.release();
+  free_input_data();
+
+  ReplacingCheckWindow replacing;
+  const std::string path = dir.write("warned.rsf", warned);
+  replacing.write = [&] { dir.write("warned.rsf", other); };
+  ASSERT_EQ(read_released_schedule(path, states, check, replacing), 1);
+  EXPECT_EQ(replacing.shows, 1);
+  EXPECT_EQ(read_file(path), other);
+  EXPECT_EQ(n_of_Jobs, jobs);
+  EXPECT_EQ(states.released->schedule->equal(released), 1);
+  EXPECT_EQ(problem_invariant_fault(), "");
+}
+
+// A pipe in place of the released file is refused by name, without waiting
+// for a writer; the problem and the states loaded before stay.
+TEST_F(ReleasedLoad, APipeIsRefusedByNameAndNothingChanges) {
+  load_good_first();
+  const int jobs = n_of_Jobs;
+  const Fifo fifo(dir.file("pipe.rsf"));
+  ASSERT_TRUE(fifo.made());
+  EXPECT_EQ(load(fifo.path()), 0);
+  EXPECT_EQ(host.messages, (std::vector<std::string>{"The file\n" + fifo.path() +
+                                                     "\nis not a regular file (a folder, a pipe or a device)."
+                                                     "\nOpening process stopped!"}));
+  EXPECT_EQ(window.shows, 0);
+  EXPECT_EQ(n_of_Jobs, jobs);
+  EXPECT_TRUE(states.loaded());
+  EXPECT_EQ(last_SCH.get(), live_before);
 }
 
 }  // namespace

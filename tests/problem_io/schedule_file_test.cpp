@@ -4,12 +4,15 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
+#include <iterator>
 
 #include "engine/schedule_array.h"
 #include "engine/search_operators.h"
 #include "engine/schedule_linked.h"
 #include "problem_io/input_checker.h"
 #include "problem_io/input_reader.h"
+#include "tests/support/fifo.h"
 #include "tests/support/generated_problem.h"
 #include "tests/support/random_schedule.h"
 #include "tests/support/temp_dir.h"
@@ -212,4 +215,124 @@ TEST_F(ScheduleFile, RoutesAndMachinesTheOrderNoLongerOffersAreRefused) {
   EXPECT_EQ(load_sch_file(target, path), 0) << "machine " << assignment[1];
   o = kept;
   EXPECT_EQ(load_sch_file(target, path), 1);
+}
+
+// A schedule whose counts or lists are broken is never written as a file that
+// would read back as another schedule, and writing it reads nothing outside
+// its tables.
+TEST_F(ScheduleFile, BrokenSchedulesAreNotWritten) {
+  const SCH good = random_schedule(5);
+  const std::string path = dir.file("out.sch");
+  SCH negative = good;
+  negative.n_of_Machines = -1;
+  SCH no_tables;  // counts without the tables they promise
+  no_tables.n_of_Machines = 2;
+  no_tables.n_of_Jobs = 3;
+  SCH short_list = good;  // a machine's count beyond the tasks in its list
+  int m = 1;
+  while (short_list.Mach_Count[m] == 0) ++m;
+  ++short_list.Mach_Count[m];
+  SCH more_jobs = good;  // a job count beyond the job tables
+  ++more_jobs.n_of_Jobs;
+  for (const SCH* broken : {&negative, &no_tables, &short_list, &more_jobs}) {
+    EXPECT_EQ(export_sch_file(*broken, path), -1);
+    EXPECT_FALSE(std::filesystem::exists(path));
+  }
+  // The problem's arrays hold fewer machines or orders than the schedule says.
+  const std::vector<MACHINE> one_machine(Machines.begin(), Machines.begin() + 2);
+  const std::vector<ORDER> one_order(Orders.begin(), Orders.begin() + 2);
+  EXPECT_EQ(release_sch_file(good, one_machine, Orders, n_of_SetupTypes, path), -1);
+  EXPECT_EQ(release_sch_file(good, Machines, one_order, n_of_SetupTypes, path), -1);
+  EXPECT_FALSE(std::filesystem::exists(path));
+
+  // A job whose list runs on into other jobs' nodes: its line names four
+  // machines at most, never the foreign ones beyond.
+  SCH run_on = good;
+  int a = 1;
+  while (run_on.Route[a] == 0) ++a;
+  int nodes = run_on.job_task_count(a);
+  for (int b = a + 1, tail = run_on.Job_Tail[a]; nodes < 5 && b <= run_on.n_of_Jobs; ++b) {
+    if (run_on.Route[b] == 0) continue;
+    run_on.task(tail).next_in_job = run_on.Job_Head[b];
+    tail = run_on.Job_Tail[b];
+    nodes += run_on.job_task_count(b);
+  }
+  ASSERT_GE(nodes, 5);
+  ASSERT_EQ(export_sch_file(run_on, path), 1);
+  const std::string text = read_file(path);
+  const std::size_t at = text.find("\n4|" + std::to_string(a) + "|") + 1;
+  const std::string line = text.substr(at, text.find('\n', at) - at);
+  EXPECT_LE(std::count(line.begin(), line.end(), '|'), 6) << line;
+}
+
+// The problem's own tables damaged under a valid schedule file (an order's
+// group lists missing or claiming more machines than they hold, a job of no
+// order): the file is refused without reading outside a table.
+TEST_F(ScheduleFile, DamagedProblemTablesRefuseTheScheduleWithoutReadingOutside) {
+  const SCH sch = random_schedule(8);
+  const std::string path = dir.file("good.sch");
+  ASSERT_EQ(export_sch_file(sch, path), 1);
+  int j = 1;
+  while (sch.Route[j] == 0) ++j;
+  const int o = Jobs[j].Order_ID;
+  const int g = R_MG_ex[sch.Route[j]][1];
+  int assignment[5] = {};
+  sch.get_job_assignment(assignment, j);
+  const std::function<void()> damages[] = {
+      [&] { Orders[o].MG_M.clear(); },
+      [&] { Orders[o].MG_M[g].clear(); },
+      [&] {  // the list claims one machine more than it holds, the step's machine dropped
+        std::vector<int>& list = Orders[o].MG_M[g];
+        list.erase(std::find(list.begin() + 1, list.end(), assignment[1]));
+      },
+      [&] { Jobs[j].Order_ID = n_of_Orders + 1; },
+  };
+  for (std::size_t i = 0; i < std::size(damages); ++i) {
+    SCOPED_TRACE(i);
+    ASSERT_TRUE(load_generated_problem(11, GeneratedSize::Small));
+    SCH target = random_schedule(77);
+    const SCH before(target);
+    damages[i]();
+    EXPECT_EQ(load_sch_file(target, path), 0);
+    EXPECT_TRUE(same_schedule(target, before));
+  }
+}
+
+// Lines cut short before the fields their tag needs, and a number beyond 32
+// bits even in a field the reader passes over, refuse the file.
+TEST_F(ScheduleFile, ShortLinesAndOverlongNumbersAreRefused) {
+  const SCH sch = random_schedule(3);
+  ASSERT_EQ(export_sch_file(sch, dir.file("good.sch")), 1);
+  const std::string good = read_file(dir.file("good.sch"));
+  const std::size_t first_machine = good.find("\n2|1|") + 1;
+  const std::size_t first_job = good.find("\n4|1|") + 1;
+  const std::string machine_line = good.substr(first_machine, good.find('\n', first_machine) - first_machine);
+  const std::string job_line = good.substr(first_job, good.find('\n', first_job) - first_job);
+  const std::pair<std::string, std::string> cases[] = {
+      {machine_line, "2|1"},
+      {job_line, "4|1"},
+      {machine_line, machine_line + "\n3"},
+      {job_line, job_line + "|1|1|1|1|99999999999"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.second);
+    std::string text = good;
+    text.replace(text.find(c.first), c.first.size(), c.second);
+    SCH target = random_schedule(77);
+    const SCH before(target);
+    EXPECT_EQ(load_sch_file(target, dir.write("bad.sch", text)), 0);
+    EXPECT_TRUE(same_schedule(target, before));
+  }
+}
+
+// "Inport" of a pipe: refused as no regular file, without waiting for a writer.
+TEST_F(ScheduleFile, APipeIsRefusedWithoutWaiting) {
+  const Fifo fifo(dir.file("pipe.sch"));
+  ASSERT_TRUE(fifo.made());
+  SCH target = random_schedule(77);
+  const SCH before(target);
+  FileBytesResult read = FileBytesResult::Read;
+  EXPECT_EQ(load_sch_file(target, fifo.path(), &read), -1);
+  EXPECT_EQ(read, FileBytesResult::NotRegularFile);
+  EXPECT_TRUE(same_schedule(target, before));
 }

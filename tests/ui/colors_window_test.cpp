@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "ui/chart_colors.h"
+#include "tests/support/fifo.h"
 #include "tests/support/temp_dir.h"
 #include "tests/ui/modal_answerer.h"
 
@@ -149,4 +150,17 @@ TEST_F(ColorsWindow, ChoosingASchemeShowsItsColoursAndAMissingFileKeepsTheScheme
   EXPECT_EQ(panel(5), 3);
   click("Button6");
   EXPECT_EQ(file_text(), "a|1|1|1|1|1|\nb|2|2|2|2|\nc|3|3|3|3|3|\n->2\n");
+}
+
+// A pipe in place of the scheme file: named once the window stands, neither
+// read (nor waited on) nor written over when the window closes.
+TEST_F(ColorsWindow, APipeInPlaceOfTheSchemeFileIsNamedAndLeftAlone) {
+  const Fifo fifo(chart_colors_path());
+  ASSERT_TRUE(fifo.made());
+  show();
+  EXPECT_EQ(answerer.messages,
+            QStringList{QString::fromStdString("The file\n" + chart_colors_path() +
+                                               "\nis not a regular file (a folder, a pipe or a device).")});
+  click("Button6");
+  EXPECT_TRUE(fs::is_fifo(chart_colors_path()));
 }

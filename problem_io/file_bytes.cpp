@@ -1,0 +1,103 @@
+#include "problem_io/file_bytes.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <new>
+
+namespace {
+
+// Closes the descriptor when the read ends, whichever way.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int get() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+// Reads into buffer[0..size) until it is full or the file ends; the number of
+// bytes read, -1 on a read error.
+long long read_up_to(int fd, char* buffer, std::size_t size) {
+  std::size_t done = 0;
+  while (done < size) {
+    const ssize_t n = ::read(fd, buffer + done, size - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return -1;
+    if (n == 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+  return static_cast<long long>(done);
+}
+
+}  // namespace
+
+FileBytesResult read_file_bytes(const std::string& path, std::size_t max_bytes, std::string& bytes) {
+  bytes.clear();
+  bytes.shrink_to_fit();
+  // O_NONBLOCK: opening a pipe nobody writes to must not wait; the type test
+  // below is made on this very descriptor, so nothing can be swapped in
+  // between the test and the read.
+  const Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+  if (fd.get() < 0) return FileBytesResult::CannotOpen;
+  struct stat st {};
+  if (::fstat(fd.get(), &st) != 0) return FileBytesResult::CannotOpen;
+  if (!S_ISREG(st.st_mode)) return FileBytesResult::NotRegularFile;
+  if (st.st_size < 0 || static_cast<unsigned long long>(st.st_size) > max_bytes) return FileBytesResult::TooLarge;
+  const std::size_t size = static_cast<std::size_t>(st.st_size);
+  try {
+    bytes.resize(size);
+  } catch (const std::bad_alloc&) {
+    return FileBytesResult::TooLarge;
+  }
+  const long long got = read_up_to(fd.get(), bytes.data(), size);
+  if (got < 0) {
+    bytes.clear();
+    bytes.shrink_to_fit();
+    return FileBytesResult::CannotOpen;
+  }
+  bytes.resize(static_cast<std::size_t>(got));
+  // A file still growing: what was appended since the size was taken is read
+  // too, within the same limit.
+  char more[65536];
+  for (;;) {
+    const long long n = read_up_to(fd.get(), more, sizeof more);
+    if (n < 0 || bytes.size() + static_cast<std::size_t>(n) > max_bytes) {
+      const bool too_large = n >= 0;
+      bytes.clear();
+      bytes.shrink_to_fit();
+      return too_large ? FileBytesResult::TooLarge : FileBytesResult::CannotOpen;
+    }
+    if (n == 0) break;
+    try {
+      bytes.append(more, static_cast<std::size_t>(n));
+    } catch (const std::bad_alloc&) {
+      bytes.clear();
+      bytes.shrink_to_fit();
+      return FileBytesResult::TooLarge;
+    }
+  }
+  return FileBytesResult::Read;
+}
+
+std::string file_refusal_text(FileBytesResult r, const std::string& path, std::size_t max_bytes) {
+  const std::string head = "The file\n" + path + "\n";
+  switch (r) {
+    case FileBytesResult::NotRegularFile:
+      return head + "is not a regular file (a folder, a pipe or a device).";
+    case FileBytesResult::TooLarge:
+      return head + "is too large to load (more than " + std::to_string(max_bytes / (1024 * 1024)) + " MB).";
+    case FileBytesResult::CannotOpen:
+    case FileBytesResult::Read:
+      break;
+  }
+  return head + "cannot be read.";
+}
