@@ -1,5 +1,8 @@
 #include "engine/resch_moves.h"
 
+#include "engine/freeze_job.h"
+#include "engine/shop_structure.h"
+
 #include "engine/job_inserts.h"
 #include "engine/random_source.h"
 #include "engine/schedule_array.h"
@@ -20,6 +23,36 @@ void reinsert(Rows& rows, _S& S, int j, const std::vector<ORDER>& orders, const 
     job_inserts::insert_order_routes(rows, S, j, orders, jobs, machines);
 }
 
+// A job's own lists (its FREEZE_JOB and the machine list of each group) lie
+// anywhere on the heap, each behind the one before; a long order's move that
+// waited for them at every job it re-inserts from them would spend most of its
+// time waiting. They are asked for in three stages as the move comes nearer
+// the job: the record, then the list heads of the groups of its present
+// route, then those lists themselves. Only reads are asked for early; what
+// the move draws and writes is not touched.
+constexpr int kRecordAhead = 12;
+constexpr int kListHeadsAhead = 8;
+constexpr int kListsAhead = 4;
+
+void prefetch_own_lists(const _S& S, const std::vector<JOB>& jobs, int k, int stage) {
+  const FREEZE_JOB* own = jobs[k].Freeze.get();
+  if (!own) return;
+  if (stage == 0) {
+    __builtin_prefetch(own);
+    return;
+  }
+  const int route = S.J_A[k][0];
+  const int n = route_length(route);
+  for (int step = 1; step <= n; ++step) {
+    const std::size_t g = static_cast<std::size_t>(R_MG_ex[route][step]);
+    if (g >= own->machines.size()) continue;
+    if (stage == 1)
+      __builtin_prefetch(&own->machines[g]);
+    else
+      __builtin_prefetch(own->machines[g].data());
+  }
+}
+
 template <class Rows>
 void reinsert_order(Rows& rows, _S& S, int o, const std::vector<ORDER>& orders, const std::vector<JOB>& jobs,
                     const std::vector<MACHINE>& machines, const _S& ref) {
@@ -27,7 +60,13 @@ void reinsert_order(Rows& rows, _S& S, int o, const std::vector<ORDER>& orders, 
   const int last = f + orders[o].NJob - 1;
   reinsert(rows, S, f, orders, jobs, machines, ref);
   const bool f_free = !has_frozen_steps(jobs, f);
+  // Jobs the loop re-inserts from their own lists: every one after a frozen
+  // first job, else the frozen ones.
+  auto own_lists_read = [&](int k) { return k > f && (!f_free || has_frozen_steps(jobs, k)); };
   for (int k = last; k >= f + 1; --k) {
+    if (own_lists_read(k - kRecordAhead)) prefetch_own_lists(S, jobs, k - kRecordAhead, 0);
+    if (own_lists_read(k - kListHeadsAhead)) prefetch_own_lists(S, jobs, k - kListHeadsAhead, 1);
+    if (own_lists_read(k - kListsAhead)) prefetch_own_lists(S, jobs, k - kListsAhead, 2);
     if (!has_frozen_steps(jobs, k) && f_free)
       rows.follow(f, k);  // follow_job_if_free for f and k
     else

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "engine/bit_select.h"
 #include "engine/job_inserts.h"
 #include "engine/random_source.h"
 #include "engine/schedule_array.h"
@@ -49,20 +50,6 @@ void insert_at(_S& S, int m, int p, int j, int k) {
 // found by counting in the word's bytes, again without a branch. A machine of
 // 100,000 positions keeps 12 KB of words and three levels of 6 KB, so a draw
 // stays in the first-level cache.
-// at[i][b]: the index of the (i+1)-th set bit of byte b (8 when there is none).
-struct NthBitInByte {
-  unsigned char at[8][256];
-  constexpr NthBitInByte() : at() {
-    for (int b = 0; b < 256; ++b) {
-      int i = 0;
-      for (int bit = 0; bit < 8; ++bit)
-        if (b & (1 << bit)) at[i++][b] = static_cast<unsigned char>(bit);
-      for (; i < 8; ++i) at[i][b] = 8;
-    }
-  }
-};
-constexpr NthBitInByte kNthBitInByte{};
-
 class FreePositions {
  public:
   // Every position 1..c free. Keeps its memory for the next machine.
@@ -128,31 +115,12 @@ class FreePositions {
       block = block * kFan + child;
     }
     std::uint64_t& word = words_[static_cast<std::size_t>(block)];
-    const int bit = nth_set_bit(word, r);
+    const int bit = bit_select::nth_set_bit(word, r);
     word &= ~(std::uint64_t{1} << bit);
     return block * 64 + bit + 1;
   }
 
  private:
-  // The index of the r-th set bit of x (1 <= r <= set bits), counted from bit 0.
-  static int nth_set_bit(std::uint64_t x, int r) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
-    constexpr std::uint64_t kHighs = 0x8080808080808080ull;
-    std::uint64_t s = x - ((x >> 1) & 0x5555555555555555ull);
-    s = (s & 0x3333333333333333ull) + ((s >> 2) & 0x3333333333333333ull);
-    s = (s + (s >> 4)) & 0x0f0f0f0f0f0f0f0full;
-    const std::uint64_t running = s * kOnes;  // byte i: set bits in bytes 0..i
-    const std::uint64_t before = static_cast<std::uint64_t>(r - 1) * kOnes;
-    // High bit of byte i set where the bytes 0..i hold at most r - 1 set bits:
-    // those bytes lie before the one that holds the r-th.
-    const std::uint64_t passed = ((before | kHighs) - running) & kHighs;
-    const int byte = static_cast<int>(((passed >> 7) * kOnes) >> 56);
-    const int shift = byte * 8;
-    const int skipped = static_cast<int>(((running << 8) >> shift) & 0xff);  // set bits in the bytes before
-    const unsigned in_byte = static_cast<unsigned>((x >> shift) & 0xff);
-    return shift + kNthBitInByte.at[r - 1 - skipped][in_byte];
-  }
-
   static constexpr int kFan = 16;
   static constexpr int kTop = 32;       // children of the top level at most
   static constexpr int kMaxLevels = 8;  // 64 * 16^6 * 128 positions, past any machine
