@@ -68,11 +68,9 @@ void reinsert_order(Rows& rows, _S& S, int o, const std::vector<ORDER>& orders, 
     draw_as_held(S, f);
   else
     reinsert(rows, S, f, orders, jobs, machines, ref);
-  // Jobs the loop re-inserts from their own lists: every one after a frozen
-  // first job, else the frozen ones; none of the frozen ones when held.
-  auto own_lists_read = [&](int k) {
-    return k > f && (held ? !f_free && !has_frozen_steps(jobs, k) : !f_free || has_frozen_steps(jobs, k));
-  };
+  // Jobs the loop re-inserts from their own lists: the frozen ones, unless
+  // they are held in place (then they only draw).
+  auto own_lists_read = [&](int k) { return !held && k > f && has_frozen_steps(jobs, k); };
   for (int k = last; k >= f + 1; --k) {
     if (own_lists_read(k - kRecordAhead)) prefetch_own_lists(S, jobs, k - kRecordAhead, 0);
     if (own_lists_read(k - kListHeadsAhead)) prefetch_own_lists(S, jobs, k - kListHeadsAhead, 1);
