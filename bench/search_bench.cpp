@@ -9,7 +9,10 @@
 //   - on a shop of 10 machines (one per machine group) and 10 orders where
 //     order 1 holds 89,624 jobs of one route step, all on machine 1: one
 //     move_reinsert_order of that order and one move_shuffle_machine of
-//     machine 1 against one timing + evaluation (target <= 2x each); and
+//     machine 1 against one timing + evaluation (target <= 2x each); the
+//     same shuffle with the number of drawn positions fixed (2 up to every
+//     position of the machine), since its cost grows with that number
+//     (target <= 2x at each); and
 //     one move_reinsert_order_resch of that order in the schedule frozen at a
 //     tenth of its completion time (its first job free, or frozen), against
 //     the same timing + evaluation (target <= 2x);
@@ -26,9 +29,11 @@
 // per size with the ratios of this run (fastest repetition of each measure).
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "bench/support/measure.h"
 #include "bench/support/problem_shelf.h"
@@ -221,6 +226,21 @@ void BM_long_order_shuffle_machine(benchmark::State& state) {
   measure_counting_allocations(state, [&] { move_shuffle_machine(f.S, 1); });
 }
 
+// The shuffle's work once its first draw has fixed the number k of positions
+// (range 0; clamped to the machine's length): draw k positions, rotate them.
+void BM_long_order_shuffle_drawn(benchmark::State& state) {
+  LongOrder& f = long_order(state);
+  const int cnt = f.S.count(1);
+  const int k = std::min(cnt, static_cast<int>(state.range(0)));
+  std::vector<int> P(static_cast<std::size_t>(cnt) + 1);
+  seed_random(5);
+  measure_counting_allocations(state, [&] {
+    draw_positions(k, P.data(), cnt);
+    rotate_positions(f.S, P.data(), 1);
+  });
+  state.counters["drawn"] = k;
+}
+
 // The long order's schedule timed and frozen at a tenth of its completion
 // time, as a rescheduling run freezes the released schedule; `frozen_first`
 // picks a schedule whose order 1 starts with a frozen job (then every job of
@@ -292,6 +312,14 @@ BENCHMARK(BM_sample)->ArgsProduct({{0, 1, 2}, {1, 2, 3, 4, 5}});
 BENCHMARK(BM_long_order_time_and_evaluate)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_long_order_reinsert_order)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_long_order_shuffle_machine)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_long_order_shuffle_drawn)
+    ->Arg(2)
+    ->Arg(592)
+    ->Arg(10000)
+    ->Arg(45000)
+    ->Arg(87000)
+    ->Arg(kLongOrderJobs + 1000)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_long_order_reinsert_order_resch)->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_whole_search)->Iterations(1)->Unit(benchmark::kMillisecond);
 
@@ -335,6 +363,13 @@ int main(int argc, char** argv) {
       if (reporter.has(name))
         std::printf("  %-30s %10.3f ms  %5.3fx  (target <= 2x)  %.3f allocations/call\n", name + 14,
                     reporter.ns(name) / 1e6, reporter.ratio(name, base), reporter.counter(name, "allocs"));
+    for (const int k : {2, 592, 10000, 45000, 87000, kLongOrderJobs + 1000}) {
+      const std::string name = "BM_long_order_shuffle_drawn/" + std::to_string(k);
+      if (!reporter.has(name)) continue;
+      const std::string label = "shuffle, " + std::to_string(static_cast<int>(reporter.counter(name, "drawn"))) + " drawn";
+      std::printf("  %-30s %10.3f ms  %5.3fx  (target <= 2x)  %.3f allocations/call\n", label.c_str(),
+                  reporter.ns(name) / 1e6, reporter.ratio(name, base), reporter.counter(name, "allocs"));
+    }
   }
   if (reporter.has("BM_whole_search/iterations:1"))
     std::printf("\nWhole search, Default, %d steps x %d samples: %.0f samples/s (fastest repetition), %s path\n",

@@ -1,10 +1,16 @@
 #include "engine/resch_moves.h"
 
+#include <algorithm>
+
+#include "engine/freeze_job.h"
+#include "engine/held_in_place.h"
 #include "engine/job_inserts.h"
 #include "engine/random_source.h"
 #include "engine/schedule_array.h"
+#include "engine/schedule_changes.h"
 #include "engine/search_operators.h"
 #include "engine/sequence_blocks.h"
+#include "engine/shop_structure.h"
 
 namespace {
 
@@ -20,19 +26,68 @@ void reinsert(Rows& rows, _S& S, int j, const std::vector<ORDER>& orders, const 
     job_inserts::insert_order_routes(rows, S, j, orders, jobs, machines);
 }
 
+// A job's own lists (its FREEZE_JOB and the machine list of each group) lie
+// anywhere on the heap, each behind the one before; a long order's move that
+// waited for them at every job it re-inserts from them would spend most of its
+// time waiting. They are asked for in three stages as the move comes nearer
+// the job: the record, then the list heads of the groups of its present
+// route, then those lists themselves. Only reads are asked for early; what
+// the move draws and writes is not touched.
+constexpr int kRecordAhead = 12;
+constexpr int kListHeadsAhead = 8;
+constexpr int kListsAhead = 4;
+
+void prefetch_own_lists(const _S& S, const std::vector<JOB>& jobs, int k, int stage) {
+  const FREEZE_JOB* own = jobs[k].Freeze.get();
+  if (!own) return;
+  if (stage == 0) {
+    __builtin_prefetch(own);
+    return;
+  }
+  const int route = S.J_A[k][0];
+  const int n = route_length(route);
+  for (int step = 1; step <= n; ++step) {
+    const std::size_t g = static_cast<std::size_t>(R_MG_ex[route][step]);
+    if (g >= own->machines.size()) continue;
+    if (stage == 1)
+      __builtin_prefetch(&own->machines[g]);
+    else
+      __builtin_prefetch(own->machines[g].data());
+  }
+}
+
+// The order move one job after the other. With `held` (order_held_in_place)
+// a frozen job only makes its draws.
 template <class Rows>
 void reinsert_order(Rows& rows, _S& S, int o, const std::vector<ORDER>& orders, const std::vector<JOB>& jobs,
-                    const std::vector<MACHINE>& machines, const _S& ref) {
+                    const std::vector<MACHINE>& machines, const _S& ref, bool held) {
   const int f = orders[o].First_Job;
   const int last = f + orders[o].NJob - 1;
-  reinsert(rows, S, f, orders, jobs, machines, ref);
   const bool f_free = !has_frozen_steps(jobs, f);
+  if (held && !f_free)
+    draw_as_held(S, f);
+  else
+    reinsert(rows, S, f, orders, jobs, machines, ref);
+  // Jobs the loop re-inserts from their own lists: the frozen ones, unless
+  // they are held in place (then they only draw).
+  auto own_lists_read = [&](int k) { return !held && k > f && has_frozen_steps(jobs, k); };
   for (int k = last; k >= f + 1; --k) {
+    if (own_lists_read(k - kRecordAhead)) prefetch_own_lists(S, jobs, k - kRecordAhead, 0);
+    if (own_lists_read(k - kListHeadsAhead)) prefetch_own_lists(S, jobs, k - kListHeadsAhead, 1);
+    if (own_lists_read(k - kListsAhead)) prefetch_own_lists(S, jobs, k - kListsAhead, 2);
     if (!has_frozen_steps(jobs, k) && f_free)
       rows.follow(f, k);  // follow_job_if_free for f and k
+    else if (held && has_frozen_steps(jobs, k))
+      draw_as_held(S, k);
     else
       reinsert(rows, S, k, orders, jobs, machines, ref);
   }
+}
+
+std::vector<unsigned char>& job_marks_scratch(int n) {
+  static thread_local std::vector<unsigned char> marks;
+  if (static_cast<int>(marks.size()) < n) marks.resize(static_cast<std::size_t>(n));
+  return marks;
 }
 
 SequenceBlocks& blocks_scratch() {
@@ -44,6 +99,90 @@ std::vector<unsigned char>& machine_marks_scratch(int n_machines) {
   static thread_local std::vector<unsigned char> marks;
   if (static_cast<int>(marks.size()) < n_machines + 1) marks.resize(static_cast<std::size_t>(n_machines) + 1);
   return marks;
+}
+
+// What follow_job(S, f, k) for every free k from last down to first does
+// (f free, not among them), when nothing else changes the rows in between:
+// the free jobs leave every machine, keeping the other jobs' order; each
+// takes f's route and machines; on each of f's machines the free ones of
+// last, .., first then stand right before f. One pass over each machine they
+// leave or join instead of two shifts of a sequence per job and route step;
+// identical tables result, including the zeroed entries of the jobs' former
+// route steps, and the change log notes what follow_job would.
+void gather_free_before(_S& S, int f, int first, int last, const std::vector<JOB>& jobs) {
+  if (first > last) return;
+  const _S::Edit e = S.edit();
+  const int n_range = last - first + 1;
+  std::vector<unsigned char>& follows = job_marks_scratch(n_range);  // by job - first
+  std::vector<unsigned char>& touched = machine_marks_scratch(S.n_of_Machines);
+  std::fill(touched.begin(), touched.begin() + S.n_of_Machines + 1, static_cast<unsigned char>(0));
+  int block = 0;
+  for (int b = first; b <= last; ++b) {
+    const bool free = !has_frozen_steps(jobs, b);
+    follows[static_cast<std::size_t>(b - first)] = free ? 1 : 0;
+    if (!free) continue;
+    ++block;
+    for (int k = 1, n = S.n_steps(b); k <= n; ++k) touched[S.J_A[b][k]] = 1;
+  }
+  if (block == 0) return;
+  auto leaves = [&](int j) {
+    return j >= first && j <= last && follows[static_cast<std::size_t>(j - first)] != 0;
+  };
+  for (int m = 1; m <= S.n_of_Machines; ++m) {
+    if (!touched[m]) continue;
+    int* seq = e.seq(m);
+    int* step = e.steps(m);
+    int w = 0;
+    int first_out = 0;
+    int last_out = 0;
+    const int cnt = seq[0];
+    for (int p = 1; p <= cnt; ++p) {
+      const int j = seq[p];
+      if (leaves(j)) {
+        if (first_out == 0) first_out = p;
+        last_out = p;
+        continue;
+      }
+      ++w;
+      if (w != p) {
+        seq[w] = j;
+        step[w] = step[p];
+        e.set_pos(j, step[w], w);
+      }
+    }
+    seq[0] = w;
+    if (S.changes && first_out > 0) S.changes->row(m, first_out, cnt - last_out, cnt);
+  }
+  const int route = S.J_A[f][0];
+  const int n = S.n_steps(f);
+  for (int b = first; b <= last; ++b) {
+    if (!follows[static_cast<std::size_t>(b - first)]) continue;
+    if (S.changes) S.changes->job(b);
+    for (int k = 1, old_n = S.n_steps(b); k <= old_n; ++k) e.set_step(b, k, 0, 0);
+    e.set_route(b, route);
+  }
+  for (int k = 1; k <= n; ++k) {
+    const int m = S.J_A[f][k];
+    int* seq = e.seq(m);
+    int* step = e.steps(m);
+    const int p = S.J_pos[f][k];
+    const int cnt = seq[0];
+    if (S.changes) S.changes->row(m, p, cnt - p + 1, cnt);
+    for (int q = cnt; q >= p; --q) {
+      seq[q + block] = seq[q];
+      step[q + block] = step[q];
+      e.set_pos(seq[q + block], step[q + block], q + block);
+    }
+    int at = p;
+    for (int b = last; b >= first; --b) {
+      if (!follows[static_cast<std::size_t>(b - first)]) continue;
+      seq[at] = b;
+      step[at] = k;
+      e.set_step(b, k, m, at);
+      ++at;
+    }
+    seq[0] = cnt + block;
+  }
 }
 
 // Whether the jobs of order o are better re-inserted in block copies of the
@@ -88,14 +227,28 @@ int move_reinsert_order_resch(_S& S, int o, const std::vector<ORDER>& orders, co
                               const std::vector<MACHINE>& machines, const _S& ref) {
   // An order without jobs has no first job: nothing of another order may move.
   if (orders[o].NJob < 1) return 1;
+  const bool held = order_held_in_place(S, o, orders, jobs, machines, ref);
+  const int f = orders[o].First_Job;
+  if (held && !has_frozen_steps(jobs, f)) {
+    // The frozen jobs only draw and the free ones follow f: f goes in, the
+    // frozen jobs make their draws in the order of the loop, and the free
+    // ones gather before f in one pass.
+    ScheduleRows rows{S};
+    reinsert(rows, S, f, orders, jobs, machines, ref);
+    const int last = f + orders[o].NJob - 1;
+    for (int k = last; k > f; --k)
+      if (has_frozen_steps(jobs, k)) draw_as_held(S, k);
+    gather_free_before(S, f, f + 1, last, jobs);
+    return 1;
+  }
   if (!worth_blocks(S, o, orders)) {
     ScheduleRows rows{S};
-    reinsert_order(rows, S, o, orders, jobs, machines, ref);
+    reinsert_order(rows, S, o, orders, jobs, machines, ref, held);
     return 1;
   }
   SequenceBlocks& rows = blocks_scratch();
   rows.start(S);
-  reinsert_order(rows, S, o, orders, jobs, machines, ref);
+  reinsert_order(rows, S, o, orders, jobs, machines, ref, held);
   rows.finish();
   return 1;
 }

@@ -16,7 +16,10 @@ class _S;
 // frozen, else from the order's lists. Returns 1. A long order on long
 // sequences goes through block copies of the machines it touches
 // (engine/sequence_blocks.h): the same draws and tables, at about a block per
-// job instead of the length of the sequences it leaves and joins.
+// job instead of the length of the sequences it leaves and joins. When every
+// frozen job of the order would be put back where it stands
+// (engine/held_in_place.h), those jobs only make their draws, and with a free
+// first job the free jobs then gather before it in one pass per machine.
 int move_reinsert_order_resch(_S& S, int o, const std::vector<ORDER>& orders, const std::vector<JOB>& jobs,
                               const std::vector<MACHINE>& machines, const _S& ref);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/bit_select.h"
 #include "engine/schedule_array.h"
 #include "engine/schedule_changes.h"
 
@@ -25,16 +26,14 @@ int SequenceBlocks::count(int m) const {
 
 int SequenceBlocks::new_block() {
   const int b = n_blocks_++;
-  if (static_cast<int>(lo_.size()) < n_blocks_) {
+  if (static_cast<int>(meta_.size()) < n_blocks_) {
     job_.resize(static_cast<std::size_t>(n_blocks_) * kCap);
     step_.resize(static_cast<std::size_t>(n_blocks_) * kCap);
-    lo_.resize(static_cast<std::size_t>(n_blocks_));
-    hi_.resize(static_cast<std::size_t>(n_blocks_));
-    live_.resize(static_cast<std::size_t>(n_blocks_));
-    pos_.resize(static_cast<std::size_t>(n_blocks_));
+    meta_.resize(static_cast<std::size_t>(n_blocks_));
   }
-  lo_[b] = hi_[b] = kCap / 2;
-  live_[b] = 0;
+  meta_[b].lo = meta_[b].hi = kCap / 2;
+  meta_[b].live = 0;
+  clear_used(b);
   return b;
 }
 
@@ -42,6 +41,9 @@ void SequenceBlocks::set(int b, int i, int j, int k) {
   const std::size_t c = static_cast<std::size_t>(b) * kCap + static_cast<std::size_t>(i);
   job_[c] = j;
   step_[c] = k;
+  std::uint64_t& word = meta_[b].used[i / 64];
+  const std::uint64_t bit = std::uint64_t{1} << (i % 64);
+  word = j != 0 ? word | bit : word & ~bit;
   if (j != 0) {
     const std::size_t key = static_cast<std::size_t>(j) * kSteps + static_cast<std::size_t>(k);
     where_[key] = b;
@@ -49,15 +51,65 @@ void SequenceBlocks::set(int b, int i, int j, int k) {
   }
 }
 
+int SequenceBlocks::place_of(int b, int j, int k) const {
+  const std::size_t key = static_cast<std::size_t>(j) * kSteps + static_cast<std::size_t>(k);
+  const int noted = at_[key];
+  const std::size_t base = static_cast<std::size_t>(b) * kCap;
+  const int lo = meta_[b].lo;
+  const int hi = meta_[b].hi;
+  if (noted >= lo && noted < hi && job_[base + noted] == j && step_[base + noted] == k) return noted;
+  // The noted place is out of date (the step moved in a long shift). Every
+  // place of the block is compared, without an early exit, so that the
+  // compiler compares several at once; places outside the used ones may hold
+  // what an earlier move left there and never count.
+  const int* job = job_.data() + base;
+  const int* step = step_.data() + base;
+  int at = -1;
+  for (int q = 0; q < kCap; ++q) at = ((q >= lo) & (q < hi) & (job[q] == j) & (step[q] == k)) ? q : at;
+  return at;
+}
+
+void SequenceBlocks::note_places(int b, int from, int to) {
+  const std::size_t base = static_cast<std::size_t>(b) * kCap;
+  for (int q = from; q < to; ++q)
+    at_[static_cast<std::size_t>(job_[base + q]) * kSteps + static_cast<std::size_t>(step_[base + q])] = q;
+}
+
+int SequenceBlocks::empty_from(int b, int i) const {
+  const std::uint64_t* used = meta_[b].used;
+  for (int w = i / 64; w < kWords; ++w) {
+    std::uint64_t empty = ~used[w];
+    if (w == i / 64) empty &= ~std::uint64_t{0} << (i % 64);
+    if (empty != 0) return w * 64 + __builtin_ctzll(empty);
+  }
+  return kCap;
+}
+
+int SequenceBlocks::empty_before(int b, int i) const {
+  if (i <= 0) return -1;
+  const int t = i - 1;
+  const std::uint64_t* used = meta_[b].used;
+  for (int w = t / 64; w >= 0; --w) {
+    std::uint64_t empty = ~used[w];
+    if (w == t / 64 && t % 64 != 63) empty &= (std::uint64_t{1} << (t % 64 + 1)) - 1;
+    if (empty != 0) return w * 64 + 63 - __builtin_clzll(empty);
+  }
+  return -1;
+}
+
 void SequenceBlocks::resum(Line& line, int from) {
   const int n = static_cast<int>(line.blocks.size());
-  for (int x = from; x < n; ++x) pos_[line.blocks[x]] = x;
+  for (int x = from; x < n; ++x) meta_[line.blocks[x]].pos = x;
   line.sums.resize(static_cast<std::size_t>((n + kGroup - 1) / kGroup));
   for (int g = from / kGroup; g < static_cast<int>(line.sums.size()); ++g) {
     int sum = 0;
-    for (int x = g * kGroup, e = std::min(n, x + kGroup); x < e; ++x) sum += live_[line.blocks[x]];
+    for (int x = g * kGroup, e = std::min(n, x + kGroup); x < e; ++x) sum += meta_[line.blocks[x]].live;
     line.sums[g] = sum;
   }
+}
+
+void SequenceBlocks::count_in(Line& line, int b, int d) {
+  line.sums[static_cast<std::size_t>(meta_[b].pos / kGroup)] += d;
 }
 
 SequenceBlocks::Line& SequenceBlocks::open(int m) {
@@ -69,15 +121,19 @@ SequenceBlocks::Line& SequenceBlocks::open(int m) {
   const int* seq = S_->M_wload[m];
   const int* step = S_->M_step[m];
   const int n = seq[0];
-  // Half-full blocks in the middle of their places: room on both sides.
+  // Half-full blocks with an empty place before every step: a step put in
+  // anywhere finds one next to its place and moves nothing.
   constexpr int kFill = kCap / 2;
   for (int p = 1; p <= n || line.blocks.empty(); p += kFill) {
     const int b = new_block();
     const int e = std::min(n + 1, p + kFill);
-    lo_[b] = kCap / 4;
-    hi_[b] = lo_[b] + (e - p);
-    live_[b] = e - p;
-    for (int q = p; q < e; ++q) set(b, lo_[b] + q - p, seq[q], step[q]);
+    meta_[b].lo = 1;
+    meta_[b].hi = std::max(1, 2 * (e - p));
+    meta_[b].live = e - p;
+    for (int q = p; q < e; ++q) {
+      set(b, 2 * (q - p), 0, 0);
+      set(b, 2 * (q - p) + 1, seq[q], step[q]);
+    }
     line.blocks.push_back(b);
   }
   line.total = n;
@@ -88,17 +144,20 @@ SequenceBlocks::Line& SequenceBlocks::open(int m) {
 void SequenceBlocks::locate(const Line& line, int p, int& b, int& i) const {
   if (p > line.total) {
     b = line.blocks.back();
-    i = hi_[b];
+    i = meta_[b].hi;
     return;
   }
   std::size_t g = 0;
   while (p > line.sums[g]) p -= line.sums[g++];
   std::size_t x = g * kGroup;
-  while (p > live_[line.blocks[x]]) p -= live_[line.blocks[x++]];
-  b = line.blocks[x];
-  const int* job = job_.data() + static_cast<std::size_t>(b) * kCap;
-  for (i = lo_[b];; ++i)
-    if (job[i] != 0 && --p == 0) return;
+  while (p > meta_[line.blocks[x]].live) p -= meta_[line.blocks[x++]].live;
+  b = line.blocks[static_cast<std::size_t>(x)];
+  // The p-th used place: past the words whose used places come before it.
+  const std::uint64_t* used = meta_[b].used;
+  int w = 0;
+  for (int in_word = bit_select::count(used[0]); p > in_word && w < kWords - 1; in_word = bit_select::count(used[++w]))
+    p -= in_word;
+  i = w * 64 + bit_select::nth_set_bit(used[w], p);
 }
 
 void SequenceBlocks::repack(Line& line, int& b, int& i) {
@@ -107,70 +166,71 @@ void SequenceBlocks::repack(Line& line, int& b, int& i) {
   int n = 0;
   int before = 0;  // live steps before place i
   const std::size_t base = static_cast<std::size_t>(b) * kCap;
-  for (int q = lo_[b]; q < hi_[b]; ++q) {
+  for (int q = meta_[b].lo; q < meta_[b].hi; ++q) {
     if (q == i) before = n;
     if (job_[base + q] == 0) continue;
     jobs[n] = job_[base + q];
     steps[n] = step_[base + q];
     ++n;
   }
-  if (i >= hi_[b]) before = n;
+  if (i >= meta_[b].hi) before = n;
+  clear_used(b);  // b is written afresh below
   // Split where the step goes in. The later part's first
   // step stands at the front of its new block with the empty places right
   // behind it: a run of steps put right before one job then moves only that
   // job by one place each.
   const int s = before;
   const int b2 = new_block();
-  line.blocks.insert(line.blocks.begin() + pos_[b] + 1, b2);
-  lo_[b] = (kCap - s) / 2;
-  hi_[b] = lo_[b] + s;
-  live_[b] = s;
-  for (int x = 0; x < s; ++x) set(b, lo_[b] + x, jobs[x], steps[x]);
+  line.blocks.insert(line.blocks.begin() + meta_[b].pos + 1, b2);
+  meta_[b].lo = (kCap - s) / 2;
+  meta_[b].hi = meta_[b].lo + s;
+  meta_[b].live = s;
+  for (int x = 0; x < s; ++x) set(b, meta_[b].lo + x, jobs[x], steps[x]);
   auto place = [&](int x) { return x == s ? 0 : kCap - (n - x); };
-  lo_[b2] = 0;
-  hi_[b2] = n - s > 1 ? kCap : n - s;
-  live_[b2] = n - s;
+  meta_[b2].lo = 0;
+  meta_[b2].hi = n - s > 1 ? kCap : n - s;
+  meta_[b2].live = n - s;
   for (int x = s; x < n; ++x) set(b2, place(x), jobs[x], steps[x]);
   if (n - s > 1)
     for (int q = 1; q < kCap - (n - s - 1); ++q) set(b2, q, 0, 0);
-  resum(line, pos_[b]);
+  resum(line, meta_[b].pos);
   if (before < s || s == 0) {
-    i = lo_[b] + before;
+    i = meta_[b].lo + before;
   } else {
-    i = before < n ? place(before) : hi_[b2];
+    i = before < n ? place(before) : meta_[b2].hi;
     b = b2;
   }
 }
 
 void SequenceBlocks::insert(Line& line, int b, int i, int j, int k) {
-  if (live_[b] == kCap) repack(line, b, i);  // not one empty place left
-  const std::size_t base = static_cast<std::size_t>(b) * kCap;
-  const int* job = job_.data() + base;
+  if (meta_[b].live == kCap) repack(line, b, i);  // not one empty place left
   // The nearest empty place on either side of the gap before place i (the
-  // used places' ends count as empty while the block has room there); the
-  // steps between it and the gap move one place towards it.
-  const int lo = lo_[b];
-  const int hi = hi_[b];
-  int r = -1;
-  int l = -1;
-  for (int d = 0; r < 0 && l < 0; ++d) {
-    const int right = i + d;
-    if (right < hi ? job[right] == 0 : right == hi && hi < kCap) r = right;
-    const int left = i - 1 - d;
-    if (r < 0 && (left >= lo ? job[left] == 0 : left == lo - 1 && lo > 0)) l = left;
-  }
-  if (r >= 0) {
-    if (r == hi) ++hi_[b];
-    for (int q = r; q > i; --q) set(b, q, job_[base + q - 1], step_[base + q - 1]);
+  // used places' ends count as empty while the block has room there: their
+  // bits are clear); the steps between it and the gap move one place towards
+  // it, the right side first at equal distance. A block's steps stay in it, so
+  // only their places change.
+  const std::size_t base = static_cast<std::size_t>(b) * kCap;
+  const int r = empty_from(b, i);
+  const int l = empty_before(b, i);
+  std::uint64_t* used = meta_[b].used;
+  if (r < kCap && (l < 0 || r - i <= i - 1 - l)) {
+    if (r == meta_[b].hi) ++meta_[b].hi;
+    std::copy_backward(job_.begin() + base + i, job_.begin() + base + r, job_.begin() + base + r + 1);
+    std::copy_backward(step_.begin() + base + i, step_.begin() + base + r, step_.begin() + base + r + 1);
+    used[r / 64] |= std::uint64_t{1} << (r % 64);
+    if (r - i <= kNotedShift) note_places(b, i + 1, r + 1);
   } else {
-    if (l < lo) --lo_[b];
-    for (int q = l; q < i - 1; ++q) set(b, q, job_[base + q + 1], step_[base + q + 1]);
+    if (l < meta_[b].lo) --meta_[b].lo;
+    std::copy(job_.begin() + base + l + 1, job_.begin() + base + i, job_.begin() + base + l);
+    std::copy(step_.begin() + base + l + 1, step_.begin() + base + i, step_.begin() + base + l);
+    used[l / 64] |= std::uint64_t{1} << (l % 64);
+    if (i - 1 - l <= kNotedShift) note_places(b, l, i - 1);
     --i;
   }
   set(b, i, j, k);
-  ++live_[b];
+  ++meta_[b].live;
   ++line.total;
-  ++line.sums[static_cast<std::size_t>(pos_[b] / kGroup)];
+  count_in(line, b, 1);
 }
 
 void SequenceBlocks::remove_job(int j) {
@@ -186,12 +246,14 @@ void SequenceBlocks::remove_job(int j) {
     const std::size_t key = static_cast<std::size_t>(j) * kSteps + static_cast<std::size_t>(k);
     const int b = where_[key];
     const std::size_t base = static_cast<std::size_t>(b) * kCap;
-    job_[base + static_cast<std::size_t>(at_[key])] = 0;
-    while (lo_[b] < hi_[b] && job_[base + lo_[b]] == 0) ++lo_[b];
-    while (hi_[b] > lo_[b] && job_[base + hi_[b] - 1] == 0) --hi_[b];
-    --live_[b];
+    const int at = place_of(b, j, k);
+    job_[base + static_cast<std::size_t>(at)] = 0;
+    meta_[b].used[at / 64] &= ~(std::uint64_t{1} << (at % 64));
+    while (meta_[b].lo < meta_[b].hi && job_[base + meta_[b].lo] == 0) ++meta_[b].lo;
+    while (meta_[b].hi > meta_[b].lo && job_[base + meta_[b].hi - 1] == 0) --meta_[b].hi;
+    --meta_[b].live;
     --line.total;
-    --line.sums[static_cast<std::size_t>(pos_[b] / kGroup)];
+    count_in(line, b, -1);
     e.set_step(j, k, 0, 0);
   }
 }
@@ -215,7 +277,8 @@ void SequenceBlocks::follow(int a, int b) {
   for (int k = 1, n = S.n_steps(a); k <= n; ++k) {
     const int m = S.J_A[a][k];
     const std::size_t key = static_cast<std::size_t>(a) * kSteps + static_cast<std::size_t>(k);
-    insert(open(m), where_[key], at_[key], b, k);
+    const int at = where_[key];
+    insert(open(m), at, place_of(at, a, k), b, k);
     e.set_machine(b, k, m);
   }
 }
@@ -234,7 +297,7 @@ void SequenceBlocks::finish() {
     int q = 0;
     for (const int b : line.blocks) {
       const std::size_t base = static_cast<std::size_t>(b) * kCap;
-      for (int i = lo_[b]; i < hi_[b]; ++i) {
+      for (int i = meta_[b].lo; i < meta_[b].hi; ++i) {
         if (job_[base + i] == 0) continue;
         ++q;
         new_job_[q] = job_[base + i];

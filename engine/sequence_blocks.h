@@ -12,12 +12,15 @@
 // schedule directly. A removed route step leaves an empty place in its block
 // that a step put in nearby takes; a step put in moves only the steps between
 // its place and the nearest empty one, and a full block splits where the step
-// goes in.
+// goes in. A machine is copied with an empty place before each of its steps,
+// and every block keeps a bit per place, so that the p-th step of a block and
+// the nearest empty place are found by counting bits, not by walking places.
 //
 // Between start() and finish() only these rows may change the schedule's
 // sequences; J_A is written directly, J_pos, M_wload and M_step of the
 // machines touched only by finish(). Nothing is allocated once the scratch
 // has reached the size of the problem.
+#include <cstdint>
 #include <vector>
 
 class _S;
@@ -42,9 +45,11 @@ class SequenceBlocks {
   void finish();
 
  private:
-  static constexpr int kCap = 128;     // places of a block
+  static constexpr int kCap = 256;     // places of a block
   static constexpr int kGroup = 32;    // blocks summed together for finding a position
   static constexpr int kSteps = 5;     // rows of J_A per job
+  static constexpr int kWords = kCap / 64;  // words of a block's used places
+  static constexpr int kNotedShift = 16;    // steps a shift notes the new places of
 
   struct Line {
     std::vector<int> blocks;  // in sequence order
@@ -56,6 +61,8 @@ class SequenceBlocks {
   Line& open(int m);
   int new_block();
   void resum(Line& line, int from);
+  // d more live steps in block b.
+  void count_in(Line& line, int b, int d);
   // The block and place before which a step becomes the p-th of the line.
   void locate(const Line& line, int p, int& b, int& i) const;
   // Puts step k of j before place i of block b (i = end of the block's
@@ -66,14 +73,34 @@ class SequenceBlocks {
   // places behind it; b and i then name where the step goes in.
   void repack(Line& line, int& b, int& i);
   void set(int b, int i, int j, int k);
+  void clear_used(int b) {
+    for (std::uint64_t& w : meta_[static_cast<std::size_t>(b)].used) w = 0;
+  }
+  // The place of step k of job j in block b.
+  int place_of(int b, int j, int k) const;
+  // Notes the places [from, to) of block b as those of their steps.
+  void note_places(int b, int from, int to);
+  // The first empty place of block b at or after i (kCap: none), the last
+  // one before i (-1: none).
+  int empty_from(int b, int i) const;
+  int empty_before(int b, int i) const;
 
   _S* S_ = nullptr;
   std::vector<Line> lines_;
   std::vector<int> opened_;
   std::vector<int> job_, step_;  // kCap places per block; job 0 an empty place
-  std::vector<int> lo_, hi_, live_, pos_;  // per block: used places [lo, hi), live steps, index in its line
+  // Per block, side by side: its used places [lo, hi), live steps, index in
+  // its line, and a bit per place set while it holds a step.
+  struct Block {
+    int lo = 0, hi = 0, live = 0, pos = 0;
+    std::uint64_t used[kWords] = {};
+  };
+  std::vector<Block> meta_;
   int n_blocks_ = 0;
-  std::vector<int> where_, at_;  // per job and route step: block and place
+  // Per job and route step: its block, and its place there as last noted (a
+  // shift of more than kNotedShift steps leaves the places of the steps it
+  // moves out of date rather than write them all; place_of then looks).
+  std::vector<int> where_, at_;
   std::vector<int> new_job_, new_step_;  // finish()'s rebuilt row
   std::vector<unsigned char> removed_;   // per job: taken out by this move
 };

@@ -12,7 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/freeze_job.h"
 #include "engine/freezing.h"
+#include "engine/held_in_place.h"
 #include "engine/objective_value.h"
 #include "engine/random_source.h"
 #include "engine/sample_timing.h"
@@ -234,4 +236,92 @@ TEST(ReschOrderMove, ChangeLogOfLongOrdersHoldsForTheIncrementalTiming) {
   EXPECT_NO_THROW(timing.reset_sample(sample));
   SampleTiming::set_checking(false);
   EXPECT_EQ(digest, 0xd620f543edfa87c9ull) << "the values of the rescheduling timing";
+}
+
+namespace {
+
+// The benchmark's shop of one long order on one machine, shorter: ten
+// machines, one per group; order 1 holds `long_jobs` jobs of one route step,
+// so that its frozen jobs are held in place.
+void load_one_machine_order_shop(int long_jobs) {
+  std::vector<SmallMachine> machines;
+  for (int g = 1; g <= 10; ++g) machines.push_back({MG_TS[g][1], MG_TS[g][MG_TS[g][0]], 1 + g % 3});
+  const std::vector<int> all = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+  std::vector<SmallOrder> orders = {{long_jobs, 10, 1, 1, 1, 0, 40000, all}};
+  for (int o = 2; o <= 10; ++o) {
+    const int first = 1 + o % 4;
+    orders.push_back({20 + o, 5 + o, first, std::min(4, first + o % 3), 1 + o % 2, o * 10, 2000, all});
+  }
+  load_small_shop(machines, orders);
+}
+
+}  // namespace
+
+// A frozen job is held in place only with its route and machine the one
+// choice of its own lists and its step at its reference place inside the
+// frozen head; each way of breaking that is refused.
+TEST(HeldInPlace, OnlyAJobWhoseReinsertPutsItBackWhereItStood) {
+  load_one_machine_order_shop(400);
+  const _S ref = frozen_reference(61, 0.3);
+  int j = Orders[1].First_Job;
+  while (Jobs[j].N_Frozen < 1) ++j;
+  ASSERT_TRUE(held_in_place(ref, j, Jobs, Machines, ref));
+  const int m = ref.J_A[j][1];
+  const int g = R_MG_ex[ref.J_A[j][0]][1];
+  struct Case {
+    const char* what;
+    void (*apply)(int j, int m, int g, _S& S);
+  };
+  const Case cases[] = {
+      {"a second machine in its own list",
+       [](int jj, int, int gg, _S&) {
+         std::vector<int>& list = Jobs[jj].Freeze->machines[gg];
+         list = {2, list[1], list[1] == 1 ? 2 : 1};
+       }},
+      {"a second route of its own", [](int jj, int, int, _S&) { Jobs[jj].Freeze->n_routes = 2; }},
+      {"a place other than the reference's",
+       [](int jj, int, int, _S& S) { S.edit().set_pos(jj, 1, S.J_pos[jj][1] + 1); }},
+      {"a step outside the frozen head", [](int jj, int mm, int, _S& S) { Machines[mm].N_Frozen = S.J_pos[jj][1] - 1; }},
+      {"no lists of its own", [](int jj, int, int, _S&) { Jobs[jj].Freeze.reset(); }},
+  };
+  for (const Case& c : cases) {
+    const std::vector<JOB> jobs = Jobs;
+    const std::vector<MACHINE> machines = Machines;
+    _S S = ref;
+    c.apply(j, m, g, S);
+    EXPECT_FALSE(held_in_place(S, j, Jobs, Machines, ref)) << c.what;
+    Jobs = jobs;
+    Machines = machines;
+  }
+  EXPECT_TRUE(held_in_place(ref, j, Jobs, Machines, ref));
+}
+
+// On that shop every frozen job of the long order is held in place, so its
+// move takes the short way (the free jobs gathered in one pass, or only the
+// free ones re-inserted); with one frozen job drawing its route among two
+// (the same route twice) it goes the long way again. Either way the tables and the draws are those of
+// re-inserting the jobs one at a time.
+TEST(ReschOrderMove, HeldFrozenJobsOnlyDrawAndTheTablesStayTheJobByJobOnes) {
+  load_one_machine_order_shop(1500);
+  const std::vector<int> long_orders = {1};
+  int firsts[2] = {0, 0};  // moves of order 1 with its first job free, frozen
+  for (const double at : {0.05, 0.2, 0.5, 0.9}) {
+    for (std::uint32_t seed = 71; seed <= 73; ++seed) {
+      const _S ref = frozen_reference(seed, at);
+      ASSERT_TRUE(order_held_in_place(ref, 1, Orders, Jobs, Machines, ref)) << "frozen at " << at;
+      ++firsts[Jobs[Orders[1].First_Job].N_Frozen > 0 ? 1 : 0];
+      compare_order_moves(ref, seed, 12, long_orders);
+    }
+  }
+  EXPECT_GT(firsts[0], 0);
+  EXPECT_GT(firsts[1], 0);
+
+  const _S ref = frozen_reference(74, 0.3);
+  int j = Orders[1].First_Job + Orders[1].NJob - 1;
+  while (Jobs[j].N_Frozen < 1) --j;
+  FREEZE_JOB& own = *Jobs[j].Freeze;
+  own.n_routes = 2;
+  own.routes[2] = own.routes[1];
+  EXPECT_FALSE(order_held_in_place(ref, 1, Orders, Jobs, Machines, ref));
+  compare_order_moves(ref, 74, 12, long_orders);
 }

@@ -124,15 +124,18 @@ TEST(SearchOperators, RotationMovesEachDrawnJobToTheNextDrawnPosition) {
   EXPECT_EQ(nth_free_index(3, avail, 2, 5), -1);
 }
 
-// The r-th free position comes from a tree of counts; the drawn positions
-// must be those of a plain scan, for every length (powers of two and their
-// neighbours among them) and for draws of every position of a machine.
+// The r-th free position comes from words of bits under a tree of counts;
+// the drawn positions must be those of a plain scan, for every length (the
+// ends of a word, of a block of 16 words and of a second level among them)
+// and for draws of every position of a machine.
 TEST(SearchOperators, DrawnPositionsEqualThePlainScansOnEveryLength) {
   std::vector<int> lengths;
   for (int c = 1; c <= 70; ++c) lengths.push_back(c);
-  for (const int c : {255, 256, 257, 1000, 4097}) lengths.push_back(c);  // trees of three and four levels
+  for (const int c : {127, 128, 129, 255, 256, 257, 1000, 1023, 1024, 1025, 1089, 4097})
+    lengths.push_back(c);  // one to three levels above the words
+  for (const int c : {16383, 16384, 16385}) lengths.push_back(c);
   for (const int c : lengths) {
-    for (std::uint32_t seed = 1; seed <= 6; ++seed) {
+    for (std::uint32_t seed = 1; seed <= (c > 5000 ? 2u : 6u); ++seed) {
       const int k = seed == 1 ? c : 0;  // all positions once per length; k = 0 draws k first
       std::vector<int> got(static_cast<std::size_t>(c) + 1);
       seed_random(seed);
