@@ -46,10 +46,8 @@ TForm20::TForm20(QWidget* parent) : QDialog(parent) {
   ListBox1->setObjectName(QStringLiteral("ListBox1"));
   ListBox2 = new QListWidget(this);
   ListBox2->setObjectName(QStringLiteral("ListBox2"));
-  Button1 = new QPushButton(QStringLiteral("Close"), this);
-  Button1->setObjectName(QStringLiteral("Button1"));
-  Button2 = new QPushButton(QStringLiteral("Save and Check"), this);
-  Button2->setObjectName(QStringLiteral("Button2"));
+  Button1 = named_button("Button1", QStringLiteral("Close"), this);
+  Button2 = named_button("Button2", QStringLiteral("Save and Check"), this);
   Label3 = named_label("Label3", QStringLiteral("Input file:"), this);
   Label3->setTextInteractionFlags(Qt::TextSelectableByMouse);
 

@@ -83,9 +83,9 @@ QWidget* TForm14::build_groups_tab() {
   }
   CheckListBox1->setFixedWidth(130);
   connect(CheckListBox1, &QListWidget::itemChanged, this, [this] { CheckListBox1Click(); });
-  Button1 = named(new QPushButton(QStringLiteral("Select All")), "Button1");
-  Button2 = named(new QPushButton(QStringLiteral("Unselect All")), "Button2");
-  Button3 = named(new QPushButton(QStringLiteral("Sel. not empty")), "Button3");
+  Button1 = named_button("Button1", QStringLiteral("Select All"));
+  Button2 = named_button("Button2", QStringLiteral("Unselect All"));
+  Button3 = named_button("Button3", QStringLiteral("Sel. not empty"));
   connect(Button1, &QPushButton::clicked, this, &TForm14::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &TForm14::Button2Click);
   connect(Button3, &QPushButton::clicked, this, &TForm14::Button3Click);
@@ -115,7 +115,7 @@ QWidget* TForm14::build_machines_tab() {
   ComboBox1 = named(new QComboBox, "ComboBox1");
   Label11 = named(new QLabel, "Label11");
   Edit7 = named(new QLineEdit, "Edit7");
-  Button4 = named(new QPushButton(QStringLiteral("Quick Show")), "Button4");
+  Button4 = named_button("Button4", QStringLiteral("Quick Show"));
   connect(ComboBox2, &QComboBox::activated, this, [this] { ComboBox2Change(); });
   connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(); });
   connect(Edit7, &QLineEdit::textChanged, this, [this] { check_number_text(Edit7, 1, n_of_Machines); });
@@ -149,19 +149,19 @@ QWidget* TForm14::build_machines_tab() {
   // Modify mode: speed and calendar.
   Edit18 = named(new QLineEdit, "Edit18");
   Label37 = label_for(QStringLiteral("New speed"), Edit18, "Label37");
-  Button6 = named(new QPushButton(QStringLiteral("<-")), "Button6");
+  Button6 = named_button("Button6", QStringLiteral("<-"));
   Button6->setAccessibleName(QStringLiteral("<- New speed"));
   connect(Edit18, &QLineEdit::textChanged, this, [this] { check_number_text(Edit18, 1, max_machine_speed); });
   connect(Button6, &QPushButton::clicked, this, &TForm14::Button6Click);
   GroupBox1 = named(new QGroupBox(QStringLiteral("Modify Calandar")), "GroupBox1");
   Label39 = named(new QLabel(QStringLiteral("No item selected!")), "Label39");
-  Button7 = named(new QPushButton(QStringLiteral("Delete")), "Button7");
+  Button7 = named_button("Button7", QStringLiteral("Delete"));
   Label38 = named(new QLabel(QStringLiteral("New availability interval:")), "Label38");
   Edit19 = named(new QLineEdit, "Edit19");
   Edit20 = named(new QLineEdit, "Edit20");
   Edit19->setAccessibleName(QStringLiteral("New availability interval: start"));
   Edit20->setAccessibleName(QStringLiteral("New availability interval: end"));
-  Button8 = named(new QPushButton(QStringLiteral("Add")), "Button8");
+  Button8 = named_button("Button8", QStringLiteral("Add"));
   connect(Edit19, &QLineEdit::textChanged, this, [this] { check_number_text(Edit19, 0, max_shop_time); });
   connect(Edit20, &QLineEdit::textChanged, this, [this] { check_number_text(Edit20, 1, max_shop_time); });
   connect(Button7, &QPushButton::clicked, this, &TForm14::Button7Click);
@@ -204,7 +204,7 @@ QWidget* TForm14::build_orders_tab() {
   ComboBox3 = named(new QComboBox, "ComboBox3");
   Label36 = named(new QLabel, "Label36");
   Edit17 = named(new QLineEdit, "Edit17");
-  Button5 = named(new QPushButton(QStringLiteral("Quick Show")), "Button5");
+  Button5 = named_button("Button5", QStringLiteral("Quick Show"));
   connect(ComboBox4, &QComboBox::activated, this, [this] { ComboBox4Change(); });
   connect(ComboBox3, &QComboBox::activated, this, [this] { ComboBox3Change(); });
   connect(Edit17, &QLineEdit::textChanged, this, [this] { check_number_text(Edit17, 1, n_of_Orders); });
@@ -238,8 +238,8 @@ QWidget* TForm14::build_orders_tab() {
   Label40 = named(new QLabel(QStringLiteral("New Time")), "Label40");
   Edit21->setAccessibleName(QStringLiteral("New Time: Constrained Start Time"));
   Edit22->setAccessibleName(QStringLiteral("New Time: Constrained End Time"));
-  Button9 = named(new QPushButton(QStringLiteral("<-")), "Button9");
-  Button10 = named(new QPushButton(QStringLiteral("<-")), "Button10");
+  Button9 = named_button("Button9", QStringLiteral("<-"));
+  Button10 = named_button("Button10", QStringLiteral("<-"));
   Button9->setAccessibleName(QStringLiteral("<- Constrained Start Time"));
   Button10->setAccessibleName(QStringLiteral("<- Constrained End Time"));
   connect(Edit21, &QLineEdit::textChanged, this, [this] { check_number_text(Edit21, 0, max_shop_time); });

@@ -18,6 +18,10 @@ class QWidget;
 
 void show_modal(QDialog* window);
 
+// The window of the innermost running session that is visible; null when
+// there is none.
+QWidget* modal_session_window();
+
 // Keeps the modal session of window alive across hide and show for the
 // holder's lifetime. When the last hold ends with the window hidden, the
 // session ends then.

@@ -1,5 +1,7 @@
 #include "ui/window_placement.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QMargins>
 #include <QWidget>
 
@@ -26,4 +28,13 @@ void centre_on(QWidget* window, const QRect& area) {
   QRect r = outer_geometry(window);
   r.moveCenter(area.center());
   set_outer_geometry(window, r);
+}
+
+int title_bar_width(const QWidget* window) {
+  // Title bars set the caption in a bold face of the title font.
+  QFont title = QApplication::font("QMdiSubWindowTitleBar");
+  title.setBold(true);
+  const QFontMetrics fm(title);
+  const int button = fm.height() + 8;
+  return fm.horizontalAdvance(window->windowTitle()) + 4 * button + 16;
 }

@@ -17,3 +17,6 @@ void set_outer_geometry(QWidget* window, const QRect& r);
 // Centres the window's outer rectangle on the given area (a screen's
 // available area or another window's outer rectangle), keeping its size.
 void centre_on(QWidget* window, const QRect& area);
+// The outer width a window needs so that a window manager's title bar shows
+// its whole caption beside the window icon and the three title-bar buttons.
+int title_bar_width(const QWidget* window);
