@@ -69,7 +69,10 @@ TForm14::TForm14(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
   PageControl1->addTab(build_orders_tab(), QStringLiteral("Orders"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(PageControl1);
-  resize(960, 680);
+  // A single border: the planner moves the window but does not size it.
+  setWindowFlags(windowFlags() | Qt::MSWindowsFixedSizeDialogHint);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  PageControl1->setMinimumWidth(960);
 }
 
 QWidget* TForm14::build_groups_tab() {
@@ -221,18 +224,7 @@ QWidget* TForm14::build_orders_tab() {
   Edit13 = read_only_edit("Edit13");
   Edit15 = read_only_edit("Edit15");
   Edit16 = read_only_edit("Edit16");
-  auto* fields = new QFormLayout;
-  fields->addRow(label_for(QStringLiteral("Exe type:"), Edit8, "Label16"), Edit8);
-  fields->addRow(label_for(QStringLiteral("Start Step:"), Edit9, "Label17"), Edit9);
-  fields->addRow(label_for(QStringLiteral("End Step:"), Edit10, "Label18"), Edit10);
-  fields->addRow(label_for(QStringLiteral("Setup Type:"), Edit14, "Label19"), Edit14);
-  fields->addRow(label_for(QStringLiteral("Job Size:"), Edit11, "Label20"), Edit11);
-  fields->addRow(label_for(QStringLiteral("Num. of Jobs:"), Edit12, "Label21"), Edit12);
-  fields->addRow(label_for(QStringLiteral("First Job:"), Edit13, "Label22"), Edit13);
-  fields->addRow(label_for(QStringLiteral("Constrained Start Time:"), Edit15, "Label23"), Edit15);
-  fields->addRow(label_for(QStringLiteral("Constrained End Time:"), Edit16, "Label34"), Edit16);
-
-  // Modify mode: the time window.
+  // Modify mode: the time window, typed beside the times it replaces.
   Edit21 = named(new QLineEdit, "Edit21");
   Edit22 = named(new QLineEdit, "Edit22");
   Label40 = named(new QLabel(QStringLiteral("New Time")), "Label40");
@@ -246,24 +238,38 @@ QWidget* TForm14::build_orders_tab() {
   connect(Edit22, &QLineEdit::textChanged, this, [this] { check_number_text(Edit22, 0, max_shop_time); });
   connect(Button9, &QPushButton::clicked, this, &TForm14::Button9Click);
   connect(Button10, &QPushButton::clicked, this, &TForm14::Button10Click);
-  auto* times = new QGridLayout;
-  times->addWidget(Label40, 0, 0, 1, 2);
-  times->addWidget(Edit21, 1, 0);
-  times->addWidget(Button9, 1, 1);
-  times->addWidget(Edit22, 2, 0);
-  times->addWidget(Button10, 2, 1);
-  for (QWidget* w : std::initializer_list<QWidget*>{Label40, Edit21, Edit22, Button9, Button10}) {
-    QSizePolicy p = w->sizePolicy();
-    p.setRetainSizeWhenHidden(true);
-    w->setSizePolicy(p);
-  }
+  Edit21->setMaximumWidth(90);
+  Edit22->setMaximumWidth(90);
+  auto* start_row = new QHBoxLayout;
+  start_row->addWidget(Edit15, 1);
+  start_row->addWidget(Label40);
+  start_row->addWidget(Edit21);
+  start_row->addWidget(Button9);
+  auto* end_row = new QHBoxLayout;
+  end_row->addWidget(Edit16, 1);
+  end_row->addWidget(Edit22);
+  end_row->addWidget(Button10);
+  auto* fields = new QFormLayout;
+  fields->addRow(label_for(QStringLiteral("Exe type:"), Edit8, "Label16"), Edit8);
+  fields->addRow(label_for(QStringLiteral("Start Step:"), Edit9, "Label17"), Edit9);
+  fields->addRow(label_for(QStringLiteral("End Step:"), Edit10, "Label18"), Edit10);
+  fields->addRow(label_for(QStringLiteral("Setup Type:"), Edit14, "Label19"), Edit14);
+  fields->addRow(label_for(QStringLiteral("Job Size:"), Edit11, "Label20"), Edit11);
+  fields->addRow(label_for(QStringLiteral("Num. of Jobs:"), Edit12, "Label21"), Edit12);
+  fields->addRow(label_for(QStringLiteral("First Job:"), Edit13, "Label22"), Edit13);
+  fields->addRow(label_for(QStringLiteral("Constrained Start Time:"), Edit15, "Label23"), start_row);
+  fields->addRow(label_for(QStringLiteral("Constrained End Time:"), Edit16, "Label34"), end_row);
+
   show_order_modify_controls(false);
 
   ListBox3 = named(new QListWidget, "ListBox3");
   connect(ListBox3, &QListWidget::currentRowChanged, this, [this] { ListBox3Click(); });
   auto* routes = new QVBoxLayout;
   routes->addWidget(label_for(QStringLiteral("Feasible Routes:"), ListBox3, "Label35"));
-  routes->addWidget(ListBox3);
+  // Eight routes in view; more room when the fields beside are taller.
+  ListBox3->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+  ListBox3->setMinimumHeight(8 * ListBox3->fontMetrics().lineSpacing() + 2 * ListBox3->frameWidth() + 4);
+  routes->addWidget(ListBox3, 1);
 
   // The groups as a pyramid: 10 on top, then 8 and 9, 5 to 7, 1 to 4 below,
   // each row centred over the one below (two grid columns per group of the
@@ -286,18 +292,22 @@ QWidget* TForm14::build_orders_tab() {
     pyramid->addWidget(group_list[g], row + 1, place[g][1], 1, place[g][2]);
   }
   for (int c = 0; c < 8; ++c) pyramid->setColumnStretch(c, 1);
+  pyramid->setVerticalSpacing(2);
   group_list[10]->installEventFilter(this);
   group_list[10]->viewport()->installEventFilter(this);
 
   auto* top = new QHBoxLayout;
   auto* left = new QVBoxLayout;
   left->addLayout(choice);
-  left->addLayout(times);
   left->addLayout(routes);
   top->addLayout(left);
   top->addLayout(fields);
+  top->setAlignment(fields, Qt::AlignTop);
   auto* page = new QVBoxLayout(TabSheet3);
   page->addLayout(top);
-  page->addLayout(pyramid, 1);
+  // Room left over goes below the pyramid: each label stays on its list, and
+  // the top list and its label stay where they are when the others hide.
+  page->addLayout(pyramid);
+  page->addStretch(1);
   return TabSheet3;
 }
