@@ -81,9 +81,9 @@ TEST_F(WindowTexts, TheProgressWindowFitsTheReschedulingGroupAndTheLongestTexts)
 TEST_F(WindowTexts, EveryMessageOfTheCheckingWindowCanBeReadToItsEnd) {
   input_file_name = dir.write("long.txt", "1|2|1|1\n");
   InputCheck check;
-  check.error_list = {"Missing declaration of Calendar at Machine 1234567. -> line_292",
-                      "Undefined Machine 1234567 at Order 7654321 (in 5. field) -> line_292"};
-  check.warning_list = {"Multiple declaration of Setup at Machine 1234567 (the later one is used) -> line_292"};
+  check.error_list = {"Missing zero setup time at Machine 9 (in 5. field) -> line_292",
+                      "Undefined Machine 123 at Order 402 (in 5. field) -> line_40991"};
+  check.warning_list = {"Missing declaration of Calendar at Machine 121. -> line_292"};
   int lists = 0;
   user.on_shown(Form20, [&] {
     for (const char* name : {"ListBox1", "ListBox2"}) {
@@ -93,6 +93,9 @@ TEST_F(WindowTexts, EveryMessageOfTheCheckingWindowCanBeReadToItsEnd) {
         const int needed = list->fontMetrics().horizontalAdvance(text);
         EXPECT_GE(readable_width(list), needed + list->visualItemRect(list->item(i)).left()) << text.toStdString();
         EXPECT_GE(list->visualItemRect(list->item(i)).width(), needed) << text.toStdString();
+        // Messages of this length read whole without scrolling.
+        EXPECT_GE(list->viewport()->width(), needed + list->visualItemRect(list->item(i)).left() + 4)
+            << text.toStdString();
       }
       ++lists;
     }
