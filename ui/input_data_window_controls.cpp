@@ -71,8 +71,10 @@ TForm14::TForm14(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
   layout->addWidget(PageControl1);
   // A single border: the planner moves the window but does not size it.
   setWindowFlags(windowFlags() | Qt::MSWindowsFixedSizeDialogHint);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
+  // Sized once to what its pages need: hiding lists (the enlarged group-10
+  // list) or controls (view mode) never resizes it.
   PageControl1->setMinimumWidth(960);
+  setFixedSize(sizeHint());
 }
 
 QWidget* TForm14::build_groups_tab() {

@@ -7,6 +7,7 @@
 #include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -240,13 +241,16 @@ TEST_F(InputDataWindow, TopGroupListEnlargesAndComesBack) {
   QApplication::processEvents();
   const int normal = top->height();
   const int caption_top = caption->mapTo(&form, QPoint(0, 0)).y();
+  const QSize size_before = form.size();
   QTest::mouseDClick(top->viewport(), Qt::LeftButton);
   QApplication::processEvents();
+  form.layout()->activate();
   EXPECT_TRUE(hidden("ListBox4"));
   EXPECT_TRUE(hidden("ListBox12"));
   // Group 10 holds no machine: the list keeps its height, and its label and
   // the list stay at the top of the pyramid.
   EXPECT_GE(top->height(), normal);
+  EXPECT_EQ(form.size(), size_before);  // the window keeps its size
   EXPECT_EQ(caption->mapTo(&form, QPoint(0, 0)).y(), caption_top);
   EXPECT_LT(top->mapTo(&form, QPoint(0, 0)).y() - caption_top, 2 * caption->height());
   // The context menu of the page puts it back.
