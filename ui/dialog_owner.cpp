@@ -9,8 +9,8 @@
 #include "ui/modal_session.h"
 
 namespace {
-// Sets the main window as the owner while the window is shown, before the
-// window system maps it (a change on a mapped window waits for the next map).
+// Sets the owner each time the window is shown, before the window system
+// maps it (a change on a mapped window waits for the next map).
 class MainWindowOwner : public QObject {
  public:
   explicit MainWindowOwner(QWidget* window) : QObject(window) { window->installEventFilter(this); }
@@ -18,7 +18,11 @@ class MainWindowOwner : public QObject {
     if (event->type() == QEvent::Show && watched == parent()) {
       auto* window = static_cast<QWidget*>(watched);
       QWindow* handle = window->windowHandle();
-      QWindow* owner = Form1 != nullptr && Form1 != window ? Form1->windowHandle() : nullptr;
+      // A window shown modally from another modal one belongs to that one,
+      // so that a click on the outer one never buries it.
+      const QWidget* outer = enclosing_session_window(window);
+      if (outer == nullptr) outer = Form1;
+      QWindow* owner = outer != nullptr && outer != window ? outer->windowHandle() : nullptr;
       if (handle != nullptr && owner != nullptr && handle->transientParent() != owner)
         handle->setTransientParent(owner);
     }

@@ -15,5 +15,6 @@ class QWidget;
 // main window. Null only before the main window exists.
 QWidget* dialog_owner(QWidget* asked = nullptr);
 
-// Makes window belong to the main window each time it is shown.
+// Makes window belong to the main window each time it is shown, or, shown
+// modally from another modal window, to that window.
 void own_by_main_window(QWidget* window);

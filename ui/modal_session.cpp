@@ -90,6 +90,18 @@ void show_modal(QDialog* window) {
   }
 }
 
+QWidget* enclosing_session_window(const QWidget* window) {
+  bool inside = false;
+  for (auto it = session_windows.rbegin(); it != session_windows.rend(); ++it) {
+    if (*it == window) {
+      inside = true;
+      continue;
+    }
+    if (inside && (*it)->isVisible()) return *it;
+  }
+  return nullptr;
+}
+
 QWidget* modal_session_window() {
   for (auto it = session_windows.rbegin(); it != session_windows.rend(); ++it)
     if ((*it)->isVisible()) return *it;

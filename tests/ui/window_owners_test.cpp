@@ -20,6 +20,7 @@
 #include "ui/input_data_window.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
+#include "ui/modal_session.h"
 #include "ui/more_objectives_window.h"
 #include "ui/objective_priority_window.h"
 #include "ui/operator_priority_window.h"
@@ -91,5 +92,25 @@ TEST(WindowOwnersAlone, ABoxBelongsToTheSessionWindowElseToTheMainWindow) {
   EXPECT_EQ(probe.parent, Form3);
   EXPECT_EQ(probe.owner, Form3->windowHandle());
   EXPECT_TRUE(Form1->isEnabled());  // the session gave it back
+  Form1->hide();
+}
+
+// "Search operators" opened from the scheduler belongs to the scheduler: a
+// click on the scheduler (which waits for it) never buries it.
+TEST(WindowOwnersAlone, AWindowOpenedModallyFromTheSchedulerBelongsToIt) {
+  AppWindows windows;
+  Form1->show();
+  QWindow* owner = nullptr;
+  QTimer::singleShot(0, [&owner] {
+    QTimer::singleShot(0, [&owner] {
+      owner = owner_of(Form17);
+      Form17->close();
+    });
+    show_modal(Form17);
+    Form3->close();
+  });
+  Form1->Advanced1Click();
+  EXPECT_EQ(owner, Form3->windowHandle());
+  EXPECT_EQ(owner_of(Form3), Form1->windowHandle());
   Form1->hide();
 }
