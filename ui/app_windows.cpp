@@ -18,6 +18,7 @@
 #include "ui/results_window.h"
 #include "ui/schedule_performance_window.h"
 #include "ui/scheduler_window.h"
+#include "ui/window_placement.h"
 
 namespace {
 // Creates a window and publishes it through its global pointer at once, so
@@ -27,7 +28,9 @@ template <class Form>
 void create(std::unique_ptr<Form>& owner, Form*& global) {
   owner = std::make_unique<Form>();
   global = owner.get();
-  if (static_cast<QWidget*>(global) != Form1) own_by_main_window(global);
+  if (static_cast<QWidget*>(global) == Form1) return;
+  own_by_main_window(global);
+  keep_where_moved(global);
 }
 
 template <class Form>

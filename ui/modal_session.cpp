@@ -90,6 +90,8 @@ void show_modal(QDialog* window) {
   }
 }
 
+bool modal_session_held(const QWidget* window) { return held(window); }
+
 QWidget* enclosing_session_window(const QWidget* window) {
   bool inside = false;
   for (auto it = session_windows.rbegin(); it != session_windows.rend(); ++it) {

@@ -18,6 +18,9 @@ class QWidget;
 
 void show_modal(QDialog* window);
 
+// True while a ModalSessionHold for window lives (a run hides and shows it).
+bool modal_session_held(const QWidget* window);
+
 // The window of the innermost running session that is visible; null when
 // there is none.
 QWidget* modal_session_window();

@@ -1,11 +1,26 @@
 #include "ui/window_placement.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QMargins>
 #include <QWidget>
 
 namespace {
+// A move the window system reports (the planner dragged the window) counts
+// as a position given to the window, as a move from code does.
+class MoveKeeper : public QObject {
+ public:
+  explicit MoveKeeper(QWidget* window) : QObject(window) { window->installEventFilter(this); }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Move && event->spontaneous() && watched == parent()) {
+      auto* window = static_cast<QWidget*>(watched);
+      if (window->isVisible()) window->setAttribute(Qt::WA_Moved);
+    }
+    return false;
+  }
+};
+
 // The frame the window system drew around the last framed window: a window
 // not shown yet gets the same frame once it appears, so it is placed with it.
 QMargins known_frame;
@@ -37,4 +52,8 @@ int title_bar_width(const QWidget* window) {
   const QFontMetrics fm(title);
   const int button = fm.height() + 8;
   return fm.horizontalAdvance(window->windowTitle()) + 4 * button + 16;
+}
+
+void keep_where_moved(QWidget* window) {
+  if (window != nullptr) new MoveKeeper(window);
 }

@@ -20,3 +20,6 @@ void centre_on(QWidget* window, const QRect& area);
 // The outer width a window needs so that a window manager's title bar shows
 // its whole caption beside the window icon and the three title-bar buttons.
 int title_bar_width(const QWidget* window);
+// Keeps a window where the planner moved it: shown again (a run hides and
+// shows the scheduler), a dialog is otherwise centred on its owner anew.
+void keep_where_moved(QWidget* window);
