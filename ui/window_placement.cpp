@@ -22,7 +22,8 @@ class MoveKeeper : public QObject {
 };
 
 // The frame the window system drew around the last framed window: a window
-// not shown yet gets the same frame once it appears, so it is placed with it.
+// not framed yet gets the same frame once it appears, so it is placed with
+// it. Without a window manager no window is framed and this stays empty.
 QMargins known_frame;
 
 QMargins frame_of(const QWidget* window) {
@@ -31,7 +32,10 @@ QMargins frame_of(const QWidget* window) {
   const QMargins m(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
                    outer.bottom() - inner.bottom());
   if (!m.isNull()) known_frame = m;
-  return m.isNull() && !window->testAttribute(Qt::WA_WState_Created) ? known_frame : m;
+  // Not framed yet: not shown, or shown a moment ago and the window manager
+  // has not framed it yet (a window docked below another is then placed and
+  // measured with the frame it is about to get, not without).
+  return m.isNull() ? known_frame : m;
 }
 }  // namespace
 

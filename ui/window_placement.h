@@ -3,9 +3,9 @@
 // progress window speak of it: Left, Top, Width and Height of the outer
 // frame (title bar and borders included), so that windows placed side by
 // side with a gap of 4 pixels never overlap, whatever frame the window
-// system draws. Before a window is first shown its frame is not known yet:
-// it counts as the frame of the last window the system framed, which is what
-// it will get.
+// system draws. Until the window manager has framed a window its frame is not
+// known: it counts as the frame of the last window framed, which is what it
+// will get.
 #include <QRect>
 
 class QWidget;
