@@ -3,6 +3,7 @@
 #include "ui/about_box.h"
 #include "ui/colors_window.h"
 #include "ui/data_dump_window.h"
+#include "ui/dialog_owner.h"
 #include "ui/generator_window.h"
 #include "ui/initializing_window.h"
 #include "ui/input_checking_window.h"
@@ -17,14 +18,19 @@
 #include "ui/results_window.h"
 #include "ui/schedule_performance_window.h"
 #include "ui/scheduler_window.h"
+#include "ui/window_placement.h"
 
 namespace {
 // Creates a window and publishes it through its global pointer at once, so
 // that a later window's constructor can already reach the earlier ones.
+// Every window but the main one belongs to the main window.
 template <class Form>
 void create(std::unique_ptr<Form>& owner, Form*& global) {
   owner = std::make_unique<Form>();
   global = owner.get();
+  if (static_cast<QWidget*>(global) == Form1) return;
+  own_by_main_window(global);
+  keep_where_moved(global);
 }
 
 template <class Form>

@@ -8,7 +8,11 @@
 //
 // Unless a caller placed it (set_placed(true), as the progress window does
 // when it docks a window), the window is centred each time it is shown: on
-// the screen, or on the main window for a window that says so.
+// the screen, or on the main window for a window that says so; a window a
+// run hides and shows again within the planner's session (the scheduler)
+// stays where the planner put it. Where the window manager puts a window of
+// its own accord when it first frames it, the window goes back to the place
+// the program gave it.
 #include <QDialog>
 
 class ClosingForm : public QDialog {
@@ -30,9 +34,14 @@ class ClosingForm : public QDialog {
 
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
 
  private:
   Centre centre_;
   bool placed_ = false;
   bool closing_ = false;
+  // The outer rectangle given at the last showing, until the window system
+  // has placed the window (or a second has passed).
+  QRect given_;
+  bool keep_given_ = false;
 };

@@ -40,7 +40,7 @@ TForm11::TForm11(QWidget* parent) : QDialog(parent) {
   auto* colours = new QGridLayout;
   for (int i = 0; i < 5; ++i) {
     QPushButton* button =
-        named(new QPushButton(QString::fromLatin1(colour_captions[i]), this), ("Button" + std::to_string(i + 1)).c_str());
+        named_button(("Button" + std::to_string(i + 1)).c_str(), QString::fromLatin1(colour_captions[i]), this);
     auto* panel = new QLineEdit(this);
     panel->setObjectName(QStringLiteral("Edit%1").arg(i + 1));
     panel->setReadOnly(true);
@@ -53,7 +53,7 @@ TForm11::TForm11(QWidget* parent) : QDialog(parent) {
     panels_[i] = panel;
     connect(button, &QPushButton::clicked, this, [this, i] { ColourButtonClick(i); });
   }
-  QPushButton* Button8 = named(new QPushButton(QStringLiteral("Default"), this), "Button8");
+  QPushButton* Button8 = named_button("Button8", QStringLiteral("Default"), this);
   colours->addWidget(Button8, 5, 0);
 
   auto* schemes = new QGroupBox(QStringLiteral("Color Schemes"), this);
@@ -69,8 +69,8 @@ TForm11::TForm11(QWidget* parent) : QDialog(parent) {
   ComboBox1->setInsertPolicy(QComboBox::NoInsert);
   ComboBox1->setCompleter(nullptr);
   ComboBox1->setMinimumWidth(160);
-  QPushButton* Button9 = named(new QPushButton(QStringLiteral("Save As"), schemes), "Button9");
-  QPushButton* Button10 = named(new QPushButton(QStringLiteral("Delete"), schemes), "Button10");
+  QPushButton* Button9 = named_button("Button9", QStringLiteral("Save As"), schemes);
+  QPushButton* Button10 = named_button("Button10", QStringLiteral("Delete"), schemes);
   auto* scheme_layout = new QVBoxLayout(schemes);
   scheme_layout->addWidget(ComboBox1);
   auto* scheme_buttons = new QHBoxLayout;
@@ -78,8 +78,8 @@ TForm11::TForm11(QWidget* parent) : QDialog(parent) {
   scheme_buttons->addWidget(Button10);
   scheme_layout->addLayout(scheme_buttons);
 
-  QPushButton* Button6 = named(new QPushButton(QStringLiteral("OK"), this), "Button6");
-  QPushButton* Button7 = named(new QPushButton(QStringLiteral("Cancel"), this), "Button7");
+  QPushButton* Button6 = named_button("Button6", QStringLiteral("OK"), this);
+  QPushButton* Button7 = named_button("Button7", QStringLiteral("Cancel"), this);
   auto* closing = new QHBoxLayout;
   closing->addStretch(1);
   closing->addWidget(Button6);

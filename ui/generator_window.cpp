@@ -81,8 +81,7 @@ TForm16::TForm16(QWidget* parent) : QDialog(parent) {
   ComboBox1->addItems({QStringLiteral("Basic Method"), QStringLiteral("Spec: one machine")});
   ComboBox1->setCurrentIndex(0);
   type_label->setBuddy(ComboBox1);
-  Button3 = new QPushButton(QStringLiteral("Generate"), generate_page);
-  Button3->setObjectName(QStringLiteral("Button3"));
+  Button3 = named_button("Button3", QStringLiteral("Generate"), generate_page);
   generate_layout->addWidget(type_label, 0, 0);
   generate_layout->addWidget(ComboBox1, 0, 1);
   generate_layout->addWidget(Button3, 1, 1);
@@ -131,8 +130,7 @@ TForm16::TForm16(QWidget* parent) : QDialog(parent) {
   PageControl1->addTab(machine_page, QStringLiteral("Machine"));
   PageControl1->addTab(order_page, QStringLiteral("Order"));
 
-  Button1 = new QPushButton(QStringLiteral("Close"), this);
-  Button1->setObjectName(QStringLiteral("Button1"));
+  Button1 = named_button("Button1", QStringLiteral("Close"), this);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   buttons->addWidget(Button1);

@@ -47,12 +47,17 @@ void GuiRunHost::set_initial_data_snapshot(SHOP* snapshot) {
 }
 
 // A window a run shows is there for the planner to use: one left open from
-// before a modal session began (and disabled with the others) is enabled.
+// before a modal session began (and disabled with the others) is enabled, and
+// it comes up above the windows raised since it was last shown (a window
+// system keeps a hidden window's place in the stack when it maps it again:
+// the progress window of a second run would open under "Schedule
+// Performance ", its "Stop" out of reach).
 void GuiRunHost::show_window(RunWindow w, bool visible) {
   QWidget* window = window_of(w);
   if (window == nullptr) return;
   if (visible) window->setEnabled(true);
   window->setVisible(visible);
+  if (visible) window->raise();
 }
 
 void GuiRunHost::close_window(RunWindow w) {

@@ -9,6 +9,7 @@
 #include "engine/run_state.h"
 #include "ui/message_boxes.h"
 #include "ui/modal_session.h"
+#include "ui/named_controls.h"
 #include "ui/schedule_performance_window.h"
 
 TForm13* Form13 = nullptr;
@@ -24,12 +25,9 @@ TForm13::TForm13(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
   auto* label = new QLabel(QStringLiteral("Initializing method:"));
   label->setObjectName(QStringLiteral("Label1"));
   label->setBuddy(ComboBox1);
-  Button1 = new QPushButton(QStringLiteral("Generate schedule"));
-  Button1->setObjectName(QStringLiteral("Button1"));
-  Button3 = new QPushButton(QStringLiteral("Save changes"));
-  Button3->setObjectName(QStringLiteral("Button3"));
-  Button2 = new QPushButton(QStringLiteral("Close"));
-  Button2->setObjectName(QStringLiteral("Button2"));
+  Button1 = named_button("Button1", QStringLiteral("Generate schedule"));
+  Button3 = named_button("Button3", QStringLiteral("Save changes"));
+  Button2 = named_button("Button2", QStringLiteral("Close"));
   Button3->setEnabled(false);
 
   auto* layout = new QGridLayout(this);

@@ -6,6 +6,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QShowEvent>
 #include <QTextBlock>
 #include <QVBoxLayout>
@@ -45,10 +47,8 @@ TForm20::TForm20(QWidget* parent) : QDialog(parent) {
   ListBox1->setObjectName(QStringLiteral("ListBox1"));
   ListBox2 = new QListWidget(this);
   ListBox2->setObjectName(QStringLiteral("ListBox2"));
-  Button1 = new QPushButton(QStringLiteral("Close"), this);
-  Button1->setObjectName(QStringLiteral("Button1"));
-  Button2 = new QPushButton(QStringLiteral("Save and Check"), this);
-  Button2->setObjectName(QStringLiteral("Button2"));
+  Button1 = named_button("Button1", QStringLiteral("Close"), this);
+  Button2 = named_button("Button2", QStringLiteral("Save and Check"), this);
   Label3 = named_label("Label3", QStringLiteral("Input file:"), this);
   Label3->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
@@ -106,6 +106,37 @@ void TForm20::show_lists() {
   ListBox2->clear();
   for (const std::string& m : shown_->error_list) ListBox1->addItem(QString::fromStdString(m));
   for (const std::string& m : shown_->warning_list) ListBox2->addItem(QString::fromStdString(m));
+  fit_lists_to_messages();
+}
+
+// A message ends in the line it names ("-> line_292"): the lists are made as
+// wide as their longest message, up to half the screen, and the window
+// widens with them; a longer message scrolls.
+void TForm20::fit_lists_to_messages() {
+  int widest = 0;
+  for (const QListWidget* list : {ListBox1, ListBox2})
+    for (int i = 0; i < list->count(); ++i)
+      widest = qMax(widest, list->fontMetrics().horizontalAdvance(list->item(i)->text()));
+  const int chrome = 2 * ListBox1->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                     4 * ListBox1->fontMetrics().averageCharWidth();
+  int width = widest + chrome;
+  if (const QScreen* s = screen()) width = qMin(width, s->availableGeometry().width() / 2);
+  for (QListWidget* list : {ListBox1, ListBox2}) list->setMinimumWidth(width);
+  if (layout() == nullptr) return;
+  // Wider by as much on both sides: the window keeps its centre.
+  const QPoint centre = geometry().center();
+  layout()->activate();
+  const int wanted = qMax(this->width(), layout()->minimumSize().width());
+  if (wanted == this->width()) return;
+  QRect r = geometry();
+  r.setWidth(wanted);
+  r.moveCenter(centre);
+  if (const QScreen* s = screen()) {
+    const QRect area = s->availableGeometry();
+    if (r.right() > area.right()) r.moveRight(area.right());
+    if (r.left() < area.left()) r.moveLeft(area.left());
+  }
+  setGeometry(r);
 }
 
 void TForm20::Button1Click() { close(); }

@@ -46,6 +46,7 @@ class TForm20 : public QDialog, public InputCheckWindow {
   void FormShow();
   void FormClose();
   void show_lists();
+  void fit_lists_to_messages();
   void load_memo();
 
   InputCheck check_;

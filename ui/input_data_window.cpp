@@ -400,7 +400,8 @@ void TForm14::ListBox13DblClick() {
   QListWidget* top = group_list[10];
   normal_height = top->height();
   const int item = std::max(top->sizeHintForRow(0), top->fontMetrics().height());
-  top->setFixedHeight(std::min((top->count() + 1) * item, TabSheet3->height() - 3 * item));
+  // Enlarged, never smaller than it was.
+  top->setFixedHeight(std::max(normal_height, std::min((top->count() + 1) * item, TabSheet3->height() - 3 * item)));
   for (int g = 1; g <= 9; ++g) {
     group_list[g]->hide();
     group_label[g]->hide();

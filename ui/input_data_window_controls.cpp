@@ -69,7 +69,12 @@ TForm14::TForm14(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
   PageControl1->addTab(build_orders_tab(), QStringLiteral("Orders"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(PageControl1);
-  resize(960, 680);
+  // A single border: the planner moves the window but does not size it.
+  setWindowFlags(windowFlags() | Qt::MSWindowsFixedSizeDialogHint);
+  // Sized once to what its pages need: hiding lists (the enlarged group-10
+  // list) or controls (view mode) never resizes it.
+  PageControl1->setMinimumWidth(960);
+  setFixedSize(sizeHint());
 }
 
 QWidget* TForm14::build_groups_tab() {
@@ -83,9 +88,9 @@ QWidget* TForm14::build_groups_tab() {
   }
   CheckListBox1->setFixedWidth(130);
   connect(CheckListBox1, &QListWidget::itemChanged, this, [this] { CheckListBox1Click(); });
-  Button1 = named(new QPushButton(QStringLiteral("Select All")), "Button1");
-  Button2 = named(new QPushButton(QStringLiteral("Unselect All")), "Button2");
-  Button3 = named(new QPushButton(QStringLiteral("Sel. not empty")), "Button3");
+  Button1 = named_button("Button1", QStringLiteral("Select All"));
+  Button2 = named_button("Button2", QStringLiteral("Unselect All"));
+  Button3 = named_button("Button3", QStringLiteral("Sel. not empty"));
   connect(Button1, &QPushButton::clicked, this, &TForm14::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &TForm14::Button2Click);
   connect(Button3, &QPushButton::clicked, this, &TForm14::Button3Click);
@@ -115,7 +120,7 @@ QWidget* TForm14::build_machines_tab() {
   ComboBox1 = named(new QComboBox, "ComboBox1");
   Label11 = named(new QLabel, "Label11");
   Edit7 = named(new QLineEdit, "Edit7");
-  Button4 = named(new QPushButton(QStringLiteral("Quick Show")), "Button4");
+  Button4 = named_button("Button4", QStringLiteral("Quick Show"));
   connect(ComboBox2, &QComboBox::activated, this, [this] { ComboBox2Change(); });
   connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(); });
   connect(Edit7, &QLineEdit::textChanged, this, [this] { check_number_text(Edit7, 1, n_of_Machines); });
@@ -149,19 +154,19 @@ QWidget* TForm14::build_machines_tab() {
   // Modify mode: speed and calendar.
   Edit18 = named(new QLineEdit, "Edit18");
   Label37 = label_for(QStringLiteral("New speed"), Edit18, "Label37");
-  Button6 = named(new QPushButton(QStringLiteral("<-")), "Button6");
+  Button6 = named_button("Button6", QStringLiteral("<-"));
   Button6->setAccessibleName(QStringLiteral("<- New speed"));
   connect(Edit18, &QLineEdit::textChanged, this, [this] { check_number_text(Edit18, 1, max_machine_speed); });
   connect(Button6, &QPushButton::clicked, this, &TForm14::Button6Click);
   GroupBox1 = named(new QGroupBox(QStringLiteral("Modify Calandar")), "GroupBox1");
   Label39 = named(new QLabel(QStringLiteral("No item selected!")), "Label39");
-  Button7 = named(new QPushButton(QStringLiteral("Delete")), "Button7");
+  Button7 = named_button("Button7", QStringLiteral("Delete"));
   Label38 = named(new QLabel(QStringLiteral("New availability interval:")), "Label38");
   Edit19 = named(new QLineEdit, "Edit19");
   Edit20 = named(new QLineEdit, "Edit20");
   Edit19->setAccessibleName(QStringLiteral("New availability interval: start"));
   Edit20->setAccessibleName(QStringLiteral("New availability interval: end"));
-  Button8 = named(new QPushButton(QStringLiteral("Add")), "Button8");
+  Button8 = named_button("Button8", QStringLiteral("Add"));
   connect(Edit19, &QLineEdit::textChanged, this, [this] { check_number_text(Edit19, 0, max_shop_time); });
   connect(Edit20, &QLineEdit::textChanged, this, [this] { check_number_text(Edit20, 1, max_shop_time); });
   connect(Button7, &QPushButton::clicked, this, &TForm14::Button7Click);
@@ -204,7 +209,7 @@ QWidget* TForm14::build_orders_tab() {
   ComboBox3 = named(new QComboBox, "ComboBox3");
   Label36 = named(new QLabel, "Label36");
   Edit17 = named(new QLineEdit, "Edit17");
-  Button5 = named(new QPushButton(QStringLiteral("Quick Show")), "Button5");
+  Button5 = named_button("Button5", QStringLiteral("Quick Show"));
   connect(ComboBox4, &QComboBox::activated, this, [this] { ComboBox4Change(); });
   connect(ComboBox3, &QComboBox::activated, this, [this] { ComboBox3Change(); });
   connect(Edit17, &QLineEdit::textChanged, this, [this] { check_number_text(Edit17, 1, n_of_Orders); });
@@ -221,6 +226,31 @@ QWidget* TForm14::build_orders_tab() {
   Edit13 = read_only_edit("Edit13");
   Edit15 = read_only_edit("Edit15");
   Edit16 = read_only_edit("Edit16");
+  // Modify mode: the time window, typed beside the times it replaces.
+  Edit21 = named(new QLineEdit, "Edit21");
+  Edit22 = named(new QLineEdit, "Edit22");
+  Label40 = named(new QLabel(QStringLiteral("New Time")), "Label40");
+  Edit21->setAccessibleName(QStringLiteral("New Time: Constrained Start Time"));
+  Edit22->setAccessibleName(QStringLiteral("New Time: Constrained End Time"));
+  Button9 = named_button("Button9", QStringLiteral("<-"));
+  Button10 = named_button("Button10", QStringLiteral("<-"));
+  Button9->setAccessibleName(QStringLiteral("<- Constrained Start Time"));
+  Button10->setAccessibleName(QStringLiteral("<- Constrained End Time"));
+  connect(Edit21, &QLineEdit::textChanged, this, [this] { check_number_text(Edit21, 0, max_shop_time); });
+  connect(Edit22, &QLineEdit::textChanged, this, [this] { check_number_text(Edit22, 0, max_shop_time); });
+  connect(Button9, &QPushButton::clicked, this, &TForm14::Button9Click);
+  connect(Button10, &QPushButton::clicked, this, &TForm14::Button10Click);
+  Edit21->setMaximumWidth(90);
+  Edit22->setMaximumWidth(90);
+  auto* start_row = new QHBoxLayout;
+  start_row->addWidget(Edit15, 1);
+  start_row->addWidget(Label40);
+  start_row->addWidget(Edit21);
+  start_row->addWidget(Button9);
+  auto* end_row = new QHBoxLayout;
+  end_row->addWidget(Edit16, 1);
+  end_row->addWidget(Edit22);
+  end_row->addWidget(Button10);
   auto* fields = new QFormLayout;
   fields->addRow(label_for(QStringLiteral("Exe type:"), Edit8, "Label16"), Edit8);
   fields->addRow(label_for(QStringLiteral("Start Step:"), Edit9, "Label17"), Edit9);
@@ -229,41 +259,19 @@ QWidget* TForm14::build_orders_tab() {
   fields->addRow(label_for(QStringLiteral("Job Size:"), Edit11, "Label20"), Edit11);
   fields->addRow(label_for(QStringLiteral("Num. of Jobs:"), Edit12, "Label21"), Edit12);
   fields->addRow(label_for(QStringLiteral("First Job:"), Edit13, "Label22"), Edit13);
-  fields->addRow(label_for(QStringLiteral("Constrained Start Time:"), Edit15, "Label23"), Edit15);
-  fields->addRow(label_for(QStringLiteral("Constrained End Time:"), Edit16, "Label34"), Edit16);
+  fields->addRow(label_for(QStringLiteral("Constrained Start Time:"), Edit15, "Label23"), start_row);
+  fields->addRow(label_for(QStringLiteral("Constrained End Time:"), Edit16, "Label34"), end_row);
 
-  // Modify mode: the time window.
-  Edit21 = named(new QLineEdit, "Edit21");
-  Edit22 = named(new QLineEdit, "Edit22");
-  Label40 = named(new QLabel(QStringLiteral("New Time")), "Label40");
-  Edit21->setAccessibleName(QStringLiteral("New Time: Constrained Start Time"));
-  Edit22->setAccessibleName(QStringLiteral("New Time: Constrained End Time"));
-  Button9 = named(new QPushButton(QStringLiteral("<-")), "Button9");
-  Button10 = named(new QPushButton(QStringLiteral("<-")), "Button10");
-  Button9->setAccessibleName(QStringLiteral("<- Constrained Start Time"));
-  Button10->setAccessibleName(QStringLiteral("<- Constrained End Time"));
-  connect(Edit21, &QLineEdit::textChanged, this, [this] { check_number_text(Edit21, 0, max_shop_time); });
-  connect(Edit22, &QLineEdit::textChanged, this, [this] { check_number_text(Edit22, 0, max_shop_time); });
-  connect(Button9, &QPushButton::clicked, this, &TForm14::Button9Click);
-  connect(Button10, &QPushButton::clicked, this, &TForm14::Button10Click);
-  auto* times = new QGridLayout;
-  times->addWidget(Label40, 0, 0, 1, 2);
-  times->addWidget(Edit21, 1, 0);
-  times->addWidget(Button9, 1, 1);
-  times->addWidget(Edit22, 2, 0);
-  times->addWidget(Button10, 2, 1);
-  for (QWidget* w : std::initializer_list<QWidget*>{Label40, Edit21, Edit22, Button9, Button10}) {
-    QSizePolicy p = w->sizePolicy();
-    p.setRetainSizeWhenHidden(true);
-    w->setSizePolicy(p);
-  }
   show_order_modify_controls(false);
 
   ListBox3 = named(new QListWidget, "ListBox3");
   connect(ListBox3, &QListWidget::currentRowChanged, this, [this] { ListBox3Click(); });
   auto* routes = new QVBoxLayout;
   routes->addWidget(label_for(QStringLiteral("Feasible Routes:"), ListBox3, "Label35"));
-  routes->addWidget(ListBox3);
+  // Eight routes in view; more room when the fields beside are taller.
+  ListBox3->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+  ListBox3->setMinimumHeight(8 * ListBox3->fontMetrics().lineSpacing() + 2 * ListBox3->frameWidth() + 4);
+  routes->addWidget(ListBox3, 1);
 
   // The groups as a pyramid: 10 on top, then 8 and 9, 5 to 7, 1 to 4 below,
   // each row centred over the one below (two grid columns per group of the
@@ -286,18 +294,22 @@ QWidget* TForm14::build_orders_tab() {
     pyramid->addWidget(group_list[g], row + 1, place[g][1], 1, place[g][2]);
   }
   for (int c = 0; c < 8; ++c) pyramid->setColumnStretch(c, 1);
+  pyramid->setVerticalSpacing(2);
   group_list[10]->installEventFilter(this);
   group_list[10]->viewport()->installEventFilter(this);
 
   auto* top = new QHBoxLayout;
   auto* left = new QVBoxLayout;
   left->addLayout(choice);
-  left->addLayout(times);
   left->addLayout(routes);
   top->addLayout(left);
   top->addLayout(fields);
+  top->setAlignment(fields, Qt::AlignTop);
   auto* page = new QVBoxLayout(TabSheet3);
   page->addLayout(top);
-  page->addLayout(pyramid, 1);
+  // Room left over goes below the pyramid: each label stays on its list, and
+  // the top list and its label stay where they are when the others hide.
+  page->addLayout(pyramid);
+  page->addStretch(1);
   return TabSheet3;
 }

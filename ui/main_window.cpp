@@ -25,11 +25,14 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("TAVO Scheduler"));
   resize(1270, 858);
-  // At the screen centre; the maximised state below is what the
-  // planner sees once a window manager honours it.
+  // At the screen centre, never larger than the screen, so that the menu is
+  // on it also where nothing maximises the window; the maximised state below
+  // is what the planner sees once a window manager honours it.
   if (const QScreen* screen = this->screen()) {
+    const QRect area = screen->availableGeometry();
+    resize(size().boundedTo(area.size()));
     QRect frame = geometry();
-    frame.moveCenter(screen->availableGeometry().center());
+    frame.moveCenter(area.center());
     move(frame.topLeft());
   }
 

@@ -13,6 +13,8 @@ namespace {
 // The event loop of each window's running session, and the holds on it.
 std::map<const QWidget*, QEventLoop*> session_loops;
 std::map<const QWidget*, int> session_holds;
+// The windows of the running sessions, the innermost last.
+std::vector<QWidget*> session_windows;
 
 bool held(const QWidget* w) {
   const auto it = session_holds.find(w);
@@ -72,23 +74,40 @@ void show_modal(QDialog* window) {
   {
     HideWatch watch(window);
     session_loops[window] = &loop;
-    // Window-modal without a parent window blocks nothing by itself (the
-    // windows above are blocked by hand), yet the window stands in Qt's list
-    // of modal windows like any exec()'d dialog, on top of which the program's
-    // message boxes go.
-    const Qt::WindowModality modality = window->windowModality();
-    if (!window->isVisible()) window->setWindowModality(Qt::WindowModal);
+    session_windows.push_back(window);
+    // The windows around are blocked by hand, not by Qt's window modality:
+    // every window belongs to the main window, and a window-modal one would
+    // block all the others with it, also those the session opens for the
+    // planner to use (the progress, results and performance windows).
     window->setResult(0);
     window->show();
     window->raise();
     window->activateWindow();
     if (window->isVisible()) loop.exec(QEventLoop::DialogExec);
     session_loops.erase(window);
-    if (guard) {
-      guard->hide();
-      guard->setWindowModality(modality);
-    }
+    session_windows.pop_back();
+    if (guard) guard->hide();
   }
+}
+
+bool modal_session_held(const QWidget* window) { return held(window); }
+
+QWidget* enclosing_session_window(const QWidget* window) {
+  bool inside = false;
+  for (auto it = session_windows.rbegin(); it != session_windows.rend(); ++it) {
+    if (*it == window) {
+      inside = true;
+      continue;
+    }
+    if (inside && (*it)->isVisible()) return *it;
+  }
+  return nullptr;
+}
+
+QWidget* modal_session_window() {
+  for (auto it = session_windows.rbegin(); it != session_windows.rend(); ++it)
+    if ((*it)->isVisible()) return *it;
+  return nullptr;
 }
 
 ModalSessionHold::ModalSessionHold(QWidget* window) : window_(window) { ++session_holds[window_]; }

@@ -18,6 +18,17 @@ class QWidget;
 
 void show_modal(QDialog* window);
 
+// True while a ModalSessionHold for window lives (a run hides and shows it).
+bool modal_session_held(const QWidget* window);
+
+// The window of the innermost running session that is visible; null when
+// there is none.
+QWidget* modal_session_window();
+// The visible window of the session around the session of window (the
+// scheduler around its "Search operators"); null when window runs no session
+// or its session is the outermost.
+QWidget* enclosing_session_window(const QWidget* window);
+
 // Keeps the modal session of window alive across hide and show for the
 // holder's lifetime. When the last hold ends with the window hidden, the
 // session ends then.

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFileDialog>
 
+#include "ui/dialog_owner.h"
+
 QStringList TOpenDialog::name_filters(const QString& filter) {
   const QStringList parts = filter.split(QLatin1Char('|'));
   QStringList filters;
@@ -15,7 +17,7 @@ QStringList TOpenDialog::name_filters(const QString& filter) {
 }
 
 bool TOpenDialog::Execute(QWidget* parent) {
-  QFileDialog dialog(parent, QStringLiteral("Open"), InitialDir);
+  QFileDialog dialog(dialog_owner(parent), QStringLiteral("Open"), InitialDir);
   dialog.setObjectName(QStringLiteral("OpenDialog1"));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   // The descriptions already name their patterns: the dialog shows them as

@@ -13,6 +13,7 @@
 #include "ui/named_controls.h"
 #include "ui/progress_window.h"
 #include "ui/throttled_labels.h"
+#include "ui/window_placement.h"
 
 TForm17* Form17 = nullptr;
 
@@ -56,9 +57,10 @@ TForm17::TForm17(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
     improve_[i] = value_label(this, 11 + i);
     total_[i] = value_label(this, 21 + i);
     priority_[i] = value_label(this, 31 + i);
-    improve_[i]->setAccessibleName(QStringLiteral("N%1 Improve").arg(i));
-    total_[i]->setAccessibleName(QStringLiteral("N%1 Total").arg(i));
-    priority_[i]->setAccessibleName(QStringLiteral("N%1 Priority").arg(i));
+    // A figure stays its label's accessible name; the column is its description.
+    improve_[i]->setAccessibleDescription(QStringLiteral("N%1 Improve").arg(i));
+    total_[i]->setAccessibleDescription(QStringLiteral("N%1 Total").arg(i));
+    priority_[i]->setAccessibleDescription(QStringLiteral("N%1 Priority").arg(i));
     table->addWidget(name, i, 0);
     table->addWidget(improve_[i], i, 1);
     table->addWidget(total_[i], i, 2);
@@ -67,9 +69,9 @@ TForm17::TForm17(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
   Label20 = value_label(this, 20);
   Label21 = value_label(this, 21);
   Label31 = value_label(this, 31);
-  Label20->setAccessibleName(QStringLiteral("Improve sum"));
-  Label21->setAccessibleName(QStringLiteral("Total sum"));
-  Label31->setAccessibleName(QStringLiteral("Priority sum"));
+  Label20->setAccessibleDescription(QStringLiteral("Improve sum"));
+  Label21->setAccessibleDescription(QStringLiteral("Total sum"));
+  Label31->setAccessibleDescription(QStringLiteral("Priority sum"));
   auto* line = new QFrame(this);
   line->setFrameShape(QFrame::HLine);
   table->addWidget(line, kRows + 1, 0, 1, 4);
@@ -107,6 +109,8 @@ TForm17::TForm17(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
   layout->addLayout(table);
   layout->addLayout(bottom);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  // Also without the statistics columns, the title shows whole.
+  layout->addStrut(title_bar_width(this));
 
   shown_ = new ThrottledLabels(40, this);
 
@@ -133,8 +137,11 @@ TForm17::TForm17(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
   connect(Button1, &QPushButton::clicked, this, [this] { close(); });
 }
 
+// The counters change together with the progress window's step and values.
+ThrottledLabels* TForm17::pacing() const { return Form7 != nullptr ? Form7->pacing() : shown_; }
+
 QLabel* TForm17::statistic_label(OperatorColumn c, int op) {
-  shown_->apply();
+  pacing()->apply();
   return label_of(c, op);
 }
 
@@ -149,12 +156,12 @@ QLabel* TForm17::label_of(OperatorColumn c, int op) const {
 }
 
 void TForm17::set_statistic(OperatorColumn c, int op, int value) {
-  if (QLabel* l = label_of(c, op)) shown_->set(l, QString::number(value));
+  if (QLabel* l = label_of(c, op)) pacing()->set(l, QString::number(value));
 }
 
 // Shown again, the window shows what the run wrote last.
 void TForm17::hideEvent(QHideEvent* event) {
-  shown_->apply();
+  pacing()->apply();
   ClosingForm::hideEvent(event);
 }
 
@@ -172,7 +179,7 @@ void TForm17::show_statistics(bool visible) {
 }
 
 void TForm17::FormShow() {
-  shown_->apply();
+  pacing()->apply();
   ComboBox1->setCurrentIndex(0);
   ComboBox1Change();
   ComboBox2Change();
@@ -185,7 +192,7 @@ void TForm17::ComboBox1Change() {
 }
 
 void TForm17::ComboBox2Change() {
-  shown_->apply();  // a run's waiting values never overwrite the shares below
+  pacing()->apply();  // a run's waiting values never overwrite the shares below
   const int op = ComboBox1->currentIndex() + 1;
   const int n = ComboBox1->count();
   if (op < 1 || op > n_of_operators || ComboBox2->currentIndex() < 0) return;

@@ -19,7 +19,8 @@ class TForm17 : public ClosingForm {
   explicit TForm17(QWidget* parent = nullptr);
 
   // An operator statistic (operator 1..n_of_operators, 0 for the column's
-  // sum). A run writes them every step: shown at most 25 times a second.
+  // sum). A run writes them every step: shown together with the progress
+  // window's labels, at most 25 times a second.
   void set_statistic(OperatorColumn c, int op, int value);
   // The hidden "Active control" box, checked while the progress window docks
   // the window.
@@ -40,6 +41,7 @@ class TForm17 : public ClosingForm {
 
  private:
   QLabel* label_of(OperatorColumn c, int op) const;
+  ThrottledLabels* pacing() const;
   void ComboBox1Change();
   void ComboBox2Change();
 

@@ -57,8 +57,8 @@ TForm7::TForm7(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
   Label8 = named_label("Label8", QStringLiteral("0"), this);
   Label26 = named_label("Label26", QStringLiteral("Label26"), this);
 
-  Button1 = new QPushButton(QStringLiteral("Stop"), this);
-  Button1->setObjectName(QStringLiteral("Button1"));
+  // Not pressed by Enter: Enter in the limit field only arms the limit.
+  Button1 = named_button("Button1", QStringLiteral("Stop"), this);
 
   QLabel* Label21 = named_label("Label21", QStringLiteral("Max scheduling time:"), this);
   Edit1 = new QLineEdit(this);
@@ -79,7 +79,8 @@ TForm7::TForm7(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
   for (int i = 0; i < 6; ++i) {
     QLabel* caption = named_label(caption_names[i], QString::fromLatin1(captions[i]), this);
     *value_labels[i] = named_label(value_names[i], QString(), this);
-    (*value_labels[i])->setAccessibleName(QString::fromLatin1(captions[i]));
+    // The figure stays the label's accessible name; what it counts is its description.
+    (*value_labels[i])->setAccessibleDescription(QString::fromLatin1(captions[i]));
     values->addWidget(caption, i, 0);
     values->addWidget(*value_labels[i], i, 1);
   }
@@ -94,8 +95,8 @@ TForm7::TForm7(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
     QLabel* dev = named_label(("Label" + std::to_string(30 + 2 * row)).c_str(), QString(), this);
     QLabel* new_caption = named_label(("Label" + std::to_string(36 + row)).c_str(), QStringLiteral("new:"), this);
     QLabel* fresh = named_label(("Label" + std::to_string(31 + 2 * row)).c_str(), QString(), this);
-    dev->setAccessibleName(QString::fromLatin1(resch_captions[row]));
-    fresh->setAccessibleName(QString::fromLatin1(resch_captions[row]) + QStringLiteral(" new:"));
+    dev->setAccessibleDescription(QString::fromLatin1(resch_captions[row]));
+    fresh->setAccessibleDescription(QString::fromLatin1(resch_captions[row]) + QStringLiteral(" new:"));
     resch_values_[2 * row] = dev;
     resch_values_[2 * row + 1] = fresh;
     resch->addWidget(caption, row, 0);
@@ -182,8 +183,17 @@ TForm7::TForm7(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
   // The step stands right beside "/": "STEP:   42 / 80".
   Label4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-  // The width stays what the controls need; FormShow sets the height.
-  setFixedWidth(qMax(sizeHint().width(), 250));
+  // The width stays what the controls need in any run, FormShow sets the
+  // height: it fits the longest texts of the start-time and limit labels and
+  // the rescheduling group, which only a rescheduling run shows (a window
+  // never shown only counts it in its layout here).
+  Label2->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("Batch scheduling mode")));
+  Label23->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("Timer active! Start time: 00:00:00")));
+  GroupBox3->show();
+  layout->invalidate();
+  const int widest = sizeHint().width();
+  GroupBox3->hide();
+  setFixedWidth(qMax(qMax(widest, 250), title_bar_width(this)));
 
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -196,6 +206,10 @@ TForm7::TForm7(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
   Timer3->setObjectName(QStringLiteral("Timer3"));
   Timer3->setInterval(1000);
   shown_ = new ThrottledLabels(40, this);
+  // The search lets events run only at the start of a step, just before it
+  // writes the step number: the number leads, so that a long step shows its
+  // own number and the best found before it while it runs.
+  shown_->set_leader(Label4);
 
   connect(Button1, &QPushButton::clicked, this, &TForm7::Button1Click);
   connect(Edit1, &QLineEdit::textChanged, this, &TForm7::Edit1Change);
@@ -246,10 +260,7 @@ QLabel* TForm7::label(ProgressLabel l) {
 void TForm7::set_label(ProgressLabel l, const QString& text) {
   QLabel* target = label_of(l);
   if (shown_->text(target) == text) return;
-  // The search lets events run only at the start of a step, just before it
-  // writes the step number: painted then, a long step would show the step
-  // before it. Every other text is painted at the next event pass.
-  if (shown_->set(target, text) && l == ProgressLabel::Step && target->isVisible()) target->repaint();
+  shown_->set(target, text);
 }
 
 // A hidden window shows what the run wrote last when it is shown again.

@@ -26,10 +26,14 @@ class TForm7 : public ClosingForm {
  public:
   explicit TForm7(QWidget* parent = nullptr);
 
-  // The label a run writes. Shown at most 25 times a second (a text set
-  // sooner waits for the next showing); the step number of a step longer
-  // than that is painted before the step runs.
+  // The label a run writes. The labels are shown together at most 25 times
+  // a second (a text set sooner waits for the next showing); the step number
+  // of a step longer than that is painted, with all that waits, before the
+  // step runs.
   void set_label(ProgressLabel l, const QString& text);
+  // The pacing of the run's labels, shared by the search-operator window's
+  // counters so that they change together with the step.
+  ThrottledLabels* pacing() const { return shown_; }
   void show_group(ProgressGroup g, bool visible);
   // Puts the run's loop count and tabu-list size into Edit2 and Edit3.
   void set_fields(int loops, int tabu_size);

@@ -67,15 +67,15 @@ TForm18::TForm18(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
   setObjectName(QStringLiteral("Form18"));
   setWindowTitle(QStringLiteral("Production Rescheduler"));
 
-  Button1 = named(new QPushButton(QStringLiteral("Load shop data and released schedule")), "Button1");
-  Button2 = named(new QPushButton(QStringLiteral("Close")), "Button2");
-  Button3 = named(new QPushButton(QStringLiteral("Show Results")), "Button3");
+  Button1 = named_button("Button1", QStringLiteral("Load shop data and released schedule"));
+  Button2 = named_button("Button2", QStringLiteral("Close"));
+  Button3 = named_button("Button3", QStringLiteral("Show Results"));
   GroupBox1 = named(new QGroupBox(QStringLiteral("Generate New Schedule")), "GroupBox1");
   ComboBox1 = named(new QComboBox, "ComboBox1");
   ComboBox1->addItem(QStringLiteral("Tabu Search with _S class and do_pi to Reschedule"));
   ComboBox1->setCurrentIndex(0);
-  Button4 = named(new QPushButton(QStringLiteral("Objective functions")), "Button4");
-  Button5 = named(new QPushButton(QStringLiteral("Search operators")), "Button5");
+  Button4 = named_button("Button4", QStringLiteral("Objective functions"));
+  Button5 = named_button("Button5", QStringLiteral("Search operators"));
   Edit1 = named(new QLineEdit(QStringLiteral("2000")), "Edit1");
   Edit2 = named(new QLineEdit(QStringLiteral("100")), "Edit2");
   Edit3 = named(new QLineEdit(QStringLiteral("150")), "Edit3");
@@ -88,9 +88,9 @@ TForm18::TForm18(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
   ComboBox2->addItems({QStringLiteral("Fist freeze then modify env."), QStringLiteral("Firts modify env. then freeze")});
   ComboBox2->setCurrentIndex(1);
   ComboBox2->setAccessibleName(QStringLiteral("Rescheduling type"));
-  Button7 = named(new QPushButton(QStringLiteral("Shop env.")), "Button7");
-  Button8 = named(new QPushButton(QStringLiteral("Show initial state")), "Button8");
-  Button6 = named(new QPushButton(QStringLiteral("Run")), "Button6");
+  Button7 = named_button("Button7", QStringLiteral("Shop env."));
+  Button8 = named_button("Button8", QStringLiteral("Show initial state"));
+  Button6 = named_button("Button6", QStringLiteral("Run"));
 
   auto* fields = new QFormLayout;
   auto add_row = [fields](const char* caption, QWidget* field, const char* label_name) {

@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 
+#include "ui/dialog_owner.h"
+
 QStringList save_dialog_name_filters(const std::string& filter) {
   const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
   QStringList filters;
@@ -17,7 +19,7 @@ QStringList save_dialog_name_filters(const std::string& filter) {
 }
 
 bool SaveFileDialog::Execute() {
-  QFileDialog dialog(parent_);
+  QFileDialog dialog(dialog_owner(parent_));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);

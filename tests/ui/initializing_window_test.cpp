@@ -16,6 +16,7 @@
 #include "tests/support/machine_rows.h"
 #include "tests/ui/modal_answerer.h"
 #include "ui/app_windows.h"
+#include "ui/modal_session.h"
 #include "ui/schedule_performance_window.h"
 
 namespace {
@@ -29,7 +30,7 @@ class InitializingWindow : public ::testing::Test {
     // planner closes it at once.
     closer.setInterval(10);
     QObject::connect(&closer, &QTimer::timeout, [this] {
-      if (QApplication::activeModalWidget() == Form10) {
+      if (modal_session_window() == Form10) {
         ++results_shown;
         Form10->close();
       }

@@ -7,6 +7,7 @@
 #include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -236,11 +237,22 @@ TEST_F(InputDataWindow, TopGroupListEnlargesAndComesBack) {
   open(false);
   child<QTabWidget>("PageControl1")->setCurrentIndex(2);
   QListWidget* top = child<QListWidget>("ListBox13");
+  QLabel* caption = child<QLabel>("Label33");
+  QApplication::processEvents();
   const int normal = top->height();
+  const int caption_top = caption->mapTo(&form, QPoint(0, 0)).y();
+  const QSize size_before = form.size();
   QTest::mouseDClick(top->viewport(), Qt::LeftButton);
+  QApplication::processEvents();
+  form.layout()->activate();
   EXPECT_TRUE(hidden("ListBox4"));
   EXPECT_TRUE(hidden("ListBox12"));
-  EXPECT_NE(top->height(), normal);
+  // Group 10 holds no machine: the list keeps its height, and its label and
+  // the list stay at the top of the pyramid.
+  EXPECT_GE(top->height(), normal);
+  EXPECT_EQ(form.size(), size_before);  // the window keeps its size
+  EXPECT_EQ(caption->mapTo(&form, QPoint(0, 0)).y(), caption_top);
+  EXPECT_LT(top->mapTo(&form, QPoint(0, 0)).y() - caption_top, 2 * caption->height());
   // The context menu of the page puts it back.
   QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
   QApplication::sendEvent(child<QWidget>("TabSheet3"), &menu);
@@ -253,6 +265,26 @@ TEST_F(InputDataWindow, TopGroupListEnlargesAndComesBack) {
   form.show();
   EXPECT_FALSE(hidden("ListBox4"));
   EXPECT_EQ(top->height(), normal);
+}
+
+// In view mode the hidden time-window controls leave their room to the
+// route list, which then shows eight routes without scrolling; the window
+// is moved but never sized by the planner.
+TEST_F(InputDataWindow, ViewModeGivesTheRoutesTheRoomAndTheBorderDoesNotSize) {
+  open(false);
+  child<QTabWidget>("PageControl1")->setCurrentIndex(2);
+  QApplication::processEvents();
+  QListWidget* routes = child<QListWidget>("ListBox3");
+  ASSERT_GE(routes->count(), 1);
+  EXPECT_GE(routes->viewport()->height(), 8 * routes->sizeHintForRow(0));
+  EXPECT_EQ(form.minimumSize(), form.maximumSize());
+  // Nothing overlaps: each group's label stands above its list.
+  for (int g = 1; g <= 10; ++g) {
+    QLabel* label = child<QLabel>(QStringLiteral("Label%1").arg(g + 23).toLatin1().constData());
+    QListWidget* list = child<QListWidget>(QStringLiteral("ListBox%1").arg(g + 3).toLatin1().constData());
+    EXPECT_LE(label->mapTo(&form, QPoint(0, label->height())).y(), list->mapTo(&form, QPoint(0, 0)).y()) << g;
+    EXPECT_LE(list->mapTo(&form, QPoint(0, list->height())).y(), form.height()) << g;
+  }
 }
 
 }  // namespace

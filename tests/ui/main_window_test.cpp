@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QScreen>
+
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
@@ -17,6 +19,8 @@ TEST(MainWindow, StartsMaximisedWithItsMenu) {
   TForm1 form;
   EXPECT_EQ(form.windowTitle(), "TAVO Scheduler");
   EXPECT_TRUE(form.windowState() & Qt::WindowMaximized);
+  // Where nothing maximises it, the window and its menu are on the screen.
+  EXPECT_TRUE(form.screen()->availableGeometry().contains(form.geometry()));
   ASSERT_NE(form.findChild<QMenuBar*>("MainMenu1"), nullptr);
   QStringList captions;
   for (const char* name : {"Exit1", "Advanced1", "Rescheduler", "ProblemGenerator1", "About1"}) {

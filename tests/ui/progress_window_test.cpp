@@ -366,3 +366,49 @@ TEST_F(Docking, TheLiveChartAddsEachCompletedStepOnceAndCatchesUpAfterBeingSwitc
 }
 
 }  // namespace
+
+// The labels of a run are painted together: the step on screen is never
+// older than the best step, the values and the operator counters beside it.
+TEST_F(ProgressWindow, StepBestStepValuesAndOperatorCountersChangeTogether) {
+  Form7->show();
+  Form17->show();
+  qint64 now = 0;
+  Form7->pacing()->set_clock([&now] { return now; });
+  QLabel* step = control<QLabel>("Label4");
+  QLabel* best = control<QLabel>("Label8");
+  QLabel* late_jobs = control<QLabel>("Label16");
+  QLabel* total = named_child<QLabel>(Form17, "Label21");
+  Form7->set_label(ProgressLabel::BestStep, "1600");
+  Form7->findChild<ThrottledLabels*>()->apply();
+  // A step shows, four quick steps later a new best is found.
+  now = 45;
+  Form7->set_label(ProgressLabel::Step, "1625");
+  EXPECT_EQ(step->text(), "1625");
+  now = 60;
+  Form7->set_label(ProgressLabel::Step, "1629");
+  Form7->set_label(ProgressLabel::LateJobs, "3");
+  Form7->set_label(ProgressLabel::BestStep, "1629");
+  Form17->set_statistic(OperatorColumn::Total, 0, 1629);
+  EXPECT_EQ(step->text(), "1625");
+  EXPECT_EQ(best->text(), "1600");
+  EXPECT_NE(late_jobs->text(), "3");
+  EXPECT_NE(total->text(), "1629");
+  // The next showing brings them all at once.
+  now = 100;
+  Form7->set_label(ProgressLabel::Step, "1630");
+  EXPECT_EQ(step->text(), "1630");
+  EXPECT_EQ(best->text(), "1629");
+  EXPECT_EQ(late_jobs->text(), "3");
+  EXPECT_EQ(total->text(), "1629");
+  // A showing at the end of the interval does the same without the step.
+  now = 110;
+  Form7->set_label(ProgressLabel::BestStep, "1630");
+  Form17->set_statistic(OperatorColumn::Total, 0, 1630);
+  EXPECT_EQ(best->text(), "1629");
+  now = 300;
+  for (int waited = 0; best->text() != "1630" && waited < 5000; waited += 10) QTest::qWait(10);
+  EXPECT_EQ(best->text(), "1630");
+  EXPECT_EQ(total->text(), "1630");
+  Form17->hide();
+  Form7->hide();
+}
