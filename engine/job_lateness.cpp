@@ -34,8 +34,8 @@ OrderOutcome order_outcome(const SCH& sch, int o, const std::vector<ORDER>& orde
     if (!job || job->Order_ID != o) continue;
     const JobOutcome x = job_outcome(sch, j, orders, jobs);
     if (!x.scheduled) continue;
-    out.late_jobs += x.figures.late;
-    out.tardiness = std::max(out.tardiness, x.figures.tardiness);
+    out.late_jobs += x.figures.late();
+    out.tardiness = std::max(out.tardiness, x.figures.tardiness());
   }
   return out;
 }

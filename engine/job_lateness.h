@@ -27,25 +27,33 @@ struct JobSpan {
 // A completion (of a job, or of one of its route steps) against a due date.
 inline bool is_late(std::int64_t end, std::int64_t due) { return end > due || end == -1; }
 
-// What one scheduled job adds to the values of its schedule.
+// What one scheduled job adds to the values of its schedule. Each figure is
+// worked out where it is read, so that the evaluation's loop does no work
+// ahead of its branches.
 struct JobFigures {
-  std::int64_t lateness;     // completion - CET
-  std::int64_t tardiness;    // max(lateness, 0)
-  bool late;                 // is_late(completion, CET)
-  std::int64_t early_start;  // min(start - CST, 0): never positive
-  bool early;                // starts before CST, or its start is unset (-1)
+  JobSpan span;
+  std::int64_t earliest;  // CST of its order
+  std::int64_t due;       // CET of its order
+
+  // Completion - CET.
+  std::int64_t lateness() const { return static_cast<std::int64_t>(span.EndT) - due; }
+  // max(lateness, 0).
+  std::int64_t tardiness() const { return std::max<std::int64_t>(lateness(), 0); }
+  // After its due date, or no completion at all: is_late(completion, CET).
+  bool late() const { return tardiness() > 0 || span.EndT == -1; }
+  // min(start - CST, 0): never positive.
+  std::int64_t early_start() const {
+    const std::int64_t lead = static_cast<std::int64_t>(span.StartT) - earliest;
+    return lead <= 0 ? lead : 0;
+  }
+  // Starts before CST, or its start is unset (-1).
+  bool early() const { return early_start() < 0 || span.StartT == -1; }
 };
 
-// The figures of a job with span `span` of an order with earliest start `earliest` (CST) and due date `due` (CET).
+// The figures of a job with span `span` of an order with earliest start
+// `earliest` (CST) and due date `due` (CET).
 inline JobFigures job_figures(const JobSpan& span, std::int64_t earliest, std::int64_t due) {
-  JobFigures f;
-  f.lateness = static_cast<std::int64_t>(span.EndT) - due;
-  f.tardiness = f.lateness > 0 ? f.lateness : 0;
-  f.late = f.tardiness > 0 || span.EndT == -1;
-  const std::int64_t lead = static_cast<std::int64_t>(span.StartT) - earliest;
-  f.early_start = lead <= 0 ? lead : 0;
-  f.early = f.early_start < 0 || span.StartT == -1;
-  return f;
+  return JobFigures{span, earliest, due};
 }
 
 // An order's start and completion folded over its jobs' spans in job order:
@@ -67,7 +75,8 @@ inline void fold_order_span(ORDER& od, bool first_job, const JobSpan& span) {
 struct JobOutcome {
   bool scheduled = false;
   JobSpan span{0, -1};
-  JobFigures figures{0, 0, false, 0, false};
+  JobFigures figures{{0, 0}, 0, 0};  // of a scheduled job only
+  bool late() const { return scheduled && figures.late(); }
 };
 struct OrderOutcome {
   JobSpan span{0, -1};       // the order's record: the fold of its jobs

@@ -27,11 +27,12 @@ JobValues job_values(bool counted, const JobSpan& span, std::int64_t due, std::i
   JobValues v;
   if (!counted) return v;
   const JobFigures f = job_figures(span, earliest, due);
-  v.T = f.tardiness;
-  v.late = f.late;
-  v.absL = f.lateness < 0 ? -f.lateness : f.lateness;
-  v.E = f.early_start;
-  v.early = f.early;
+  const std::int64_t L = f.lateness();
+  v.T = f.tardiness();
+  v.late = f.late();
+  v.absL = L < 0 ? -L : L;
+  v.E = f.early_start();
+  v.early = f.early();
   v.scheduled = 1;
   v.C = span.EndT;
   return v;
@@ -168,7 +169,7 @@ void SampleTiming::evaluate(const _S& S, OBJ_VALUE& values) {
       const std::size_t i = static_cast<std::size_t>(j);
       if (!(log_.job_changed(j) ? counted(S, j) : counted_base_[i] != 0)) continue;
       const std::int64_t C = spans_[i].EndT;
-      v[3] = std::max(v[3], job_figures(spans_[i], earliest_[i], due_[i]).tardiness);
+      v[3] = std::max(v[3], job_figures(spans_[i], earliest_[i], due_[i]).tardiness());
       if (!any || C > v[5]) v[5] = C;
       any = true;
     }

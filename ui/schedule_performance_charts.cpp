@@ -146,7 +146,7 @@ void TForm10::fill_order_gantt(const SCH* sch, GanttSeries& series, const std::v
       if (job->N_Frozen > 0)
         series.AddGanttColor(job->StartT, job->EndT, o + 0.2 + offset, QStringLiteral("f"), kFrozenColour);
       series.AddGanttColor(job->StartT, job->EndT, o + offset, number_label(j),
-                           job_outcome(*sch, j, orders, jobs).figures.late ? Col_Late : Col_Intime);
+                           job_outcome(*sch, j, orders, jobs).late() ? Col_Late : Col_Intime);
     }
   }
 }
@@ -217,7 +217,7 @@ void TForm10::select_late(RowCheckList* list, bool jobs) {
   const SCH* live = live_schedule();
   for (int i = 0; i < list->count(); ++i) {
     bool late = false;
-    if (live) late = jobs ? job_outcome(*live, i + 1, Orders, Jobs).figures.late
+    if (live) late = jobs ? job_outcome(*live, i + 1, Orders, Jobs).late()
                           : order_outcome(*live, i + 1, Orders, Jobs).late();
     list->set_checked(i, late);
     if (late && first_late < 0) first_late = i;

@@ -28,12 +28,12 @@ TEST(JobLateness, FiguresOfOneJobAgainstItsOrdersWindow) {
   for (const Case& c : cases) {
     const JobFigures f = job_figures(c.span, c.cst, c.cet);
     SCOPED_TRACE(testing::Message() << c.span.StartT << ".." << c.span.EndT << " in " << c.cst << ".." << c.cet);
-    EXPECT_EQ(f.lateness, c.lateness);
-    EXPECT_EQ(f.tardiness, c.tardiness);
-    EXPECT_EQ(f.late, c.late);
+    EXPECT_EQ(f.lateness(), c.lateness);
+    EXPECT_EQ(f.tardiness(), c.tardiness);
+    EXPECT_EQ(f.late(), c.late);
     EXPECT_EQ(is_late(c.span.EndT, c.cet), c.late);
-    EXPECT_EQ(f.early_start, c.early_start);
-    EXPECT_EQ(f.early, c.early);
+    EXPECT_EQ(f.early_start(), c.early_start);
+    EXPECT_EQ(f.early(), c.early);
   }
 }
 
@@ -72,11 +72,11 @@ TEST(JobLateness, OrdersAreLateByTheirScheduledJobs) {
   EXPECT_EQ(first.span.EndT, 20);
   EXPECT_TRUE(first.late());
   EXPECT_EQ(first.late_jobs, 1);
-  EXPECT_TRUE(job_outcome(sch, 1, Orders, Jobs).figures.late);
-  EXPECT_FALSE(job_outcome(sch, 2, Orders, Jobs).figures.late);
+  EXPECT_TRUE(job_outcome(sch, 1, Orders, Jobs).late());
+  EXPECT_FALSE(job_outcome(sch, 2, Orders, Jobs).late());
   // Outside the records or the schedule: not scheduled, never late.
   EXPECT_FALSE(job_outcome(sch, 4, Orders, Jobs).scheduled);
-  EXPECT_FALSE(job_outcome(SCH(), 1, Orders, Jobs).figures.late);
+  EXPECT_FALSE(job_outcome(SCH(), 1, Orders, Jobs).late());
   EXPECT_FALSE(order_outcome(sch, 3, Orders, Jobs).late());
 }
 
