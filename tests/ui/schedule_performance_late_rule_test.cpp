@@ -12,6 +12,7 @@
 #include "engine/live_schedule.h"
 #include "engine/run_state.h"
 #include "engine/timing.h"
+#include "tests/support/generated_problem.h"
 #include "tests/support/small_problem.h"
 #include "ui/app_windows.h"
 #include "ui/chart_colors.h"
@@ -142,4 +143,26 @@ TEST_F(SchedulePerformanceLateRule, OneCheckedMachineKeepsItsCalendarNextToItsTa
   // next to bars 8 pixels high, not far below them.
   EXPECT_LE(v.py(1.2, true) - v.py(1.0, true), 12.5);
   EXPECT_GT(v.py(1.2, true) - v.py(1.0, true), 0.0);
+}
+
+// On a generated shop, with one job's last step never timed: "Select Late"
+// checks exactly the jobs and orders the values count late.
+TEST_F(SchedulePerformanceLateRule, SelectLateChecksWhatTheValuesCount) {
+  ASSERT_TRUE(load_generated_problem(5, GeneratedSize::Small));
+  reset_J_A_M_wload();
+  random_J_A_M_wload();
+  last_SCH = std::make_unique<SCH>(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
+  calc_sch_times(*last_SCH);
+  last_SCH->Timed.invalidate();
+  last_SCH->task(last_SCH->Job_Tail[n_of_Jobs]).EndT = -1;
+  for (int o = 1; o <= n_of_Orders; o += 3) Orders[o].CET = Orders[o].CST;  // every third order due at once
+  store_live_values(*last_SCH);
+  ASSERT_GT(last_obj_value.n_of_Late_Jobs, 1);
+  ASSERT_LT(last_obj_value.n_of_Late_Jobs, n_of_Jobs);
+  show();
+  child<QPushButton>("Button16")->click();
+  EXPECT_EQ(static_cast<long long>(checked_rows("CheckListBox3").size()), last_obj_value.n_of_Late_Jobs);
+  EXPECT_EQ(checked_rows("CheckListBox3").back(), n_of_Jobs);
+  child<QPushButton>("Button7")->click();
+  EXPECT_EQ(static_cast<long long>(checked_rows("CheckListBox1").size()), last_obj_value.n_of_Late_Orders);
 }
