@@ -40,7 +40,7 @@ struct JobFigures {
   // max(lateness, 0).
   std::int64_t tardiness() const { return std::max<std::int64_t>(lateness(), 0); }
   // After its due date, or no completion at all: is_late(completion, CET).
-  bool late() const { return tardiness() > 0 || span.EndT == -1; }
+  bool late() const { return is_late(span.EndT, due); }
   // min(start - CST, 0): never positive.
   std::int64_t early_start() const {
     const std::int64_t lead = static_cast<std::int64_t>(span.StartT) - earliest;
