@@ -25,7 +25,9 @@ struct JobSpan {
 };
 
 // A completion (of a job, or of one of its route steps) against a due date.
-inline bool is_late(std::int64_t end, std::int64_t due) { return end > due || end == -1; }
+// (Written as a positive lateness, the very difference the evaluation sums,
+// so that the compiler reuses it.)
+inline bool is_late(std::int64_t end, std::int64_t due) { return end - due > 0 || end == -1; }
 
 // What one scheduled job adds to the values of its schedule. Each figure is
 // worked out where it is read, so that the evaluation's loop does no work
