@@ -19,3 +19,32 @@ void sum_machine_loads(const SCH& sch, MachineLoads& loads) {
     loads.busy[m] = busy;
   }
 }
+
+bool machine_overloaded(const SCH& sch, int m, const MACHINE& machine) {
+  if (m < 1 || m > sch.n_of_Machines || static_cast<std::size_t>(m) >= sch.Mach_Head.size()) return false;
+  const int head = sch.Mach_Head[static_cast<std::size_t>(m)];
+  if (head == NO_TASK || machine.N_Cal < 1 || static_cast<std::size_t>(machine.N_Cal) >= machine.Cal.size())
+    return false;
+  int last = head;
+  while (sch.task(last).next_on_machine != NO_TASK) last = sch.task(last).next_on_machine;
+  return machine.Cal[static_cast<std::size_t>(machine.N_Cal)].ET < sch.task(last).EndT;
+}
+
+MachineUtilization machine_utilization(const MachineLoads& loads, int m, double H, const MACHINE* machine) {
+  MachineUtilization u;
+  if (H == 0.0 || m < 0) return u;
+  const std::size_t i = static_cast<std::size_t>(m);
+  const double P = i < loads.processing.size() ? loads.processing[i] : 0.0;
+  const double B = i < loads.busy.size() ? loads.busy[i] : 0.0;
+  u.processing_of_horizon = P / H;
+  u.busy_of_horizon = B / H;
+  // A calendar count beyond the intervals held is never followed.
+  const bool calendar_ok =
+      machine && machine->N_Cal >= 0 && static_cast<std::size_t>(machine->N_Cal) < machine->Cal.size();
+  const double A = calendar_ok ? machine->cal_time_until(static_cast<int>(H)) : 0.0;
+  if (A != 0.0) {
+    u.processing_of_available = P / A;
+    u.busy_of_available = B / A;
+  }
+  return u;
+}

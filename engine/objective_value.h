@@ -10,11 +10,15 @@
 #include <cstdint>
 #include <vector>
 
+#include "engine/job_lateness.h"
 #include "engine/problem.h"
 #include "engine/schedule_array.h"
 #include "engine/schedule_linked.h"
 
-// Weights of criteria 0..8; entries 0..5 start at 7, 8, 10, 10, 7, 5, the rest stay 0.
+// The weights of criteria 0..8 at start-up: the objective-priority window
+// starts its bars there; entries 6..8 are never set.
+constexpr int ObjPri_at_start[9] = {7, 8, 10, 10, 7, 5, 0, 0, 0};
+// Weights of criteria 0..8, from ObjPri_at_start.
 extern int ObjPri[9];
 // Weights of the ten deviation counters; all 0 at start.
 extern int ReschPri[10];
@@ -78,14 +82,6 @@ void calc_sch_obj_values(const SCH& sch, OBJ_VALUE& values, std::vector<ORDER>& 
 // On the loaded problem's globals.
 void calc_S_obj_values(const _S& S, OBJ_VALUE& values);
 
-// What the evaluation reads of one job of a timed _S: its start (the smallest
-// StartT of its route steps) and its completion (EndT of its last one).
-struct JobSpan {
-  int StartT;
-  int EndT;
-  bool operator==(const JobSpan& o) const { return StartT == o.StartT && EndT == o.EndT; }
-  bool operator!=(const JobSpan& o) const { return !(*this == o); }
-};
 // How many evaluations have written the Jobs and Orders records so far (every
 // calc_S_obj_values, calc_sch_obj_values and calc_S_obj_values_from_spans
 // counts one): a caller that keeps those records up to date job by job sees

@@ -4,6 +4,7 @@
 // full evaluation would leave.
 #include <algorithm>
 
+#include "engine/job_lateness.h"
 #include "engine/problem.h"
 #include "engine/sample_timing.h"
 #include "engine/tabu_list.h"
@@ -25,13 +26,13 @@ struct JobValues {
 JobValues job_values(bool counted, const JobSpan& span, std::int64_t due, std::int64_t earliest) {
   JobValues v;
   if (!counted) return v;
-  const std::int64_t L = static_cast<std::int64_t>(span.EndT) - due;
-  v.T = std::max<std::int64_t>(L, 0);
-  v.late = v.T > 0 || span.EndT == -1;
+  const JobFigures f = job_figures(span, earliest, due);
+  const std::int64_t L = f.lateness();
+  v.T = f.tardiness();
+  v.late = f.late();
   v.absL = L < 0 ? -L : L;
-  const std::int64_t lead = static_cast<std::int64_t>(span.StartT) - earliest;
-  v.E = lead <= 0 ? lead : 0;
-  v.early = v.E < 0 || span.StartT == -1;
+  v.E = f.early_start();
+  v.early = f.early();
   v.scheduled = 1;
   v.C = span.EndT;
   return v;
@@ -168,7 +169,7 @@ void SampleTiming::evaluate(const _S& S, OBJ_VALUE& values) {
       const std::size_t i = static_cast<std::size_t>(j);
       if (!(log_.job_changed(j) ? counted(S, j) : counted_base_[i] != 0)) continue;
       const std::int64_t C = spans_[i].EndT;
-      v[3] = std::max(v[3], C - due_[i]);
+      v[3] = std::max(v[3], job_figures(spans_[i], earliest_[i], due_[i]).tardiness());
       if (!any || C > v[5]) v[5] = C;
       any = true;
     }
@@ -241,14 +242,7 @@ void SampleTiming::write_records(const _S& S) {
     for (int j = std::max(od.First_Job, 1); j <= last; ++j) {
       const std::size_t i = static_cast<std::size_t>(j);
       if (!(log_.job_changed(j) ? counted(S, j) : counted_base_[i] != 0) || Jobs[i].Order_ID != o) continue;
-      const JobSpan& span = spans_[static_cast<std::size_t>(j)];
-      if (j == od.First_Job) {
-        od.StartT = span.StartT;
-        od.EndT = span.EndT;
-      } else {
-        od.EndT = std::max(od.EndT, span.EndT);
-        od.StartT = std::min(od.StartT, span.StartT);
-      }
+      fold_order_span(od, j == od.First_Job, spans_[static_cast<std::size_t>(j)]);
     }
   }
   written_ = differing_;

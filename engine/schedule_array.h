@@ -129,11 +129,6 @@ class _S {
     }
     void set_machine(int j, int k, int m) const { S_.J_A.table_[j][k] = m; }
     void set_pos(int j, int k, int p) const { S_.J_pos.table_[j][k] = p; }
-    // Job j without route and route steps.
-    void clear_job(int j) const {
-      S_.J_A.table_[j] = {0, 0, 0, 0, 0};
-      S_.J_pos.table_[j] = {0, 0, 0, 0, 0};
-    }
     // Job j's route, machines and positions as in `from`.
     void copy_job(int j, const _S& from) const {
       S_.J_A.table_[j] = from.J_A[j];

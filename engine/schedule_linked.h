@@ -30,12 +30,6 @@ class TASK {
   int prev_in_job = NO_TASK;
   int next_on_machine = NO_TASK;
   int prev_on_machine = NO_TASK;
-
-  // Copies the data fields (job .. calendar result), not the links.
-  void copy_data(const TASK& o) {
-    Job = o.Job; Step = o.Step; Machine = o.Machine; Setup = o.Setup; StartT = o.StartT;
-    SetT = o.SetT; ProcT = o.ProcT; EndT = o.EndT; M_Calendar_OK = o.M_Calendar_OK;
-  }
 };
 
 class SCH {

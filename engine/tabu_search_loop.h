@@ -85,7 +85,6 @@ class TabuSearchLoop {
   int evaluated() const { return evaluated_; }  // the starting schedule counts as 1
   int best_step() const { return best_step_; }
   int best_loop() const { return best_loop_; }
-  int step_operator() const { return step_op_; }
   int tabu_count() const { return tabu_.count(); }
   // n_of_Late_Jobs of every step's best that replaced the overall best, in order.
   const std::vector<int>& improvements() const { return improvements_; }

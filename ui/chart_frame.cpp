@@ -90,6 +90,10 @@ ChartFrame::View ChartFrame::view() const {
   const bool have = data_bounds(dx0, dx1, dy0, dy1);
   resolve(bottom_axis, dx0, dx1, have, v.x0, v.x1);
   resolve(left_axis, dy0, dy1, have, v.y0, v.y1);
+  if (left_axis.max_unit_pixels > 0.0 && left_axis.automatic()) {
+    const double least_range = height() / left_axis.max_unit_pixels;
+    if (v.y1 - v.y0 < least_range) v.y1 = v.y0 + least_range;
+  }
   if (zoomed_) {
     v.x0 = zoom_x0_;
     v.x1 = zoom_x1_;

@@ -30,6 +30,9 @@ struct ChartAxis {
   // Labels only for whole values from the data's lowest to its highest (rows
   // that exist), never for the margins around them.
   bool labels_within_data = false;
+  // With automatic ends, one unit of the axis is never drawn taller than this
+  // many pixels (0: no limit); a short range leaves room after its end instead.
+  double max_unit_pixels = 0.0;
   bool automatic() const { return auto_minimum && auto_maximum; }
   void set_automatic() { auto_minimum = auto_maximum = true; }
 };

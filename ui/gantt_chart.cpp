@@ -76,6 +76,10 @@ GanttChart::GanttChart(const QString& title, const QString& row_prefix, QWidget*
   left_axis.decimals = 0;
   left_axis.margin = 0.6;
   left_axis.labels_within_data = true;
+  // A few checked rows must not stretch over the whole chart: a row's
+  // calendar and constraint bars lie 0.2 rows below its tasks, so at most 60
+  // pixels a row keeps them within 12 pixels, next to the tasks' bars.
+  left_axis.max_unit_pixels = 60.0;
   bottom_axis.title = QStringLiteral("Time");
   bottom_axis.decimals = 0;
   setAccessibleName(title);

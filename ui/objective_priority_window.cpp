@@ -17,10 +17,6 @@
 
 TForm15* Form15 = nullptr;
 
-namespace {
-constexpr int kStartPositions[6] = {7, 8, 10, 10, 7, 5};
-}
-
 TForm15::TForm15(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
   setObjectName(QStringLiteral("Form15"));
   setWindowTitle(QStringLiteral("Objective functions"));
@@ -65,8 +61,8 @@ TForm15::TForm15(QWidget* parent) : ClosingForm(Centre::Screen, parent) {
   adjustSize();
 
   for (int i = 0; i < 6; ++i) {
-    TrackBar[i]->setValue(kStartPositions[i]);
-    ObjPri[i] = kStartPositions[i];
+    TrackBar[i]->setValue(ObjPri_at_start[i]);
+    ObjPri[i] = ObjPri_at_start[i];
     connect(TrackBar[i], &QSlider::valueChanged, this, [this, i] { TrackBarChange(i); });
     TrackBarChange(i);
   }

@@ -9,10 +9,11 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
-#include <climits>
 #include <cmath>
 
 #include "engine/ef_figures.h"
+#include "engine/job_lateness.h"
+#include "engine/machine_loads.h"
 #include "engine/live_schedule.h"
 #include "engine/problem.h"
 #include "engine/schedule_edits.h"
@@ -34,21 +35,22 @@ const T* record(const std::vector<T>& table, int i) {
   return i >= 1 && static_cast<std::size_t>(i) < table.size() ? &table[static_cast<std::size_t>(i)] : nullptr;
 }
 
-// The due date a task is late against; a job or order outside the tables is never late.
-int due_of(int job, const std::vector<JOB>& jobs, const std::vector<ORDER>& orders) {
-  const JOB* j = record(jobs, job);
-  const ORDER* o = j ? record(orders, j->Order_ID) : nullptr;
-  return o ? o->CET : INT_MAX;
-}
-
 // The bars of one route step: the frozen mark when frozen, then the setup and
-// the processing, or the whole step in one bar when no setup is made.
-void add_task_bars(GanttSeries& series, const TASK& t, bool frozen, int due, double row, const QString& label) {
-  const bool late = due < t.EndT;
+// the processing, or the whole step in one bar when no setup is made. A step
+// is late by the jobs' rule against its order's due date; a task of a job or
+// order outside the tables is never late.
+void add_task_bars(GanttSeries& series, const TASK& t, bool frozen, const ORDER* order, double row,
+                   const QString& label) {
+  const bool late = order && is_late(t.EndT, order->CET);
   const int work_start = t.Setup == 1 ? t.StartT + t.SetT : t.StartT;
   if (frozen) series.AddGanttColor(work_start, t.EndT, row + 0.2, QStringLiteral("f"), kFrozenColour);
   if (t.Setup == 1) series.AddGanttColor(t.StartT, work_start, row, label, Col_Setup);
   series.AddGanttColor(work_start, t.EndT, row, label, late ? Col_Late : Col_Intime);
+}
+
+const ORDER* order_of_job(int job, const std::vector<JOB>& jobs, const std::vector<ORDER>& orders) {
+  const JOB* j = record(jobs, job);
+  return j ? record(orders, j->Order_ID) : nullptr;
 }
 
 // The percentage r x 100 cut (not rounded) to two decimals, as the general
@@ -81,7 +83,7 @@ void TForm10::fill_job_gantt(const SCH* sch, GanttSeries& series, const std::vec
     for (int t = sch->Job_Head[static_cast<std::size_t>(j)]; t != NO_TASK; t = sch->task(t).next_in_job) {
       const TASK& task = sch->task(t);
       ++step;
-      add_task_bars(series, task, step <= job->N_Frozen, o->CET, task.Job + offset, number_label(task.Machine));
+      add_task_bars(series, task, step <= job->N_Frozen, o, task.Job + offset, number_label(task.Machine));
     }
   }
 }
@@ -97,14 +99,7 @@ void TForm10::fill_machine_gantt(const SCH* sch, GanttSeries& series, const std:
     CheckListBox2->change_all(RowCheckList::Change::UncheckAll);
     for (int m = n_lists; m >= 1; --m) {
       const MACHINE* machine = record(machines, m);
-      const int head = sch->Mach_Head[static_cast<std::size_t>(m)];
-      if (!machine || head == NO_TASK || machine->N_Cal < 1 ||
-          static_cast<std::size_t>(machine->N_Cal) >= machine->Cal.size())
-        continue;
-      int last = head;
-      while (sch->task(last).next_on_machine != NO_TASK) last = sch->task(last).next_on_machine;
-      if (machine->Cal[static_cast<std::size_t>(machine->N_Cal)].ET < sch->task(last).EndT)
-        CheckListBox2->set_checked(m - 1, true);
+      if (machine && machine_overloaded(*sch, m, *machine)) CheckListBox2->set_checked(m - 1, true);
     }
   }
   for (int m = n; m >= 1; --m) {
@@ -124,7 +119,7 @@ void TForm10::fill_machine_gantt(const SCH* sch, GanttSeries& series, const std:
     for (int t = sch->Mach_Head[static_cast<std::size_t>(m)]; t != NO_TASK; t = sch->task(t).next_on_machine) {
       const TASK& task = sch->task(t);
       ++position;
-      add_task_bars(series, task, position <= frozen, due_of(task.Job, jobs, orders), task.Machine + offset,
+      add_task_bars(series, task, position <= frozen, order_of_job(task.Job, jobs, orders), task.Machine + offset,
                     number_label(task.Job));
     }
   }
@@ -141,7 +136,7 @@ void TForm10::fill_order_gantt(const SCH* sch, GanttSeries& series, const std::v
     series.AddGanttColor(order->CST, order->CET, o + 0.2 + offset, QStringLiteral("w"), Col_Constraint);
     if (!details) {
       series.AddGanttColor(order->StartT, order->EndT, o + offset, number_label(o),
-                           order->CET < order->EndT ? Col_Late : Col_Intime);
+                           order_outcome(*sch, o, orders, jobs).late() ? Col_Late : Col_Intime);
       continue;
     }
     series.AddGanttColor(order->StartT, order->EndT, o + 0.1 + offset, number_label(o), Col_Planned);
@@ -151,7 +146,7 @@ void TForm10::fill_order_gantt(const SCH* sch, GanttSeries& series, const std::v
       if (job->N_Frozen > 0)
         series.AddGanttColor(job->StartT, job->EndT, o + 0.2 + offset, QStringLiteral("f"), kFrozenColour);
       series.AddGanttColor(job->StartT, job->EndT, o + offset, number_label(j),
-                           order->CET < job->EndT ? Col_Late : Col_Intime);
+                           job_outcome(*sch, j, orders, jobs).late() ? Col_Late : Col_Intime);
     }
   }
 }
@@ -169,27 +164,11 @@ void TForm10::fill_utilization_chart(const SCH* sch, const MachineLoads& loads, 
   for (PagedBarSeries* s : {s4, s5, s6, s7}) s->Clear();
   if (!sch) return;
   for (int m = 1; m <= sch->n_of_Machines; ++m) {
-    const std::size_t i = static_cast<std::size_t>(m);
-    const double P = i < loads.processing.size() ? loads.processing[i] : 0.0;
-    const double B = i < loads.busy.size() ? loads.busy[i] : 0.0;
-    double ph = 0.0, bh = 0.0, pa = 0.0, ba = 0.0;
-    if (H != 0.0) {
-      ph = P / H;
-      bh = B / H;
-      const MACHINE* machine = record(machines, m);
-      // A calendar count beyond the intervals held is never followed.
-      const bool calendar_ok = machine && machine->N_Cal >= 0 &&
-                               static_cast<std::size_t>(machine->N_Cal) < machine->Cal.size();
-      const double A = calendar_ok ? machine->cal_time_until(static_cast<int>(H)) : 0.0;
-      if (A != 0.0) {
-        pa = P / A;
-        ba = B / A;
-      }
-    }
-    add_utilization(s4, m, ph, Col_Intime);
-    add_utilization(s5, m, bh, Col_Setup);
-    add_utilization(s6, m, pa, Col_Late);
-    add_utilization(s7, m, ba, Col_Constraint);
+    const MachineUtilization u = machine_utilization(loads, m, H, record(machines, m));
+    add_utilization(s4, m, u.processing_of_horizon, Col_Intime);
+    add_utilization(s5, m, u.busy_of_horizon, Col_Setup);
+    add_utilization(s6, m, u.processing_of_available, Col_Late);
+    add_utilization(s7, m, u.busy_of_available, Col_Constraint);
   }
 }
 
@@ -222,19 +201,24 @@ void TForm10::redraw_order_chart() {
   Chart3->refresh();
 }
 
+void TForm10::clear_chart_series() {
+  for (GanttChart* c : {Chart1, Chart2, Chart3}) {
+    for (int i = 0; i < c->series_count(); ++i) c->series(i).Clear();
+    c->refresh();
+  }
+  for (int i = 0; i < 4; ++i) Chart4->series(i).Clear();
+  Chart4->refresh();
+}
+
 void TForm10::select_late(RowCheckList* list, bool jobs) {
   const QSignalBlocker quiet(list);
   list->setCurrentRow(0);
   int first_late = -1;
+  const SCH* live = live_schedule();
   for (int i = 0; i < list->count(); ++i) {
     bool late = false;
-    if (jobs) {
-      const JOB* job = record(Jobs, i + 1);
-      late = job && job->EndT > due_of(i + 1, Jobs, Orders);
-    } else {
-      const ORDER* order = record(Orders, i + 1);
-      late = order && order->EndT > order->CET;
-    }
+    if (live) late = jobs ? job_outcome(*live, i + 1, Orders, Jobs).late()
+                          : order_outcome(*live, i + 1, Orders, Jobs).late();
     list->set_checked(i, late);
     if (late && first_late < 0) first_late = i;
   }

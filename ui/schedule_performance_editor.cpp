@@ -16,6 +16,7 @@
 
 #include "engine/live_schedule.h"
 #include "engine/schedule_edits.h"
+#include "engine/shop_structure.h"
 #include "engine/sequence_moves.h"
 #include "engine/undo_list.h"
 #include "ui/message_boxes.h"
@@ -304,7 +305,7 @@ void TForm10::ComboBox2Change(int index) {
   if (j < 1 || index < 0 || index == last_route_index || !editor_has_schedule()) return;
   editor_message("ComboBox2 Onchange load ComboBox3-ComboBox6");
   const int r = number_of(ComboBox2->itemText(index));
-  const int n = (r >= 1 && r <= 26) ? R_MG_ex[r][0] : 0;
+  const int n = route_length(r);
   // The steps of the route shown, the others hidden; a control already in
   // its state is left alone, so that the panel is not laid out again.
   for (int k = 1; k <= 4; ++k) {

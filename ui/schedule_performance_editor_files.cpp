@@ -57,6 +57,7 @@ void TForm10::FormClose() {
   Button21->setEnabled(false);
   Button36->setEnabled(false);
   Button37->setEnabled(false);
+  clear_chart_series();
 }
 
 // Every way of closing passes here once: "Close" and the title bar's close

@@ -152,6 +152,8 @@ class TForm10 : public QDialog {
   void redraw_machine_chart(bool overloaded);
   void redraw_order_chart();
   void select_late(RowCheckList* list, bool jobs);
+  // Empties the ten series of the four charts (on closing).
+  void clear_chart_series();
 
   void CheckBox1Click();   // Marks visible
   void CheckBox2Click();   // View 3D

@@ -136,3 +136,50 @@ TEST(ReschedulingMoves, FrozenStepsNeverMoveInThousandsOfRandomMoves) {
     EXPECT_EQ(compare_S_sequences(S, ref, Jobs, Machines), 0);
   }
 }
+
+// compare_S_sequences decides each frozen job step by its machine and its
+// position, and each frozen machine position by its job and route step: a
+// change of either one alone is a change. A change behind the frozen part is none.
+TEST(FreezeAt, AFrozenStepOrPositionDiffersWhenEitherOfItsTwoWordsDiffers) {
+  int first, last;
+  const _S a = timed_schedule(3, first, last);
+  struct Where {
+    int m = 1;  // a machine with two positions, its first job j at route step k
+    int j = 0, k = 0, other_job = 0, other_machine = 0;
+  } at;
+  while (a.count(at.m) < 2) ++at.m;
+  at.j = a.M_wload[at.m][1];
+  at.k = a.M_step[at.m][1];
+  at.other_job = a.M_wload[at.m][2];
+  at.other_machine = at.m % n_of_Machines + 1;
+  struct Case {
+    const char* what;
+    bool job_frozen;  // else machine m's first position is frozen
+    void (*edit)(_S& b, const Where& w);
+    int same;
+  };
+  const Case cases[] = {
+      {"nothing changed", true, [](_S&, const Where&) {}, 1},
+      {"frozen step on another machine", true,
+       [](_S& b, const Where& w) { b.edit().set_machine(w.j, w.k, w.other_machine); }, 0},
+      {"frozen step at another position", true, [](_S& b, const Where& w) { b.edit().set_pos(w.j, w.k, 2); }, 0},
+      {"frozen position holds another job", false,
+       [](_S& b, const Where& w) { b.edit().put(w.m, 1, w.other_job, w.k); }, 0},
+      {"frozen position holds another route step", false,
+       [](_S& b, const Where& w) { b.edit().put(w.m, 1, w.j, w.k + 1); }, 0},
+      {"a change behind the frozen position", false, [](_S& b, const Where& w) { b.edit().put(w.m, 2, 0, w.k); },
+       1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    for (int i = 1; i <= n_of_Jobs; ++i) Jobs[i].N_Frozen = 0;
+    for (int i = 1; i <= n_of_Machines; ++i) Machines[i].N_Frozen = 0;
+    if (c.job_frozen)
+      Jobs[at.j].N_Frozen = at.k;
+    else
+      Machines[at.m].N_Frozen = 1;
+    _S b(a);
+    c.edit(b, at);
+    EXPECT_EQ(compare_S_sequences(b, a, Jobs, Machines), c.same);
+  }
+}

@@ -192,3 +192,36 @@ TEST(LinkedSchedule, EditsKeepBothListsConsistent) {
   EXPECT_EQ(rebuilt.equal(sch), 1);
   for (int j = 1; j <= 3; ++j) EXPECT_EQ(job_steps(rebuilt, j), job_steps(sch, j));
 }
+
+// Every way a built schedule loses its tables (rebuilt as a copy of one
+// without tables) leaves no machine head or count behind: a head that
+// survived would lead a reader of the machine lists into the released nodes.
+TEST(LinkedSchedule, ARebuildWithoutTablesKeepsNoMachineHeads) {
+  load_route_lengths_shop();
+  put({kRoute1, kRoute2, kRoute4});
+  const SCH built(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
+  ASSERT_NE(built.Mach_Head[1], NO_TASK);
+  struct Way {
+    const char* what;
+    void (*drop)(SCH& s);
+  };
+  const Way ways[] = {{"copy of none", [](SCH& s) { s.copy_from(SCH()); }},
+                      {"assigned none", [](SCH& s) {
+                         const SCH none;
+                         EXPECT_EQ(s = none, 2);
+                       }}};
+  for (const Way& w : ways) {
+    SCOPED_TRACE(w.what);
+    SCH s(built);
+    w.drop(s);
+    EXPECT_FALSE(s.has_tables());
+    EXPECT_TRUE(s.Mach_Head.empty());
+    EXPECT_TRUE(s.Mach_Count.empty());
+    EXPECT_TRUE(s.Job_Head.empty());
+    EXPECT_EQ(s.equal(SCH()), 1);
+    // Rebuilt from the built one again, it is that one.
+    s.copy_from(built);
+    EXPECT_EQ(s.equal(built), 1);
+    expect_lists_sound(s);
+  }
+}

@@ -55,6 +55,7 @@ TEST_F(PerformanceTestRun, ReportsEveryIterationTheBestAndTheQualityMatrix) {
                                 ResultSeries::MeasuringSearch};
   for (const ResultSeries b : bars) ASSERT_EQ(host.series[b].size(), 4u);
   std::size_t it = 0;
+  std::vector<OBJ_VALUE> search_rows(1);
   for (int i = 2; i < static_cast<int>(lines.size()); ++i) {
     if (lines[i].compare(0, 7, "search\t") != 0) continue;
     const OBJ_VALUE rows[3] = {row_values(lines[i - 2]), row_values(lines[i - 1]), row_values(lines[i])};
@@ -69,6 +70,9 @@ TEST_F(PerformanceTestRun, ReportsEveryIterationTheBestAndTheQualityMatrix) {
     print_obj_row(row, search);
     row << sign_column(rand.F(search)) << sign_column(heur.F(search));
     EXPECT_EQ(lines[i].compare(0, row.str().size(), row.str()), 0) << lines[i];
+    // The search starts from this iteration's heuristic schedule: its best is never worse.
+    EXPECT_TRUE(search.not_worse(heur)) << lines[i - 1] << "\n" << lines[i];
+    search_rows.push_back(search);
   }
   EXPECT_EQ(it, 4u);
   EXPECT_EQ(find_line(lines, " Avp(4it):"), 6 + 4 * 4);
@@ -79,6 +83,10 @@ TEST_F(PerformanceTestRun, ReportsEveryIterationTheBestAndTheQualityMatrix) {
   ASSERT_GT(first, 0);
   std::vector<OBJ_VALUE> s(5);
   for (int i = 1; i <= 4; ++i) s[i] = row_values(lines[first + i - 1]);
+  // s_i is iteration i's own search row.
+  ASSERT_EQ(search_rows.size(), 5u);
+  for (int i = 1; i <= 4; ++i)
+    for (int k = 0; k < 6; ++k) EXPECT_EQ(s[i].criterion(k), search_rows[i].criterion(k)) << "s_" << i;
   int best = 1;
   for (int i = 1; i <= 4; ++i)
     if (s[best].worse(s[i])) best = i;

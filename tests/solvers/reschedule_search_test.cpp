@@ -16,6 +16,7 @@
 #include "problem_io/input_reader.h"
 #include "tests/support/generated_problem.h"
 #include "tests/support/random_schedule.h"
+#include "tests/support/small_problem.h"
 #include "tests/support/solver_run.h"
 
 namespace {
@@ -187,4 +188,48 @@ TEST_F(RescheduleRun, RefusedRunsChangeNothing) {
   EXPECT_FALSE(host.is_visible(RunWindow::Progress));
   EXPECT_EQ(first_run, 1);
   EXPECT_EQ(Machines[1].Speed, speed);
+}
+
+namespace {
+// A snapshot of a hand-made problem of n machines (one per step 1) and n
+// orders of four jobs: fewer than the generated problem's 10 / 10 / 40 when n
+// is 1, more when n is 11.
+std::unique_ptr<SHOP> snapshot_of_other_problem(int n) {
+  begin_small_problem(1);
+  std::vector<int> machines;
+  for (int m = 1; m <= n; ++m) machines.push_back(add_small_machine(1, 1, 1));
+  for (int o = 1; o <= n; ++o) add_small_order(4, 10, 1, 1, 1, 0, 100, machines);
+  finish_small_problem();
+  reset_J_A_M_wload();
+  random_J_A_M_wload();
+  SCH sch(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
+  calc_sch_times(sch);
+  OBJ_VALUE values;
+  calc_sch_obj_values(sch, values);
+  auto shop = std::make_unique<SHOP>();
+  shop->save(n_of_SetupTypes, Orders, Jobs, Machines, &sch, &values);
+  return shop;
+}
+}  // namespace
+
+// Both snapshots must be of the loaded problem: one of another problem, in
+// either place, refuses the run before anything is written or shown, whether
+// it holds fewer orders, jobs and machines or more.
+TEST_F(RescheduleRun, ASnapshotOfAnotherProblemInEitherPlaceIsRefused) {
+  std::unique_ptr<SHOP> others[2] = {snapshot_of_other_problem(1), snapshot_of_other_problem(11)};
+  ASSERT_EQ(others[1]->count_jobs(), 44);
+  SetUp();  // the generated problem is the loaded one again
+  const std::string live_before = report();
+  for (const auto& other : others) {
+    for (const bool as_released : {true, false}) {
+      SCOPED_TRACE(testing::Message() << other->count_jobs() << " jobs as " << (as_released ? "released" : "working"));
+      SHOP& r = as_released ? *other : released;
+      SHOP& w = as_released ? *working : *other;
+      EXPECT_EQ(TS_S_do_pi_Reschedule(r, w), -1);
+      EXPECT_EQ(report(), live_before);
+      EXPECT_TRUE(host.visible.empty());
+      EXPECT_EQ(n_of_Jobs, 40);
+      EXPECT_EQ(first_run, 1);
+    }
+  }
 }
