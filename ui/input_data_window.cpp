@@ -342,10 +342,8 @@ void TForm14::ListBox3Click() {
     group_list[g]->clearSelection();
   }
   const int r = get_number_from_name(item->text().toStdString());
-  if (r < 1 || r > 26) return;
-  for (int k = 1; k <= R_MG_ex[r][0]; ++k) {
+  for (int k = 1; k <= route_length(r); ++k) {
     const int g = R_MG_ex[r][k];
-    if (g < 1 || g > 10) continue;
     set_list_colour(group_list[g], true);
     group_list[g]->setEnabled(true);
   }
