@@ -6,14 +6,17 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QWidget>
 #include <algorithm>
 #include <vector>
 
+#include "tests/support/released_file.h"
 #include "tests/ui/modal_answerer.h"
 #include "tests/ui/scheduler_fixture.h"
+#include "ui/rescheduler_window.h"
 #include "ui/results_window.h"
 #include "ui/schedule_performance_window.h"
 #include "ui/scheduler_window.h"
@@ -109,6 +112,31 @@ TEST_F(ResultsInFront, AfterEveryShowResults) {
   bring_schedule_forward();
   named_child<QPushButton>(Form10, QStringLiteral("Button31"))->click();
   expect_results_in_front("schedule window");
+}
+
+// The rescheduler's "Run" and "Show Results" alike, the schedule window in
+// front each time before.
+TEST_F(ResultsInFront, AfterARescheduleAndItsShowResults) {
+  Form18->show();
+  user.file = QString::fromStdString(write_released_file(dir, "released.rsf", 7));
+  named_child<QPushButton>(Form18, QStringLiteral("Button1"))->click();
+  named_child<QLineEdit>(Form18, QStringLiteral("Edit1"))->setText(QStringLiteral("3"));
+  named_child<QLineEdit>(Form18, QStringLiteral("Edit2"))->setText(QStringLiteral("2"));
+  auto* run = named_child<QPushButton>(Form18, QStringLiteral("Button6"));
+  ASSERT_TRUE(run->isEnabled());
+
+  run->click();
+  expect_results_in_front("first reschedule");
+
+  bring_schedule_forward();
+  Form6->show();  // "Chart visible" during the run
+  run->click();
+  expect_results_in_front("reschedule, Results open");
+
+  bring_schedule_forward();
+  named_child<QPushButton>(Form18, QStringLiteral("Button3"))->click();
+  expect_results_in_front("rescheduler's Show Results");
+  Form18->close();
 }
 
 }  // namespace
