@@ -23,6 +23,7 @@
 #include "ui/objective_priority_window.h"
 #include "ui/operator_priority_window.h"
 #include "ui/results_window.h"
+#include "ui/results_windows.h"
 #include "ui/schedule_performance_window.h"
 #include "ui/scheduler_window.h"
 
@@ -50,16 +51,6 @@ const FieldRule tabu_rule{1, 9999, 1, 9999,
 const FieldRule freeze_rule{0, 9999, 0, 9999,
                             " The value of the Freeze time field is out of the range! It must be in [0 - 9999].",
                             "0"};
-
-// The results windows after a run: an open schedule window is renewed in
-// place (never hidden and shown again, which flickers and resets its size).
-void show_results_windows() {
-  if (Form10) Form10->show_live_schedule();
-  if (Form6) {
-    Form6->show();
-    Form6->raise();
-  }
-}
 
 }  // namespace
 
@@ -228,9 +219,7 @@ void TForm18::Button1Click() {
   }
 }
 
-void TForm18::Button3Click() {
-  show_results_windows();
-}
+void TForm18::Button3Click() { show_results_windows(ScheduleDisplay::Renewed); }
 
 void TForm18::Ob() {
   Form15->set_active_control(false);
@@ -252,7 +241,7 @@ void TForm18::Button6Click() {
   if (ComboBox1->currentIndex() != 0 || !resch_states.loaded()) return;
   const EditorHeldForSearch editor_held;
   if (TS_S_do_pi_Reschedule(*resch_states.released, *resch_states.working) != 1) return;
-  show_results_windows();
+  show_results_windows(ScheduleDisplay::Renewed);
   Button3->setEnabled(true);
 }
 

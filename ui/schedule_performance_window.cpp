@@ -27,6 +27,7 @@
 #include "ui/modal_session.h"
 #include "ui/paged_bar_chart.h"
 #include "ui/results_window.h"
+#include "ui/results_windows.h"
 #include "ui/named_controls.h"
 #include "ui/row_check_list.h"
 #include "ui/up_down.h"
@@ -497,8 +498,7 @@ void TForm10::Button3Click() {
 void TForm10::Button31Click() {
   if (!Form6) return;
   Form6->hide();
-  Form6->show();
-  Form6->raise();
+  bring_results_to_front();
   if (auto* pages = Form6->findChild<QTabWidget*>(QStringLiteral("PageControl1"))) pages->setCurrentIndex(1);
 }
 

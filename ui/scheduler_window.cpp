@@ -35,6 +35,7 @@
 #include "ui/operator_priority_window.h"
 #include "ui/progress_window.h"
 #include "ui/results_window.h"
+#include "ui/results_windows.h"
 #include "ui/schedule_performance_window.h"
 
 TForm3* Form3 = nullptr;
@@ -414,10 +415,7 @@ void TForm3::Button4Click() {
       break;
     default: break;
   }
-  if (r == 1) {
-    if (Form10) Form10->show_live_schedule();
-    if (Form6) Form6->setVisible(true);
-  }
+  if (r == 1) show_results_windows(ScheduleDisplay::Renewed);
 }
 
 void TForm3::Button9Click() {
@@ -435,16 +433,9 @@ void TForm3::Button2Click() {
   show();
 }
 
-void TForm3::Button7Click() {
-  if (Form6) Form6->setVisible(true);
-  // As the results window: one left open before this window's modal session
-  // began, and disabled by it, takes input again. It shows only a schedule
-  // of the loaded problem (after a refused run there may be none).
-  if (Form10) {
-    Form10->setEnabled(true);
-    Form10->setVisible(true);
-  }
-}
+// After a refused run there may be no schedule of the loaded problem: then
+// "Results" comes up alone.
+void TForm3::Button7Click() { show_results_windows(ScheduleDisplay::AsItIs); }
 
 void TForm3::Button8Click() { show_modal(Form14); }
 
