@@ -38,8 +38,8 @@ void insert_at(_S& S, int m, int p, int j, int k) {
 }
 
 // Scratch rows of the moves, kept between calls so that a search does not
-// allocate per sample: the shuffle's free positions, the order move's marks
-// of the machines it touches.
+// allocate per sample: the shuffle's drawn and free positions, the order
+// move's marks of the machines it touches.
 // The free positions 1..c of a machine, for drawing the r-th still free one
 // in logarithmic time. One bit per position in words of 64; above the words
 // a tree with 16 children a node, each level padded to whole blocks of 16
@@ -134,6 +134,12 @@ class FreePositions {
 FreePositions& free_positions_scratch() {
   static thread_local FreePositions free;
   return free;
+}
+
+std::vector<int>& positions_scratch(int c) {
+  static thread_local std::vector<int> positions;
+  if (static_cast<int>(positions.size()) < c + 1) positions.resize(static_cast<std::size_t>(c) + 1);
+  return positions;
 }
 
 std::vector<unsigned char>& machine_marks_scratch(int n_machines) {
@@ -344,37 +350,11 @@ void rotate_positions(_S& S, const int* P, int m) {
 }
 
 void shuffle_positions(_S& S, int m, int from, int k) {
-  const _S::Edit e = S.edit();
-  const int cnt = S.M_wload[m][0];
-  const int c = cnt - from;
-  FreePositions& free = free_positions_scratch();
-  free.reset(c);
-  // Positions counted from `from`: the drawn p stands at from + p.
-  int* seq = e.seq(m) + from;
-  int* step = e.steps(m) + from;
-  const int first = free.take(rand_n(c) + 1);
-  if (k < 2) return;
-  int lo = first;
-  int hi = first;
-  // The job drawn last so far, on its way to the next drawn place.
-  int carry_job = seq[first];
-  int carry_step = step[first];
-  for (int i = 2; i <= k; ++i) {
-    const int p = free.take(rand_n(c - i + 1) + 1);
-    lo = std::min(lo, p);
-    hi = std::max(hi, p);
-    const int job = seq[p];
-    const int st = step[p];
-    seq[p] = carry_job;
-    step[p] = carry_step;
-    e.set_pos(carry_job, carry_step, from + p);
-    carry_job = job;
-    carry_step = st;
-  }
-  seq[first] = carry_job;
-  step[first] = carry_step;
-  e.set_pos(carry_job, carry_step, from + first);
-  if (S.changes) S.changes->row(m, from + lo, cnt - (from + hi), cnt);
+  const int c = S.M_wload[m][0] - from;
+  std::vector<int>& P = positions_scratch(c);
+  draw_positions(k, P.data(), c);
+  for (int i = 1; i <= k; ++i) P[static_cast<std::size_t>(i)] += from;
+  rotate_positions(S, P.data(), m);
 }
 
 int move_shuffle_machine(_S& S, int m) {

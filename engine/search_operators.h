@@ -98,9 +98,8 @@ void rotate_positions(_S& S, const int* P, int m);
 
 // draw_positions(k, P, count - from) on machine m's positions after `from`
 // (P[i] counted from there: position from + P[i]), then rotate_positions of
-// them, in one pass: each drawn job moves on as the next position is drawn,
-// so no list of positions is kept. The same draws, the same tables and the
-// same change-log note. 1 <= k <= count - from.
+// them: the shuffle of m once its first draw has fixed k, with the drawn
+// positions kept in scratch. 1 <= k <= count - from.
 void shuffle_positions(_S& S, int m, int from, int k);
 
 // The index of the r-th entry of avail[from..to] that is still free (nonzero),
