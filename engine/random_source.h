@@ -3,11 +3,25 @@
 // the generator goes through rand_n, so that seeding it once makes a whole run
 // repeatable (tests and benchmarks seed it; the drivers seed it with the time).
 #include <cstdint>
+#include <random>
 
-// One draw modulo n: a value in 0..n-1; n <= 0 gives 0 without a draw.
-int rand_n(int n);
+namespace random_source_detail {
+// The generator behind every draw, seeded with 1 until seed_random. It lives
+// here, not behind a call, so that the moves' draws compile into their loops.
+extern std::mt19937 generator;
+}  // namespace random_source_detail
+
 // One raw non-negative draw (0..2^31-1).
-long rand_long();
+inline long rand_long() { return static_cast<long>(random_source_detail::generator() >> 1); }
+
+// One draw modulo n: a value in 0..n-1; n <= 0 gives 0 without a draw. The
+// draw and n are both non-negative and below 2^31, so the 32-bit remainder is
+// the remainder of rand_long() % n.
+inline int rand_n(int n) {
+  if (n <= 0) return 0;
+  const auto draw = static_cast<std::uint32_t>(random_source_detail::generator() >> 1);
+  return static_cast<int>(draw % static_cast<std::uint32_t>(n));
+}
 void seed_random(std::uint32_t seed);
 // Seeds with the calendar clock, as the drivers do at the start of a run,
 // plus the clock offset below.

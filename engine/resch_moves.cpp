@@ -213,14 +213,6 @@ bool worth_blocks(const _S& S, int o, const std::vector<ORDER>& orders) {
   return shifts > copies;
 }
 
-// Scratch of the shuffle's drawn positions, kept between calls so that a
-// search does not allocate per sample.
-std::vector<int>& positions_scratch(int n) {
-  static thread_local std::vector<int> positions;
-  if (static_cast<int>(positions.size()) < n + 1) positions.resize(static_cast<std::size_t>(n) + 1);
-  return positions;
-}
-
 }  // namespace
 
 int move_reinsert_order_resch(_S& S, int o, const std::vector<ORDER>& orders, const std::vector<JOB>& jobs,
@@ -272,10 +264,6 @@ int move_shuffle_machine_resch(_S& S, int m, const std::vector<MACHINE>& machine
   const int z = machines[m].N_Frozen;
   const int u = n - z;
   if (u < 2) return 0;
-  const int k = rand_n(u) + 1;
-  std::vector<int>& P = positions_scratch(u);
-  draw_positions(k, P.data(), u);
-  for (int i = 1; i <= k; ++i) P[i] += z;
-  rotate_positions(S, P.data(), m);
+  shuffle_positions(S, m, z, rand_n(u) + 1);
   return 1;
 }

@@ -38,8 +38,8 @@ void insert_at(_S& S, int m, int p, int j, int k) {
 }
 
 // Scratch rows of the moves, kept between calls so that a search does not
-// allocate per sample: the shuffle's drawn positions, the order move's marks
-// of the machines it touches.
+// allocate per sample: the shuffle's drawn and free positions, the order
+// move's marks of the machines it touches.
 // The free positions 1..c of a machine, for drawing the r-th still free one
 // in logarithmic time. One bit per position in words of 64; above the words
 // a tree with 16 children a node, each level padded to whole blocks of 16
@@ -141,6 +141,7 @@ std::vector<int>& positions_scratch(int c) {
   if (static_cast<int>(positions.size()) < c + 1) positions.resize(static_cast<std::size_t>(c) + 1);
   return positions;
 }
+
 std::vector<unsigned char>& machine_marks_scratch(int n_machines) {
   static thread_local std::vector<unsigned char> marks;
   if (static_cast<int>(marks.size()) < n_machines + 1) marks.resize(static_cast<std::size_t>(n_machines) + 1);
@@ -348,13 +349,18 @@ void rotate_positions(_S& S, const int* P, int m) {
   e.set_pos(last_job, last_step, P[1]);
 }
 
+void shuffle_positions(_S& S, int m, int from, int k) {
+  const int c = S.M_wload[m][0] - from;
+  std::vector<int>& P = positions_scratch(c);
+  draw_positions(k, P.data(), c);
+  for (int i = 1; i <= k; ++i) P[static_cast<std::size_t>(i)] += from;
+  rotate_positions(S, P.data(), m);
+}
+
 int move_shuffle_machine(_S& S, int m) {
   const int cnt = S.M_wload[m][0];
   if (cnt < 2) return 0;
-  const int k = rand_n(cnt) + 1;
-  std::vector<int>& P = positions_scratch(cnt);
-  draw_positions(k, P.data(), cnt);
-  rotate_positions(S, P.data(), m);
+  shuffle_positions(S, m, 0, rand_n(cnt) + 1);
   return 1;
 }
 

@@ -96,6 +96,12 @@ int draw_positions(int k, int* P, int c);
 // leaves the sequence unchanged.
 void rotate_positions(_S& S, const int* P, int m);
 
+// draw_positions(k, P, count - from) on machine m's positions after `from`
+// (P[i] counted from there: position from + P[i]), then rotate_positions of
+// them: the shuffle of m once its first draw has fixed k, with the drawn
+// positions kept in scratch. 1 <= k <= count - from.
+void shuffle_positions(_S& S, int m, int from, int k);
+
 // The index of the r-th entry of avail[from..to] that is still free (nonzero),
 // counted upwards from from; -1 when there are fewer than r free entries.
 int nth_free_index(int r, const unsigned char* avail, int from, int to);

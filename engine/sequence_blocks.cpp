@@ -99,7 +99,11 @@ int SequenceBlocks::empty_before(int b, int i) const {
 
 void SequenceBlocks::resum(Line& line, int from) {
   const int n = static_cast<int>(line.blocks.size());
-  for (int x = from; x < n; ++x) meta_[line.blocks[x]].pos = x;
+  line.lives.resize(static_cast<std::size_t>(n));
+  for (int x = from; x < n; ++x) {
+    meta_[line.blocks[x]].pos = x;
+    line.lives[x] = meta_[line.blocks[x]].live;
+  }
   line.sums.resize(static_cast<std::size_t>((n + kGroup - 1) / kGroup));
   for (int g = from / kGroup; g < static_cast<int>(line.sums.size()); ++g) {
     int sum = 0;
@@ -109,7 +113,9 @@ void SequenceBlocks::resum(Line& line, int from) {
 }
 
 void SequenceBlocks::count_in(Line& line, int b, int d) {
-  line.sums[static_cast<std::size_t>(meta_[b].pos / kGroup)] += d;
+  const std::size_t x = static_cast<std::size_t>(meta_[b].pos);
+  line.lives[x] += d;
+  line.sums[x / kGroup] += d;
 }
 
 SequenceBlocks::Line& SequenceBlocks::open(int m) {
@@ -150,7 +156,7 @@ void SequenceBlocks::locate(const Line& line, int p, int& b, int& i) const {
   std::size_t g = 0;
   while (p > line.sums[g]) p -= line.sums[g++];
   std::size_t x = g * kGroup;
-  while (p > meta_[line.blocks[x]].live) p -= meta_[line.blocks[x++]].live;
+  while (p > line.lives[x]) p -= line.lives[x++];
   b = line.blocks[static_cast<std::size_t>(x)];
   // The p-th used place: past the words whose used places come before it.
   const std::uint64_t* used = meta_[b].used;

@@ -53,6 +53,7 @@ class SequenceBlocks {
 
   struct Line {
     std::vector<int> blocks;  // in sequence order
+    std::vector<int> lives;   // live steps of each of them, side by side for locate
     std::vector<int> sums;    // live steps of blocks [g*kGroup, (g+1)*kGroup)
     int total = 0;
     bool open = false;

@@ -296,6 +296,33 @@ TEST(HeldInPlace, OnlyAJobWhoseReinsertPutsItBackWhereItStood) {
   EXPECT_TRUE(held_in_place(ref, j, Jobs, Machines, ref));
 }
 
+// The order is held in place only while every job passes: the last frozen
+// job of the order with a second route of its own, or the free job nearest
+// the frozen head standing on the head's last place, is refused.
+TEST(HeldInPlace, AnOrderOnlyWhenEveryFrozenAndEveryFreeJobPasses) {
+  load_one_machine_order_shop(400);
+  const _S ref = frozen_reference(62, 0.3);
+  ASSERT_TRUE(order_held_in_place(ref, 1, Orders, Jobs, Machines, ref));
+  const int f = Orders[1].First_Job;
+  const int last = f + Orders[1].NJob - 1;
+  int last_frozen = last;
+  while (Jobs[last_frozen].N_Frozen < 1) --last_frozen;
+  int nearest_free = 0;  // the free job of order 1 nearest the head
+  for (int j = f; j <= last; ++j)
+    if (Jobs[j].N_Frozen < 1 && (nearest_free == 0 || ref.J_pos[j][1] < ref.J_pos[nearest_free][1])) nearest_free = j;
+  ASSERT_GT(nearest_free, 0);
+  const std::vector<JOB> jobs = Jobs;
+  const std::vector<MACHINE> machines = Machines;
+  Jobs[last_frozen].Freeze->n_routes = 2;
+  Jobs[last_frozen].Freeze->routes[2] = Jobs[last_frozen].Freeze->routes[1];
+  EXPECT_FALSE(order_held_in_place(ref, 1, Orders, Jobs, Machines, ref)) << "last frozen job " << last_frozen;
+  Jobs = jobs;
+  Machines[ref.J_A[nearest_free][1]].N_Frozen = ref.J_pos[nearest_free][1];
+  EXPECT_FALSE(order_held_in_place(ref, 1, Orders, Jobs, Machines, ref)) << "free job " << nearest_free;
+  Machines = machines;
+  EXPECT_TRUE(order_held_in_place(ref, 1, Orders, Jobs, Machines, ref));
+}
+
 // On that shop every frozen job of the long order is held in place, so its
 // move takes the short way (the free jobs gathered in one pass, or only the
 // free ones re-inserted); with one frozen job drawing its route among two

@@ -12,6 +12,7 @@
 
 #include "engine/random_source.h"
 #include "engine/schedule_array.h"
+#include "engine/schedule_changes.h"
 #include "tests/support/varied_shop.h"
 
 namespace {
@@ -152,6 +153,54 @@ TEST(SearchOperators, DrawnPositionsEqualThePlainScansOnEveryLength) {
       ASSERT_EQ(got, want) << "length " << c << ", seed " << seed;
     }
   }
+}
+
+// The shuffle draws and rotates in one pass; it must leave the tables, the
+// change log and the random source exactly as the draw of a list of
+// positions followed by its rotation does, after the frozen-like head too,
+// for one, two, some and all positions of machines of every length.
+TEST(SearchOperators, OnePassShuffleEqualsDrawingThenRotating) {
+  build_varied_shop(9, 60);
+  const _S start = random_start_S(9);
+  int cases = 0;
+  for (int m = 1; m <= n_of_Machines; ++m) {
+    const int cnt = start.M_wload[m][0];
+    for (const int from : {0, 1, cnt / 3, cnt - 2, cnt - 1}) {
+      const int c = cnt - from;
+      if (from < 0 || c < 1) continue;
+      for (const int k : {1, 2, c / 2, c - 1, c}) {
+        if (k < 1 || k > c) continue;
+        for (const std::uint32_t seed : {3u, 4u}) {
+          _S want = start;
+          _S got = start;
+          ScheduleChanges want_log;
+          ScheduleChanges got_log;
+          want_log.reset(n_of_Machines, n_of_Jobs);
+          got_log.reset(n_of_Machines, n_of_Jobs);
+          want.changes = &want_log;
+          got.changes = &got_log;
+          seed_random(seed);
+          std::vector<int> P(static_cast<std::size_t>(c) + 1);
+          draw_positions(k, P.data(), c);
+          for (int i = 1; i <= k; ++i) P[static_cast<std::size_t>(i)] += from;
+          rotate_positions(want, P.data(), m);
+          const long want_next = rand_long();
+          seed_random(seed);
+          shuffle_positions(got, m, from, k);
+          ASSERT_EQ(rand_long(), want_next) << "machine " << m << " from " << from << " k " << k;
+          ASSERT_TRUE(same_tables(got, want)) << "machine " << m << " from " << from << " k " << k;
+          ASSERT_EQ(got_log.machines(), want_log.machines());
+          ASSERT_EQ(got_log.jobs(), want_log.jobs());
+          for (const int x : want_log.machines()) {
+            ASSERT_EQ(got_log.first(x), want_log.first(x)) << "machine " << m << " k " << k;
+            ASSERT_EQ(got_log.tail(x), want_log.tail(x)) << "machine " << m << " k " << k;
+          }
+          ++cases;
+        }
+      }
+    }
+  }
+  EXPECT_GT(cases, 100);
 }
 
 TEST(SearchOperators, GroupingKeepsFirstAppearanceAndRelativeOrder) {
