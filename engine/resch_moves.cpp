@@ -4,6 +4,7 @@
 
 #include "engine/freeze_job.h"
 #include "engine/held_in_place.h"
+#include "engine/job_gather.h"
 #include "engine/job_inserts.h"
 #include "engine/random_source.h"
 #include "engine/schedule_array.h"
@@ -95,96 +96,6 @@ SequenceBlocks& blocks_scratch() {
   return blocks;
 }
 
-std::vector<unsigned char>& machine_marks_scratch(int n_machines) {
-  static thread_local std::vector<unsigned char> marks;
-  if (static_cast<int>(marks.size()) < n_machines + 1) marks.resize(static_cast<std::size_t>(n_machines) + 1);
-  return marks;
-}
-
-// What follow_job(S, f, k) for every free k from last down to first does
-// (f free, not among them), when nothing else changes the rows in between:
-// the free jobs leave every machine, keeping the other jobs' order; each
-// takes f's route and machines; on each of f's machines the free ones of
-// last, .., first then stand right before f. One pass over each machine they
-// leave or join instead of two shifts of a sequence per job and route step;
-// identical tables result, including the zeroed entries of the jobs' former
-// route steps, and the change log notes what follow_job would.
-void gather_free_before(_S& S, int f, int first, int last, const std::vector<JOB>& jobs) {
-  if (first > last) return;
-  const _S::Edit e = S.edit();
-  const int n_range = last - first + 1;
-  std::vector<unsigned char>& follows = job_marks_scratch(n_range);  // by job - first
-  std::vector<unsigned char>& touched = machine_marks_scratch(S.n_of_Machines);
-  std::fill(touched.begin(), touched.begin() + S.n_of_Machines + 1, static_cast<unsigned char>(0));
-  int block = 0;
-  for (int b = first; b <= last; ++b) {
-    const bool free = !has_frozen_steps(jobs, b);
-    follows[static_cast<std::size_t>(b - first)] = free ? 1 : 0;
-    if (!free) continue;
-    ++block;
-    for (int k = 1, n = S.n_steps(b); k <= n; ++k) touched[S.J_A[b][k]] = 1;
-  }
-  if (block == 0) return;
-  auto leaves = [&](int j) {
-    return j >= first && j <= last && follows[static_cast<std::size_t>(j - first)] != 0;
-  };
-  for (int m = 1; m <= S.n_of_Machines; ++m) {
-    if (!touched[m]) continue;
-    int* seq = e.seq(m);
-    int* step = e.steps(m);
-    int w = 0;
-    int first_out = 0;
-    int last_out = 0;
-    const int cnt = seq[0];
-    for (int p = 1; p <= cnt; ++p) {
-      const int j = seq[p];
-      if (leaves(j)) {
-        if (first_out == 0) first_out = p;
-        last_out = p;
-        continue;
-      }
-      ++w;
-      if (w != p) {
-        seq[w] = j;
-        step[w] = step[p];
-        e.set_pos(j, step[w], w);
-      }
-    }
-    seq[0] = w;
-    if (S.changes && first_out > 0) S.changes->row(m, first_out, cnt - last_out, cnt);
-  }
-  const int route = S.J_A[f][0];
-  const int n = S.n_steps(f);
-  for (int b = first; b <= last; ++b) {
-    if (!follows[static_cast<std::size_t>(b - first)]) continue;
-    if (S.changes) S.changes->job(b);
-    for (int k = 1, old_n = S.n_steps(b); k <= old_n; ++k) e.set_step(b, k, 0, 0);
-    e.set_route(b, route);
-  }
-  for (int k = 1; k <= n; ++k) {
-    const int m = S.J_A[f][k];
-    int* seq = e.seq(m);
-    int* step = e.steps(m);
-    const int p = S.J_pos[f][k];
-    const int cnt = seq[0];
-    if (S.changes) S.changes->row(m, p, cnt - p + 1, cnt);
-    for (int q = cnt; q >= p; --q) {
-      seq[q + block] = seq[q];
-      step[q + block] = step[q];
-      e.set_pos(seq[q + block], step[q + block], q + block);
-    }
-    int at = p;
-    for (int b = last; b >= first; --b) {
-      if (!follows[static_cast<std::size_t>(b - first)]) continue;
-      seq[at] = b;
-      step[at] = k;
-      e.set_step(b, k, m, at);
-      ++at;
-    }
-    seq[0] = cnt + block;
-  }
-}
-
 // Whether the jobs of order o are better re-inserted in block copies of the
 // machines they touch than straight into the rows. Straight in, each route
 // step shifts about its sequence twice; the copies cost about the length of
@@ -195,7 +106,7 @@ bool worth_blocks(const _S& S, int o, const std::vector<ORDER>& orders) {
   const int f = orders[o].First_Job;
   const int n_jobs = orders[o].NJob;
   if (n_jobs < kMinJobs) return false;
-  std::vector<unsigned char>& marks = machine_marks_scratch(S.n_of_Machines);
+  std::vector<unsigned char>& marks = job_gather::machine_marks_scratch(S.n_of_Machines);
   long long shifts = 0;  // what going straight in shifts
   long long copies = 0;  // what the copies write
   for (int j = f; j < f + n_jobs; ++j)
@@ -230,7 +141,12 @@ int move_reinsert_order_resch(_S& S, int o, const std::vector<ORDER>& orders, co
     const int last = f + orders[o].NJob - 1;
     for (int k = last; k > f; --k)
       if (has_frozen_steps(jobs, k)) draw_as_held(S, k);
-    gather_free_before(S, f, f + 1, last, jobs);
+    // The free jobs marked once in a row of bytes: the gather asks for every
+    // job of the machines it walks, and the job records lie far apart.
+    std::vector<unsigned char>& frees = job_marks_scratch(last - f);  // by job - (f + 1)
+    for (int b = f + 1; b <= last; ++b) frees[static_cast<std::size_t>(b - f - 1)] = has_frozen_steps(jobs, b) ? 0 : 1;
+    job_gather::gather_before(S, f, f + 1, last,
+                              [&frees, f](int b) { return frees[static_cast<std::size_t>(b - f - 1)] != 0; });
     return 1;
   }
   if (!worth_blocks(S, o, orders)) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "engine/bit_select.h"
+#include "engine/job_gather.h"
 #include "engine/job_inserts.h"
 #include "engine/random_source.h"
 #include "engine/schedule_array.h"
@@ -142,79 +143,6 @@ std::vector<int>& positions_scratch(int c) {
   return positions;
 }
 
-std::vector<unsigned char>& machine_marks_scratch(int n_machines) {
-  static thread_local std::vector<unsigned char> marks;
-  if (static_cast<int>(marks.size()) < n_machines + 1) marks.resize(static_cast<std::size_t>(n_machines) + 1);
-  return marks;
-}
-
-// What follow_job(S, f, b) for b = last down to first does, in one pass per
-// machine instead of two shifts of a whole sequence per job and route step:
-// jobs first..last (f not among them) leave every machine, keeping the other
-// jobs' order; each takes f's route and machines; on each of f's machines the
-// block last, .., first then stands right before f. Identical tables result,
-// including the zeroed entries of the jobs' former route steps.
-void gather_before(_S& S, int f, int first, int last) {
-  const _S::Edit e = S.edit();
-  std::vector<unsigned char>& touched = machine_marks_scratch(S.n_of_Machines);
-  std::fill(touched.begin(), touched.begin() + S.n_of_Machines + 1, static_cast<unsigned char>(0));
-  for (int b = first; b <= last; ++b)
-    for (int k = 1, n = S.n_steps(b); k <= n; ++k) touched[S.J_A[b][k]] = 1;
-  for (int m = 1; m <= S.n_of_Machines; ++m) {
-    if (!touched[m]) continue;
-    int* seq = e.seq(m);
-    int* step = e.steps(m);
-    int w = 0;
-    int first_out = 0;
-    int last_out = 0;
-    const int cnt = seq[0];
-    for (int p = 1; p <= cnt; ++p) {
-      const int j = seq[p];
-      if (j >= first && j <= last) {
-        if (first_out == 0) first_out = p;
-        last_out = p;
-        continue;
-      }
-      ++w;
-      if (w != p) {
-        seq[w] = j;
-        step[w] = step[p];
-        e.set_pos(j, step[w], w);
-      }
-    }
-    seq[0] = w;
-    if (S.changes && first_out > 0) S.changes->row(m, first_out, cnt - last_out, cnt);
-  }
-  const int route = S.J_A[f][0];
-  const int n = S.n_steps(f);
-  for (int b = first; b <= last; ++b) {
-    if (S.changes) S.changes->job(b);
-    for (int k = 1, old_n = S.n_steps(b); k <= old_n; ++k) e.set_step(b, k, 0, 0);
-    e.set_route(b, route);
-  }
-  const int block = last - first + 1;
-  for (int k = 1; k <= n; ++k) {
-    const int m = S.J_A[f][k];
-    int* seq = e.seq(m);
-    int* step = e.steps(m);
-    const int p = S.J_pos[f][k];
-    const int cnt = seq[0];
-    if (S.changes) S.changes->row(m, p, cnt - p + 1, cnt);
-    for (int q = cnt; q >= p; --q) {
-      seq[q + block] = seq[q];
-      step[q + block] = step[q];
-      e.set_pos(seq[q + block], step[q + block], q + block);
-    }
-    for (int i = 0; i < block; ++i) {
-      const int b = last - i;
-      seq[p + i] = b;
-      step[p + i] = k;
-      e.set_step(b, k, m, p + i);
-    }
-    seq[0] = cnt + block;
-  }
-}
-
 }  // namespace
 
 int select_Nx_op(int n, const int* weights) {
@@ -297,7 +225,7 @@ int move_reinsert_order(_S& S, int o, const std::vector<ORDER>& orders, const st
   const int f = orders[o].First_Job;
   remove_job(S, f);
   insert_job_random(S, f, orders, jobs);
-  if (orders[o].NJob > 1) gather_before(S, f, f + 1, f + orders[o].NJob - 1);
+  if (orders[o].NJob > 1) job_gather::gather_before(S, f, f + 1, f + orders[o].NJob - 1, [](int) { return true; });
   return 1;
 }
 
