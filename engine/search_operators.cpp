@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "engine/bit_select.h"
+#include "engine/free_positions.h"
 #include "engine/job_gather.h"
 #include "engine/job_inserts.h"
 #include "engine/random_source.h"
@@ -38,100 +38,8 @@ void insert_at(_S& S, int m, int p, int j, int k) {
   e.set_step(j, k, m, p);
 }
 
-// Scratch rows of the moves, kept between calls so that a search does not
-// allocate per sample: the shuffle's drawn and free positions, the order
-// move's marks of the machines it touches.
-// The free positions 1..c of a machine, for drawing the r-th still free one
-// in logarithmic time. One bit per position in words of 64; above the words
-// a tree with 16 children a node, each level padded to whole blocks of 16
-// that hold nothing. A block keeps the running sums of its children's free
-// counts, so finding the child that holds the r-th position and counting the
-// taken one out are 16 independent compares and subtractions each, without
-// branches (which the random draws would defeat); the bit within its word is
-// found by counting in the word's bytes, again without a branch. A machine of
-// 100,000 positions keeps 12 KB of words and three levels of 6 KB, so a draw
-// stays in the first-level cache.
-class FreePositions {
- public:
-  // Every position 1..c free. Keeps its memory for the next machine.
-  void reset(int c) {
-    const int n_words = (c + 63) / 64;
-    if (words_.size() < static_cast<std::size_t>(n_words)) words_.resize(static_cast<std::size_t>(n_words));
-    for (int w = 0; w < n_words; ++w) words_[static_cast<std::size_t>(w)] = ~std::uint64_t{0};
-    if (c % 64 != 0) words_[static_cast<std::size_t>(n_words - 1)] = (std::uint64_t{1} << (c % 64)) - 1;
-    levels_ = 0;
-    int size = n_words;
-    std::size_t total = 0;
-    for (;;) {
-      const int blocks = (size + kFan - 1) / kFan;
-      offset_[levels_] = total;
-      total += static_cast<std::size_t>(blocks) * kFan;
-      length_[levels_] = size;
-      ++levels_;
-      if (size <= kTop || levels_ == kMaxLevels) break;
-      size = blocks;
-    }
-    if (sums_.size() < total) sums_.resize(total);
-    // A child of level l holds 64 * kFan^l positions; only the last one of a
-    // level is partly (or not at all) inside 1..c. The running sums start
-    // afresh in every block of 16, except in the top level, which is one
-    // block of all its children.
-    long long child_size = 64;
-    for (int l = 0; l < levels_; ++l) {
-      int* level = sums_.data() + offset_[l];
-      const int width = (length_[l] + kFan - 1) / kFan * kFan;
-      int sum = 0;
-      for (int i = 0; i < width; ++i) {
-        if (i % kFan == 0 && l < levels_ - 1) sum = 0;
-        const long long first = static_cast<long long>(i) * child_size;  // positions before the child
-        sum += static_cast<int>(std::min<long long>(std::max<long long>(c - first, 0), child_size));
-        level[i] = sum;
-      }
-      child_size *= kFan;
-    }
-  }
-  // Takes the r-th free position (1 <= r <= number free) and returns it.
-  int take(int r) {
-    // The top level: the children whose running sum is below r come before
-    // the one that holds the r-th position; entries past the last child hold
-    // the whole count and are never below r.
-    int* top = sums_.data() + offset_[levels_ - 1];
-    const int width = (length_[levels_ - 1] + kFan - 1) / kFan * kFan;
-    int block = 0;
-    for (int b = 0; b < width; b += kFan) {
-      int below = 0;
-      for (int i = 0; i < kFan; ++i) below += top[b + i] < r ? 1 : 0;
-      block += below;
-    }
-    // top[-1] would be 0: read entry 0 and mask it off rather than branch.
-    r -= top[block > 0 ? block - 1 : 0] & -static_cast<int>(block > 0);
-    for (int b = 0; b < width; b += kFan)
-      for (int i = 0; i < kFan; ++i) top[b + i] -= b + i >= block ? 1 : 0;
-    for (int l = levels_ - 2; l >= 0; --l) {
-      int* sum = sums_.data() + offset_[l] + block * kFan;
-      int child = 0;
-      for (int i = 0; i < kFan; ++i) child += sum[i] < r ? 1 : 0;
-      r -= sum[(child + kFan - 1) % kFan] & -static_cast<int>(child > 0);
-      for (int i = 0; i < kFan; ++i) sum[i] -= i >= child ? 1 : 0;
-      block = block * kFan + child;
-    }
-    std::uint64_t& word = words_[static_cast<std::size_t>(block)];
-    const int bit = bit_select::nth_set_bit(word, r);
-    word &= ~(std::uint64_t{1} << bit);
-    return block * 64 + bit + 1;
-  }
-
- private:
-  static constexpr int kFan = 16;
-  static constexpr int kTop = 32;       // children of the top level at most
-  static constexpr int kMaxLevels = 8;  // 64 * 16^6 * 128 positions, past any machine
-  std::vector<std::uint64_t> words_;
-  std::vector<int> sums_;
-  std::size_t offset_[kMaxLevels] = {};
-  int length_[kMaxLevels] = {};
-  int levels_ = 0;
-};
-
+// Scratch rows of the shuffle, kept between calls so that a search does not
+// allocate per sample: its drawn and its free positions.
 FreePositions& free_positions_scratch() {
   static thread_local FreePositions free;
   return free;
@@ -239,13 +147,7 @@ int draw_positions(int k, int* P, int c) {
   if (k == 0) k = rand_n(c) + 1;
   FreePositions& free = free_positions_scratch();
   free.reset(c);
-  int remaining = c;
-  for (int i = 1; i <= k; ++i) {
-    const int r = rand_n(remaining) + 1;
-    if (r > remaining) return -1;  // nothing left to draw
-    P[i] = free.take(r);
-    --remaining;
-  }
+  if (!free.draw(k, P)) return -1;  // a draw found nothing free
   P[0] = k;
   return k;
 }
