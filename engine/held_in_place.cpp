@@ -17,24 +17,6 @@ constexpr int kRecordAhead = 24;
 constexpr int kTableAhead = 16;
 constexpr int kListsAhead = 8;
 
-void ask_early(const _S& S, const std::vector<JOB>& jobs, int j, int stage) {
-  const FREEZE_JOB* own = jobs[static_cast<std::size_t>(j)].Freeze.get();
-  if (!own) return;
-  if (stage == 0) {
-    __builtin_prefetch(own);
-    return;
-  }
-  const int route = S.J_A[j][0];
-  for (int k = 1, n = route_length(route); k <= n; ++k) {
-    const std::size_t g = static_cast<std::size_t>(R_MG_ex[route][k]);
-    if (g >= own->machines.size()) continue;
-    if (stage == 1)
-      __builtin_prefetch(&own->machines[g]);
-    else
-      __builtin_prefetch(own->machines[g].data());
-  }
-}
-
 std::vector<int>& frozen_jobs_scratch() {
   static thread_local std::vector<int> frozen;
   return frozen;
@@ -84,7 +66,7 @@ bool order_held_in_place(const _S& S, int o, const std::vector<ORDER>& orders, c
   for (int i = 0; i < n_frozen; ++i) {
     const int ahead[3] = {kRecordAhead, kTableAhead, kListsAhead};
     for (int stage = 0; stage < 3; ++stage)
-      if (i + ahead[stage] < n_frozen) ask_early(S, jobs, frozen[static_cast<std::size_t>(i + ahead[stage])], stage);
+      if (i + ahead[stage] < n_frozen) prefetch_own_lists(S, jobs, frozen[static_cast<std::size_t>(i + ahead[stage])], stage);
     if (!held_in_place(S, frozen[static_cast<std::size_t>(i)], jobs, machines, ref)) return false;
   }
   return true;

@@ -10,9 +10,10 @@
 // the order move checks for its free jobs too (order_held_in_place).
 #include <vector>
 
+#include "engine/freeze_job.h"
 #include "engine/problem.h"
-
-class _S;
+#include "engine/schedule_array.h"
+#include "engine/shop_structure.h"
 
 // Whether job j (of S, with frozen steps) is held in place as above.
 bool held_in_place(const _S& S, int j, const std::vector<JOB>& jobs, const std::vector<MACHINE>& machines,
@@ -28,3 +29,25 @@ bool order_held_in_place(const _S& S, int o, const std::vector<ORDER>& orders, c
 // The draws of re-inserting a job held in place: its route, then each
 // step's machine, each among one choice.
 void draw_as_held(const _S& S, int j);
+
+// Asks early for what reading job j's own lists will need (its FREEZE_JOB
+// record, the list heads of the groups of its present route, those lists), in
+// three stages 0, 1, 2 as a walk comes nearer the job: the lists lie anywhere
+// on the heap, each behind the one before. Only reads; nothing is written.
+inline void prefetch_own_lists(const _S& S, const std::vector<JOB>& jobs, int j, int stage) {
+  const FREEZE_JOB* own = jobs[static_cast<std::size_t>(j)].Freeze.get();
+  if (!own) return;
+  if (stage == 0) {
+    __builtin_prefetch(own);
+    return;
+  }
+  const int route = S.J_A[j][0];
+  for (int k = 1, n = route_length(route); k <= n; ++k) {
+    const std::size_t g = static_cast<std::size_t>(R_MG_ex[route][k]);
+    if (g >= own->machines.size()) continue;
+    if (stage == 1)
+      __builtin_prefetch(&own->machines[g]);
+    else
+      __builtin_prefetch(own->machines[g].data());
+  }
+}

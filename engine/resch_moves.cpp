@@ -38,24 +38,6 @@ constexpr int kRecordAhead = 12;
 constexpr int kListHeadsAhead = 8;
 constexpr int kListsAhead = 4;
 
-void prefetch_own_lists(const _S& S, const std::vector<JOB>& jobs, int k, int stage) {
-  const FREEZE_JOB* own = jobs[k].Freeze.get();
-  if (!own) return;
-  if (stage == 0) {
-    __builtin_prefetch(own);
-    return;
-  }
-  const int route = S.J_A[k][0];
-  const int n = route_length(route);
-  for (int step = 1; step <= n; ++step) {
-    const std::size_t g = static_cast<std::size_t>(R_MG_ex[route][step]);
-    if (g >= own->machines.size()) continue;
-    if (stage == 1)
-      __builtin_prefetch(&own->machines[g]);
-    else
-      __builtin_prefetch(own->machines[g].data());
-  }
-}
 
 // The order move one job after the other. With `held` (order_held_in_place)
 // a frozen job only makes its draws.
