@@ -14,6 +14,11 @@ std::vector<std::vector<int>> empty_group_lists(const int (&counts)[11]) {
   return lists;
 }
 
+template <class Table>
+void release_table(Table& t) noexcept {
+  t = Table();
+}
+
 void append(std::vector<int>& list, int id) {
   list.push_back(id);
   ++list[0];
@@ -83,18 +88,19 @@ void derive_problem_tables() {
   J_A.assign(static_cast<size_t>(n_of_Jobs) + 1, std::array<int, 5>{0, 0, 0, 0, 0});
 }
 
-void clear_problem_data() {
-  M_wload.clear();
-  J_A.clear();
-  Jobs.clear();
-  Exe_O.clear();
-  MG_M_ex.clear();
-  Machines.clear();
-  Orders.clear();
+void clear_problem_data() noexcept {
+  // Moving empty tables in hands their memory back; clear() would keep it.
+  release_table(M_wload);
+  release_table(J_A);
+  release_table(Jobs);
+  release_table(Exe_O);
+  release_table(MG_M_ex);
+  release_table(Machines);
+  release_table(Orders);
   n_of_Machines = n_of_Orders = n_of_Jobs = n_of_SetupTypes = 0;
 }
 
-PROBLEM_DATA take_problem_data() {
+PROBLEM_DATA take_problem_data() noexcept {
   PROBLEM_DATA p;
   p.n_of_Machines = n_of_Machines;
   p.n_of_Orders = n_of_Orders;
@@ -111,7 +117,7 @@ PROBLEM_DATA take_problem_data() {
   return p;
 }
 
-void put_problem_data(PROBLEM_DATA&& p) {
+void put_problem_data(PROBLEM_DATA&& p) noexcept {
   n_of_Machines = p.n_of_Machines;
   n_of_Orders = p.n_of_Orders;
   n_of_SetupTypes = p.n_of_SetupTypes;

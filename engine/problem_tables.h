@@ -17,7 +17,7 @@
 void derive_problem_tables();
 
 // Drops every problem array and sets the four counts to 0.
-void clear_problem_data();
+void clear_problem_data() noexcept;
 
 // The loaded problem as a whole, moved out of the globals so that a load can
 // put it back when the problem read in its place turns out unusable.
@@ -33,7 +33,8 @@ struct PROBLEM_DATA {
 };
 
 // Moves the loaded problem out; afterwards no problem is loaded (as after
-// clear_problem_data).
-PROBLEM_DATA take_problem_data();
+// clear_problem_data). Neither move allocates, so a load can always put the
+// previous problem back, memory running out included.
+PROBLEM_DATA take_problem_data() noexcept;
 // Makes p the loaded problem; the one loaded before is dropped.
-void put_problem_data(PROBLEM_DATA&& p);
+void put_problem_data(PROBLEM_DATA&& p) noexcept;

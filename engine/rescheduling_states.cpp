@@ -17,15 +17,22 @@ bool holds_loaded_problem(const SHOP* shop) {
 bool RESCH_STATES::loaded() const { return holds_loaded_problem(released.get()) && holds_loaded_problem(working.get()); }
 
 void RESCH_STATES::take_released(const SCH& sch) {
+  // Everything is built aside first; only moves, which cannot fail, replace
+  // the states and the live schedule, so memory running out midway leaves
+  // all three as they were.
   auto shop = std::make_unique<SHOP>();
   shop->save(n_of_SetupTypes, Orders, Jobs, Machines, &sch, nullptr);
   calc_sch_times(*shop->schedule, MG_M_ex, shop->orders, shop->jobs, shop->machines);
   calc_sch_obj_values(*shop->schedule, *shop->values, shop->orders, shop->jobs);
-  working = std::make_unique<SHOP>(*shop);
+  auto work = std::make_unique<SHOP>(*shop);
+  auto live = std::make_unique<SCH>(sch);
+  calc_sch_times(*live);
+  OBJ_VALUE values;
+  calc_sch_obj_values(*live, values);
+  working = std::move(work);
   released = std::move(shop);
-  last_SCH = std::make_unique<SCH>(sch);
-  calc_sch_times(*last_SCH);
-  store_live_values(*last_SCH);
+  last_SCH = std::move(live);
+  last_obj_value.set(values, n_of_Orders, n_of_Jobs, n_of_Machines);
 }
 
 void RESCH_STATES::reevaluate_after_env_change() {

@@ -21,6 +21,8 @@ class RESCH_STATES {
   // problem) as the released state, timed and evaluated in its own records;
   // the working state becomes a copy of it; last_SCH becomes a copy of sch
   // timed and evaluated in the live arrays, with its values in last_obj_value.
+  // All or nothing: on an exception (memory running out) the states,
+  // last_SCH and last_obj_value are as they were.
   void take_released(const SCH& sch);
 
   // After "Shop env.": last_SCH re-timed and evaluated in the live (changed)

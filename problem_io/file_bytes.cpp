@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <new>
+#include <string>
 
 namespace {
 
@@ -44,21 +45,32 @@ FileBytesResult read_file_bytes(const std::string& path, std::size_t max_bytes, 
   bytes.clear();
   bytes.shrink_to_fit();
   // O_NONBLOCK: opening a pipe nobody writes to must not wait; the type test
-  // below is made on this very descriptor, so nothing can be swapped in
-  // between the test and the read.
+  // is made on this very descriptor, so nothing can be swapped in between the
+  // test and the read.
   const Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
   if (fd.get() < 0) return FileBytesResult::CannotOpen;
+  return read_descriptor_bytes(fd.get(), max_bytes, bytes);
+}
+
+FileBytesResult read_descriptor_bytes(int fd, std::size_t max_bytes, std::string& bytes) {
+  bytes.clear();
+  bytes.shrink_to_fit();
   struct stat st {};
-  if (::fstat(fd.get(), &st) != 0) return FileBytesResult::CannotOpen;
+  if (::fstat(fd, &st) != 0) return FileBytesResult::CannotOpen;
   if (!S_ISREG(st.st_mode)) return FileBytesResult::NotRegularFile;
+  // The open had to be non-blocking only until the file was known to be a
+  // regular one.
+  const int flags = ::fcntl(fd, F_GETFL);
+  if (flags < 0 || ((flags & O_NONBLOCK) && ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0))
+    return FileBytesResult::CannotOpen;
   if (st.st_size < 0 || static_cast<unsigned long long>(st.st_size) > max_bytes) return FileBytesResult::TooLarge;
   const std::size_t size = static_cast<std::size_t>(st.st_size);
   try {
     bytes.resize(size);
   } catch (const std::bad_alloc&) {
-    return FileBytesResult::TooLarge;
+    return FileBytesResult::OutOfMemory;
   }
-  const long long got = read_up_to(fd.get(), bytes.data(), size);
+  const long long got = read_up_to(fd, bytes.data(), size);
   if (got < 0) {
     bytes.clear();
     bytes.shrink_to_fit();
@@ -69,7 +81,7 @@ FileBytesResult read_file_bytes(const std::string& path, std::size_t max_bytes, 
   // too, within the same limit.
   char more[65536];
   for (;;) {
-    const long long n = read_up_to(fd.get(), more, sizeof more);
+    const long long n = read_up_to(fd, more, sizeof more);
     if (n < 0 || bytes.size() + static_cast<std::size_t>(n) > max_bytes) {
       const bool too_large = n >= 0;
       bytes.clear();
@@ -82,7 +94,7 @@ FileBytesResult read_file_bytes(const std::string& path, std::size_t max_bytes, 
     } catch (const std::bad_alloc&) {
       bytes.clear();
       bytes.shrink_to_fit();
-      return FileBytesResult::TooLarge;
+      return FileBytesResult::OutOfMemory;
     }
   }
   return FileBytesResult::Read;
@@ -95,9 +107,16 @@ std::string file_refusal_text(FileBytesResult r, const std::string& path, std::s
       return head + "is not a regular file (a folder, a pipe or a device).";
     case FileBytesResult::TooLarge:
       return head + "is too large to load (more than " + std::to_string(max_bytes / (1024 * 1024)) + " MB).";
+    case FileBytesResult::OutOfMemory:
+      return head + "cannot be loaded: the memory ran out.";
     case FileBytesResult::CannotOpen:
     case FileBytesResult::Read:
       break;
   }
   return head + "cannot be read.";
+}
+
+std::string load_failure_text(const std::exception& e, const std::string& path) {
+  if (dynamic_cast<const std::bad_alloc*>(&e)) return file_refusal_text(FileBytesResult::OutOfMemory, path, 0);
+  return "The file\n" + path + "\ncannot be loaded: " + e.what();
 }

@@ -1,5 +1,6 @@
 #include "problem_io/input_loading.h"
 
+#include <exception>
 #include <utility>
 
 #include "engine/run_host.h"
@@ -23,10 +24,11 @@ int check_input_before_open(InputCheck& check, InputCheckWindow& window) {
     window.show_modal(check);
   }
   if (r != 0 && !check.input_rejected) return 1;
-  check.input_bytes = std::string();
+  std::string().swap(check.input_bytes);  // hands the text's memory back
   // A folder, a pipe, a device or a file too large to hold is named as such;
   // a file that is missing or unreadable gets the checker's refusal.
-  if (r == 0 && (check.input_read == FileBytesResult::NotRegularFile || check.input_read == FileBytesResult::TooLarge))
+  if (r == 0 && (check.input_read == FileBytesResult::NotRegularFile || check.input_read == FileBytesResult::TooLarge ||
+                 check.input_read == FileBytesResult::OutOfMemory))
     run_host().show_message(file_refusal_text(check.input_read, input_file_name, kMaxInputFileBytes) +
                             "\nOpening process stopped!");
   else
@@ -35,18 +37,29 @@ int check_input_before_open(InputCheck& check, InputCheckWindow& window) {
 }
 
 int read_input_file(const std::string& path, InputCheck& check, InputCheckWindow& window, std::string* loaded_text) {
-  input_file_name = path;
-  if (check_input_before_open(check, window) == -1) return -1;
-  // The text the check (or the window's last "Save and Check") accepted is
-  // the text read: the file is not opened again, whatever became of it since.
-  std::string text = std::move(check.input_bytes);
-  check.input_bytes = std::string();
-  std::string refusal;
-  if (read_input_text(text, &refusal) != 1) {
-    if (!refusal.empty())
-      run_host().show_message("The input data cannot be loaded: " + refusal + ".\nOpening process stopped!");
-    return -1;
+  // Memory running out (or any other failure) in the check, the reading or
+  // the deriving of the tables leaves the previous problem loaded: the reader
+  // puts it back before the failure goes on. The planner is told which file
+  // could not be loaded, and the window that asked is told nothing was done.
+  try {
+    input_file_name = path;
+    if (check_input_before_open(check, window) == -1)
+      return check.input_read == FileBytesResult::OutOfMemory ? 0 : -1;
+    // The text the check (or the window's last "Save and Check") accepted is
+    // the text read: the file is not opened again, whatever became of it since.
+    std::string text = std::move(check.input_bytes);
+    check.input_bytes = std::string();
+    std::string refusal;
+    if (read_input_text(text, &refusal) != 1) {
+      if (!refusal.empty())
+        run_host().show_message("The input data cannot be loaded: " + refusal + ".\nOpening process stopped!");
+      return -1;
+    }
+    if (loaded_text) *loaded_text = std::move(text);
+    return 1;
+  } catch (const std::exception& e) {
+    std::string().swap(check.input_bytes);
+    run_host().show_message(load_failure_text(e, path) + "\nOpening process stopped!");
+    return 0;
   }
-  if (loaded_text) *loaded_text = std::move(text);
-  return 1;
 }

@@ -24,7 +24,8 @@ class InputCheckWindow {
 // wrote). Otherwise shows "  Input data are incorrect!\nOpening process
 // stopped!" through run_host() and returns -1; a file the checker cannot read
 // is refused without the window, and one that is no regular file (a folder, a
-// pipe, a device) or too large to hold gets a message naming it instead.
+// pipe, a device), too large to hold or beyond the memory left gets a message
+// naming it instead.
 int check_input_before_open(InputCheck& check, InputCheckWindow& window);
 
 // A load of the file the user chose at path: input_file_name := path, the
@@ -33,7 +34,9 @@ int check_input_before_open(InputCheck& check, InputCheckWindow& window);
 // stays loaded); a problem that breaks an invariant the engine relies on is
 // refused with a message naming the fault. On 1, loaded_text (when given)
 // receives the text that was read, for the schedule part of a released file.
-// The window that owns the open dialog returns 0 itself when the user cancels
-// it.
+// 0: nothing was done, as when the user cancels the open dialog (which the
+// window that owns it handles itself): the load failed partway, memory
+// running out included, and a message naming the file said what went wrong;
+// the previous problem stays exactly as it was.
 int read_input_file(const std::string& path, InputCheck& check, InputCheckWindow& window,
                     std::string* loaded_text = nullptr);

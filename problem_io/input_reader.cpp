@@ -63,14 +63,23 @@ class ProblemBuilder {
       if (mc.Cal.empty()) mc.Cal.resize(1);
     for (ORDER& od : orders_)
       if (od.Steps.empty()) od.Steps.resize(1);
+    // Moving the problems in and out allocates nothing; deriving the tables
+    // and checking them may fail anywhere (M_wload alone can be hundreds of
+    // megabytes), and the previous problem is then put back whole before the
+    // failure goes on, so no count is ever left without its table.
     PROBLEM_DATA previous = take_problem_data();
-    n_of_Machines = n_machines_;
-    n_of_Orders = n_orders_;
-    n_of_SetupTypes = n_setup_types_;
-    Machines = std::move(machines_);
-    Orders = std::move(orders_);
-    derive_problem_tables();
-    fault = problem_invariant_fault();
+    try {
+      n_of_Machines = n_machines_;
+      n_of_Orders = n_orders_;
+      n_of_SetupTypes = n_setup_types_;
+      Machines = std::move(machines_);
+      Orders = std::move(orders_);
+      derive_problem_tables();
+      fault = problem_invariant_fault();
+    } catch (...) {
+      put_problem_data(std::move(previous));
+      throw;
+    }
     if (fault.empty()) return true;
     put_problem_data(std::move(previous));
     return false;

@@ -17,6 +17,9 @@ class InputCheckWindow;
 //  - schedule part unreadable, damaged or of another problem: only "Input
 //    data reading OK!" was shown; the problem just read is released again and
 //    both states dropped, so no state or problem is left without its
-//    schedule; last_SCH is left as it was, never half-built.
+//    schedule; last_SCH is left as it was, never half-built;
+//  - a failure partway (memory running out): a message names the file and
+//    what went wrong; in the input part the problem and the states stay as
+//    they were, after it things end as for an unreadable schedule part.
 int read_released_schedule(const std::string& path, RESCH_STATES& states, InputCheck& check,
                            InputCheckWindow& window);

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <new>
 #include <ostream>
 #include <string_view>
+#include <utility>
 
 #include "engine/schedule_linked.h"
 #include "problem_io/field_value.h"
@@ -245,7 +247,12 @@ int load_sch_file(SCH& target, const std::string& path, FileBytesResult* read) {
   const FileBytesResult r = read_file_bytes(path, kMaxInputFileBytes, text);
   if (read) *read = r;
   if (r != FileBytesResult::Read) return -1;
-  return load_sch_text(target, text);
+  try {
+    return load_sch_text(target, text);
+  } catch (const std::bad_alloc&) {
+    if (read) *read = FileBytesResult::OutOfMemory;
+    return -1;
+  }
 }
 
 int load_sch_text(SCH& target, std::string_view text) {
@@ -256,7 +263,9 @@ int load_sch_text(SCH& target, std::string_view text) {
     if (!read_line(T, fields_of(line))) return 0;
   }
   if (!complete_and_consistent(T)) return 0;
+  // Built aside and moved in: a failure while building (memory running out)
+  // leaves the target's schedule whole, and the move itself cannot fail.
   SCH built(T.nO, T.nJ, T.nM, T.J_A, T.M_wload, R_MG_ex);
-  target = built;
+  target = std::move(built);
   return 1;
 }

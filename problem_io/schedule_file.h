@@ -59,8 +59,8 @@ int release_sch_file(const SCH& sch, const std::vector<MACHINE>& machines,
 // tag is not 1..4 are passed over), and assigns the schedule read to target.
 // 1 read and assigned; -1 the file cannot be read whole (read, when given,
 // says why: missing or unreadable, not a regular file, larger than
-// kMaxInputFileBytes); 0 bad content, and target
-// keeps its schedule. Bad content is: a header whose counts differ from the
+// kMaxInputFileBytes, memory ran out while reading or building the schedule);
+// 0 bad content. On every result but 1 target keeps its schedule. Bad content is: a header whose counts differ from the
 // loaded problem (n_of_Machines, n_of_Jobs, n_of_Orders); a machine or job line
 // before a valid header; a machine number outside 1..nM; a sequence line
 // without its machine line or beyond its count, or a job outside 1..nJ in it; a
@@ -71,5 +71,6 @@ int release_sch_file(const SCH& sch, const std::vector<MACHINE>& machines,
 int load_sch_file(SCH& target, const std::string& path, FileBytesResult* read = nullptr);
 
 // The same for a file's text already read (the released-schedule load reads
-// its file once for the input part and the schedule part).
+// its file once for the input part and the schedule part). An exception
+// (memory running out) goes on to the caller with target unchanged.
 int load_sch_text(SCH& target, std::string_view text);

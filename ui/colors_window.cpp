@@ -144,7 +144,8 @@ void TForm11::FormShow() {
   // folder, a pipe or a device in its place is named, once the window stands.
   FileBytesResult read = FileBytesResult::Read;
   const int loaded = schemes_.load(scheme_file(), choice, &read);
-  file_refused_ = read == FileBytesResult::NotRegularFile || read == FileBytesResult::TooLarge;
+  file_refused_ = read == FileBytesResult::NotRegularFile || read == FileBytesResult::TooLarge ||
+                  read == FileBytesResult::OutOfMemory;
   if (loaded != 1) {
     if (file_refused_) {
       const QString text = QString::fromStdString(file_refusal_text(read, scheme_file(), kMaxSchemeFileBytes));

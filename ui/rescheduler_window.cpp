@@ -202,7 +202,17 @@ int TForm18::load_released_schedule() {
 }
 
 void TForm18::Button1Click() {
-  const int loaded = load_released_schedule();
+  int loaded = 0;
+  try {
+    loaded = load_released_schedule();
+  } catch (...) {
+    // A failure that escaped the load: the states may be gone, so the window
+    // ends as after a refused file before the application reports it.
+    if (Form10) Form10->problem_replaced();
+    Button3->setEnabled(false);
+    enable_run_controls(false);
+    throw;
+  }
   // The schedule on show belongs to the problem or plan just replaced (or,
   // after a refused load, released): it goes, as after the scheduler's load.
   // A good load made the released plan the live schedule of the new problem.

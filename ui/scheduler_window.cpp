@@ -358,24 +358,37 @@ void TForm3::Button3Click() {
   OpenDialog1.InitialDir = program_dir();
   OpenDialog1.FileName.clear();
   OpenDialog1.Filter = QString::fromLatin1(kInputFilter);
-  std::string chosen;
-  int r = read_input_file(chosen);
-  // The schedule on show belongs to the problem just replaced.
-  if (r == 1 && Form10) Form10->problem_replaced();
-  if (r == 0) r = kept == QLatin1String(kLoaded) ? 1 : -1;
-
-  if (r == 1) {
-    Button5->setEnabled(true);
-    Button4->setEnabled(true);
-    Label2->setText(QString::fromLatin1(kLoaded));
-    set_enabled({Button3, Button2, Button1, ComboBox2}, true);
-    ComboBox2Change();
-    set_enabled({ComboBox1, Button8, Button9, CheckBox1}, true);
-  } else {
-    Button1->setEnabled(true);
-    Label2->setText(QString::fromLatin1(kNoData));
-    Button3->setEnabled(true);
+  // 0 (nothing done) also when the load failed partway: the loader kept the
+  // previous problem and said what went wrong, and the window comes back as
+  // it was before the click.
+  auto finish = [this, &kept](int r) {
+    if (r == 0) r = kept == QLatin1String(kLoaded) ? 1 : -1;
+    if (r == 1) {
+      Button5->setEnabled(true);
+      Button4->setEnabled(true);
+      Label2->setText(QString::fromLatin1(kLoaded));
+      set_enabled({Button3, Button2, Button1, ComboBox2}, true);
+      ComboBox2Change();
+      set_enabled({ComboBox1, Button8, Button9, CheckBox1}, true);
+    } else {
+      Button1->setEnabled(true);
+      Label2->setText(QString::fromLatin1(kNoData));
+      Button3->setEnabled(true);
+    }
+  };
+  int r = 0;
+  try {
+    std::string chosen;
+    r = read_input_file(chosen);
+    // The schedule on show belongs to the problem just replaced.
+    if (r == 1 && Form10) Form10->problem_replaced();
+  } catch (...) {
+    // A failure that escaped the loader: the window is usable again ("Close"
+    // above all) before the application reports the failure.
+    finish(r);
+    throw;
   }
+  finish(r);
 }
 
 // ---- runs ----

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <new>
+#include <stdexcept>
 #include <string>
 
 #include "tests/support/fifo.h"
@@ -38,4 +43,37 @@ TEST(FileBytes, RefusesWhatIsNoRegularFileWithoutWaiting) {
             "The file\n/x/p.txt\nis not a regular file (a folder, a pipe or a device).");
   EXPECT_EQ(file_refusal_text(FileBytesResult::TooLarge, "p", std::size_t{3} << 20),
             "The file\np\nis too large to load (more than 3 MB).");
+}
+
+// The descriptor is opened non-blocking so that a pipe never makes the open
+// wait; once it is known to be a regular file it reads blocking again (some
+// network and FUSE file systems would otherwise end a read halfway). A pipe
+// keeps its flags: it is refused, not read.
+TEST(FileBytes, ARegularFileIsReadWithBlockingReads) {
+  TempDir dir;
+  const std::string path = dir.write("p.txt", "001|1|1|1\n");
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(fd, 0);
+  std::string bytes;
+  EXPECT_EQ(read_descriptor_bytes(fd, 100, bytes), FileBytesResult::Read);
+  EXPECT_EQ(bytes, "001|1|1|1\n");
+  EXPECT_EQ(::fcntl(fd, F_GETFL) & O_NONBLOCK, 0);
+  ::close(fd);
+
+  const Fifo fifo(dir.file("pipe.txt"));
+  ASSERT_TRUE(fifo.made());
+  const int pipe_fd = ::open(fifo.path().c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(pipe_fd, 0);
+  EXPECT_EQ(read_descriptor_bytes(pipe_fd, 100, bytes), FileBytesResult::NotRegularFile);
+  EXPECT_NE(::fcntl(pipe_fd, F_GETFL) & O_NONBLOCK, 0);
+  ::close(pipe_fd);
+}
+
+// Memory running out is said as such, never as a file too large.
+TEST(FileBytes, MemoryRunningOutIsNamedWithTheFile) {
+  EXPECT_EQ(file_refusal_text(FileBytesResult::OutOfMemory, "/x/p.txt", std::size_t{2048} << 20),
+            "The file\n/x/p.txt\ncannot be loaded: the memory ran out.");
+  EXPECT_EQ(load_failure_text(std::bad_alloc(), "p"), "The file\np\ncannot be loaded: the memory ran out.");
+  EXPECT_EQ(load_failure_text(std::length_error("vector::reserve"), "p"),
+            "The file\np\ncannot be loaded: vector::reserve");
 }
