@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <new>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -234,7 +235,7 @@ TEST_F(LoadFailure, InputFileOverALoadedProblemKeepsTheProblemAndItsLiveSchedule
       EXPECT_EQ(live_schedule_fingerprint(), live);
       EXPECT_EQ(first_run, 0);
       EXPECT_TRUE(mentions(host.messages, next));
-      EXPECT_TRUE(check.input_bytes.empty());
+      EXPECT_EQ(check.input_bytes.capacity(), std::string().capacity());  // the file's text is let go
     };
   };
   const long points = fail_each_allocation(prepare, [&] { return read_input_file(next, check, window); });
@@ -277,8 +278,10 @@ TEST_F(LoadFailure, ReleasedFileOverLoadedStatesKeepsThemOrEndsAsARefusedSchedul
       } else {
         ++schedule_part_failures;
         EXPECT_EQ(n_of_Machines + n_of_Orders + n_of_Jobs + n_of_SetupTypes, 0);
-        EXPECT_TRUE(Machines.empty() && Orders.empty() && Jobs.empty() && MG_M_ex.empty() && Exe_O.empty() &&
-                    J_A.empty() && M_wload.empty());
+        // Released, memory included.
+        EXPECT_EQ(Machines.capacity() + Orders.capacity() + Jobs.capacity() + MG_M_ex.capacity() +
+                      Exe_O.capacity() + J_A.capacity() + M_wload.capacity(),
+                  0u);
         EXPECT_FALSE(states.released);
         EXPECT_FALSE(states.working);
       }
@@ -339,6 +342,68 @@ TEST_F(LoadFailure, ScheduleFileOverTheLiveScheduleKeepsIt) {
   EXPECT_GT(points, 10);
   EXPECT_NE(live_schedule_fingerprint(), live);  // the unarmed load replaced it
   std::printf("schedule file over the live schedule: %ld allocation failure points\n", points);
+}
+
+// Taking a released schedule over loaded states is all or nothing: the states,
+// the live schedule and its values stay as they were when it fails.
+TEST_F(LoadFailure, TakingAReleasedScheduleIsAllOrNothing) {
+  ASSERT_EQ(read_released_schedule(write_released_file(dir, "a.rsf", 17), states, check, window), 1);
+  fill_random_schedule(3);
+  const SCH sch(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
+  const std::string released = shop_fingerprint(states.released.get());
+  const std::string working = shop_fingerprint(states.working.get());
+  const std::string live = live_schedule_fingerprint();
+  long points = 0;
+  for (long n = 1;; ++n) {
+    fail_allocation(n);
+    bool failed = false;
+    try {
+      states.take_released(sch);
+    } catch (const std::bad_alloc&) {
+      failed = true;
+    }
+    disarm_allocation_failure();
+    if (!failed) break;
+    ++points;
+    SCOPED_TRACE("allocation " + std::to_string(n) + " failed");
+    EXPECT_EQ(shop_fingerprint(states.released.get()), released);
+    EXPECT_EQ(shop_fingerprint(states.working.get()), working);
+    EXPECT_EQ(live_schedule_fingerprint(), live);
+    if (HasFailure()) break;
+  }
+  EXPECT_GT(points, 10);
+  EXPECT_NE(live_schedule_fingerprint(), live);
+}
+
+// A schedule read into a target that has no tables yet either takes it whole
+// or stays without tables and counts.
+TEST_F(LoadFailure, AScheduleReadIntoAnEmptyTargetNeverLeavesCountsWithoutTables) {
+  const std::string released = write_released_file(dir, "a.rsf", 17);
+  ASSERT_EQ(read_input_file(dir.write("a.txt", input_part(read_file(released))), check, window), 1);
+  fill_random_schedule(8);
+  const std::string path = dir.file("other.sch");
+  ASSERT_EQ(export_sch_file(SCH(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload), path), 1);
+  const std::string text = read_file(path);
+  long points = 0;
+  for (long n = 1;; ++n) {
+    SCH target;
+    fail_allocation(n);
+    bool failed = false;
+    try {
+      EXPECT_EQ(load_sch_text(target, text), 1);
+    } catch (const std::bad_alloc&) {
+      failed = true;
+    }
+    disarm_allocation_failure();
+    if (!failed) {
+      EXPECT_TRUE(target.has_tables());
+      break;
+    }
+    ++points;
+    EXPECT_EQ(schedule_fingerprint(&target), "0 0 0 0\n") << "allocation " << n;
+    if (HasFailure()) break;
+  }
+  EXPECT_GT(points, 10);
 }
 
 }  // namespace
