@@ -101,7 +101,8 @@ void TForm10::Button35Click() {
   // loaded problem; the history is replaced only then.
   FileBytesResult read = FileBytesResult::Read;
   if (load_sch_file(*last_SCH, path, &read) != 1) {
-    const bool named = read == FileBytesResult::NotRegularFile || read == FileBytesResult::TooLarge;
+    const bool named = read == FileBytesResult::NotRegularFile || read == FileBytesResult::TooLarge ||
+                       read == FileBytesResult::OutOfMemory;
     show_message((named ? QString::fromStdString(file_refusal_text(read, path, kMaxInputFileBytes) + "\n")
                         : QString()) +
                      QStringLiteral("Schedule cannot be inported!"),

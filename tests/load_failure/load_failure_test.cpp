@@ -152,6 +152,8 @@ std::string input_part(const std::string& released_text) {
 
 class LoadFailure : public ::testing::Test {
  protected:
+  // gtest keeps the traces of a thread in a table made on first use.
+  void SetUp() override { SCOPED_TRACE("first use"); }
   void TearDown() override {
     disarm_allocation_failure();
     release_everything();
@@ -184,10 +186,7 @@ class LoadFailure : public ::testing::Test {
                             const std::function<int()>& load) {
     // Once unarmed first: what the program sets up on first use (the random
     // source, the streams' locale) is held from then on and is no leak.
-    {
-      SCOPED_TRACE("first use");
-      prepare();
-    }
+    prepare();
     release_everything();
     const long baseline = live_allocations();
     for (long n = 1;; ++n) {

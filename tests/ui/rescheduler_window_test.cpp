@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <stdexcept>
 
 #include "engine/live_schedule.h"
 #include "engine/run_state.h"
@@ -157,6 +158,31 @@ TEST_F(ReschedulerWindow, OnlyALoadedReleasedPlanEnablesTheRunControls) {
     }
   }
   EXPECT_EQ(boxes.file_dialog_filters, QStringList({"Released schedule files (*.rsf) (*.rsf *.RSF)"}));
+}
+
+// The program's host with message boxes that fail.
+class FailingMessageHost : public GuiRunHost {
+ public:
+  void show_message(const std::string&) override { throw std::runtime_error("no message box"); }
+};
+
+// A failure that escapes a load after its input part was read (the problem
+// and the states are gone) leaves no run control on over nothing.
+TEST_F(ReschedulerWindow, AFailureEscapingTheLoadLeavesTheRunControlsOff) {
+  const std::string good = write_released_file(dir, "good.rsf", 17);
+  load(good);
+  ASSERT_EQ(enabled_run_controls(), 7);
+  {
+    FailingMessageHost failing;  // "Input data reading OK!" fails
+    set_run_host(&failing);
+    boxes.file = QString::fromStdString(good);
+    EXPECT_THROW(form->Button1Click(), std::runtime_error);
+    boxes.file.clear();
+    set_run_host(&host);
+  }
+  EXPECT_EQ(enabled_run_controls(), 0);
+  EXPECT_EQ(n_of_Jobs, 0);
+  EXPECT_FALSE(Form10->isVisible());
 }
 
 // While typing, a letter or a value outside the typing range empties a

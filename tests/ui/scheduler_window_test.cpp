@@ -22,11 +22,13 @@
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <stdexcept>
 
 #include "engine/live_schedule.h"
 #include "engine/problem.h"
 #include "engine/run_state.h"
 #include "solvers/run_report.h"
+#include "tests/support/fifo.h"
 #include "tests/support/input_text.h"
 #include "tests/ui/scheduler_fixture.h"
 #include "ui/bar_chart.h"
@@ -227,6 +229,33 @@ TEST_F(SchedulerWindowTest, LoadCancelRefusalsAndClosingThePlannersRoad) {
   EXPECT_EQ(label2(), "No input data loaded.");
   EXPECT_FALSE(button("Button4")->isEnabled());
   Form3->hide();
+}
+
+// The program's host with message boxes that fail: whatever a load then
+// reports escapes it.
+class FailingMessageHost : public StillClockHost {
+ public:
+  void show_message(const std::string&) override { throw std::runtime_error("no message box"); }
+};
+
+// A failure that escapes the load still gives the window back as it was
+// before the click ("Close" above all) with the problem still loaded; the
+// application's handler then reports it.
+TEST_F(SchedulerWindowTest, AFailureEscapingTheLoadGivesTheWindowBack) {
+  load(sample_file());
+  ASSERT_EQ(label2(), "Input data loaded.");
+  const Fifo fifo(dir.file("pipe.txt"));  // refused with a message, which fails
+  ASSERT_TRUE(fifo.made());
+  {
+    FailingMessageHost failing;
+    set_run_host(&failing);
+    user.file = QString::fromStdString(fifo.path());
+    EXPECT_THROW(Form3->Button3Click(), std::runtime_error);
+    set_run_host(&host);
+  }
+  EXPECT_EQ(label2(), "Input data loaded.");
+  EXPECT_EQ(run_controls_enabled(), std::vector<bool>(7, true));
+  EXPECT_EQ(n_of_Jobs, 3);
 }
 
 // Warnings show the checking window and the load goes on; errors show it and
