@@ -6,7 +6,9 @@
 #include "engine/bit_select.h"
 #include "engine/random_source.h"
 
-#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+// The wide draw deposits a bit into a 64-bit word (_pdep_u64), which only
+// x86-64 offers; 32-bit x86 and every other processor take the portable draw.
+#if defined(__GNUC__) && defined(__x86_64__)
 #define TAVO_WIDE_DRAW 1
 #include <immintrin.h>
 #endif

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs every package the program, its tests and its benchmarks need, from
-# Debian's package manager. Run as root on Debian 12.
+# Debian's package manager (g++-multilib for the 32-bit compile of the core).
+# Run as root on Debian 12.
 set -euo pipefail
-packages=(g++ clang cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev
+packages=(g++ g++-multilib clang cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev
           fonts-dejavu-core qt6-base-dev qt6-charts-dev libqt6opengl6-dev)
 missing=()
 for p in "${packages[@]}"; do

@@ -336,3 +336,51 @@ TEST_F(ScheduleFile, APipeIsRefusedWithoutWaiting) {
   EXPECT_EQ(read, FileBytesResult::NotRegularFile);
   EXPECT_TRUE(same_schedule(target, before));
 }
+
+// Two machines whose last listed jobs are swapped: every count still holds and
+// every job still has its line, but each machine ends with a job that has no
+// route step on it. The last listed job is checked like every other one, so
+// the file is refused and the target keeps its schedule.
+TEST_F(ScheduleFile, AMachineEndingWithAJobThatHasNoStepThereIsRefused) {
+  const SCH sch = random_schedule(3);
+  const std::vector<std::vector<int>> lists = M_wload;  // sch's sequences
+  ASSERT_EQ(export_sch_file(sch, dir.file("good.sch")), 1);
+  const std::string good = read_file(dir.file("good.sch"));
+  const std::string job_lines = good.substr(good.find("\n4|1|") + 1);
+  auto text_of = [&](const std::vector<std::vector<int>>& sequences) {
+    std::string t = "1|" + std::to_string(n_of_Machines) + "|" + std::to_string(n_of_Jobs) + "|" +
+                    std::to_string(n_of_Orders) + "\n";
+    for (int m = 1; m <= n_of_Machines; ++m) {
+      t += "2|" + std::to_string(m) + "|" + std::to_string(sequences[m][0]) + "\n";
+      for (int p = 1; p <= sequences[m][0]; ++p) t += "3|" + std::to_string(sequences[m][p]) + "\n";
+    }
+    return t + job_lines;
+  };
+  ASSERT_EQ(text_of(lists), good);
+  // Machines a and b, each listing its last job once and not the other's.
+  auto lists_job = [&](int m, int job, int from, int to) {
+    return std::find(lists[m].begin() + from, lists[m].begin() + to + 1, job) != lists[m].begin() + to + 1;
+  };
+  int a = 0, b = 0;
+  for (int m1 = 1; m1 <= n_of_Machines && b == 0; ++m1)
+    for (int m2 = m1 + 1; m2 <= n_of_Machines && b == 0; ++m2) {
+      const int c1 = lists[m1][0], c2 = lists[m2][0];
+      if (c1 == 0 || c2 == 0) continue;
+      const int x = lists[m1][c1], y = lists[m2][c2];
+      if (x != y && !lists_job(m1, x, 1, c1 - 1) && !lists_job(m2, y, 1, c2 - 1) && !lists_job(m2, x, 1, c2) &&
+          !lists_job(m1, y, 1, c1)) {
+        a = m1;
+        b = m2;
+      }
+    }
+  ASSERT_NE(b, 0);
+  std::vector<std::vector<int>> swapped = lists;
+  std::swap(swapped[a][swapped[a][0]], swapped[b][swapped[b][0]]);
+
+  SCH target = random_schedule(77);
+  const SCH before(target);
+  EXPECT_EQ(load_sch_file(target, dir.write("swapped.sch", text_of(swapped))), 0);
+  EXPECT_TRUE(same_schedule(target, before));
+  ASSERT_EQ(load_sch_file(target, dir.file("good.sch")), 1);
+  EXPECT_TRUE(same_schedule(target, sch));
+}
