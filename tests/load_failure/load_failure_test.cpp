@@ -206,6 +206,15 @@ class LoadFailure : public ::testing::Test {
     }
   }
 
+  // A problem of its own loaded, and a random schedule of it written to path
+  // (the live schedule is left as it was).
+  void load_a_problem_and_export_a_schedule(const std::string& path) {
+    const std::string released = write_released_file(dir, "a.rsf", 17);
+    ASSERT_EQ(read_input_file(dir.write("a.txt", input_part(read_file(released))), check, window), 1);
+    fill_random_schedule(8);
+    ASSERT_EQ(export_sch_file(SCH(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload), path), 1);
+  }
+
   TempDir dir;
   RecordingHost host;
   RESCH_STATES states;
@@ -299,11 +308,8 @@ TEST_F(LoadFailure, ReleasedFileOverLoadedStatesKeepsThemOrEndsAsARefusedSchedul
 
 // "Inport": a schedule file of the loaded problem over the live schedule.
 TEST_F(LoadFailure, ScheduleFileOverTheLiveScheduleKeepsIt) {
-  const std::string released = write_released_file(dir, "a.rsf", 17);
-  ASSERT_EQ(read_input_file(dir.write("a.txt", input_part(read_file(released))), check, window), 1);
-  fill_random_schedule(8);
   const std::string path = dir.file("other.sch");
-  ASSERT_EQ(export_sch_file(SCH(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload), path), 1);
+  ASSERT_NO_FATAL_FAILURE(load_a_problem_and_export_a_schedule(path));
   fill_random_schedule(9);
   last_SCH = std::make_unique<SCH>(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload);
   calc_sch_times(*last_SCH);
@@ -377,11 +383,8 @@ TEST_F(LoadFailure, TakingAReleasedScheduleIsAllOrNothing) {
 // A schedule read into a target that has no tables yet either takes it whole
 // or stays without tables and counts.
 TEST_F(LoadFailure, AScheduleReadIntoAnEmptyTargetNeverLeavesCountsWithoutTables) {
-  const std::string released = write_released_file(dir, "a.rsf", 17);
-  ASSERT_EQ(read_input_file(dir.write("a.txt", input_part(read_file(released))), check, window), 1);
-  fill_random_schedule(8);
   const std::string path = dir.file("other.sch");
-  ASSERT_EQ(export_sch_file(SCH(n_of_Orders, n_of_Jobs, n_of_Machines, J_A, M_wload), path), 1);
+  ASSERT_NO_FATAL_FAILURE(load_a_problem_and_export_a_schedule(path));
   const std::string text = read_file(path);
   long points = 0;
   for (long n = 1;; ++n) {
