@@ -40,11 +40,22 @@ int read_input_file(const std::string& path, InputCheck& check, InputCheckWindow
   // Memory running out (or any other failure) in the check, the reading or
   // the deriving of the tables leaves the previous problem loaded: the reader
   // puts it back before the failure goes on. The planner is told which file
-  // could not be loaded, and the window that asked is told nothing was done.
+  // could not be loaded, and the window that asked is told nothing was done;
+  // the run reports go on naming the file of the problem still loaded.
+  std::string loaded_name;
+  bool named = false;
+  auto keep_loaded_name = [&] {
+    if (named) input_file_name.swap(loaded_name);
+  };
   try {
-    input_file_name = path;
-    if (check_input_before_open(check, window) == -1)
-      return check.input_read == FileBytesResult::OutOfMemory ? 0 : -1;
+    loaded_name = input_file_name;
+    input_file_name = path;  // the checker and its window read the chosen file
+    named = true;
+    if (check_input_before_open(check, window) == -1) {
+      if (check.input_read != FileBytesResult::OutOfMemory) return -1;
+      keep_loaded_name();
+      return 0;
+    }
     // The text the check (or the window's last "Save and Check") accepted is
     // the text read: the file is not opened again, whatever became of it since.
     std::string text = std::move(check.input_bytes);
@@ -58,6 +69,7 @@ int read_input_file(const std::string& path, InputCheck& check, InputCheckWindow
     if (loaded_text) *loaded_text = std::move(text);
     return 1;
   } catch (const std::exception& e) {
+    keep_loaded_name();
     std::string().swap(check.input_bytes);
     run_host().show_message(load_failure_text(e, path) + "\nOpening process stopped!");
     return 0;

@@ -17,7 +17,6 @@ int read_input_file(std::string& file_name) {
 }
 
 int read_chosen_input_file(const std::string& path) {
-  input_file_name = path;
   const QString name = QString::fromStdString(path);
   const QFileInfo info(name);
   // The checker would read a folder as an empty file and a vanished file as

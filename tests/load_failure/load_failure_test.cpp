@@ -234,14 +234,16 @@ TEST_F(LoadFailure, InputFileOverALoadedProblemKeepsTheProblemAndItsLiveSchedule
     store_live_values(*last_SCH);
     first_run = 0;
     forget_load_traces();
+    input_file_name = previous;  // what the run reports name
   };
   auto prepare = [&]() -> std::function<void(int)> {
     set_up();
-    return [this, &next, problem = problem_fingerprint(), live = live_schedule_fingerprint()](int r) {
+    return [this, &previous, &next, problem = problem_fingerprint(), live = live_schedule_fingerprint()](int r) {
       EXPECT_EQ(r, 0);  // nothing done: the window comes back as before
       EXPECT_EQ(problem_fingerprint(), problem);
       EXPECT_EQ(live_schedule_fingerprint(), live);
       EXPECT_EQ(first_run, 0);
+      EXPECT_EQ(input_file_name, previous);
       EXPECT_TRUE(mentions(host.messages, next));
       EXPECT_EQ(check.input_bytes.capacity(), std::string().capacity());  // the file's text is let go
     };
