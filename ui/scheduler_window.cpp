@@ -348,6 +348,7 @@ void TForm3::set_enabled(std::initializer_list<QWidget*> controls, bool enabled)
 
 void TForm3::Button3Click() {
   const QString kept = Label2->text();
+  const bool results_offered = Button7->isEnabled();
   for (QWidget* w : std::initializer_list<QWidget*>{ComboBox1, ComboBox2, Button8, Button9, Button5, Button4,
                                                      Button6, Button3, Button2, Button1})
     set_and_repaint(w, false);
@@ -360,9 +361,12 @@ void TForm3::Button3Click() {
   OpenDialog1.Filter = QString::fromLatin1(kInputFilter);
   // 0 (nothing done) also when the load failed partway: the loader kept the
   // previous problem and said what went wrong, and the window comes back as
-  // it was before the click.
-  auto finish = [this, &kept](int r) {
+  // it was before the click, "Show Results" included.
+  std::string chosen;
+  auto finish = [this, &kept, &chosen, results_offered](int r) {
+    const bool failed_partway = r == 0 && !chosen.empty();
     if (r == 0) r = kept == QLatin1String(kLoaded) ? 1 : -1;
+    if (failed_partway) Button7->setEnabled(results_offered);
     if (r == 1) {
       Button5->setEnabled(true);
       Button4->setEnabled(true);
@@ -378,7 +382,6 @@ void TForm3::Button3Click() {
   };
   int r = 0;
   try {
-    std::string chosen;
     r = read_input_file(chosen);
     // The schedule on show belongs to the problem just replaced.
     if (r == 1 && Form10) Form10->problem_replaced();

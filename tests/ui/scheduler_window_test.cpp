@@ -22,6 +22,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <new>
 #include <stdexcept>
 
 #include "engine/live_schedule.h"
@@ -256,6 +257,46 @@ TEST_F(SchedulerWindowTest, AFailureEscapingTheLoadGivesTheWindowBack) {
   EXPECT_EQ(label2(), "Input data loaded.");
   EXPECT_EQ(run_controls_enabled(), std::vector<bool>(7, true));
   EXPECT_EQ(n_of_Jobs, 3);
+}
+
+// Memory that runs out partway through a load: the loader keeps the problem
+// and says so, and the window comes back exactly as before the click, "Show
+// Results" included; the run reports go on naming the loaded file.
+TEST_F(SchedulerWindowTest, ALoadThatRunsOutOfMemoryLeavesTheWindowAsItWas) {
+  // The first message box of the load is where memory runs out.
+  class MemoryRunsOutOnce : public StillClockHost {
+   public:
+    std::vector<std::string> messages;
+    void show_message(const std::string& text) override {
+      if (messages.empty() && !failed_) {
+        failed_ = true;
+        throw std::bad_alloc();
+      }
+      messages.push_back(text);
+    }
+
+   private:
+    bool failed_ = false;
+  };
+  const std::string loaded = sample_file();
+  load(loaded);
+  ASSERT_EQ(label2(), "Input data loaded.");
+  button("Button7")->setEnabled(true);  // results of a run on show
+  const Fifo fifo(dir.file("pipe.txt"));
+  ASSERT_TRUE(fifo.made());
+  MemoryRunsOutOnce failing;
+  set_run_host(&failing);
+  user.file = QString::fromStdString(fifo.path());
+  Form3->Button3Click();
+  set_run_host(&host);
+  ASSERT_EQ(failing.messages.size(), 1u);
+  EXPECT_NE(failing.messages[0].find(fifo.path()), std::string::npos);
+  EXPECT_NE(failing.messages[0].find("the memory ran out"), std::string::npos);
+  EXPECT_EQ(label2(), "Input data loaded.");
+  EXPECT_EQ(run_controls_enabled(), std::vector<bool>(7, true));
+  EXPECT_TRUE(button("Button7")->isEnabled());
+  EXPECT_EQ(n_of_Jobs, 3);
+  EXPECT_EQ(input_file_name, loaded);
 }
 
 // Warnings show the checking window and the load goes on; errors show it and
