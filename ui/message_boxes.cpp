@@ -8,6 +8,7 @@
 #include <QSpacerItem>
 
 #include "ui/dialog_owner.h"
+#include "ui/window_placement.h"
 
 namespace {
 // A box wraps a text wider than half the screen, which breaks a line such
@@ -28,6 +29,12 @@ void keep_lines_whole(QMessageBox& box) {
   // A label's text needs a few pixels beyond its advance (margin and indent).
   grid->addItem(new QSpacerItem(widest + 2 * fm.averageCharWidth(), 0, QSizePolicy::Fixed, QSizePolicy::Fixed),
                 grid->rowCount(), column, 1, columns);
+  // Under a window manager the caption stands in a title bar beside its
+  // buttons: a short message ("Input data reading OK!") must not cut it.
+  const QMargins margins = grid->contentsMargins();
+  grid->addItem(new QSpacerItem(title_bar_width(&box) - margins.left() - margins.right(), 0, QSizePolicy::Fixed,
+                                QSizePolicy::Fixed),
+                grid->rowCount(), 0, 1, grid->columnCount());
 }
 }  // namespace
 

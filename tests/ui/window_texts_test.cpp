@@ -21,6 +21,7 @@
 #include "tests/ui/scheduler_fixture.h"
 #include "ui/input_checking_window.h"
 #include "ui/message_boxes.h"
+#include "ui/window_placement.h"
 #include "ui/operator_priority_window.h"
 #include "ui/progress_window.h"
 
@@ -142,6 +143,27 @@ TEST(WindowTextsAlone, AFieldMessageKeepsItsRangeOnOneLine) {
   probe.start();
   show_message(text);
   EXPECT_EQ(lines, 1);
+}
+
+// A short message and a short question are still as wide as a title bar
+// needs for the whole caption and its buttons.
+TEST(WindowTextsAlone, AShortMessageBoxShowsItsWholeCaption) {
+  AppWindows windows;
+  int too_narrow = 0, boxes = 0;
+  QTimer probe;
+  probe.setInterval(10);
+  QObject::connect(&probe, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr || !box->isVisible()) return;
+    ++boxes;
+    if (box->width() < title_bar_width(box)) ++too_narrow;
+    box->buttons().first()->click();
+  });
+  probe.start();
+  show_message(QStringLiteral("Input data reading OK!"));
+  ask_yes_no(QStringLiteral("Stop?"));
+  EXPECT_EQ(boxes, 2);
+  EXPECT_EQ(too_narrow, 0);
 }
 
 // The priority and sum labels show figures: the figure is what an assistive
