@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 #include "engine/live_schedule.h"
 #include "engine/run_state.h"
@@ -111,7 +112,9 @@ TEST_F(ReplacedPlanViews, ARunEmptiesTheEditorListsOfThePlanItReplaced) {
 }
 
 // "Generate schedule" shows its schedule in the window the planner left open
-// after a run: as if shown anew, with empty lists, not those of the run's plan.
+// after a run: as if shown anew, with empty lists, not those of the run's
+// plan, and taking input although the initializing window's session
+// disabled it with the other windows.
 TEST_F(ReplacedPlanViews, AStartingScheduleEmptiesTheListsOfAnEditorLeftOpen) {
   load(small_generated_file());
   run_method(0);
@@ -119,27 +122,41 @@ TEST_F(ReplacedPlanViews, AStartingScheduleEmptiesTheListsOfAnEditorLeftOpen) {
   modify_on_machine(2);
   ASSERT_GT(sequence()->count(), 0);
 
-  bool looked = false;
+  // The planner's steps, each from its own timer, so that what one opens is
+  // answered by the next tick: "Generate schedule", a look at the schedule
+  // shown, closing it, closing the initializing window (its question
+  // answered No: the run's plan is live again).
+  int step = 0;
   EditorSeen in_session{};
+  bool enabled_in_session = false;
   QString completion_shown;
+  const auto later = [](std::function<void()> f) { QTimer::singleShot(0, Form13, std::move(f)); };
   user.on_tick = [&] {
-    if (modal_session_window() != Form10 || looked) return;
-    looked = true;
-    in_session = EditorSeen::now();
-    completion_shown = performance<QLineEdit>("Edit6")->text();
-    // From its own timer: a question it asks is answered by the next tick.
-    QTimer::singleShot(0, Form10, [] { Form10->close(); });
+    QWidget* session = modal_session_window();
+    if (step == 0 && session == Form13) {
+      step = 1;
+      later([] { Form13->findChild<QPushButton*>("Button1")->click(); });
+    } else if (step == 1 && session == Form10) {
+      step = 2;
+      in_session = EditorSeen::now();
+      enabled_in_session = Form10->isEnabled();
+      completion_shown = performance<QLineEdit>("Edit6")->text();
+      later([] { performance<QPushButton>("Button8")->click(); });  // "Close"
+    } else if (step == 2 && session == Form13) {
+      step = 3;
+      later([] { Form13->findChild<QPushButton*>("Button2")->click(); });
+    }
   };
-  Form13->show();
   {
     const WaitLimit limit(user);
-    Form13->findChild<QPushButton*>("Button1")->click();  // "Generate schedule"
+    button("Button2")->click();  // "Create Starting  Schedule"
   }
   user.on_tick = nullptr;
-  ASSERT_TRUE(looked);
+  ASSERT_EQ(step, 3);
   in_session.expect_empty("the starting schedule shown");
-  EXPECT_EQ(completion_shown, QString::number(last_obj_value.Completion_Time));
-  Form13->close();  // the question answered No: the run's plan is live again
+  EXPECT_TRUE(enabled_in_session) << "the window shown for the planner takes no input";
+  EXPECT_NE(completion_shown, QString());
+  EXPECT_TRUE(user.messages.contains("Discard changes and exit!"));
 }
 
 // A load of another problem in the scheduler takes "Results" with "Schedule
