@@ -180,10 +180,13 @@ void TForm10::build_editor(QFrame* panel) {
   mg->setRowStretch(5, 1);
   // Moves are offered on a sequence shown, never on an empty list (before
   // "Modify schedule", or after the plan it showed was replaced).
-  const auto offer_moves = [this, move] { move->setEnabled(ListBox1->count() > 0); };
-  connect(ListBox1->model(), &QAbstractItemModel::rowsInserted, move, offer_moves);
-  connect(ListBox1->model(), &QAbstractItemModel::rowsRemoved, move, offer_moves);
-  connect(ListBox1->model(), &QAbstractItemModel::modelReset, move, offer_moves);
+  // The list's own model is asked: it also reports while the window is
+  // being destroyed.
+  const QAbstractItemModel* sequence_rows = ListBox1->model();
+  const auto offer_moves = [sequence_rows, move] { move->setEnabled(sequence_rows->rowCount() > 0); };
+  connect(sequence_rows, &QAbstractItemModel::rowsInserted, move, offer_moves);
+  connect(sequence_rows, &QAbstractItemModel::rowsRemoved, move, offer_moves);
+  connect(sequence_rows, &QAbstractItemModel::modelReset, move, offer_moves);
   offer_moves();
   sg->addWidget(ComboBox1, 0, 0);
   sg->addWidget(Button27, 0, 1);
