@@ -68,6 +68,12 @@ class BlockedWindows {
 void show_modal(QDialog* window) {
   if (!window || session_loops.count(window)) return;  // one session per window
   BlockedWindows blocked(window);
+  // The session's window takes input even when it was left open before an
+  // outer session began, which disabled it with the others ("Schedule
+  // Performance " showing a starting schedule): a disabled one could not even
+  // be closed. It is given back disabled, as that session left it.
+  const bool was_enabled = window->isEnabled();
+  window->setEnabled(true);
   QEventLoop loop;
   const QPointer<QDialog> guard(window);
   QObject::connect(window, &QObject::destroyed, &loop, &QEventLoop::quit);
@@ -88,6 +94,7 @@ void show_modal(QDialog* window) {
     session_windows.pop_back();
     if (guard) guard->hide();
   }
+  if (guard && !was_enabled) guard->setEnabled(false);
 }
 
 bool modal_session_held(const QWidget* window) { return held(window); }

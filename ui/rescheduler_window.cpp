@@ -182,7 +182,6 @@ void TForm18::FormShow() {
 // The results windows show the problem being released: they go too.
 void TForm18::FormClose() {
   if (Form10) Form10->problem_replaced();
-  if (Form6) Form6->hide();
   resch_states.release();
   free_input_data();
   Button3->setEnabled(false);

@@ -133,6 +133,9 @@ TForm6::TForm6(QWidget* parent) : ClosingForm(Centre::MainWindow, parent) {
 QPlainTextEdit* TForm6::memo(ResultsMemo m) const { return m == ResultsMemo::Index ? Memo1 : Memo2; }
 
 void TForm6::clear_result_charts() {
+  // Every run and test of the loaded problem starts here: from now on the
+  // window holds nothing of a problem that is gone.
+  report_of_problem = true;
   Memo1->clear();
   Memo2->clear();
   for (ResultSeries s : kAllSeries) clear_series(s);
@@ -191,8 +194,14 @@ QColor TForm6::series_colour(ResultSeries s) const {
 }
 
 void TForm6::setVisible(bool visible) {
+  visible = visible && report_of_problem;
   if (visible) setEnabled(true);
   ClosingForm::setVisible(visible);
+}
+
+void TForm6::problem_replaced() {
+  report_of_problem = false;
+  hide();
 }
 
 void TForm6::show_step_chart_page() { PageControl1->setCurrentIndex(StepPage); }

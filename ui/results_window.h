@@ -34,7 +34,13 @@ class TForm6 : public ClosingForm {
   // Whoever shows the window means the planner to page through it: left
   // open from before a modal session began (and disabled with the other
   // windows then), it takes input again when it is shown anew.
+  // It shows only what runs of the loaded problem wrote: once that problem
+  // is replaced or released (problem_replaced) it stays hidden, whoever asks,
+  // until the next run or test of the loaded problem clears it.
   void setVisible(bool visible) override;
+  // The loaded problem was replaced or released: the window goes with its
+  // report (see TForm10::problem_replaced, which says so for both windows).
+  void problem_replaced();
 
   // Makes the page "Obj. values" the active one (the progress window docks
   // the window with it).
@@ -62,6 +68,8 @@ class TForm6 : public ClosingForm {
   PointChart* Chart1;
   PointChart* Chart2;
   QComboBox* ComboBox1;
+  // False from a replacement of the problem to the next clear_result_charts.
+  bool report_of_problem = true;
 };
 
 extern TForm6* Form6;

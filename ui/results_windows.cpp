@@ -20,6 +20,8 @@ void show_results_windows(ScheduleDisplay display) {
 void bring_results_to_front() {
   if (Form6 == nullptr) return;
   Form6->setVisible(true);
+  // None of the loaded problem's runs wrote it yet: it stays away.
+  if (!Form6->isVisible()) return;
   Form6->raise();
   Form6->activateWindow();
 }

@@ -45,16 +45,7 @@ void TForm10::FormClose() {
   }
   kept_SCH.reset();
   undo_list.reset();
-  for (QComboBox* c : {ComboBox1, ComboBox2, StepCombo[1], StepCombo[2], StepCombo[3], StepCombo[4], ComboBox7}) {
-    const QSignalBlocker block(c);
-    c->clear();
-  }
-  for (QListWidget* l : {ListBox1, ListBox2}) {
-    const QSignalBlocker block(l);
-    l->clear();
-  }
-  last_order_index = last_route_index = last_job = machine_index = -1;
-  Button21->setEnabled(false);
+  clear_editor_lists();
   Button36->setEnabled(false);
   Button37->setEnabled(false);
   clear_chart_series();

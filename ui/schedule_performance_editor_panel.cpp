@@ -1,4 +1,5 @@
 // The controls of the results window's editor panel (Panel2) and their wiring.
+#include <QAbstractItemModel>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,6 +12,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -176,6 +178,16 @@ void TForm10::build_editor(QFrame* panel) {
     connect(b, &QPushButton::clicked, this, m.click);
   }
   mg->setRowStretch(5, 1);
+  // Moves are offered on a sequence shown, never on an empty list (before
+  // "Modify schedule", or after the plan it showed was replaced).
+  // The list's own model is asked: it also reports while the window is
+  // being destroyed.
+  const QAbstractItemModel* sequence_rows = ListBox1->model();
+  const auto offer_moves = [sequence_rows, move] { move->setEnabled(sequence_rows->rowCount() > 0); };
+  connect(sequence_rows, &QAbstractItemModel::rowsInserted, move, offer_moves);
+  connect(sequence_rows, &QAbstractItemModel::rowsRemoved, move, offer_moves);
+  connect(sequence_rows, &QAbstractItemModel::modelReset, move, offer_moves);
+  offer_moves();
   sg->addWidget(ComboBox1, 0, 0);
   sg->addWidget(Button27, 0, 1);
   sg->addWidget(CheckBox15, 0, 2);
@@ -244,15 +256,28 @@ EditorHeldForSearch::~EditorHeldForSearch() {
 void TForm10::editor_form_show() {
   Button36->setEnabled(false);
   Button37->setEnabled(false);
-  Button21->setEnabled(false);
   undo_list = std::make_unique<UNDOLIST>(undo_max);
   kept_SCH.reset();
   if (last_SCH) {
     undo_list->push(*last_SCH);
     kept_SCH = std::make_unique<SCH>(*last_SCH);
   }
+  clear_editor_lists();
+}
+
+void TForm10::clear_editor_lists() {
+  for (QComboBox* c : {ComboBox1, ComboBox2, StepCombo[1], StepCombo[2], StepCombo[3], StepCombo[4], ComboBox7}) {
+    const QSignalBlocker block(c);
+    c->clear();
+  }
+  for (QListWidget* l : {ListBox1, ListBox2}) {
+    const QSignalBlocker block(l);
+    l->clear();
+  }
   for (int k = 1; k <= 4; ++k) {
     StepLabel[k]->hide();
     StepCombo[k]->hide();
   }
+  last_order_index = last_route_index = last_job = machine_index = -1;
+  Button21->setEnabled(false);
 }

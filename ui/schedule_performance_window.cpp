@@ -327,19 +327,25 @@ void TForm10::setVisible(bool visible) {
 void TForm10::problem_replaced() {
   schedule_of_problem = false;
   hide();
+  clear_editor_lists();
+  if (Form6) Form6->problem_replaced();
+}
+
+void TForm10::live_schedule_renewed() {
+  schedule_of_problem = true;
+  if (isVisible()) FormShow();
 }
 
 void TForm10::show_live_schedule() {
+  const bool open = isVisible();
   live_schedule_renewed();
   // Shown for the planner to use: left open before a modal session began,
   // the session disabled it with the other windows.
   setEnabled(true);
-  if (!isVisible()) {
+  if (open)
+    raise();
+  else
     show();
-    return;
-  }
-  FormShow();
-  raise();
 }
 
 void TForm10::FormShow() {

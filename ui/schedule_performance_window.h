@@ -104,11 +104,15 @@ class TForm10 : public QDialog {
   // The loaded problem was replaced or released (a load, a closing): the
   // window goes, and the live schedule, even one of the same size, counts as
   // another problem's until a run, a starting schedule or a released plan
-  // renews it.
+  // renews it. "Results" goes too: its report is of the same problem, and it
+  // stays away until a run of the loaded problem clears it. Every road that
+  // puts a problem away calls this one function for both windows.
   void problem_replaced();
-  // The live schedule was made for the loaded problem (show_live_schedule
-  // says so itself).
-  void live_schedule_renewed() { schedule_of_problem = true; }
+  // A new live schedule was made for the loaded problem (show_live_schedule
+  // says so itself). A window left open shows it at once as a showing does
+  // (rows, charts, a new history, empty editor lists), so that no list or
+  // choice of the editor goes on offering moves on the plan it replaced.
+  void live_schedule_renewed();
 
   // A search is running from the first hold to the last release (see
   // EditorHeldForSearch): the editor's controls and the "Set focus" items are
@@ -232,6 +236,10 @@ class TForm10 : public QDialog {
   // layout ends with the display's two switches: the editor's go before them.
   void build_editor(QFrame* panel);
   void FormClose();
+  // Empties the machine, job sequence, order, job, route and step lists and
+  // forgets the choices made in them: the editor shows the live schedule only
+  // after "Modify schedule" (or a "Set focus") filled them from it.
+  void clear_editor_lists();
   bool editor_has_schedule() const;
   bool history_fits_problem() const;
   // A message naming the operation, shown only with "Show Messages".

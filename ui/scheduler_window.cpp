@@ -332,7 +332,6 @@ void TForm3::keyPressEvent(QKeyEvent* event) {
 // windows showed that problem: they go with it, as the rescheduler's do.
 void TForm3::FormClose() {
   if (Form10) Form10->problem_replaced();
-  if (Form6) Form6->hide();
   free_input_data();
   set_enabled({Button4, Button2, Button7, Button8, Button9, CheckBox1, Button5, ComboBox1, ComboBox2, Edit1,
                Edit2, Edit3, Edit4},
