@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "engine/schedule_linked.h"
+#include "engine/undo_list.h"
 #include "problem_io/field_value.h"
 #include "problem_io/input_limits.h"
 #include "problem_io/input_records.h"
@@ -253,6 +254,25 @@ int load_sch_file(SCH& target, const std::string& path, FileBytesResult* read) {
     if (read) *read = FileBytesResult::OutOfMemory;
     return -1;
   }
+}
+
+int import_sch_file(SCH& live, std::unique_ptr<UNDOLIST>& history, int undo_max, const std::string& path,
+                    FileBytesResult* read) {
+  // Read and recorded aside; only moves, which cannot fail, replace the
+  // planner's schedule and history.
+  SCH imported;
+  const int r = load_sch_file(imported, path, read);
+  if (r != 1) return r;
+  try {
+    auto fresh = std::make_unique<UNDOLIST>(undo_max);
+    fresh->push(imported);
+    live = std::move(imported);
+    history = std::move(fresh);
+  } catch (const std::bad_alloc&) {
+    if (read) *read = FileBytesResult::OutOfMemory;
+    return -1;
+  }
+  return 1;
 }
 
 int load_sch_text(SCH& target, std::string_view text) {

@@ -15,6 +15,7 @@
 // replaces the target only when it was written whole.
 //
 // These routines show no message; their callers tell the planner the outcome.
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +25,7 @@
 #include "problem_io/save_dialog.h"
 
 class SCH;
+class UNDOLIST;
 
 // The two formats as the save dialog offers them.
 enum class ScheduleFileKind {
@@ -69,6 +71,14 @@ int release_sch_file(const SCH& sch, const std::vector<MACHINE>& machines,
 // step's machine group; a machine or job without its line; machine sequences
 // that do not hold exactly the route steps the job lines place on them.
 int load_sch_file(SCH& target, const std::string& path, FileBytesResult* read = nullptr);
+
+// "Inport": the schedule file at path read into live (load_sch_file), with a
+// new undo history of undo_max entries whose one entry is that schedule. The
+// results are load_sch_file's. All or nothing: on any result but 1 (memory
+// running out included: -1 with read OutOfMemory) live and history are as
+// they were.
+int import_sch_file(SCH& live, std::unique_ptr<UNDOLIST>& history, int undo_max, const std::string& path,
+                    FileBytesResult* read = nullptr);
 
 // The same for a file's text already read (the released-schedule load reads
 // its file once for the input part and the schedule part). An exception

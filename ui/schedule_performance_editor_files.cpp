@@ -88,10 +88,10 @@ void TForm10::Button35Click() {
   dialog.Filter = QStringLiteral("Schedule files (*.sch)|*.sch;*.SCH");
   if (!dialog.Execute(this)) return;
   const std::string path = dialog.FileName.toStdString();
-  // The reader assigns only a schedule it read whole and found to fit the
-  // loaded problem; the history is replaced only then.
+  // Only a schedule read whole and found to fit the loaded problem replaces
+  // the live one, together with a new history that holds it.
   FileBytesResult read = FileBytesResult::Read;
-  if (load_sch_file(*last_SCH, path, &read) != 1) {
+  if (import_sch_file(*last_SCH, undo_list, undo_max, path, &read) != 1) {
     const bool named = read == FileBytesResult::NotRegularFile || read == FileBytesResult::TooLarge ||
                        read == FileBytesResult::OutOfMemory;
     show_message((named ? QString::fromStdString(file_refusal_text(read, path, kMaxInputFileBytes) + "\n")
@@ -101,8 +101,6 @@ void TForm10::Button35Click() {
     return;
   }
   show_message(QStringLiteral("Schedule has been inported from file successfully!"), this);
-  undo_list = std::make_unique<UNDOLIST>(undo_max);
-  undo_list->push(*last_SCH);
   calc_obj_and_show_sch_data(2);
   Button36->setEnabled(false);
   Button37->setEnabled(false);

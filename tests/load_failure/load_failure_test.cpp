@@ -20,6 +20,7 @@
 #include "engine/rescheduling_states.h"
 #include "engine/run_state.h"
 #include "engine/timing.h"
+#include "engine/undo_list.h"
 #include "problem_io/input_checker.h"
 #include "problem_io/input_limits.h"
 #include "problem_io/input_reader.h"
@@ -317,6 +318,9 @@ TEST_F(LoadFailure, ScheduleFileOverTheLiveScheduleKeepsIt) {
   calc_sch_times(*last_SCH);
   store_live_values(*last_SCH);
   forget_load_traces();
+  auto history = std::make_unique<UNDOLIST>(25);
+  history->push(*last_SCH);
+  const UNDOLIST* const kept_history = history.get();
   const std::string problem = problem_fingerprint();
   const std::string live = live_schedule_fingerprint();
   const long held = live_allocations();
@@ -325,7 +329,7 @@ TEST_F(LoadFailure, ScheduleFileOverTheLiveScheduleKeepsIt) {
     {
       FileBytesResult read = FileBytesResult::Read;
       fail_allocation(n);
-      const int r = load_sch_file(*last_SCH, path, &read);
+      const int r = import_sch_file(*last_SCH, history, 25, path, &read);
       disarm_allocation_failure();
       if (!allocation_failed()) {
         EXPECT_EQ(r, 1);
@@ -341,6 +345,8 @@ TEST_F(LoadFailure, ScheduleFileOverTheLiveScheduleKeepsIt) {
       EXPECT_NE(told.find("memory ran out"), std::string::npos);
       EXPECT_EQ(live_schedule_fingerprint(), live);
       EXPECT_EQ(problem_fingerprint(), problem);
+      EXPECT_EQ(history.get(), kept_history);
+      EXPECT_EQ(history->count(), 1);
     }
     const long leaked = live_allocations() - held;
     if (leaked != 0) ADD_FAILURE() << "allocation " << n << " failed: " << leaked << " blocks left";
@@ -348,6 +354,8 @@ TEST_F(LoadFailure, ScheduleFileOverTheLiveScheduleKeepsIt) {
   }
   EXPECT_GT(points, 10);
   EXPECT_NE(live_schedule_fingerprint(), live);  // the unarmed load replaced it
+  ASSERT_NE(history->current_schedule(), nullptr);  // with a history of its own
+  EXPECT_EQ(schedule_fingerprint(history->current_schedule()), schedule_fingerprint(last_SCH.get()));
   std::printf("schedule file over the live schedule: %ld allocation failure points\n", points);
 }
 
