@@ -100,6 +100,10 @@ FileBytesResult read_descriptor_bytes(int fd, std::size_t max_bytes, std::string
   return FileBytesResult::Read;
 }
 
+bool refusal_names_reason(FileBytesResult r) {
+  return r == FileBytesResult::NotRegularFile || r == FileBytesResult::TooLarge || r == FileBytesResult::OutOfMemory;
+}
+
 std::string file_refusal_text(FileBytesResult r, const std::string& path, std::size_t max_bytes) {
   const std::string head = "The file\n" + path + "\n";
   switch (r) {

@@ -30,6 +30,11 @@ FileBytesResult read_file_bytes(const std::string& path, std::size_t max_bytes, 
 // and a read could then end halfway through the file.
 FileBytesResult read_descriptor_bytes(int fd, std::size_t max_bytes, std::string& bytes);
 
+// Whether a refusal for result r names its own reason (file_refusal_text):
+// not a regular file, too large, or beyond the memory left. A file that is
+// missing or unreadable is left to the caller's own message.
+bool refusal_names_reason(FileBytesResult r);
+
 // What the planner is told when a file is refused for result r (never Read):
 // "The file\n<path>\n" and the reason, without a closing line end.
 std::string file_refusal_text(FileBytesResult r, const std::string& path, std::size_t max_bytes);

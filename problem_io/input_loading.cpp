@@ -27,8 +27,7 @@ int check_input_before_open(InputCheck& check, InputCheckWindow& window) {
   std::string().swap(check.input_bytes);  // hands the text's memory back
   // A folder, a pipe, a device or a file too large to hold is named as such;
   // a file that is missing or unreadable gets the checker's refusal.
-  if (r == 0 && (check.input_read == FileBytesResult::NotRegularFile || check.input_read == FileBytesResult::TooLarge ||
-                 check.input_read == FileBytesResult::OutOfMemory))
+  if (r == 0 && refusal_names_reason(check.input_read))
     run_host().show_message(file_refusal_text(check.input_read, input_file_name, kMaxInputFileBytes) +
                             "\nOpening process stopped!");
   else

@@ -144,8 +144,7 @@ void TForm11::FormShow() {
   // folder, a pipe or a device in its place is named, once the window stands.
   FileBytesResult read = FileBytesResult::Read;
   const int loaded = schemes_.load(scheme_file(), choice, &read);
-  file_refused_ = read == FileBytesResult::NotRegularFile || read == FileBytesResult::TooLarge ||
-                  read == FileBytesResult::OutOfMemory;
+  file_refused_ = refusal_names_reason(read);
   if (loaded != 1) {
     if (file_refused_) {
       const QString text = QString::fromStdString(file_refusal_text(read, scheme_file(), kMaxSchemeFileBytes));

@@ -92,8 +92,7 @@ void TForm10::Button35Click() {
   // the live one, together with a new history that holds it.
   FileBytesResult read = FileBytesResult::Read;
   if (import_sch_file(*last_SCH, undo_list, undo_max, path, &read) != 1) {
-    const bool named = read == FileBytesResult::NotRegularFile || read == FileBytesResult::TooLarge ||
-                       read == FileBytesResult::OutOfMemory;
+    const bool named = refusal_names_reason(read);
     show_message((named ? QString::fromStdString(file_refusal_text(read, path, kMaxInputFileBytes) + "\n")
                         : QString()) +
                      QStringLiteral("Schedule cannot be inported!"),
